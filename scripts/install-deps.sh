@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Installs every Debian/Ubuntu package that building, running and testing Tirelo needs.
+# Packages already present are skipped; sudo is used only when not running as root.
+set -euo pipefail
+
+packages=(
+  # toolchain
+  build-essential cmake ninja-build pkg-config git ccache clang libclang-rt-dev
+  # Qt 6 Widgets, its platform plugins (xcb, offscreen) and its Catalan translations
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n qt6-svg-dev libgl-dev
+  # tests and benchmarks
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  # headless windows, screenshots, a real RTF reader for end-to-end checks
+  xvfb xauth libreoffice-writer-nogui poppler-utils fonts-liberation fonts-dejavu-core
+  # installation checks
+  desktop-file-utils appstream
+  # timing
+  hyperfine
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then
+  SUDO="sudo"
+fi
+
+echo "Installing: ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds into build/ and starts the program (arguments pass on).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build --target tirelo
+exec build/tirelo "$@"

@@ -1,0 +1,27 @@
+#pragma once
+// One exercise: statement, answer and hint in exercise markup, where the hint goes,
+// and the ready flag a generator sets when the exercise is complete.
+#include <cstdint>
+#include <string>
+
+namespace tirelo {
+
+struct Exercici {
+  std::string enunciat;       // at most 255 characters
+  std::string resposta;       // at most 255
+  std::string pista;          // at most 80
+  int32_t posicioPista = 0;   // 0 not shown, 1 after the statement, 2 after the answer
+  bool llest = false;
+
+  // Cuts every text to its field's length (texts are cut, never refused).
+  void Limita();
+  bool operator==(const Exercici&) const = default;
+};
+
+// The document form: the statement, or the statement, CR, "  Comentari: " and the
+// hint when the hint goes after the statement. Not limited to 255 characters.
+std::string EnunciatEscrit(const Exercici& e);
+// Likewise for the answer and hint placement 2.
+std::string RespostaEscrita(const Exercici& e);
+
+}  // namespace tirelo

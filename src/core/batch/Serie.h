@@ -1,0 +1,57 @@
+#pragma once
+// The series protocol every topic follows: describe the topic, ask for a subtype and
+// a number of cases, generate into the exercise under construction, append it.
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tirelo {
+
+struct Programa;
+
+// The protocol's program-wide values.
+struct ValorsSerie {
+  std::string titolTema;
+  std::string llistaSubtipus;    // names separated by ';' (at most 255 used)
+  std::string cadenaCasos;       // '1' per subtype that takes a number of cases
+  uint16_t nombreCasos = 1;
+  uint8_t subtipusRecordat = 0;  // 0 stands for 1 when the series window opens
+  int32_t opcioPista = 0;        // 0 "no posar-ne", 1 "a l'enunciat", 2 "a la &resposta"
+  bool opcioConformitat = false; // "Preguntar &conformitat"
+};
+
+// "a) ", "b) ", ...; empty when the number of cases is 1.
+std::string EtiquetaCas(const Programa& prg, int i);
+// ",  " after every case but the last.
+std::string SeparadorCas(const Programa& prg, int i);
+
+// Refreshes the status, clears the ready flag and hint of the exercise under
+// construction, shows the series window and returns the chosen subtype (0: left).
+int DemanaSeguentSubtipus(Programa& prg);
+// Applies the hint option, asks for approval when that option is set, and appends.
+void PasAfegir(Programa& prg);
+
+// A topic as the protocol sees it.
+struct Tema {
+  std::string_view titol;
+  std::string_view llistaSubtipus;
+  std::string_view cadenaCasos;
+  bool refrescaAlPrincipi = false;  // some topics refresh the status at each pass
+};
+// The loop of every topic entry: runs genera(prg, subtype) for each subtype chosen
+// until the user leaves the series window.
+void BucleTema(Programa& prg, const Tema& tema, const std::function<void(Programa&, int)>& genera);
+
+// The count field of the series window: the text without leading and trailing blanks
+// read as a whole number. Empty or blank reads as 0 and, like anything outside
+// 1..255, is refused.
+enum class LecturaCasos { Valid, NoEsNombre, ForaDeRang };
+struct CampCasos {
+  LecturaCasos lectura = LecturaCasos::NoEsNombre;
+  int valor = 0;
+};
+CampCasos LlegeixCampCasos(std::string_view text);
+
+}  // namespace tirelo

@@ -1,0 +1,33 @@
+#pragma once
+// The program's one random source. Random(n) gives the same numbers for the same
+// seed on every compiler and platform: the generator and the bounded draw are
+// written here rather than taken from the standard library's distributions.
+#include <cstdint>
+
+namespace tirelo {
+
+class FontAleatoria {
+ public:
+  virtual ~FontAleatoria() = default;
+  // A uniform integer from 0 to n - 1 (n >= 1; n <= 0 gives 0).
+  virtual int32_t Random(int32_t n) = 0;
+  // Seeds the source again (start-up, the About window).
+  virtual void Sembra(uint64_t llavor) = 0;
+};
+
+// splitmix64 feeding a bounded draw by rejection: small, fast and identical everywhere.
+class GeneradorAleatori final : public FontAleatoria {
+ public:
+  explicit GeneradorAleatori(uint64_t llavor = 0) { Sembra(llavor); }
+  int32_t Random(int32_t n) override;
+  void Sembra(uint64_t llavor) override { estat_ = llavor; }
+
+ private:
+  uint32_t Seguent32();
+  uint64_t estat_ = 0;
+};
+
+// Milliseconds of a monotonic clock, the default seed of the program.
+uint64_t LlavorDelRellotge();
+
+}  // namespace tirelo

@@ -1,0 +1,33 @@
+#pragma once
+// Terms and polynomials written as exercise markup the way a textbook writes them:
+// coefficient 1 not written, -1 as a bare minus, zero terms vanishing, "+" before
+// every positive term after the first. Also the random draws the generators share.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "mathtext/Aleatori.h"
+
+namespace tirelo {
+
+std::string TxtCoef(int32_t coef, std::string_view part);
+std::string TxtCoefSig(int32_t coef, std::string_view part);
+std::string TxtPotencia(std::string_view base, int8_t e);
+std::string Parentitza(std::string_view s);
+std::string Quadrat(std::string_view s);                          // s + '\xB2'
+std::string ProducteLletres(std::string_view l1, std::string_view l2);
+std::string ExpSup(int32_t e);                                    // 12 -> "^1^2"
+std::string TxtPotenciaXifres(std::string_view base, int32_t e);
+
+std::string LletraAleat(FontAleatoria& rnd);                      // one of "abcdxyz"
+int8_t AleatNoNul(FontAleatoria& rnd, uint8_t m);                 // +-1..m, negative 2/9
+int32_t AleatNoNulMeitat(FontAleatoria& rnd, int32_t m);          // +-1..m, negative 1/2
+char AleatCar(FontAleatoria& rnd, char ch1, char ch2);            // ch1..ch2
+
+struct Binomi {
+  int8_t k1 = 0, k2 = 0;   // coefficients in +-1..3, Mcd(k1, k2) = 1
+  std::string p1, p2;      // literal parts: "x", "a".."d" or empty; never equal
+};
+Binomi AleatBinomi(FontAleatoria& rnd);
+
+}  // namespace tirelo

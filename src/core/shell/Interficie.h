@@ -1,0 +1,66 @@
+#pragma once
+// The one seam between the core and the person using the program. The desktop
+// program answers through real modal windows, the command line from its options,
+// and the tests through a scripted fake that records what was asked.
+//
+// Texts handed across are Windows-1252 (as every exercise text); paths are the
+// file system's own bytes (UTF-8 on Linux).
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/Exercici.h"
+
+namespace tirelo {
+
+// What the series window shows.
+struct PeticioSubtipus {
+  std::string titol;                  // caption: the topic title
+  std::vector<std::string> subtipus;  // names, shown as "[k] name"
+  std::string casos;                  // cases string: '1' enables the count for that subtype
+  int seleccio = 0;                   // 1-based line selected on opening; 0 none
+  uint16_t nombreCasos = 1;           // the number of cases the arrows step from
+};
+
+// How the series window closed.
+struct RespostaSubtipus {
+  bool acceptat = false;      // "Bé" or a double click with a valid count
+  int seleccionat = 0;        // 1-based selected line when accepted; 0 none
+  uint16_t nombreCasos = 1;   // the number of cases after the arrows and the count field
+};
+
+// The save window's values, proposed on opening and kept when accepted.
+struct ValorsDesar {
+  std::string nomFitxer;      // without folder and extension, at most 255
+  std::string titol;          // document title, at most 255
+  int32_t disposicio = 1;     // 0 statement/answer together, 1 all statements then all answers
+  bool operator==(const ValorsDesar&) const = default;
+};
+
+// Forms of a quadratic or biquadratic equation; Qualsevol is drawn by the caller.
+enum class FormaEq2 : uint8_t { Completa = 0, SenseTermeIndep = 1, SenseTermeLineal = 2, Qualsevol = 3 };
+
+class Interficie {
+ public:
+  virtual ~Interficie() = default;
+
+  // The series window. A seam that cannot show it answers "not accepted".
+  virtual RespostaSubtipus DemanaSubtipus(const PeticioSubtipus& peticio) = 0;
+  // The exercise editor on e: true and e updated when accepted, false and e untouched otherwise.
+  virtual bool EditaExercici(Exercici& e) = 0;
+  // The equation-form window; its close box answers Completa.
+  virtual FormaEq2 DemanaFormaEq2() = 0;
+  // A Yes/No question owned by the active window; true for Yes.
+  virtual bool Pregunta(std::string_view text, std::string_view titol) = 0;
+  // A notice with an OK button.
+  virtual void Avis(std::string_view text, std::string_view titol) = 0;
+  // The save window: true and v updated when accepted, false and v untouched when cancelled.
+  virtual bool DemanaValorsDesar(ValorsDesar& v) = 0;
+  // Hands a file to the desktop's associated program; true when it was handed over.
+  virtual bool ObreAmbEscriptori(const std::string& cami) = 0;
+  // The batch, its count or its selection changed: redraw list, caption and enabled states.
+  virtual void EstatCanviat() = 0;
+};
+
+}  // namespace tirelo

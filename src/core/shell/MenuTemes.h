@@ -1,0 +1,19 @@
+#pragma once
+// The "Temes" menu built from the descriptor's topic list: names separated by ';',
+// one level of grouping with "name(a;b)". Items get commands 201, 202, ... in order.
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tirelo {
+
+struct ElementMenu {
+  std::string nom;                    // at most 40 characters (longer names are cut)
+  int ordre = 0;                      // command of an item; 0 for a popup
+  std::vector<ElementMenu> fills;     // items of a popup
+  bool EsSubmenu() const { return ordre == 0; }
+};
+
+std::vector<ElementMenu> ConstrueixMenuTemes(std::string_view llistaTemes);
+
+}  // namespace tirelo

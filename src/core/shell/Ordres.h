@@ -1,0 +1,29 @@
+#pragma once
+// The main window's commands that the core carries out. The window only forwards
+// the command number; it handles by itself the ones that open its own windows.
+namespace tirelo {
+
+struct Programa;
+
+namespace ordre {
+inline constexpr int Sortir = 2;
+inline constexpr int Editar = 3;
+inline constexpr int Eliminar = 4;
+inline constexpr int Baixar = 5;
+inline constexpr int Pujar = 6;
+inline constexpr int Desar = 102;
+inline constexpr int EditarImprimir = 103;
+inline constexpr int Reiniciar = 104;
+inline constexpr int Llista = 150;
+inline constexpr int PrimerTema = 200;   // 200 + k runs topic k, up to 299
+inline constexpr int Conformitat = 401;
+inline constexpr int PosarPistes = 402;
+inline constexpr int Ajuda = 901;
+inline constexpr int QuantA = 902;
+}  // namespace ordre
+
+// Runs one command of the table (3, 4, 5, 6, 102, 103, 104, 200..299, 401, 901);
+// commands of the command table refresh the status first. Any other number does nothing.
+void ExecutaOrdre(Programa& prg, int numero);
+
+}  // namespace tirelo

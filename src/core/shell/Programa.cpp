@@ -1,0 +1,15 @@
+#include "shell/Programa.h"
+
+#include <utility>
+
+namespace tirelo {
+
+Programa::Programa(Interficie& ui) : Programa(ui, LlavorDelRellotge()) {}
+
+Programa::Programa(Interficie& ui, uint64_t llavor)
+    : Programa(ui, std::make_unique<GeneradorAleatori>(llavor)) {}
+
+Programa::Programa(Interficie& ui, std::unique_ptr<FontAleatoria> font)
+    : ui(ui), aleatori(std::move(font)) {}
+
+}  // namespace tirelo

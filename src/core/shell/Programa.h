@@ -1,0 +1,45 @@
+#pragma once
+// The program-wide state, in one object passed by reference: the descriptor, the
+// batch, the exercise under construction, the protocol values and options, the
+// save values and the random source. A test makes a fresh program in one line:
+//   FakeInterficie ui; Programa prg(ui, 42);
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "batch/Exercici.h"
+#include "batch/Lot.h"
+#include "batch/Serie.h"
+#include "mathtext/Aleatori.h"
+#include "shell/DescPrg.h"
+#include "shell/Interficie.h"
+
+namespace tirelo {
+
+// Where the last document went and whether one was written for the current batch.
+struct EstatDocument {
+  std::string cami;       // full path of the document last opened for writing
+  bool escrit = false;    // cleared by Reset
+};
+
+struct Programa {
+  // A program seeded from the monotonic clock, as the desktop program starts.
+  explicit Programa(Interficie& ui);
+  // A program with a fixed seed (the command line's --llavor, tests).
+  Programa(Interficie& ui, uint64_t llavor);
+  // A program drawing from the given source (tests with scripted draws).
+  Programa(Interficie& ui, std::unique_ptr<FontAleatoria> font);
+
+  int32_t Random(int32_t n) { return aleatori->Random(n); }
+
+  Interficie& ui;
+  DescPrg desc = DescripcioTirelo();
+  Lot lot;
+  Exercici exercici;       // the exercise under construction
+  ValorsSerie serie;
+  ValorsDesar desar;
+  EstatDocument document;
+  std::unique_ptr<FontAleatoria> aleatori;
+};
+
+}  // namespace tirelo
