@@ -1,0 +1,9 @@
+#include "topics/Equacions.h"
+
+#include "shell/Programa.h"
+
+namespace tirelo {
+
+void TemaEquacions(Programa&) {}
+
+}  // namespace tirelo

@@ -1,0 +1,9 @@
+#include "topics/Fraccions.h"
+
+#include "shell/Programa.h"
+
+namespace tirelo {
+
+void TemaFraccions(Programa&) {}
+
+}  // namespace tirelo

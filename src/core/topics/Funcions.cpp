@@ -1,0 +1,9 @@
+#include "topics/Funcions.h"
+
+#include "shell/Programa.h"
+
+namespace tirelo {
+
+void TemaFuncions(Programa&) {}
+
+}  // namespace tirelo
