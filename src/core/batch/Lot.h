@@ -50,6 +50,7 @@ EstatControls CalculaEstat(const Lot& lot);
 
 // Batch commands of the main window; each asks through the seam where it must.
 void Afegeix(Programa& prg, const Exercici& e);  // a full batch refuses with a notice
+void AvisaLotPle(Programa& prg);                 // that notice: full, and how to make room
 void EditaSeleccionat(Programa& prg);
 void EliminaSeleccionat(Programa& prg);
 void BaixaSeleccionat(Programa& prg);

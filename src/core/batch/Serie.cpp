@@ -1,10 +1,17 @@
 #include "batch/Serie.h"
 
 #include <charconv>
+#include <vector>
 
+#include "mathtext/Text.h"
 #include "shell/Programa.h"
 
 namespace tirelo {
+
+namespace {
+// Case counters are 8-bit: the count field takes 1..255 only.
+bool CasosValids(long long n) { return n >= 1 && n <= 255; }
+}  // namespace
 
 std::string EtiquetaCas(const Programa& prg, int i) {
   if (prg.serie.nombreCasos == 1) return {};
@@ -21,17 +28,96 @@ CampCasos LlegeixCampCasos(std::string_view text) {
   while (!text.empty() && blanc(text.front())) text.remove_prefix(1);
   while (!text.empty() && blanc(text.back())) text.remove_suffix(1);
   if (text.empty()) return {LecturaCasos::ForaDeRang, 0};  // a blank field reads as 0
+  // One optional sign, then decimal digits only ("+-5", "--5", "5x" are not numbers).
   std::string_view xifres = text;
-  if (xifres.front() == '+') xifres.remove_prefix(1);
-  long long valor = 0;
-  const auto [fi, err] = std::from_chars(xifres.data(), xifres.data() + xifres.size(), valor);
-  if (xifres.empty() || xifres.front() == '+' || fi != xifres.data() + xifres.size()) {
+  const bool negatiu = xifres.front() == '-';
+  if (negatiu || xifres.front() == '+') xifres.remove_prefix(1);
+  if (xifres.empty() || xifres.find_first_not_of("0123456789") != std::string_view::npos) {
     return {LecturaCasos::NoEsNombre, 0};
   }
-  if (err == std::errc::result_out_of_range || valor < 1 || valor > 255) {
-    return {LecturaCasos::ForaDeRang, 0};
-  }
+  long long valor = 0;
+  const auto lectura = std::from_chars(xifres.data(), xifres.data() + xifres.size(), valor);
+  if (negatiu || lectura.ec != std::errc() || !CasosValids(valor)) return {LecturaCasos::ForaDeRang, 0};
   return {LecturaCasos::Valid, static_cast<int>(valor)};
+}
+
+namespace {
+
+// The subtype list split at ';' (at most 255 characters of it are used). Empty names
+// keep their place so that positions still match the generators; a trailing ';'
+// adds no line.
+std::vector<std::string> DivideixSubtipus(std::string_view llista) {
+  const std::string usada = Talla(llista);
+  std::vector<std::string> noms;
+  std::string nom;
+  for (const char c : usada) {
+    if (c == ';') {
+      noms.push_back(nom);
+      nom.clear();
+    } else {
+      nom += c;
+    }
+  }
+  if (!nom.empty()) noms.push_back(nom);
+  return noms;
+}
+
+}  // namespace
+
+int DemanaSeguentSubtipus(Programa& prg) {
+  RefrescaEstat(prg);
+  prg.exercici.llest = false;
+  prg.exercici.pista.clear();
+
+  ValorsSerie& s = prg.serie;
+  PeticioSubtipus peticio;
+  peticio.titol = s.titolTema;
+  peticio.subtipus = DivideixSubtipus(s.llistaSubtipus);
+  peticio.casos = s.cadenaCasos;
+  const int recordat = s.subtipusRecordat == 0 ? 1 : s.subtipusRecordat;
+  const int linies = static_cast<int>(peticio.subtipus.size());
+  peticio.seleccio = recordat <= linies ? recordat : 0;
+  peticio.nombreCasos = s.nombreCasos;
+
+  const RespostaSubtipus r = prg.ui.DemanaSubtipus(peticio);
+  if (!r.acceptat) return 0;  // "Sortir", the close box, or a window that could not open
+  const int triat = (r.seleccionat >= 1 && r.seleccionat <= linies) ? r.seleccionat : 0;
+  s.subtipusRecordat = static_cast<uint8_t>(triat);
+  // The count field refuses anything outside 1..255; a seam that lets one through
+  // leaves the number of cases as it was.
+  if (CasosValids(r.nombreCasos)) s.nombreCasos = r.nombreCasos;
+  return triat;
+}
+
+void PasAfegir(Programa& prg) {
+  Exercici& e = prg.exercici;
+  if (!e.llest || e.enunciat.empty()) return;
+  e.posicioPista = prg.serie.opcioPista;  // the option decides, never the generator
+  if (prg.lot.Ple()) {
+    // Refused before the editor, so the user does not approve or edit in vain.
+    AvisaLotPle(prg);
+    return;
+  }
+  if (prg.serie.opcioConformitat) {
+    e.llest = prg.ui.EditaExercici(e);
+    e.Limita();
+  }
+  if (e.llest) Afegeix(prg, e);
+}
+
+void BucleTema(Programa& prg, const Tema& tema, const std::function<void(Programa&, int)>& genera) {
+  for (;;) {
+    if (tema.refrescaAlPrincipi) RefrescaEstat(prg);
+    prg.exercici.llest = false;
+    prg.serie.titolTema = tema.titol;
+    prg.serie.cadenaCasos = tema.cadenaCasos;
+    prg.serie.llistaSubtipus = tema.llistaSubtipus;
+    const int k = DemanaSeguentSubtipus(prg);
+    if (k == 0) return;
+    genera(prg, k);
+    prg.exercici.Limita();  // every text is cut to its field, never refused
+    PasAfegir(prg);
+  }
 }
 
 }  // namespace tirelo

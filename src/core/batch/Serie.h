@@ -53,5 +53,8 @@ struct CampCasos {
   int valor = 0;
 };
 CampCasos LlegeixCampCasos(std::string_view text);
+// The short notice the series window shows for a count outside 1..255.
+inline constexpr std::string_view AvisCasosForaDeRang = "El nombre de casos ha de ser entre 1 i 255.";
+inline constexpr std::string_view TitolAvisCasos = "Nombre de casos";
 
 }  // namespace tirelo
