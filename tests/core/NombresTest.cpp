@@ -59,6 +59,9 @@ TEST(Nombres, PowersSquaresAndOperations) {
   EXPECT_EQ(Opera(3, 7, 2), 3);
   EXPECT_EQ(Opera(3, -7, 2), -3);
   EXPECT_EQ(Opera(4, 3, 4), 81);
+  // Results wrap as 32-bit integers; the one quotient that overflows must not trap.
+  EXPECT_EQ(Opera(3, INT32_MIN, -1), INT32_MIN);
+  EXPECT_EQ(Opera(3, 7, -1), -7);
 }
 
 TEST(Nombres, TxtEnterIsPlainDecimal) {

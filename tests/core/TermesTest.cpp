@@ -75,6 +75,7 @@ TEST(Termes, DrawsFollowTheirRanges) {
 TEST(Termes, AleatNoNulNeverZeroOverManyDraws) {
   GeneradorAleatori rnd(3);
   bool negatiu = false, positiu = false;
+  bool minim = false, maxim = false;
   for (int i = 0; i < 5000; ++i) {
     const int v = AleatNoNul(rnd, 9);
     ASSERT_NE(v, 0);
@@ -82,10 +83,13 @@ TEST(Termes, AleatNoNulNeverZeroOverManyDraws) {
     ASSERT_LE(v, 9);
     negatiu |= v < 0;
     positiu |= v > 0;
-    const char c = AleatCar(rnd, 'p', 's');
-    ASSERT_TRUE(c >= 'p' && c <= 's');
+    const int c = AleatCar(rnd, -3, 5);  // the function generators' negative ranges
+    ASSERT_TRUE(c >= -3 && c <= 5);
+    minim |= c == -3;
+    maxim |= c == 5;
   }
   EXPECT_TRUE(negatiu && positiu);
+  EXPECT_TRUE(minim && maxim);
 }
 
 TEST(Termes, AleatBinomiRedrawsPairs) {

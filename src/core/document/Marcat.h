@@ -8,18 +8,29 @@
 
 namespace tirelo {
 
-// The argument that follows a marker or a command letter: one character, or the
-// text inside a balanced "( ... )". llargada is how many characters it spans.
+// The argument that follows a marker or a command letter: nothing at the end of the
+// text, one character, or the text inside a balanced "( ... )". llargada is how many
+// characters it spans, parentheses included. A "(" that is never closed takes the
+// rest of the text.
+//   LlargadaArgument("(n+1)x") -> {5, "n+1"}     LlargadaArgument("2x") -> {1, "2"}
 struct Argument {
   std::size_t llargada = 0;
-  std::string_view text;
+  std::string_view text;  // a view into the text passed in
 };
 Argument LlargadaArgument(std::string_view resta);
 
+// One markup text as an RTF fragment for a document in the ANSI character set.
+// Every group it opens it closes; braces of the text itself are raw RTF and pass on.
+//   TradueixMarcat("x^(n+1)") -> "x{\super n+1}"
 std::string TradueixMarcat(std::string_view text);
-// A stacked fraction: three lines, each ended by CR.
+
+// A stacked fraction: three lines (numerator, bar, denominator), each ended by CR,
+// each starting with `tabs` tab stops. The parts are measured as written and then
+// translated. Inside TradueixMarcat ("#F") the lines are broken with "\line " instead.
 std::string DisposaFraccio(int tabs, std::string_view numerador, std::string_view denominador);
+// A root on a new line: a bar of underscores above the radical sign and the radicand.
 std::string DisposaArrel(std::string_view radicand);
+// A block framed by vertical bars, one line per CR of the content (copied, not translated).
 std::string DisposaBloc(std::string_view contingut);
 // Centimetres to twips, rounded half to even, in decimal.
 std::string TwipsDeCm(double cm);

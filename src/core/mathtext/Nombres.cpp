@@ -63,7 +63,10 @@ int32_t Opera(int op, int32_t x, int32_t y) {
     case 0: return static_cast<int32_t>(static_cast<uint32_t>(x) + static_cast<uint32_t>(y));
     case 1: return static_cast<int32_t>(static_cast<uint32_t>(x) - static_cast<uint32_t>(y));
     case 2: return Multiplica(x, y);
-    case 3: return y == 0 ? 0 : x / y;
+    case 3:
+      if (y == 0) return 0;
+      if (y == -1) return Opera(1, 0, x);  // wraps, where INT_MIN / -1 would trap
+      return x / y;
     case 4: return PotEntera(x, static_cast<uint16_t>(y));
     default: return 0;
   }

@@ -85,8 +85,8 @@ int32_t AleatNoNulMeitat(FontAleatoria& rnd, int32_t m) {
   return rnd.Random(10) <= 4 ? -w : w;
 }
 
-char AleatCar(FontAleatoria& rnd, char ch1, char ch2) {
-  return static_cast<char>(ch1 + rnd.Random(ch2 - ch1 + 1));
+int8_t AleatCar(FontAleatoria& rnd, int8_t ch1, int8_t ch2) {
+  return static_cast<int8_t>(ch1 + rnd.Random(ch2 - ch1 + 1));
 }
 
 Binomi AleatBinomi(FontAleatoria& rnd) {

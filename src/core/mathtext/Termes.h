@@ -22,7 +22,9 @@ std::string TxtPotenciaXifres(std::string_view base, int32_t e);
 std::string LletraAleat(FontAleatoria& rnd);                      // one of "abcdxyz"
 int8_t AleatNoNul(FontAleatoria& rnd, uint8_t m);                 // +-1..m, negative 2/9
 int32_t AleatNoNulMeitat(FontAleatoria& rnd, int32_t m);          // +-1..m, negative 1/2
-char AleatCar(FontAleatoria& rnd, char ch1, char ch2);            // ch1..ch2
+// ch1..ch2. Small signed values (the function generators draw -3..5), held as int8_t
+// because plain char is unsigned on some platforms.
+int8_t AleatCar(FontAleatoria& rnd, int8_t ch1, int8_t ch2);
 
 struct Binomi {
   int8_t k1 = 0, k2 = 0;   // coefficients in +-1..3, Mcd(k1, k2) = 1
