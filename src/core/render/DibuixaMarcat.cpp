@@ -1,0 +1,239 @@
+#include "render/DibuixaMarcat.h"
+
+#include <algorithm>
+#include <string>
+
+#include "document/Marcat.h"
+
+namespace tirelo {
+namespace {
+
+constexpr char CR = '\r';
+
+// Styled arguments ("#B(#I(...))") are drawn with their markup interpreted; past
+// this depth an argument is drawn as written, so hostile texts cannot exhaust the stack.
+constexpr int ProfunditatMaxima = 16;
+
+int ValorHex(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+char Majuscula(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// A script's argument: like any other argument, except that a "(" never closed
+// gives an empty one. Reading goes on where the shared rule says it ends.
+Argument ArgumentIndex(std::string_view resta) {
+  Argument a = LlargadaArgument(resta);
+  if (resta.empty() || resta[0] != '(') return a;
+  const bool tancat = a.llargada == a.text.size() + 2 && a.llargada <= resta.size() &&
+                      resta[a.llargada - 1] == ')';
+  if (!tancat) a.text = {};
+  return a;
+}
+
+// One pass of the renderer over one text. Plain characters gather in a pending run
+// that is drawn at the pen whenever something else has to happen.
+class Tracador {
+ public:
+  Tracador(Pantalla& p, int x) : p_(p), x_(x) {}
+
+  void Recorre(std::string_view text, int profunditat) {
+    std::size_t i = 0;
+    while (i < text.size()) i = Caracter(text, i, profunditat);
+    Buida();
+  }
+
+ private:
+  // Handles the character at i and returns where reading goes on.
+  std::size_t Caracter(std::string_view text, std::size_t i, int profunditat) {
+    const char c = text[i];
+    switch (c) {
+      case CR:
+        Buida();
+        LiniaNova();
+        return i + 1;
+      case '#':
+        Buida();
+        return Ordre(text, i + 1, profunditat);
+      case '\\':
+        Buida();
+        return SequenciaRtf(text, i + 1);
+      case '^':
+      case '_':
+        Buida();
+        return Indexa(text, i + 1, c == '^' ? Index::Superindex : Index::Subindex);
+      default:
+        break;
+    }
+    if (static_cast<unsigned char>(c) < 13) return i + 1;  // LF, TAB and other controls
+    if (c == ' ' && col_ > LlindarSalt) {
+      // Word wrap: the space that breaks the line is not drawn.
+      Buida();
+      LiniaNova();
+      return i + 1;
+    }
+    pendent_ += c;
+    ++col_;
+    return i + 1;
+  }
+
+  void Buida() {
+    if (pendent_.empty()) return;
+    p_.Escriu(pendent_);
+    pendent_.clear();
+  }
+
+  void LiniaNova() {
+    p_.MouA(x_, p_.PosY() + AvancLinia);
+    col_ = 0;
+  }
+
+  void Avanca(int dx) { p_.MouA(p_.PosX() + dx, p_.PosY()); }
+
+  // "#": i is at the command letter.
+  std::size_t Ordre(std::string_view text, std::size_t i, int profunditat) {
+    if (i >= text.size()) return i;  // a "#" that ends the text
+    const char lletra = Majuscula(text[i]);
+    const std::string_view resta = text.substr(i + 1);
+    const Argument a = LlargadaArgument(resta);
+    const std::size_t seguent = i + 1 + std::min(a.llargada, resta.size());
+    if (lletra == 'B' || lletra == 'I' || lletra == 'S') {
+      Estilitzat(lletra, a.text, profunditat);
+      return seguent;
+    }
+    col_ += static_cast<int>(a.text.size());
+    if (lletra >= '0' && lletra <= '9') {
+      Avanca(PasTabulador * (lletra - '0'));
+    } else if (lletra == 'T') {
+      Avanca(PasTabulador);
+    } else if (lletra == '&') {
+      Cercles();
+    } else if (lletra == 'F') {
+      Fraccio(a.text);
+    } else if (lletra == 'R') {
+      Arrel(a.text);
+    } else if (lletra == 'M') {
+      Bloc(a.text);
+    }
+    return seguent;
+  }
+
+  // "#B", "#I", "#S": the argument in bold, italics or underlined, its own markup
+  // drawn as in the document.
+  void Estilitzat(char lletra, std::string_view argument, int profunditat) {
+    const DescripcioLletra abans = p_.Descripcio();
+    DescripcioLletra d = abans;
+    if (lletra == 'B') d.pes = PesNegreta;
+    if (lletra == 'I') d.cursiva = true;
+    if (lletra == 'S') d.subratllada = true;
+    p_.PosaLletra(d);
+    if (profunditat < ProfunditatMaxima) {
+      Recorre(argument, profunditat + 1);
+    } else {
+      pendent_ = argument;
+      col_ += static_cast<int>(argument.size());
+      Buida();
+    }
+    p_.PosaLletra(abans);
+  }
+
+  // "#&": two small circles side by side, like an infinity sign.
+  void Cercles() {
+    const int x = p_.PosX(), y = p_.PosY() + 10;
+    p_.Canvas().Ellipse(x, y - 3, x + 6, y + 3);
+    p_.Canvas().Ellipse(x + 6, y - 3, x + 12, y + 3);
+    Avanca(14);
+  }
+
+  // "#F": numerator over a bar over denominator, each part written as it is. The
+  // pen then stands after the wider part, on the line's own y.
+  void Fraccio(std::string_view argument) {
+    int tabs = 0;
+    if (!argument.empty() && argument[0] >= 1 && argument[0] <= 9) {
+      tabs = argument[0];
+      argument.remove_prefix(1);
+    }
+    const std::size_t barra = argument.find('/');
+    const std::string_view num = barra == std::string_view::npos ? std::string_view() : argument.substr(0, barra);
+    const std::string_view den = barra == std::string_view::npos ? argument : argument.substr(barra + 1);
+    const int ln = static_cast<int>(num.size()), ld = static_cast<int>(den.size());
+    const int w = std::max(ln, ld);
+    const int x0 = p_.PosX() + PasTabulador * tabs, y0 = p_.PosY();
+    Llenc& llenc = p_.Canvas();
+    llenc.Linia({x0, y0 + 10}, {x0 + AmpladaSuposada * w, y0 + 10});
+    EscriuA(llenc, x0 + AmpladaSuposada * (w - ln) / 2, y0 - 10, num);
+    EscriuA(llenc, x0 + AmpladaSuposada * (w - ld) / 2, y0 + 32, den);
+    p_.MouA(x0 + AmpladaSuposada * w, y0);
+  }
+
+  // "#R": the radicand with the radical sign in front and the bar above it.
+  void Arrel(std::string_view argument) {
+    const int x0 = p_.PosX(), y0 = p_.PosY();
+    const int fi = x0 + 6 + AmpladaSuposada * static_cast<int>(argument.size());
+    p_.Escriu(argument);
+    const Punt signe[] = {{x0, y0}, {x0 + 2, y0 + 12}, {x0 + 6, y0 - 2}, {fi, y0 - 2}};
+    p_.Canvas().Polilinia(signe);
+    p_.MouA(fi, y0);
+  }
+
+  // "#M": the block as the document shows it, a bar opening every line and a bar
+  // closing every line but the last. Its content is not interpreted.
+  void Bloc(std::string_view argument) {
+    pendent_ = "|";
+    for (const char c : argument) {
+      if (c == CR) {
+        pendent_ += '|';
+        Buida();
+        LiniaNova();
+        pendent_ = "|";
+      } else if (static_cast<unsigned char>(c) >= 13) {
+        pendent_ += c;
+      }
+    }
+    Buida();
+  }
+
+  // "\": i is after the backslash.
+  std::size_t SequenciaRtf(std::string_view text, std::size_t i) {
+    if (i + 2 < text.size() && text[i] == '\'' && ValorHex(text[i + 1]) >= 0 &&
+        ValorHex(text[i + 2]) >= 0) {
+      pendent_ += static_cast<char>(ValorHex(text[i + 1]) * 16 + ValorHex(text[i + 2]));
+      return i + 3;
+    }
+    std::size_t fi = i;
+    while (fi < text.size() && text[fi] != ' ' && text[fi] != '\\') ++fi;
+    const std::string_view paraula = text.substr(i, fi - i);
+    if (paraula == "tab") pendent_.append(EspaisTabRtf, ' ');
+    if (paraula == "line") LiniaNova();
+    return fi;  // the delimiter is read as the next character
+  }
+
+  // "^" or "_": i is after the marker.
+  std::size_t Indexa(std::string_view text, std::size_t i, Index quin) {
+    const std::string_view resta = text.substr(i);
+    const Argument a = ArgumentIndex(resta);
+    p_.EntraIndex(quin);
+    p_.Escriu(a.text);
+    p_.SurtIndex();
+    col_ += static_cast<int>(a.text.size());
+    return i + std::min(a.llargada, resta.size());
+  }
+
+  Pantalla& p_;
+  const int x_;
+  std::string pendent_;
+  int col_ = 0;
+};
+
+}  // namespace
+
+void DibuixaMarcat(Pantalla& p, int x, int y, std::string_view text) {
+  p.MouA(x, y);
+  if (!p.Lligada()) return;
+  Tracador(p, x).Recorre(text, 0);
+}
+
+}  // namespace tirelo

@@ -1,0 +1,16 @@
+#pragma once
+// The exercise editor's preview: statement, answer and hint drawn from their markup
+// inside a frame, the hint below the statement or the answer as its placement says.
+#include "batch/Exercici.h"
+#include "render/Pantalla.h"
+
+namespace tirelo {
+
+// The frame that the preview clears and draws in, in the editor's pixels.
+struct MarcVistaPrevia {
+  static constexpr int Esquerra = 10, Dalt = 5, Dreta = 586, Baix = 245;
+};
+
+void DibuixaVistaPrevia(Pantalla& p, const Exercici& e);
+
+}  // namespace tirelo
