@@ -1,11 +1,178 @@
 #include "batch/Desar.h"
 
+#include <climits>
+#include <filesystem>
+#include <system_error>
+
+#include "document/Document.h"
+#include "mathtext/Text.h"
 #include "shell/Programa.h"
 
 namespace tirelo {
 
-// Placeholders until the document writer exists: nothing is saved or opened.
-bool Desa(Programa&) { return false; }
-void ObreEnEditor(Programa&) {}
+namespace fs = std::filesystem;
+
+namespace {
+
+#ifdef NAME_MAX
+constexpr std::size_t LlargadaMaxNom = NAME_MAX;
+#else
+constexpr std::size_t LlargadaMaxNom = 255;
+#endif
+
+constexpr std::string_view Extensio = ".rtf";
+
+// Bytes that Windows-1252 leaves undefined stand for C1 controls once converted.
+bool EsControl(unsigned char c) {
+  return c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+}
+
+// The system's reason, for a notice: Windows-1252 when the locale's text converts,
+// otherwise its ASCII characters.
+std::string TextDelSistema(std::string_view motiu) {
+  if (auto t = Cp1252DeUtf8(motiu)) return *t;
+  std::string r;
+  for (const char c : motiu) r += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+  return r;
+}
+
+void AvisaFallada(Programa& prg, std::string_view que, std::string_view motiu) {
+  prg.ui.Avis(std::string(que) + ":\r" + TextDelSistema(motiu), TitolNoDesat);
+}
+
+std::string NomDocument(const ValorsDesar& v) { return "\"" + v.nomFitxer + std::string(Extensio) + "\""; }
+
+// The folder "Exerc" below the current directory, created when nothing of that name
+// exists; nullopt, after a notice, when it cannot be had.
+std::optional<fs::path> CarpetaExerc(Programa& prg) {
+  std::error_code ec;
+  const fs::path actual = fs::current_path(ec);
+  if (ec) {
+    AvisaFallada(prg, "No s'ha pogut llegir la carpeta actual", ec.message());
+    return std::nullopt;
+  }
+  const fs::path carpeta = actual / "Exerc";
+  if (fs::is_directory(carpeta, ec)) return carpeta;
+  if (fs::symlink_status(carpeta, ec).type() != fs::file_type::not_found && !ec) {
+    prg.ui.Avis("Ja hi ha un fitxer anomenat \"Exerc\" que no \xE9s una carpeta:\r"
+                "cal canviar-li el nom o treure'l d'aqu\xED per poder desar.",
+                TitolNoDesat);
+    return std::nullopt;
+  }
+  if (!fs::create_directory(carpeta, ec) && ec) {
+    AvisaFallada(prg, "No s'ha pogut crear la carpeta \"Exerc\"", ec.message());
+    return std::nullopt;
+  }
+  return carpeta;
+}
+
+// The title is plain text as typed: the characters that RTF reads as syntax are
+// escaped, so that a brace in a title cannot end the document early.
+std::string TextRtf(std::string_view text) {
+  std::string r;
+  for (const char c : text) {
+    if (c == '\\' || c == '{' || c == '}') r += '\\';
+    r += c;
+  }
+  return r;
+}
+
+// The title is centred in a group of its own. Its last line break ends the paragraph
+// inside the group instead: a paragraph's alignment is that in force where the
+// paragraph ends, so otherwise Word centred nothing and LibreOffice centred the
+// first exercise too.
+void EscriuTitol(Document& doc, std::string_view titol) {
+  doc.EscriuText("{\\qc");
+  doc.EscriuTextSalt(Negreta(TextRtf(titol)));
+  doc.Salt();
+  doc.FiParagraf();
+  doc.EscriuText("}");
+}
+
+// An exercise line: label and text cut together to a text's length, then translated.
+void EscriuLinia(Document& doc, std::string_view etiqueta, const std::string& text) {
+  doc.EscriuMarcatSalt(Talla(std::string(etiqueta) + text, LlargadaText));
+}
+
+void EscriuCos(Document& doc, const Lot& lot, bool blocs) {
+  for (int k = 1; k <= lot.Nombre(); ++k) {
+    EscriuLinia(doc, Negreta(std::to_string(k) + ") "), EnunciatEscrit(lot[k]));
+    doc.Salt();
+    if (!blocs) EscriuLinia(doc, "Resp: ", RespostaEscrita(lot[k]));
+    doc.Salt();
+  }
+  if (!blocs) return;
+  doc.Salt();
+  doc.Salt();
+  doc.EscriuTextSalt(Negreta("Respostes"));
+  doc.Salt();
+  for (int k = 1; k <= lot.Nombre(); ++k) EscriuLinia(doc, Negreta(std::to_string(k) + ")"), RespostaEscrita(lot[k]));
+}
+
+// Writes the whole document; true when every file operation succeeded. Once the file
+// is open it is the document path; the written flag says whether it holds a whole
+// document (a document cut short must be written again before it is opened).
+bool EscriuDocument(Programa& prg, const fs::path& cami) {
+  Document doc;
+  doc.ObreDocument(cami);
+  if (doc.Fallada()) {
+    AvisaFallada(prg, "No s'ha pogut crear el fitxer " + NomDocument(prg.desar), doc.Fallada()->motiu);
+    return false;
+  }
+  prg.document.cami = cami.string();
+  prg.document.escrit = true;
+  EscriuTitol(doc, prg.desar.titol);
+  EscriuCos(doc, prg.lot, prg.desar.disposicio != 0);
+  doc.TancaDocument();
+  if (doc.Fallada()) {
+    prg.document.escrit = false;
+    AvisaFallada(prg, "No s'ha pogut escriure el fitxer " + NomDocument(prg.desar) + "; ha quedat incomplet",
+                 doc.Fallada()->motiu);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ValidaNomFitxer(std::string_view nom) {
+  const std::string_view despres = "\rEl document no s'ha desat.";
+  auto refusa = [&](std::string_view per) { return std::string(per) + std::string(despres); };
+  if (nom.find_first_of("/\\") != std::string_view::npos)
+    return refusa("El nom del fitxer no pot contenir \"/\" ni \"\\\": ha de ser un nom, no un cam\xED.");
+  if (nom == "." || nom.find("..") != std::string_view::npos)
+    return refusa("El nom del fitxer no pot ser \".\" ni contenir \"..\".");
+  for (const char c : nom)
+    if (EsControl(static_cast<unsigned char>(c)))
+      return refusa("El nom del fitxer no pot contenir car\xE0" "cters de control.");
+  if (Utf8DeCp1252(nom).size() + Extensio.size() > LlargadaMaxNom)
+    return refusa("El nom del fitxer \xE9s massa llarg per al sistema de fitxers.");
+  return std::nullopt;
+}
+
+bool Desa(Programa& prg) {
+  if (prg.lot.Nombre() == 0) return false;
+  if (!prg.ui.DemanaValorsDesar(prg.desar)) return false;
+  prg.desar.nomFitxer = Talla(prg.desar.nomFitxer, LlargadaText);
+  prg.desar.titol = Talla(prg.desar.titol, LlargadaText);
+  if (prg.desar.nomFitxer.empty()) return false;
+  if (auto motiu = ValidaNomFitxer(prg.desar.nomFitxer)) {
+    prg.ui.Avis(*motiu, TitolNomNoValid);
+    return false;
+  }
+  const auto carpeta = CarpetaExerc(prg);
+  if (!carpeta) return false;
+  return EscriuDocument(prg, *carpeta / (Utf8DeCp1252(prg.desar.nomFitxer) + std::string(Extensio)));
+}
+
+void ObreEnEditor(Programa& prg) {
+  if (prg.lot.Nombre() == 0) return;
+  // A document deleted since it was written is written again, rather than handing
+  // the desktop a path to nothing.
+  std::error_code ec;
+  const bool hiEs = prg.document.escrit && fs::exists(prg.document.cami, ec);
+  if (!hiEs && !Desa(prg)) return;
+  if (!prg.ui.ObreAmbEscriptori(prg.document.cami)) prg.ui.Avis(TextCalEditor, TitolCalEditor);
+}
 
 }  // namespace tirelo

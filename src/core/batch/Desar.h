@@ -1,15 +1,39 @@
 #pragma once
 // Saving the batch as an RTF document in the folder "Exerc", and opening it with the
 // desktop's program for ".rtf" files.
+#include <optional>
+#include <string>
+#include <string_view>
+
 namespace tirelo {
 
 struct Programa;
 
 // Asks for the save values, writes the document; false when nothing was written
 // (empty batch, cancelled, empty name) or writing failed (the user is told why).
+// The batch is never touched.
 bool Desa(Programa& prg);
 // Opens the document last written, saving first when none has been written for
 // this batch.
 void ObreEnEditor(Programa& prg);
+
+// Checks a file name typed in the save window (Windows-1252): it must be a plain name
+// that lands inside "Exerc" once ".rtf" is added. Gives the notice text (Windows-1252)
+// that says why a name is refused, nullopt when it can be used. An empty name passes:
+// saving with it simply writes nothing.
+std::optional<std::string> ValidaNomFitxer(std::string_view nom);
+// Caption of the notice of a refused name.
+inline constexpr std::string_view TitolNomNoValid = "Nom de fitxer no v\xE0lid";
+// Caption of the notices of a failed save.
+inline constexpr std::string_view TitolNoDesat = "No s'ha pogut desar";
+
+// The notice when the desktop has no program for the document.
+inline constexpr std::string_view TitolCalEditor = "Cal un editor de fitxers .rtf";
+inline constexpr std::string_view TextCalEditor =
+    "Com ara, WordPad o Word\r"
+    "---------------------------------\r"
+    "Si ja est\xE0 instal\xB7lat\r"
+    "cal associar l'extensi\xF3 .rtf\r"
+    "amb ell (\"Opciones de carpeta\"...)";
 
 }  // namespace tirelo
