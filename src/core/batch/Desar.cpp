@@ -40,7 +40,9 @@ void AvisaFallada(Programa& prg, std::string_view que, std::string_view motiu) {
   prg.ui.Avis(std::string(que) + ":\r" + TextDelSistema(motiu), TitolNoDesat);
 }
 
-std::string NomDocument(const ValorsDesar& v) { return "\"" + v.nomFitxer + std::string(Extensio) + "\""; }
+std::string NomDocument(const ValorsDesar& v) {
+  return "\"" + v.nomFitxer + std::string(Extensio) + "\"";
+}
 
 // The folder "Exerc" below the current directory, created when nothing of that name
 // exists; nullopt, after a notice, when it cannot be had.
@@ -54,9 +56,10 @@ std::optional<fs::path> CarpetaExerc(Programa& prg) {
   const fs::path carpeta = actual / "Exerc";
   if (fs::is_directory(carpeta, ec)) return carpeta;
   if (fs::symlink_status(carpeta, ec).type() != fs::file_type::not_found && !ec) {
-    prg.ui.Avis("Ja hi ha un fitxer anomenat \"Exerc\" que no \xE9s una carpeta:\r"
-                "cal canviar-li el nom o treure'l d'aqu\xED per poder desar.",
-                TitolNoDesat);
+    prg.ui.Avis(
+        "Ja hi ha un fitxer anomenat \"Exerc\" que no \xE9s una carpeta:\r"
+        "cal canviar-li el nom o treure'l d'aqu\xED per poder desar.",
+        TitolNoDesat);
     return std::nullopt;
   }
   if (!fs::create_directory(carpeta, ec) && ec) {
@@ -106,7 +109,8 @@ void EscriuCos(Document& doc, const Lot& lot, bool blocs) {
   doc.Salt();
   doc.EscriuTextSalt(Negreta("Respostes"));
   doc.Salt();
-  for (int k = 1; k <= lot.Nombre(); ++k) EscriuLinia(doc, Negreta(std::to_string(k) + ")"), RespostaEscrita(lot[k]));
+  for (int k = 1; k <= lot.Nombre(); ++k)
+    EscriuLinia(doc, Negreta(std::to_string(k) + ")"), RespostaEscrita(lot[k]));
 }
 
 // Writes the whole document; true when every file operation succeeded. Once the file
@@ -144,7 +148,9 @@ std::optional<std::string> ValidaNomFitxer(std::string_view nom) {
     return refusa("El nom del fitxer no pot ser \".\" ni contenir \"..\".");
   for (const char c : nom)
     if (EsControl(static_cast<unsigned char>(c)))
-      return refusa("El nom del fitxer no pot contenir car\xE0" "cters de control.");
+      return refusa(
+          "El nom del fitxer no pot contenir car\xE0"
+          "cters de control.");
   if (Utf8DeCp1252(nom).size() + Extensio.size() > LlargadaMaxNom)
     return refusa("El nom del fitxer \xE9s massa llarg per al sistema de fitxers.");
   return std::nullopt;

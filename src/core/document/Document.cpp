@@ -78,9 +78,13 @@ std::string EquilibraClaus(std::string_view rtf) {
 
 }  // namespace
 
-std::unique_ptr<CapaFitxer> CapaFitxerSistema() { return std::make_unique<CapaStdio>(); }
+std::unique_ptr<CapaFitxer> CapaFitxerSistema() {
+  return std::make_unique<CapaStdio>();
+}
 
-std::string Negreta(std::string_view text) { return "{\\b " + std::string(text) + "}"; }
+std::string Negreta(std::string_view text) {
+  return "{\\b " + std::string(text) + "}";
+}
 
 Document::Document(std::unique_ptr<CapaFitxer> capa) : capa_(std::move(capa)) {}
 
@@ -103,7 +107,9 @@ void Document::Escriu(std::string_view bytes) {
   if (auto motiu = capa_->Escriu(bytes); !motiu.empty()) Falla(OperacioFitxer::Escriure, std::move(motiu));
 }
 
-void Document::EscriuText(std::string_view text) { Escriu(text); }
+void Document::EscriuText(std::string_view text) {
+  Escriu(text);
+}
 
 void Document::EscriuTextSalt(std::string_view text) {
   Escriu(text);
@@ -121,9 +127,13 @@ void Document::EscriuMarcatSalt(std::string_view marcat) {
   FiParagraf();
 }
 
-void Document::Salt() { Escriu("\\line "); }
+void Document::Salt() {
+  Escriu("\\line ");
+}
 
-void Document::FiParagraf() { Escriu("\\par "); }
+void Document::FiParagraf() {
+  Escriu("\\par ");
+}
 
 void Document::TancaDocument() {
   if (!obert_) return;

@@ -54,8 +54,8 @@ class Document {
   void EscriuTextSalt(std::string_view text);  // the text, then "\line "
   // The translation of an exercise line, then the end of its paragraph.
   void EscriuMarcatSalt(std::string_view marcat);
-  void Salt();          // "\line "
-  void FiParagraf();    // "\par "
+  void Salt();           // "\line "
+  void FiParagraf();     // "\par "
   void TancaDocument();  // "}" CR LF, then the file is closed
 
   const std::optional<FalladaDocument>& Fallada() const { return fallada_; }

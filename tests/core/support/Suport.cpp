@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 namespace tirelo::prova {
 
 AleatoriGuionat::AleatoriGuionat(std::vector<int32_t> guio, uint64_t llavor)
@@ -73,6 +76,11 @@ bool InterficieFalsa::DemanaValorsDesar(ValorsDesar& v) {
 bool InterficieFalsa::ObreAmbEscriptori(const std::string& cami) {
   obertures.push_back(cami);
   return obreResultat;
+}
+
+std::string LlegeixFitxer(const std::string& cami) {
+  std::ifstream f(cami, std::ios::binary);
+  return {std::istreambuf_iterator<char>(f), {}};
 }
 
 }  // namespace tirelo::prova

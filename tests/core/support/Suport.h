@@ -13,6 +13,13 @@
 
 namespace tirelo::prova {
 
+// The two header lines every saved RTF document starts with.
+inline const std::string CapcaleraRtf =
+    "{\\rtf\\ansi \\deff2\r\n"
+    "{\\fonttbl\\f0\\froman Times New Roman;\\f1\\fdecor Courier New;\\f2\\fswiss Arial;}\r\n";
+// A whole file's bytes; empty when it cannot be read.
+std::string LlegeixFitxer(const std::string& cami);
+
 // Replays the given draws in order; each must lie in 0..n-1 for the n asked,
 // otherwise the test fails. When the script runs out, falls back to a seeded generator.
 class AleatoriGuionat final : public FontAleatoria {
