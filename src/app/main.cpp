@@ -1,10 +1,22 @@
 // The tirelo program: the desktop program when started without a command, and the
-// commands that work without a display.
+// commands that work without a display. A new command is one row of kOrdres.
 #include <cstdio>
 #include <cstring>
 #include <string_view>
 
+#include "Tradueix.h"
+
 namespace {
+
+struct Ordre {
+  const char* nom;
+  const char* descripcio;               // UTF-8, for the terminal
+  int (*executa)(int argc, char** argv);  // the arguments after the command's name
+};
+
+constexpr Ordre kOrdres[] = {
+    {"tradueix", "tradueix a RTF el text marcat de l'entrada est\xC3\xA0ndard", tirelo::OrdreTradueix},
+};
 
 void MostraAjuda(std::FILE* f) {
   std::fputs(
@@ -14,6 +26,14 @@ void MostraAjuda(std::FILE* f) {
       "  tirelo              obre el programa d'escriptori\n"
       "  tirelo --help       mostra aquesta ajuda\n",
       f);
+  for (const Ordre& o : kOrdres) std::fprintf(f, "  tirelo %-13s%s\n", o.nom, o.descripcio);
+}
+
+const Ordre* BuscaOrdre(std::string_view nom) {
+  for (const Ordre& o : kOrdres) {
+    if (nom == o.nom) return &o;
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -22,6 +42,12 @@ int main(int argc, char** argv) {
   if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
     MostraAjuda(stdout);
     return 0;
+  }
+  if (argc > 1) {
+    if (const Ordre* o = BuscaOrdre(argv[1])) return o->executa(argc - 2, argv + 2);
+    std::fprintf(stderr, "Ordre desconeguda: %s\n\n", argv[1]);
+    MostraAjuda(stderr);
+    return 2;
   }
   std::fputs("El programa d'escriptori encara no existeix en aquesta versi\xC3\xB3.\n\n", stderr);
   MostraAjuda(stderr);
