@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Builds the libFuzzer targets with clang into build-fuzz/ and runs every one of them
+# (fuzz/<name>.cpp, seeded from fuzz/corpus/<name>/) for a fixed time.
+# TIRELO_FUZZ_SECONDS sets the time per target (default 30). Exits non-zero when a
+# target crashes or breaks one of its checks; the input is kept in build-fuzz/artifacts/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+seconds="${TIRELO_FUZZ_SECONDS:-30}"
+dir=build-fuzz
+CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTIRELO_FUZZ=ON -DTIRELO_GUI=OFF -DTIRELO_TESTS=OFF >/dev/null
+cmake --build "$dir" -j2
+
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+failed=()
+for src in fuzz/*.cpp; do
+  name="$(basename "$src" .cpp)"
+  # The fuzzer adds what it finds to its first corpus folder: a working copy in the
+  # build tree, so that the seeds in the source tree stay as they are.
+  work="$dir/corpus/$name"
+  mkdir -p "$work" "$dir/artifacts"
+  seeds=()
+  [ -d "fuzz/corpus/$name" ] && seeds=("fuzz/corpus/$name")
+  echo "== fuzz_$name: ${seconds}s =="
+  if ! "$dir/fuzz/fuzz_$name" -max_total_time="$seconds" -timeout=20 -print_final_stats=1 \
+      -artifact_prefix="$dir/artifacts/$name-" "$work" "${seeds[@]}"; then
+    failed+=("$name")
+  fi
+done
+
+if [ ${#failed[@]} -ne 0 ]; then
+  echo "Fuzz targets that failed: ${failed[*]}" >&2
+  exit 1
+fi
