@@ -30,16 +30,6 @@ class LotTest : public ::testing::Test {
   }
 };
 
-TEST_F(LotTest, AppendSelectsTheNewLineAndRefreshes) {
-  Afegeix(prg, Ex("Calcula:   (x+3)^2"));
-  EXPECT_EQ(prg.lot.Nombre(), 1);
-  EXPECT_EQ(prg.lot.Seleccio(), 1);
-  EXPECT_EQ(ui.estatsCanviats, 1);
-  Afegeix(prg, Ex("B"));
-  EXPECT_EQ(prg.lot.Seleccio(), 2);
-  EXPECT_EQ(ui.estatsCanviats, 2);
-}
-
 TEST_F(LotTest, ListLinesCaptionAndEnabledStatesFollowTheCount) {
   EXPECT_EQ(TextCaptio(prg), "Exercicis de Tirelo. N\xBA exercicis: 0");
   EstatControls buit = CalculaEstat(prg.lot);
@@ -47,6 +37,8 @@ TEST_F(LotTest, ListLinesCaptionAndEnabledStatesFollowTheCount) {
                buit.reiniciar || buit.etiquetaNegra);
 
   Afegeix(prg, Ex("A"));
+  EXPECT_EQ(prg.lot.Seleccio(), 1);  // the new line is selected
+  EXPECT_EQ(ui.estatsCanviats, 1);
   EstatControls u = CalculaEstat(prg.lot);
   EXPECT_TRUE(u.editar && u.eliminar && u.desar && u.obrir && u.reiniciar && u.etiquetaNegra);
   EXPECT_FALSE(u.pujar || u.baixar);
@@ -55,6 +47,7 @@ TEST_F(LotTest, ListLinesCaptionAndEnabledStatesFollowTheCount) {
   Afegeix(prg, Ex("Calcula:   (x+3)^2"));
   EstatControls tres = CalculaEstat(prg.lot);
   EXPECT_TRUE(tres.pujar && tres.baixar);
+  EXPECT_EQ(prg.lot.Seleccio(), 3);
   EXPECT_EQ(TextCaptio(prg), "Exercicis de Tirelo. N\xBA exercicis: 3");
   EXPECT_EQ(LiniesLlista(prg.lot), (std::vector<std::string>{"1]A", "2]B", "3]Calcula:   (x+3)^2"}));
 }

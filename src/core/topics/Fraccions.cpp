@@ -1,9 +1,115 @@
 #include "topics/Fraccions.h"
 
+#include "batch/Serie.h"
+#include "mathtext/Nombres.h"
 #include "shell/Programa.h"
 
 namespace tirelo {
 
-void TemaFraccions(Programa&) {}
+namespace {
+
+// Four RTF tab words: they pass the exercise markup unchanged.
+constexpr const char* T4 = "\\tab \\tab \\tab \\tab ";
+constexpr const char* CrLf = "\r\n";
+
+// " + ", " - ", " . ", " ÷ " by operation code.
+std::string TxtOperador(int operacio) {
+  static constexpr char kSignes[] = {'+', '-', '.', '\xF7'};
+  return std::string(" ") + kSignes[operacio] + " ";
+}
+
+// Whether n/d repeats the previous case: both texts inside the previous ones.
+bool EsRepeteix(const std::string& n, const std::string& d, const std::string& nAnterior,
+                const std::string& dAnterior) {
+  return nAnterior.find(n) != std::string::npos && dAnterior.find(d) != std::string::npos;
+}
+
+}  // namespace
+
+std::string TxtFraccio(int32_t n, int32_t d) {
+  if (d <= 1) return TxtEnter(n);
+  return TxtEnter(n) + "/" + TxtEnter(d);
+}
+
+void GenSimplificacio(Programa& prg) {
+  Exercici& e = prg.exercici;
+  e.enunciat = "Simplifica: ";
+  e.resposta.clear();
+  std::string nAnterior, dAnterior;
+  for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
+    uint16_t n = 0, d = 0;
+    std::string tn, td;
+    do {
+      uint16_t a = 0, b = 0;
+      do {
+        a = static_cast<uint16_t>(prg.Random(9) + 1);
+        b = static_cast<uint16_t>(prg.Random(9) + 3);
+      } while (a == b);
+      const auto k = static_cast<uint16_t>(prg.Random(3) + 2);
+      n = static_cast<uint16_t>(k * a);
+      d = static_cast<uint16_t>(k * b);
+      tn = TxtEnter(n);
+      td = TxtEnter(d);
+    } while (EsRepeteix(tn, td, nAnterior, dAnterior));
+    nAnterior = tn;
+    dAnterior = td;
+    const int32_t g = Mcd(n, d);
+    e.enunciat += EtiquetaCas(prg, i) + tn + "/" + td + SeparadorCas(prg, i);
+    e.resposta += EtiquetaCas(prg, i) + TxtFraccio(n / g, d / g) + SeparadorCas(prg, i);
+  }
+  e.pista = "(factoritzant adalt i abaix i eliminant all\xF2 com\xFA)";
+  e.llest = true;
+}
+
+void GenOperacioFraccions(Programa& prg, int operacio) {
+  if (operacio < 0 || operacio > 3) return;  // no such operation: the exercise stays unready
+  int32_t a1 = 0, b1 = 0, a2 = 0, b2 = 0;
+  FraccioAleat(*prg.aleatori, a1, b1);
+  FraccioAleat(*prg.aleatori, a2, b2);
+
+  int32_t n = 0, d = 0;
+  if (operacio <= 1) {
+    d = Mcm(b1, b2);
+    n = Opera(operacio, d / b1 * a1, d / b2 * a2);
+  } else if (operacio == 2) {
+    n = a1 * a2;
+    d = b1 * b2;
+  } else {
+    n = a1 * b2;
+    d = b1 * a2;
+  }
+  Simplifica(n, d);
+
+  Exercici& e = prg.exercici;
+  const std::string t4 = T4;
+  // Numerators over a bar line with the sign over denominators; the one space after
+  // the tabs puts single digits over the middle of each "---".
+  e.enunciat = std::string("Calcula:") + CrLf;
+  e.enunciat += t4 + " " + TxtEnter(a1) + "     " + TxtEnter(a2) + CrLf;
+  e.enunciat += t4 + "---" + TxtOperador(operacio) + "---" + CrLf;
+  e.enunciat += t4 + " " + TxtEnter(b1) + "     " + TxtEnter(b2);
+  if (operacio <= 1) {
+    e.pista = "(Nota: calcula el MCM dels denominadors, etc...  Simplifica el resultat)";
+  } else if (operacio == 2) {
+    e.pista = "(Nota: N1/D1 . N2/D2 = N1.N2 / D1.D2  Simplifica el resultat)";
+  } else {
+    e.pista = "(a/b " + TxtOperador(operacio) + " c/d  =  a.d / c.b )";
+  }
+  e.resposta = t4 + " " + TxtEnter(n);
+  if (d > 1) e.resposta += CrLf + t4 + "---" + CrLf + t4 + " " + TxtEnter(d);
+  e.llest = true;
+}
+
+void TemaFraccions(Programa& prg) {
+  static constexpr Tema kTema{"Fraccions", "Simplificaci\xF3;Suma;Resta;Multiplicaci\xF3;Divisi\xF3", "10000",
+                              true};
+  BucleTema(prg, kTema, [](Programa& p, int k) {
+    if (k == 1) {
+      GenSimplificacio(p);
+    } else if (k >= 2 && k <= 5) {
+      GenOperacioFraccions(p, k - 2);  // operation code: 0 Suma, 1 Resta, 2 Multiplicació, 3 Divisió
+    }
+  });
+}
 
 }  // namespace tirelo

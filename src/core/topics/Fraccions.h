@@ -1,10 +1,22 @@
 #pragma once
-// Topic: fractions.
+// Topic: fractions. Simplifying several fractions at once, and one operation (sum,
+// difference, product or quotient) between two random fractions, stacked.
+#include <cstdint>
+#include <string>
+
 namespace tirelo {
 
 struct Programa;
 
 // The topic entry: the series loop until the user leaves the series window.
 void TemaFraccions(Programa& prg);
+
+// "Simplificació": one case per number of cases, e.g. "Simplifica: a) 8/12,  b) 9/15".
+void GenSimplificacio(Programa& prg);
+// "Suma", "Resta", "Multiplicació", "Divisió" for operation code 0..3: always one case.
+void GenOperacioFraccions(Programa& prg, int operacio);
+
+// "3/4"; just the numerator when the denominator is 1 or less ("2").
+std::string TxtFraccio(int32_t n, int32_t d);
 
 }  // namespace tirelo

@@ -1,0 +1,55 @@
+#include "shell/Ordres.h"
+
+#include "batch/Desar.h"
+#include "batch/Lot.h"
+#include "shell/Programa.h"
+#include "topics/ExecutaTema.h"
+
+namespace tirelo {
+
+namespace {
+
+// The main window's command table proper; the status is refreshed before each of them.
+void ExecutaDeLaTaula(Programa& prg, int numero) {
+  switch (numero) {
+    case ordre::Editar: EditaSeleccionat(prg); break;
+    case ordre::Eliminar: EliminaSeleccionat(prg); break;
+    case ordre::Baixar: BaixaSeleccionat(prg); break;
+    case ordre::Pujar: PujaSeleccionat(prg); break;
+    case ordre::Desar: Desa(prg); break;
+    case ordre::EditarImprimir: ObreEnEditor(prg); break;
+    case ordre::Reiniciar: Reinicia(prg); break;  // asks nothing on an empty batch
+    case ordre::Conformitat: prg.serie.opcioConformitat = !prg.serie.opcioConformitat; break;
+    case ordre::Ajuda:
+      // An empty name greys the command out; a failure to open is not reported.
+      if (!prg.desc.fitxerAjuda.empty()) prg.ui.ObreAmbEscriptori(prg.desc.fitxerAjuda);
+      break;
+    default: break;
+  }
+}
+
+bool EsDeLaTaula(int numero) {
+  switch (numero) {
+    case ordre::Editar: case ordre::Eliminar: case ordre::Baixar: case ordre::Pujar:
+    case ordre::Desar: case ordre::EditarImprimir: case ordre::Reiniciar:
+    case ordre::Conformitat: case ordre::Ajuda:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+void ExecutaOrdre(Programa& prg, int numero) {
+  if (EsDeLaTaula(numero)) {
+    RefrescaEstat(prg);
+    ExecutaDeLaTaula(prg, numero);
+  } else if (numero == ordre::Llista) {
+    EditaSeleccionat(prg);  // the window forwards only the list's double click
+  } else if (numero >= ordre::PrimerTema && numero <= ordre::PrimerTema + 99) {
+    ExecutaTema(prg, static_cast<uint16_t>(numero - ordre::PrimerTema));
+  }
+}
+
+}  // namespace tirelo
