@@ -1,9 +1,268 @@
 #include "topics/Operacions.h"
 
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "batch/Serie.h"
+#include "document/Marcat.h"
+#include "mathtext/Nombres.h"
+#include "mathtext/Termes.h"
+#include "mathtext/Text.h"
 #include "shell/Programa.h"
 
 namespace tirelo {
 
-void TemaOperacions(Programa&) {}
+namespace {
+
+constexpr std::string_view kLletresTerme = "xyzmn";
+constexpr std::string_view kXifresTerme = "23456789";
+constexpr std::string_view kLletresFactor = "abxymn";
+constexpr std::string_view kTab = "\\tab ";   // raw RTF, passed through by the markup
+constexpr char kCR = '\r';
+
+// The text cut at the field's length without leaving a raw RTF control word such as
+// "\tab " cut short: a lone backslash or "\ta" at the end would swallow or garble
+// whatever the document writes after the text.
+std::string TallaSenseTrencarControl(std::string_view s) {
+  std::string r = Talla(s);
+  if (r.size() == s.size()) return r;
+  const auto barra = r.rfind('\\');
+  if (barra != std::string::npos && r.find(' ', barra) == std::string::npos) r.erase(barra);
+  return r;
+}
+
+// --- reduce a product to one monomial ---
+
+// One case: a product of alternating digits and letter powers, and its monomial.
+struct ProducteTerme {
+  std::string escrit;   // "3·x^2·5·x"
+  std::string reduit;   // "15x^3"
+};
+
+ProducteTerme AleatProducteTerme(Programa& prg) {
+  ProducteTerme r;
+  uint16_t coef = 1;
+  std::vector<std::pair<char, int>> lletres;   // in order of first appearance
+  const int n = prg.Random(3) + 3;
+  bool anteriorXifra = false;
+  for (int j = 1; j <= n; ++j) {
+    if (!anteriorXifra) {
+      // A digit not yet written anywhere in the product, exponents included.
+      char d = 0;
+      do {
+        d = kXifresTerme[static_cast<std::size_t>(prg.Random(8))];
+      } while (r.escrit.find(d) != std::string::npos);
+      coef = static_cast<uint16_t>(coef * (d - '0'));
+      r.escrit += d;
+    } else {
+      const char v = kLletresTerme[static_cast<std::size_t>(prg.Random(5))];
+      const int e = prg.Random(3) + 1;
+      auto it = lletres.begin();
+      while (it != lletres.end() && it->first != v) ++it;
+      if (it != lletres.end()) {
+        it->second += e;
+      } else {
+        lletres.emplace_back(v, e);
+      }
+      r.escrit += TxtPotenciaXifres(std::string(1, v), e);
+    }
+    if (j < n) r.escrit += '\xB7';
+    anteriorXifra = !anteriorXifra;
+  }
+  r.reduit = TxtEnter(coef);
+  for (const auto& [v, e] : lletres) r.reduit += TxtPotenciaXifres(std::string(1, v), e);
+  return r;
+}
+
+// --- common factor ---
+
+struct TermeFactor {
+  int c = 0;
+  char v = 0;
+};
+
+struct DadesFactor {
+  int k = 0;
+  char L = 0;
+  std::vector<TermeFactor> termes;
+};
+
+// k from +-2..9 (positive only when kPositiu), then the letter, then 2 or 3 terms with
+// different letters; a common factor of the inner coefficients moves into k.
+DadesFactor AleatDadesFactor(Programa& prg, bool kPositiu) {
+  DadesFactor f;
+  if (kPositiu) {
+    f.k = prg.Random(8) + 2;
+  } else {
+    do {
+      f.k = AleatNoNul(*prg.aleatori, 9);
+    } while (std::abs(f.k) == 1);
+  }
+  f.L = kLletresFactor[static_cast<std::size_t>(prg.Random(6))];
+  std::string lliures(kLletresFactor);
+  const int m = prg.Random(2) + 2;
+  int g = 1;
+  for (int t = 1; t <= m; ++t) {
+    TermeFactor terme;
+    // A negative factor comes with positive inner coefficients only.
+    terme.c = f.k < 0 ? prg.Random(9) + 1 : AleatNoNul(*prg.aleatori, 9);
+    g = t == 1 ? std::abs(terme.c) : Mcd(g, terme.c);
+    const auto pos = static_cast<std::size_t>(prg.Random(static_cast<int32_t>(lliures.size())));
+    terme.v = lliures[pos];
+    lliures.erase(pos, 1);
+    f.termes.push_back(terme);
+  }
+  if (g != 1) {
+    f.k *= g;
+    for (auto& terme : f.termes) terme.c /= g;
+  }
+  return f;
+}
+
+// "2a-5b": the inner polynomial.
+std::string TxtInterior(const DadesFactor& f) {
+  std::string r;
+  for (std::size_t t = 0; t < f.termes.size(); ++t) {
+    r += TxtCoef(f.termes[t].c, std::string(1, f.termes[t].v));
+    if (t + 1 < f.termes.size() && f.termes[t + 1].c > 0) r += '+';
+  }
+  return r;
+}
+
+// "3x(2a-5b)": the factored form.
+std::string TxtFactoritzat(const DadesFactor& f) {
+  return TxtEnter(f.k) + f.L + "(" + TxtInterior(f) + ")";
+}
+
+// "6xa-15xb": the expanded form. With barrejaOrdre, each product of two different
+// letters is written the other way round ("ax") with probability 1/3.
+std::string TxtExpandit(Programa& prg, const DadesFactor& f, bool barrejaOrdre) {
+  const std::string L(1, f.L);
+  std::string r;
+  for (std::size_t t = 0; t < f.termes.size(); ++t) {
+    const TermeFactor& terme = f.termes[t];
+    const std::string v(1, terme.v);
+    r += TxtEnter(f.k * terme.c);
+    if (terme.v == f.L) {
+      r += TxtPotencia(L, 2);
+    } else if (barrejaOrdre && prg.Random(6) >= 4) {
+      r += v + L;
+    } else {
+      r += L + v;
+    }
+    if (t + 1 < f.termes.size() && f.k * f.termes[t + 1].c > 0) r += '+';
+  }
+  return r;
+}
+
+}  // namespace
+
+void GenRedueixTerme(Programa& prg) {
+  Exercici& ex = prg.exercici;
+  ex.enunciat = "Redueix (tot operant) l'expressi\xF3:    ";
+  ex.resposta = " ";
+  ex.pista = "(multiplicar n\xBAs i pot\xE8ncies i ordenar  (ex.:  3x5yx  ->  15x^2y))";
+  const int n = prg.serie.nombreCasos;
+  for (int i = 1; i <= n; ++i) {
+    const ProducteTerme cas = AleatProducteTerme(prg);
+    ex.enunciat += EtiquetaCas(prg, i) + cas.escrit + SeparadorCas(prg, i);
+    ex.resposta += EtiquetaCas(prg, i) + cas.reduit + SeparadorCas(prg, i);
+  }
+  ex.enunciat = Talla(ex.enunciat);
+  ex.resposta = Talla(ex.resposta);
+  ex.llest = true;
+}
+
+void GenFactorComu(Programa& prg, int subtipus) {
+  const bool extreu = subtipus == 2;
+  const int n = prg.serie.nombreCasos;
+  std::string factoritzats, expandits;
+  for (int i = 1; i <= n; ++i) {
+    const DadesFactor f = AleatDadesFactor(prg, extreu);
+    const std::string F = TxtFactoritzat(f);
+    const std::string E = TxtExpandit(prg, f, extreu);
+    std::string prefix(" ");
+    prefix += kTab;
+    if (n > 1) prefix += " " + std::string(1, static_cast<char>(96 + i)) + ")" + std::string(kTab);
+    factoritzats += prefix + F;
+    expandits += prefix + E;
+  }
+  Exercici& ex = prg.exercici;
+  if (extreu) {
+    ex.enunciat = "Extrau factor com\xFA all\xF2 que puguis de: " + std::string(kTab) + expandits + kCR;
+    ex.resposta = factoritzats;
+  } else {
+    ex.enunciat = "Opera: " + std::string(kTab) + factoritzats;
+    ex.resposta = expandits;
+  }
+  ex.enunciat = TallaSenseTrencarControl(ex.enunciat);
+  ex.resposta = TallaSenseTrencarControl(ex.resposta);
+  ex.llest = true;
+}
+
+void GenProducteBinomis(Programa& prg) {
+  const Binomi a = AleatBinomi(*prg.aleatori);
+  const Binomi b = AleatBinomi(*prg.aleatori);
+  const std::string B1 = TxtCoef(a.k1, a.p1) + TxtCoefSig(a.k2, a.p2);
+  const std::string B2 = TxtCoef(b.k1, b.p1) + TxtCoefSig(b.k2, b.p2);
+  // Term by term, like terms kept apart: the exercise is the expansion itself.
+  const std::string producte = TxtCoef(a.k1 * b.k1, ProducteLletres(a.p1, b.p1)) +
+                               TxtCoefSig(a.k1 * b.k2, ProducteLletres(a.p1, b.p2)) +
+                               TxtCoefSig(a.k2 * b.k1, ProducteLletres(a.p2, b.p1)) +
+                               TxtCoefSig(a.k2 * b.k2, ProducteLletres(a.p2, b.p2));
+  prg.exercici.enunciat = " Calcula:       (" + B1 + ") \xB7 (" + B2 + ")";
+  prg.exercici.resposta = "   " + producte;
+  prg.exercici.llest = true;
+}
+
+FactorComu FactorComuAleat(Programa& prg) {
+  const DadesFactor f = AleatDadesFactor(prg, false);
+  FactorComu r;
+  r.k = f.k;
+  r.lletra = f.L;
+  r.M = TxtEnter(f.k) + f.L;
+  r.P = TxtInterior(f);
+  r.E = TxtExpandit(prg, f, false);
+  return r;
+}
+
+void GenFraccioAlgebraica(Programa& prg) {
+  const FactorComu fc = FactorComuAleat(prg);
+  const int d = prg.Random(5) + 2;
+  const char v = static_cast<char>('a' + prg.Random(5));
+  const std::string Q = TxtEnter(d) + v;
+  // k·d·L·v: the letter squared when the denominator's letter is the common one.
+  const std::string R = TxtEnter(fc.k * d) + fc.lletra + (v == fc.lletra ? '\xB2' : v);
+  Exercici& ex = prg.exercici;
+  ex.enunciat = "Simplifica la fracci\xF3: " + std::string(kTab) + kCR + DisposaFraccio(8, fc.E, R) + kCR;
+  ex.resposta = DisposaFraccio(8, fc.P, Q);
+  ex.pista = "(Nota: extrau factor com\xFA i simplifica)";
+  ex.enunciat = Talla(ex.enunciat);
+  ex.resposta = Talla(ex.resposta);
+  ex.llest = true;
+}
+
+void TemaOperacions(Programa& prg) {
+  static constexpr Tema kTema{
+      "OPERACIONS ALG\xC8" "BRIQUES",
+      "Reduir un terme (ex.: 3x2 --> 6x);Treure Factor com\xFA;Treure par\xE8ntesis;"
+      "Multipliar binomis;Simplificar una fracci\xF3 alg\xE8" "brica",
+      "10000",
+      true,
+  };
+  BucleTema(prg, kTema, [](Programa& p, int subtipus) {
+    switch (subtipus) {
+      case 1: GenRedueixTerme(p); break;
+      case 2:
+      case 3: GenFactorComu(p, subtipus); break;
+      case 4: GenProducteBinomis(p); break;
+      case 5: GenFraccioAlgebraica(p); break;
+      default: break;
+    }
+  });
+}
 
 }  // namespace tirelo

@@ -1,10 +1,25 @@
 #pragma once
-// Topic: percentages.
+// Topic: percentages. Word problems on discounts and increases in euros, relating an
+// initial amount, a percentage and a final amount; the subtype decides which is asked.
 namespace tirelo {
 
 struct Programa;
 
 // The topic entry: the series loop until the user leaves the series window.
 void TemaPercentatges(Programa& prg);
+
+// The data of one problem.
+struct DadesPct {
+  int q = 0;         // final amount as a percentage of the initial one
+  double P = 0;      // initial amount in euros, a whole number
+  double F = 0;      // final amount P·q/100, not rounded
+  int D = 0;         // q - 100; the percentage shown is |D|
+};
+// Subtypes 1..3 (discounts): q in 50..89; any other: q in 100..139. P in 90..189.
+DadesPct DadesPercentatge(Programa& prg, int subtipus);
+
+// Writes the problem of subtype 1..6 from the data and sets the ready flag; any
+// other subtype writes nothing.
+void GenPercentatge(Programa& prg, int subtipus, const DadesPct& d);
 
 }  // namespace tirelo
