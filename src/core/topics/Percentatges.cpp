@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "batch/Serie.h"
 #include "mathtext/Decimals.h"
@@ -11,8 +12,40 @@
 namespace tirelo {
 
 namespace {
-constexpr const char* kCRLF = "\r\n";
-constexpr const char* kEuro = "\x80";
+
+// Statement and answer of each subtype; @P, @F and @D stand for the initial amount,
+// the final amount and the percentage.
+struct Plantilla {
+  std::string_view enunciat, resposta;
+};
+constexpr Plantilla kPlantilles[] = {
+    {"Un vestit que valia @P\x80 est\xE0 rebaixat un @D %\r\n Quant haur\xE0s de pagar per ell?", "  @F \x80"},
+    {"Un vestit val @F\x80 despr\xE9s d'haver-lo rebaixat un @D %\r\n Quin era el preu original?", " @P \x80"},
+    {"Un vestit que valia @P\x80 ara costa @F \x80\r\n Quin ha estat el % de rebaixa?", "  @D %"},
+    {"Un servei que abans d'impostos val @P\x80 est\xE0 sotm\xE8s a un impost del @D %\r\n Quant et tocar\xE0 pagar?",
+     "  @F \x80"},
+    {"Una factura puja @F\x80 amb un @D % d'impostos inclosos\r\n Quuan seria \"en negre\"?", " @P \x80"},
+    {"Un b\xE9 que val @P\x80, amb garantia addicional ens costar\xE0 @F \x80\r\n"
+     " Quin \xE9s el % d'augment respecte el preu original?",
+     "  @D %"},
+};
+
+std::string Omple(std::string_view plantilla, const DadesPct& d) {
+  std::string r;
+  for (std::size_t i = 0; i < plantilla.size(); ++i) {
+    if (plantilla[i] != '@' || i + 1 == plantilla.size()) {
+      r += plantilla[i];
+      continue;
+    }
+    switch (plantilla[++i]) {
+      case 'P': r += TxtReal(d.P); break;
+      case 'F': r += TxtReal(d.F); break;
+      default: r += TxtEnter(std::abs(d.D)); break;
+    }
+  }
+  return r;
+}
+
 }  // namespace
 
 DadesPct DadesPercentatge(Programa& prg, int subtipus) {
@@ -25,46 +58,10 @@ DadesPct DadesPercentatge(Programa& prg, int subtipus) {
 }
 
 void GenPercentatge(Programa& prg, int subtipus, const DadesPct& d) {
-  const std::string P = TxtReal(d.P);
-  const std::string F = TxtReal(d.F);
-  const std::string pct = TxtEnter(std::abs(d.D));
-  std::string enunciat, resposta;
-  switch (subtipus) {
-    case 1:
-      enunciat = "Un vestit que valia " + P + kEuro + " est\xE0 rebaixat un " + pct + " %" + kCRLF +
-                 " Quant haur\xE0s de pagar per ell?";
-      resposta = "  " + F + " " + kEuro;
-      break;
-    case 2:
-      enunciat = "Un vestit val " + F + kEuro + " despr\xE9s d'haver-lo rebaixat un " + pct + " %" + kCRLF +
-                 " Quin era el preu original?";
-      resposta = " " + P + " " + kEuro;
-      break;
-    case 3:
-      enunciat = "Un vestit que valia " + P + kEuro + " ara costa " + F + " " + kEuro + kCRLF +
-                 " Quin ha estat el % de rebaixa?";
-      resposta = "  " + pct + " %";
-      break;
-    case 4:
-      enunciat = "Un servei que abans d'impostos val " + P + kEuro + " est\xE0 sotm\xE8s a un impost del " + pct +
-                 " %" + kCRLF + " Quant et tocar\xE0 pagar?";
-      resposta = "  " + F + " " + kEuro;
-      break;
-    case 5:
-      enunciat = "Una factura puja " + F + kEuro + " amb un " + pct + " % d'impostos inclosos" + kCRLF +
-                 " Quuan seria \"en negre\"?";
-      resposta = " " + P + " " + kEuro;
-      break;
-    case 6:
-      enunciat = "Un b\xE9 que val " + P + kEuro + ", amb garantia addicional ens costar\xE0 " + F + " " + kEuro +
-                 kCRLF + " Quin \xE9s el % d'augment respecte el preu original?";
-      resposta = "  " + pct + " %";
-      break;
-    default:
-      return;
-  }
-  prg.exercici.enunciat = enunciat;
-  prg.exercici.resposta = resposta;
+  if (subtipus < 1 || subtipus > 6) return;
+  const Plantilla& p = kPlantilles[subtipus - 1];
+  prg.exercici.enunciat = Omple(p.enunciat, d);
+  prg.exercici.resposta = Omple(p.resposta, d);
   prg.exercici.llest = true;
 }
 
