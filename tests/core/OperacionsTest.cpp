@@ -291,9 +291,11 @@ TEST(Operacions, ReduceATermPropertyOverSeeds) {
 TEST(Operacions, ReduceATermManyCasesAreCutAtTheLimit) {
   Prova p(7, 40);
   GenRedueixTerme(*p.prg);
-  EXPECT_EQ(p.ex().enunciat.size(), 255u);
+  const std::string sencer = p.ex().enunciat;
+  EXPECT_LE(p.ex().pista.size(), 80u);  // the hint itself is never cut
+  p.prg->exercici.Limita();
+  EXPECT_EQ(p.ex().enunciat, sencer.substr(0, 255));
   EXPECT_LE(p.ex().resposta.size(), 255u);
-  EXPECT_LE(p.ex().pista.size(), 80u);
 }
 
 // ---------------------------------------------------------------- common factor
@@ -525,7 +527,6 @@ TEST(Operacions, AlgebraicFractionPropertyOverSeeds) {
     const auto resposta = Parteix(e.resposta, "\r");
     ASSERT_EQ(enunciat.size(), 5u);
     ASSERT_EQ(resposta.size(), 4u);
-    ASSERT_EQ(enunciat[0].rfind("\\tab \\tab \\tab \\tab \\tab \\tab \\tab \\tab ", 0), 0u);
     const std::string E = LiniaFraccio(enunciat[0]), R = LiniaFraccio(enunciat[2]);
     const std::string P = LiniaFraccio(resposta[0]), Q = LiniaFraccio(resposta[2]);
     for (const Valors& v : Mostres()) {

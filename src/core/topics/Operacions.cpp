@@ -171,8 +171,6 @@ void GenRedueixTerme(Programa& prg) {
     ex.enunciat += EtiquetaCas(prg, i) + cas.escrit + SeparadorCas(prg, i);
     ex.resposta += EtiquetaCas(prg, i) + cas.reduit + SeparadorCas(prg, i);
   }
-  ex.enunciat = Talla(ex.enunciat);
-  ex.resposta = Talla(ex.resposta);
   ex.llest = true;
 }
 
@@ -240,8 +238,6 @@ void GenFraccioAlgebraica(Programa& prg) {
   ex.enunciat = "Simplifica la fracci\xF3: " + std::string(kTab) + kCR + DisposaFraccio(8, fc.E, R) + kCR;
   ex.resposta = DisposaFraccio(8, fc.P, Q);
   ex.pista = "(Nota: extrau factor com\xFA i simplifica)";
-  ex.enunciat = Talla(ex.enunciat);
-  ex.resposta = Talla(ex.resposta);
   ex.llest = true;
 }
 
