@@ -1,9 +1,169 @@
 #include "topics/Equacions.h"
 
+#include <cstdint>
+#include <string>
+
+#include "batch/Serie.h"
+#include "mathtext/Nombres.h"
+#include "mathtext/Termes.h"
+#include "mathtext/Text.h"
 #include "shell/Programa.h"
 
 namespace tirelo {
 
-void TemaEquacions(Programa&) {}
+namespace {
+
+constexpr Tema kEquacions{
+    "EQUACIONS i SISTEMES",
+    "Equaci\xF3 1r. grau;Equaci\xF3 2n grau;Equaci\xF3 biquadrada;"
+    "Sistema 2 equacions i 2 inc\xF2gnites",
+    "0111",
+};
+
+// CR starts a paragraph; "#8 " indents it (and the ones after it) by 8 cm.
+constexpr const char* kSagnat = "#8 ";
+// The statement's last paragraph takes the indent back to 0.
+constexpr const char* kSenseSagnat = " #0 ";
+
+// A quadratic x² + Bx + C (or biquadratic x^4 + Bx² + C) and its real roots as text.
+struct CasEq2 {
+  int32_t B = 0, C = 0;
+  std::string arrels;
+};
+
+// The roots are p and q: x² - (p+q)x + pq.
+CasEq2 Quadratica(int32_t p, int32_t q) {
+  CasEq2 cas{-p - q, p * q, TxtEnter(p)};
+  if (q != p) cas.arrels += ", " + TxtEnter(q);  // a double root is given once
+  return cas;
+}
+
+// The values of x² are p² and s: x^4 - (p²+s)x² + p²s. A negative s adds no real root.
+CasEq2 Biquadratica(int32_t p, int32_t q, int32_t s) {
+  CasEq2 cas{-(p * p + s), p * p * s, TxtEnter(p) + ", " + TxtEnter(-p)};
+  if (q != p) {
+    if (s > 0) cas.arrels += ", " + TxtEnter(q) + ", " + TxtEnter(-q);
+    if (s == 0) cas.arrels += ", 0";
+  }
+  return cas;
+}
+
+// The second value q by form: any of 1..9 but -p, 0, or -p.
+int32_t SegonValor(Programa& prg, FormaEq2 forma, int32_t p) {
+  switch (forma) {
+    case FormaEq2::SenseTermeIndep: return 0;
+    case FormaEq2::SenseTermeLineal: return -p;
+    default: {
+      int32_t q = 0;
+      do q = prg.Random(9) + 1; while (q == -p);
+      return q;
+    }
+  }
+}
+
+// The second value of x² for a biquadratic, by form.
+int32_t ValorQuadrat(FormaEq2 forma, int32_t p, int32_t q) {
+  switch (forma) {
+    case FormaEq2::SenseTermeIndep: return 0;
+    case FormaEq2::SenseTermeLineal: return -p * p;
+    default: return q * q;
+  }
+}
+
+// One equation a·x + b·y = r, indented, with r carried in the y term's literal part.
+std::string EquacioSistema(int32_t a, int32_t b, int32_t r) {
+  return std::string(kSagnat) + TxtCoef(a, "x") + TxtCoefSig(b, "y = " + TxtEnter(r)) + "\r";
+}
+
+// Two non-zero coefficients divided by their gcd (signs kept).
+void ParellReduit(Programa& prg, int32_t& u, int32_t& v) {
+  u = AleatNoNul(*prg.aleatori, 9);
+  v = AleatNoNul(*prg.aleatori, 9);
+  const int32_t g = Mcd(u, v);
+  u /= g;
+  v /= g;
+}
+
+}  // namespace
+
+FormaEq2 TriaTipusEq2(Programa& prg) {
+  const FormaEq2 forma = prg.ui.DemanaFormaEq2();
+  if (forma == FormaEq2::Qualsevol) return static_cast<FormaEq2>(prg.Random(3));
+  return forma;
+}
+
+void GenEq1Grau(Programa& prg) {
+  FontAleatoria& rnd = *prg.aleatori;
+  const int32_t a = AleatNoNul(rnd, 9);  // the solution
+  const int32_t b = AleatNoNul(rnd, 9);
+  // c = b would put the same x term on both sides, leaving x undetermined.
+  int32_t c = 0;
+  do c = AleatNoNul(rnd, 9); while (c == b);
+  const int32_t d = AleatNoNul(rnd, 9);
+  const int32_t e = (b - c) * a + d;
+  prg.exercici.enunciat = Talla("Resol l'equaci\xF3:      " + TxtCoef(b, "x") + TxtCoefSig(d, "") + " = " +
+                                TxtCoef(c, "x") + TxtCoefSig(e, ""));
+  prg.exercici.resposta = " x = " + TxtEnter(a);
+  prg.exercici.llest = true;
+}
+
+void GenEq2Grau(Programa& prg, int grau) {
+  std::string enunciat = "Resol l'equaci\xF3: ";
+  std::string resposta;
+  for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
+    const FormaEq2 forma = TriaTipusEq2(prg);
+    int32_t p = prg.Random(9) + 1;
+    if (prg.Random(9) >= 5) p = -p;
+    const int32_t q = SegonValor(prg, forma, p);
+    const CasEq2 cas = grau == 4 ? Biquadratica(p, q, ValorQuadrat(forma, p, q)) : Quadratica(p, q);
+    const std::string etiqueta = EtiquetaCas(prg, i);
+    const std::string separador = SeparadorCas(prg, i);
+    resposta += etiqueta + cas.arrels + separador;
+    enunciat += etiqueta + (grau == 4 ? TxtPotencia("x", 4) : "x\xB2") +
+                TxtCoefSig(cas.B, grau == 4 ? "x\xB2" : "x") + TxtCoefSig(cas.C, "") + " = 0" + separador;
+  }
+  prg.exercici.enunciat = Talla(enunciat);
+  prg.exercici.resposta = Talla(resposta);
+  prg.exercici.llest = true;
+}
+
+void GenSistema(Programa& prg) {
+  std::string enunciat = std::string("Resol (quan sigui possible) el sistema:\r") + kSagnat;
+  std::string resposta;
+  for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
+    const int32_t X = AleatNoNul(*prg.aleatori, 9);
+    const int32_t Y = AleatNoNul(*prg.aleatori, 9);
+    int32_t a = 0, b = 0, c = 0, d = 0;
+    ParellReduit(prg, a, b);
+    ParellReduit(prg, c, d);
+    const int32_t r1 = a * X + b * Y;
+    const int32_t r2 = c * X + d * Y;
+    // Both right-hand sides come from the same (X, Y), so a zero determinant always
+    // means the two equations are one: the system is never incompatible.
+    const bool indeterminat = b * c == a * d && c * r1 == a * r2;
+    const std::string etiqueta = EtiquetaCas(prg, i);
+    enunciat += "\r" + etiqueta + "\r" + EquacioSistema(a, b, r1) + EquacioSistema(c, d, r2);
+    resposta += etiqueta;
+    resposta += indeterminat ? std::string(" sistema indeterminat (& solucions)")
+                             : "    x= " + TxtEnter(X) + ", y= " + TxtEnter(Y);
+    resposta += SeparadorCas(prg, i);
+  }
+  prg.exercici.enunciat = Talla(enunciat);
+  prg.exercici.resposta = Talla(resposta);
+  prg.exercici.llest = true;
+}
+
+void TemaEquacions(Programa& prg) {
+  BucleTema(prg, kEquacions, [](Programa& p, int subtipus) {
+    switch (subtipus) {
+      case 1: GenEq1Grau(p); break;
+      case 2: GenEq2Grau(p, 2); break;
+      case 3: GenEq2Grau(p, 4); break;
+      case 4: GenSistema(p); break;
+      default: return;
+    }
+    p.exercici.enunciat = Talla(p.exercici.enunciat + kSenseSagnat);
+  });
+}
 
 }  // namespace tirelo

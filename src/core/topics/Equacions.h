@@ -1,10 +1,25 @@
 #pragma once
-// Topic: equations and systems.
+// Topic: equations and systems. Every equation is built backwards from integer
+// solutions drawn first, so that the answers are small integers.
+#include "shell/Interficie.h"
+
 namespace tirelo {
 
 struct Programa;
 
 // The topic entry: the series loop until the user leaves the series window.
 void TemaEquacions(Programa& prg);
+
+// One first-degree equation bx+d = cx+e, whatever the number of cases.
+void GenEq1Grau(Programa& prg);
+// Monic quadratic (grau 2) or biquadratic (grau 4) equations, one per case; the
+// form of each case is asked before its draws.
+void GenEq2Grau(Programa& prg, int grau);
+// Two-by-two linear systems in x and y, one indented paragraph per equation.
+void GenSistema(Programa& prg);
+
+// Asks which form the next quadratic or biquadratic takes; "any of them" is drawn
+// here with Random(3), so the answer is never FormaEq2::Qualsevol.
+FormaEq2 TriaTipusEq2(Programa& prg);
 
 }  // namespace tirelo

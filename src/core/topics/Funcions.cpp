@@ -1,9 +1,134 @@
 #include "topics/Funcions.h"
 
+#include <array>
+#include <string>
+
+#include "batch/Serie.h"
+#include "mathtext/Nombres.h"
+#include "mathtext/Termes.h"
+#include "mathtext/Text.h"
 #include "shell/Programa.h"
 
 namespace tirelo {
 
-void TemaFuncions(Programa&) {}
+namespace {
+
+constexpr Tema kFuncions{
+    "FUNCIONS TIPUS",
+    "F.Lineal <- pendent i punt;F.Lineal <- 2 punts;Par\xE0" "bola <- 3 punts;"
+    "Par\xE0" "bola <- v\xE8rtex i punt;Intersecci\xF3 recta/par\xE0" "bola",
+    "00111",
+    true,  // the status is refreshed at every pass
+};
+
+// Uniform over lo..hi; the values are small enough for the 8-bit draw.
+int32_t AleatEntre(FontAleatoria& rnd, int32_t lo, int32_t hi) {
+  return AleatCar(rnd, static_cast<int8_t>(lo), static_cast<int8_t>(hi));
+}
+
+std::string TxtPunt(int32_t x, int32_t y) { return "(" + TxtEnter(x) + "," + TxtEnter(y) + ")"; }
+
+// A parabola with its vertex abscissa h and three points of it; X[0] is h.
+struct ParabolaAmbPunts {
+  Parabola par;
+  int32_t h = 0;
+  std::array<int32_t, 4> X{}, Y{};
+};
+
+// Draws the vertex abscissa, a and c, then three points with different abscissas,
+// the first of them not the vertex.
+ParabolaAmbPunts AleatParabola(FontAleatoria& rnd) {
+  ParabolaAmbPunts r;
+  r.h = AleatEntre(rnd, -3, 3);
+  r.par.a = AleatNoNul(rnd, 3);
+  r.par.b = -2 * r.par.a * r.h;
+  r.par.c = AleatEntre(rnd, -3, 5);
+  r.X[0] = r.h;
+  for (int k = 1; k <= 3; ++k) {
+    do {
+      r.X[k] = AleatEntre(rnd, r.h - 3, r.h + 3);
+      r.Y[k] = ValorParabola(r.par, r.X[k]);
+    } while (r.X[k] == r.X[k - 1] || (k == 3 && r.X[3] == r.X[1]));
+  }
+  return r;
+}
+
+std::string TxtParabola(const Parabola& p) {
+  return "y = " + TxtCoef(p.a, "x\xB2") + TxtCoefSig(p.b, "x") + TxtCoefSig(p.c, "");
+}
+
+// The line through the first two points: dx·y - dy·x + X1·dy - dx·Y1 = 0, with dx, dy
+// reduced. dx is never 0, since the two abscissas differ.
+std::string TxtRectaPelsPunts(const ParabolaAmbPunts& r) {
+  int32_t dx = r.X[2] - r.X[1];
+  int32_t dy = r.Y[2] - r.Y[1];
+  Simplifica(dx, dy);
+  return TxtCoef(dx, "y") + TxtCoefSig(-dy, "x") + TxtCoefSig(r.X[1] * dy - dx * r.Y[1], "") + " = 0";
+}
+
+// Appends one case of the subtype to the statement body S and the answer A.
+void AfegeixCasParabola(int subtipus, const ParabolaAmbPunts& r, std::string& S, std::string& A) {
+  const std::string P = TxtParabola(r.par);
+  switch (subtipus) {
+    case 3:
+      S += "que passa pels punts: ";
+      for (int k = 1; k <= 3; ++k) S += " " + TxtPunt(r.X[k], r.Y[k]);
+      A += "    " + P;
+      break;
+    case 4:
+      S += "que t\xE9 com a v\xE8rtex  " + TxtPunt(r.h, ValorParabola(r.par, r.h)) + " i passa pel punt: " +
+           TxtPunt(r.X[1], r.Y[1]);
+      A += "    " + P;
+      break;
+    default:
+      S += P + " i  " + TxtRectaPelsPunts(r);
+      A += "         " + TxtPunt(r.X[1], r.Y[1]) + "  " + TxtPunt(r.X[2], r.Y[2]);
+      break;
+  }
+}
+
+}  // namespace
+
+int32_t ValorParabola(const Parabola& p, int32_t x) { return p.a * x * x + p.b * x + p.c; }
+
+void GenRecta(Programa& prg, int subtipus) {
+  FontAleatoria& rnd = *prg.aleatori;
+  const int32_t m = AleatNoNulMeitat(rnd, 3);
+  const int32_t x1 = AleatNoNul(rnd, 3);
+  const int32_t y1 = AleatNoNul(rnd, 3);
+  const int32_t n = y1 - m * x1;
+  const int32_t d = AleatNoNul(rnd, 3);  // never 0, so the two points differ
+  const int32_t x2 = x1 + d;
+  const int32_t y2 = y1 + m * d;
+  const std::string descripcio =
+      subtipus == 1 ? " que t\xE9 pendent " + TxtEnter(m) + " i passa pel punt  " + TxtPunt(x1, y1)
+                    : " que passa pels punts  " + TxtPunt(x1, y1) + " i " + TxtPunt(x2, y2);
+  prg.exercici.enunciat = Talla("Troba l'equaci\xF3 de la recta " + descripcio);
+  prg.exercici.resposta = " y = " + TxtCoef(m, "x") + TxtCoefSig(n, "");
+  prg.exercici.llest = true;
+}
+
+void GenParabola(Programa& prg, int subtipus) {
+  std::string S, A;
+  for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
+    const ParabolaAmbPunts r = AleatParabola(*prg.aleatori);
+    const std::string L = EtiquetaCas(prg, i);  // no separator between the cases
+    S += L;
+    A += L;
+    AfegeixCasParabola(subtipus, r, S, A);
+  }
+  prg.exercici.enunciat =
+      Talla(subtipus == 5 ? "Troba les interseccions de la par\xE0" "bola i recta seg\xFC" "ents:\r\n" + S
+                          : "Equaci\xF3 de la par\xE0" "bola " + S);
+  prg.exercici.resposta = Talla(A);
+  prg.exercici.llest = true;
+}
+
+void TemaFuncions(Programa& prg) {
+  BucleTema(prg, kFuncions, [](Programa& p, int subtipus) {
+    if (subtipus == 1 || subtipus == 2) GenRecta(p, subtipus);
+    if (subtipus >= 3 && subtipus <= 5) GenParabola(p, subtipus);
+  });
+}
 
 }  // namespace tirelo

@@ -1,0 +1,285 @@
+#include "topics/Equacions.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <set>
+
+#include "support/Polinomis.h"
+#include "support/Suport.h"
+#include "topics/ExecutaTema.h"
+
+namespace tirelo {
+namespace {
+
+using prova::Guio;
+using prova::NoNul;
+
+// A program whose draws follow the script, and the seam it asks.
+struct Escena {
+  prova::InterficieFalsa ui;
+  prova::AleatoriGuionat* guio = nullptr;
+  std::unique_ptr<Programa> prg;
+
+  explicit Escena(std::vector<int32_t> draws, uint16_t casos = 1) {
+    auto font = std::make_unique<prova::AleatoriGuionat>(std::move(draws));
+    guio = font.get();
+    prg = std::make_unique<Programa>(ui, std::move(font));
+    prg->serie.nombreCasos = casos;
+  }
+  const Exercici& e() const { return prg->exercici; }
+};
+
+// Draws p of a quadratic (sign drawn after the magnitude).
+std::vector<int32_t> P(int p) { return {std::abs(p) - 1, p < 0 ? 5 : 0}; }
+
+TEST(Equacions, FirstDegreeExampleAndOneEquationWhateverTheCases) {
+  Escena s(Guio({NoNul(2), NoNul(3), NoNul(1), NoNul(4)}), 3);
+  GenEq1Grau(*s.prg);
+  EXPECT_EQ(s.e().enunciat, "Resol l'equaci\xF3:      3x+4 = x+8");
+  EXPECT_EQ(s.e().resposta, " x = 2");
+  EXPECT_TRUE(s.e().llest);
+  EXPECT_TRUE(s.guio->Esgotat());
+}
+
+TEST(Equacions, FirstDegreeRedrawsCWhileItEqualsB) {
+  // b = c = 3 would make both sides the same x term; c is drawn again before d.
+  Escena s(Guio({NoNul(2), NoNul(3), NoNul(3), NoNul(3), NoNul(1), NoNul(4)}));
+  GenEq1Grau(*s.prg);
+  EXPECT_EQ(s.e().enunciat, "Resol l'equaci\xF3:      3x+4 = x+8");
+  EXPECT_TRUE(s.guio->Esgotat());
+}
+
+TEST(Equacions, FirstDegreeZeroConstantVanishes) {
+  // a = 1, b = 2, c = 1, d = -1: e = 0.
+  Escena s(Guio({NoNul(1), NoNul(2), NoNul(1), NoNul(-1)}));
+  GenEq1Grau(*s.prg);
+  EXPECT_EQ(s.e().enunciat, "Resol l'equaci\xF3:      2x-1 = x");
+  EXPECT_EQ(s.e().resposta, " x = 1");
+}
+
+TEST(Equacions, QuadraticExampleWithTwoForms) {
+  Escena s(Guio({P(2), {2}, P(-5)}), 2);
+  s.ui.formes = {FormaEq2::Completa, FormaEq2::SenseTermeIndep};
+  GenEq2Grau(*s.prg, 2);
+  EXPECT_EQ(s.e().enunciat, "Resol l'equaci\xF3: a) x\xB2-5x+6 = 0,  b) x\xB2+5x = 0");
+  EXPECT_EQ(s.e().resposta, "a) 2, 3,  b) -5, 0");
+  EXPECT_EQ(s.ui.preguntesFormes, 2);  // the window opens for every case
+  EXPECT_TRUE(s.guio->Esgotat());
+}
+
+struct CasEq2 {
+  int grau;
+  FormaEq2 forma;
+  std::vector<int32_t> draws;
+  const char* equacio;
+  const char* arrels;
+};
+
+TEST(Equacions, QuadraticAndBiquadraticForms) {
+  const CasEq2 casos[] = {
+      {2, FormaEq2::SenseTermeIndep, P(7), "x\xB2-7x = 0", "7, 0"},
+      {2, FormaEq2::SenseTermeIndep, P(-7), "x\xB2+7x = 0", "-7, 0"},
+      {2, FormaEq2::Completa, Guio({P(4), {3}}), "x\xB2-8x+16 = 0", "4"},  // double root once
+      {2, FormaEq2::SenseTermeLineal, P(4), "x\xB2-16 = 0", "4, -4"},
+      // q = 3 = -p is drawn again: the complete form keeps both terms.
+      {2, FormaEq2::Completa, Guio({P(-3), {2, 4}}), "x\xB2-2x-15 = 0", "-3, 5"},
+      {4, FormaEq2::Completa, Guio({P(2), {2}}), "x^4-13x\xB2+36 = 0", "2, -2, 3, -3"},
+      {4, FormaEq2::SenseTermeIndep, P(-2), "x^4-4x\xB2 = 0", "-2, 2, 0"},
+      {4, FormaEq2::SenseTermeLineal, P(3), "x^4-81 = 0", "3, -3"},  // x² = -9 has no real root
+      {4, FormaEq2::Completa, Guio({P(1), {0}}), "x^4-2x\xB2+1 = 0", "1, -1"},
+  };
+  for (const auto& c : casos) {
+    Escena s(c.draws);
+    s.ui.formes = {c.forma};
+    GenEq2Grau(*s.prg, c.grau);
+    EXPECT_EQ(s.e().enunciat, std::string("Resol l'equaci\xF3: ") + c.equacio);
+    EXPECT_EQ(s.e().resposta, c.arrels) << c.equacio;
+    EXPECT_TRUE(s.guio->Esgotat()) << c.equacio;
+  }
+}
+
+TEST(Equacions, AnyFormIsDrawnRightAfterTheAnswerBeforeP) {
+  Escena s(Guio({{1}, P(7)}));
+  s.ui.formes = {FormaEq2::Qualsevol};
+  GenEq2Grau(*s.prg, 2);
+  EXPECT_EQ(s.e().enunciat, "Resol l'equaci\xF3: x\xB2-7x = 0");
+  EXPECT_EQ(s.guio->Demanats(), (std::vector<int32_t>{3, 9, 9}));
+  // The close box of the window answers the complete form; the seam's default.
+  EXPECT_EQ(TriaTipusEq2(*s.prg), FormaEq2::Completa);
+}
+
+TEST(Equacions, AnyFormGivesAllThreeFormsOverManyCases) {
+  std::set<FormaEq2> vistes;
+  for (uint64_t llavor = 1; llavor <= 60; ++llavor) {
+    prova::InterficieFalsa ui;
+    ui.formes = {FormaEq2::Qualsevol};
+    Programa prg(ui, llavor);
+    vistes.insert(TriaTipusEq2(prg));
+  }
+  EXPECT_EQ(vistes, (std::set<FormaEq2>{FormaEq2::Completa, FormaEq2::SenseTermeIndep, FormaEq2::SenseTermeLineal}));
+}
+
+TEST(Equacions, SystemExample) {
+  Escena s(Guio({NoNul(1), NoNul(-2), NoNul(3), NoNul(1), NoNul(1), NoNul(-1)}), 1);
+  GenSistema(*s.prg);
+  EXPECT_EQ(s.e().enunciat, "Resol (quan sigui possible) el sistema:\r#8 \r\r#8 3x+y = 1\r#8 x-y = 3\r");
+  EXPECT_EQ(s.e().resposta, "    x= 1, y= -2");
+  EXPECT_TRUE(s.guio->Esgotat());
+}
+
+TEST(Equacions, SystemReducesCoefficientsAndDetectsTheIndeterminateCase) {
+  // Case a: 4, -6 reduce to 2, -3; case b: -2, -4 reduce to -1, -2, a multiple of 1, 2.
+  Escena s(Guio({NoNul(1), NoNul(1), NoNul(4), NoNul(-6), NoNul(1), NoNul(1),
+                 NoNul(1), NoNul(1), NoNul(1), NoNul(2), NoNul(-2), NoNul(-4)}),
+           2);
+  GenSistema(*s.prg);
+  EXPECT_EQ(s.e().enunciat,
+            "Resol (quan sigui possible) el sistema:\r#8 "
+            "\ra) \r#8 2x-3y = -1\r#8 x+y = 2\r"
+            "\rb) \r#8 x+2y = 3\r#8 -x-2y = -3\r");
+  EXPECT_EQ(s.e().resposta, "a)     x= 1, y= 1,  b)  sistema indeterminat (& solucions)");
+}
+
+// Statement and answer of an equations exercise cut into their cases.
+std::vector<std::string> CasosEq2(const std::string& text, std::string_view prefix, int n) {
+  EXPECT_EQ(text.substr(0, prefix.size()), prefix);
+  auto casos = prova::Parteix(std::string_view(text).substr(prefix.size()), ",  ");
+  EXPECT_EQ(casos.size(), static_cast<std::size_t>(n)) << text;
+  for (int i = 0; i < static_cast<int>(casos.size()) && n > 1; ++i) {
+    const std::string etiqueta = std::string(1, static_cast<char>('a' + i)) + ") ";
+    EXPECT_EQ(casos[i].substr(0, 3), etiqueta);
+    casos[i] = casos[i].substr(3);
+  }
+  return casos;
+}
+
+TEST(Equacions, FirstDegreeAnswerSolvesTheEquationForManySeeds) {
+  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+    prova::InterficieFalsa ui;
+    Programa prg(ui, llavor);
+    GenEq1Grau(prg);
+    const std::string prefix = "Resol l'equaci\xF3:      ";
+    ASSERT_EQ(prg.exercici.enunciat.substr(0, prefix.size()), prefix);
+    const auto [esq, dre] = prova::CostatsEquacio(prg.exercici.enunciat.substr(prefix.size()));
+    const auto pe = prova::LlegeixPolinomi(esq), pd = prova::LlegeixPolinomi(dre);
+    ASSERT_NE(pe.at("x"), pd.count("x") ? pd.at("x") : 0) << prg.exercici.enunciat;  // x is determined
+    const int64_t x = std::stoll(prg.exercici.resposta.substr(5));
+    ASSERT_EQ(prg.exercici.resposta, " x = " + std::to_string(x));
+    ASSERT_EQ(prova::Avalua(pe, x), prova::Avalua(pd, x)) << prg.exercici.enunciat;
+  }
+}
+
+// Integer roots of a monic polynomial, all of which lie within -9..9.
+std::set<int64_t> ArrelsEnteres(const prova::Polinomi& p) {
+  std::set<int64_t> r;
+  for (int64_t x = -20; x <= 20; ++x)
+    if (prova::Avalua(p, x) == 0) r.insert(x);
+  return r;
+}
+
+TEST(Equacions, QuadraticAndBiquadraticRootsSolveTheEquationForManySeeds) {
+  for (int grau : {2, 4}) {
+    for (uint64_t llavor = 1; llavor <= 2000; ++llavor) {
+      prova::InterficieFalsa ui;
+      const int n = 1 + static_cast<int>(llavor % 3);
+      for (int i = 0; i < n; ++i) ui.formes.push_back(static_cast<FormaEq2>((llavor + i) % 4));
+      Programa prg(ui, llavor);
+      prg.serie.nombreCasos = static_cast<uint16_t>(n);
+      GenEq2Grau(prg, grau);
+      const auto equacions = CasosEq2(prg.exercici.enunciat, "Resol l'equaci\xF3: ", n);
+      const auto respostes = CasosEq2(prg.exercici.resposta, "", n);
+      ASSERT_EQ(equacions.size(), respostes.size());
+      for (std::size_t k = 0; k < equacions.size(); ++k) {
+        const auto [esq, dre] = prova::CostatsEquacio(equacions[k]);
+        ASSERT_EQ(dre, "0");
+        const auto p = prova::LlegeixPolinomi(esq);
+        ASSERT_EQ(p.at(grau == 4 ? "x4" : "x2"), 1) << esq;
+        const auto arrels = prova::Enters(respostes[k]);
+        // Every real root is given, each once: the real roots are all integers here.
+        const std::set<int64_t> donades(arrels.begin(), arrels.end());
+        ASSERT_EQ(donades.size(), arrels.size()) << respostes[k];
+        ASSERT_EQ(donades, ArrelsEnteres(p)) << esq << " / " << respostes[k];
+      }
+    }
+  }
+}
+
+TEST(Equacions, SystemSolutionSolvesBothEquationsForManySeeds) {
+  int indeterminats = 0;
+  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+    prova::InterficieFalsa ui;
+    Programa prg(ui, llavor);
+    GenSistema(prg);
+    const auto linies = prova::Parteix(prg.exercici.enunciat, "\r");
+    ASSERT_EQ(linies.size(), 6u) << prg.exercici.enunciat;
+    ASSERT_EQ(linies[0], "Resol (quan sigui possible) el sistema:");
+    ASSERT_EQ(linies[1], "#8 ");
+    ASSERT_EQ(linies[2], "");
+    ASSERT_EQ(linies[5], "");
+    prova::Polinomi eq[2];
+    int64_t r[2];
+    for (int k = 0; k < 2; ++k) {
+      ASSERT_EQ(linies[3 + k].substr(0, 3), "#8 ");
+      const auto [esq, dre] = prova::CostatsEquacio(linies[3 + k].substr(3));
+      eq[k] = prova::LlegeixPolinomi(esq);
+      r[k] = std::stoll(dre);
+      ASSERT_NE(eq[k]["x"], 0);
+      ASSERT_NE(eq[k]["y"], 0);
+    }
+    const int64_t det = eq[0]["x"] * eq[1]["y"] - eq[0]["y"] * eq[1]["x"];
+    if (prg.exercici.resposta == " sistema indeterminat (& solucions)") {
+      ++indeterminats;
+      ASSERT_EQ(det, 0) << prg.exercici.enunciat;
+      ASSERT_EQ(eq[0]["x"] * r[1], eq[1]["x"] * r[0]);  // one equation written twice
+      continue;
+    }
+    ASSERT_NE(det, 0) << prg.exercici.enunciat;
+    const auto xy = prova::Parteix(prg.exercici.resposta.substr(7), ", y= ");
+    ASSERT_EQ(prg.exercici.resposta.substr(0, 7), "    x= ");
+    ASSERT_EQ(xy.size(), 2u);
+    const int64_t x = std::stoll(xy[0]), y = std::stoll(xy[1]);
+    for (int k = 0; k < 2; ++k) ASSERT_EQ(prova::Avalua(eq[k], x, y), r[k]) << prg.exercici.enunciat;
+  }
+  EXPECT_GT(indeterminats, 0);
+}
+
+TEST(Equacions, TextsAreCutAtTheirLimitWithManyCases) {
+  prova::InterficieFalsa ui;
+  Programa prg(ui, 7);
+  prg.serie.nombreCasos = 40;
+  for (auto gen : {+[](Programa& p) { GenEq2Grau(p, 2); }, +[](Programa& p) { GenEq2Grau(p, 4); },
+                   +[](Programa& p) { GenSistema(p); }}) {
+    gen(prg);
+    EXPECT_EQ(prg.exercici.enunciat.size(), 255u);
+    EXPECT_LE(prg.exercici.resposta.size(), 255u);
+  }
+}
+
+TEST(Equacions, TopicEntryDescribesTheTopicAndResetsTheIndent) {
+  prova::InterficieFalsa ui;
+  Programa prg(ui, 11);
+  ui.Tria(4, 1);
+  ui.Tria(1, 3);
+  ui.Tria(3, 2);
+  ui.Surt();
+  ExecutaTema(prg, 8);
+  ASSERT_EQ(ui.peticionsSubtipus.size(), 4u);
+  const auto& pet = ui.peticionsSubtipus[0];
+  EXPECT_EQ(pet.titol, "EQUACIONS i SISTEMES");
+  EXPECT_EQ(pet.subtipus, (std::vector<std::string>{"Equaci\xF3 1r. grau", "Equaci\xF3 2n grau", "Equaci\xF3 biquadrada",
+                                                    "Sistema 2 equacions i 2 inc\xF2gnites"}));
+  EXPECT_EQ(pet.casos, "0111");
+  ASSERT_EQ(prg.lot.Nombre(), 3);
+  for (const Exercici& e : prg.lot.Exercicis()) {
+    EXPECT_TRUE(e.enunciat.ends_with(" #0 ")) << e.enunciat;
+  }
+  EXPECT_TRUE(prg.lot[1].enunciat.starts_with("Resol (quan sigui possible) el sistema:\r"));
+  EXPECT_EQ(prg.lot[2].enunciat.find("a) "), std::string::npos);  // one first-degree equation
+  EXPECT_TRUE(prg.lot[3].enunciat.starts_with("Resol l'equaci\xF3: a) x^4"));
+  EXPECT_EQ(ui.preguntesFormes, 2);
+}
+
+}  // namespace
+}  // namespace tirelo
