@@ -13,8 +13,9 @@ bool EsXifra(char c) { return c >= '0' && c <= '9'; }
 // A run of digits at i as a number; false when there is none.
 bool LlegeixXifres(std::string_view s, std::size_t& i, int64_t& n) {
   const std::size_t inici = i;
-  n = 0;
-  while (i < s.size() && EsXifra(s[i])) n = n * 10 + (s[i++] - '0');
+  int64_t v = 0;
+  while (i < s.size() && EsXifra(s[i])) v = v * 10 + (s[i++] - '0');
+  if (i > inici) n = v;
   return i > inici;
 }
 }  // namespace

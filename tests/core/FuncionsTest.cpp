@@ -1,0 +1,220 @@
+#include "topics/Funcions.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "support/Polinomis.h"
+#include "support/Suport.h"
+#include "topics/ExecutaTema.h"
+
+namespace tirelo {
+namespace {
+
+using prova::Guio;
+using prova::NoNul;
+using prova::NoNulMeitat;
+
+struct Escena {
+  prova::InterficieFalsa ui;
+  prova::AleatoriGuionat* guio = nullptr;
+  std::unique_ptr<Programa> prg;
+
+  explicit Escena(std::vector<int32_t> draws, uint16_t casos = 1) {
+    auto font = std::make_unique<prova::AleatoriGuionat>(std::move(draws));
+    guio = font.get();
+    prg = std::make_unique<Programa>(ui, std::move(font));
+    prg->serie.nombreCasos = casos;
+  }
+  const Exercici& e() const { return prg->exercici; }
+};
+
+// Draws of a parabola: vertex abscissa h, a, c, then the abscissas tried for the points.
+std::vector<int32_t> Parabola(int h, int a, int c, std::vector<int> xs) {
+  std::vector<int32_t> r = Guio({{h + 3}, NoNul(a), {c + 3}});
+  for (int x : xs) r.push_back(x - h + 3);
+  return r;
+}
+
+const std::string kEquacioParabola = "Equaci\xF3 de la par\xE0" "bola ";
+const std::string kInterseccions = "Troba les interseccions de la par\xE0" "bola i recta seg\xFC" "ents:\r\n";
+
+TEST(Funcions, LineExamplesOneLineWhateverTheCases) {
+  const auto draws = Guio({NoNulMeitat(2), NoNul(1), NoNul(3), NoNul(1)});
+  Escena s1(draws, 3), s2(draws, 3);
+  GenRecta(*s1.prg, 1);
+  GenRecta(*s2.prg, 2);
+  EXPECT_EQ(s1.e().enunciat, "Troba l'equaci\xF3 de la recta  que t\xE9 pendent 2 i passa pel punt  (1,3)");
+  EXPECT_EQ(s2.e().enunciat, "Troba l'equaci\xF3 de la recta  que passa pels punts  (1,3) i (2,5)");
+  EXPECT_EQ(s1.e().resposta, " y = 2x+1");
+  EXPECT_EQ(s2.e().resposta, " y = 2x+1");
+  EXPECT_TRUE(s1.e().llest && s2.e().llest);
+  EXPECT_TRUE(s1.guio->Esgotat() && s2.guio->Esgotat());
+}
+
+TEST(Funcions, LineThroughTheOriginHasNoConstantTerm) {
+  Escena s(Guio({NoNulMeitat(-1), NoNul(1), NoNul(-1), NoNul(-2)}));
+  GenRecta(*s.prg, 2);
+  EXPECT_EQ(s.e().enunciat, "Troba l'equaci\xF3 de la recta  que passa pels punts  (1,-1) i (-1,1)");
+  EXPECT_EQ(s.e().resposta, " y = -x");
+}
+
+TEST(Funcions, VertexAndPointExample) {
+  Escena s(Parabola(1, 1, 3, {3, 0, 2}));
+  GenParabola(*s.prg, 4);
+  EXPECT_EQ(s.e().enunciat, kEquacioParabola + "que t\xE9 com a v\xE8rtex  (1,2) i passa pel punt: (3,6)");
+  EXPECT_EQ(s.e().resposta, "    y = x\xB2-2x+3");
+  EXPECT_TRUE(s.e().llest);
+  EXPECT_TRUE(s.guio->Esgotat());
+}
+
+TEST(Funcions, IntersectionExampleWithAHorizontalLine) {
+  Escena s(Parabola(1, 1, 3, {0, 2, 1}));
+  GenParabola(*s.prg, 5);
+  EXPECT_EQ(s.e().enunciat, kInterseccions + "y = x\xB2-2x+3 i  y-3 = 0");
+  EXPECT_EQ(s.e().resposta, "         (0,3)  (2,3)");
+}
+
+TEST(Funcions, PointsAreRedrawnUntilTheirAbscissasDiffer) {
+  // X1 = h (0) is drawn again; X2 = X1; X3 = X1, then X3 = X2.
+  Escena s(Parabola(0, 2, -3, {0, 1, 1, -2, 1, -2, 3}));
+  GenParabola(*s.prg, 3);
+  EXPECT_EQ(s.e().enunciat, kEquacioParabola + "que passa pels punts:  (1,-1) (-2,5) (3,15)");
+  EXPECT_EQ(s.e().resposta, "    y = 2x\xB2-3");  // h = 0: no x term
+  EXPECT_TRUE(s.guio->Esgotat());
+}
+
+TEST(Funcions, CasesAreLabelledWithNothingBetweenThem) {
+  Escena s(Guio({Parabola(0, 1, 0, {1, 2, 3}), Parabola(0, -1, 0, {1, 2, 3}), Parabola(1, 1, 3, {3, 0, 2})}), 3);
+  GenParabola(*s.prg, 4);
+  EXPECT_EQ(s.e().enunciat, kEquacioParabola +
+                                "a) que t\xE9 com a v\xE8rtex  (0,0) i passa pel punt: (1,1)"
+                                "b) que t\xE9 com a v\xE8rtex  (0,0) i passa pel punt: (1,-1)"
+                                "c) que t\xE9 com a v\xE8rtex  (1,2) i passa pel punt: (3,6)");
+  EXPECT_EQ(s.e().resposta, "a)     y = x\xB2" "b)     y = -x\xB2" "c)     y = x\xB2-2x+3");
+}
+
+TEST(Funcions, LinePassesThroughBothPointsForManySeeds) {
+  for (int subtipus : {1, 2}) {
+    for (uint64_t llavor = 1; llavor <= 2000; ++llavor) {
+      prova::InterficieFalsa ui;
+      Programa prg(ui, llavor);
+      GenRecta(prg, subtipus);
+      const std::string& r = prg.exercici.resposta;
+      ASSERT_TRUE(r.starts_with(" y = ")) << r;
+      const auto recta = prova::LlegeixPolinomi(r.substr(5));
+      const auto punts = prova::Punts(prg.exercici.enunciat);
+      ASSERT_EQ(punts.size(), subtipus == 1 ? 1u : 2u) << prg.exercici.enunciat;
+      for (const auto& [x, y] : punts) ASSERT_EQ(prova::Avalua(recta, x), y) << prg.exercici.enunciat;
+      if (subtipus == 2) {
+        ASSERT_NE(punts[0], punts[1]);
+      }
+      if (subtipus == 1) {
+        const auto pendent = prg.exercici.enunciat.find("pendent ") + 8;
+        ASSERT_EQ(std::stoll(prg.exercici.enunciat.substr(pendent)), recta.at("x"));
+      }
+    }
+  }
+}
+
+// The parabola of an answer "    y = ...".
+prova::Polinomi ParabolaResposta(const std::string& resposta) {
+  EXPECT_TRUE(resposta.starts_with("    y = ")) << resposta;
+  return prova::LlegeixPolinomi(resposta.substr(8));
+}
+
+TEST(Funcions, ParabolaPassesThroughTheGivenPointsForManySeeds) {
+  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+    prova::InterficieFalsa ui;
+    Programa prg(ui, llavor);
+    GenParabola(prg, 3);
+    const auto p = ParabolaResposta(prg.exercici.resposta);
+    const auto punts = prova::Punts(prg.exercici.enunciat);
+    ASSERT_EQ(punts.size(), 3u);
+    ASSERT_TRUE(punts[0].first != punts[1].first && punts[1].first != punts[2].first &&
+                punts[0].first != punts[2].first)
+        << prg.exercici.enunciat;
+    for (const auto& [x, y] : punts) ASSERT_EQ(prova::Avalua(p, x), y) << prg.exercici.enunciat;
+  }
+}
+
+TEST(Funcions, ParabolaHasTheStatedVertexForManySeeds) {
+  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+    prova::InterficieFalsa ui;
+    Programa prg(ui, llavor);
+    GenParabola(prg, 4);
+    auto p = ParabolaResposta(prg.exercici.resposta);
+    const auto punts = prova::Punts(prg.exercici.enunciat);
+    ASSERT_EQ(punts.size(), 2u);
+    const auto [h, k] = punts[0];
+    ASSERT_EQ(2 * p["x2"] * h + p["x"], 0) << prg.exercici.enunciat;  // the axis is x = h
+    ASSERT_EQ(prova::Avalua(p, h), k);
+    ASSERT_NE(punts[1].first, h);  // the point is not the vertex
+    ASSERT_EQ(prova::Avalua(p, punts[1].first), punts[1].second);
+  }
+}
+
+TEST(Funcions, IntersectionsLieOnBothCurvesForManySeeds) {
+  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+    prova::InterficieFalsa ui;
+    Programa prg(ui, llavor);
+    GenParabola(prg, 5);
+    const std::string& e = prg.exercici.enunciat;
+    ASSERT_TRUE(e.starts_with(kInterseccions)) << e;
+    const auto corbes = prova::Parteix(e.substr(kInterseccions.size()), " i  ");
+    ASSERT_EQ(corbes.size(), 2u) << e;
+    ASSERT_TRUE(corbes[0].starts_with("y = "));
+    const auto parabola = prova::LlegeixPolinomi(corbes[0].substr(4));
+    const auto [esq, dre] = prova::CostatsEquacio(corbes[1]);
+    ASSERT_EQ(dre, "0");
+    const auto recta = prova::LlegeixPolinomi(esq);
+    ASSERT_NE(recta.at("y"), 0);  // never vertical
+    ASSERT_TRUE(prg.exercici.resposta.starts_with("         ("));
+    const auto punts = prova::Punts(prg.exercici.resposta);
+    ASSERT_EQ(punts.size(), 2u);
+    ASSERT_NE(punts[0].first, punts[1].first);
+    for (const auto& [x, y] : punts) {
+      ASSERT_EQ(prova::Avalua(parabola, x), y) << e;
+      ASSERT_EQ(prova::Avalua(recta, x, y), 0) << e;
+    }
+  }
+}
+
+TEST(Funcions, TextsAreCutAtTheirLimitWithManyCases) {
+  prova::InterficieFalsa ui;
+  Programa prg(ui, 5);
+  prg.serie.nombreCasos = 30;
+  for (int subtipus : {3, 4, 5}) {
+    GenParabola(prg, subtipus);
+    EXPECT_EQ(prg.exercici.enunciat.size(), 255u);
+    EXPECT_EQ(prg.exercici.resposta.size(), 255u);
+  }
+}
+
+TEST(Funcions, TopicEntryRunsEveryGenerator) {
+  prova::InterficieFalsa ui;
+  Programa prg(ui, 3);
+  ui.Tria(1, 2);
+  ui.Tria(2, 2);
+  ui.Tria(3, 2);
+  ui.Tria(4, 1);
+  ui.Tria(5, 1);
+  ui.Surt();
+  ExecutaTema(prg, 9);
+  ASSERT_EQ(ui.peticionsSubtipus.size(), 6u);
+  const auto& pet = ui.peticionsSubtipus[0];
+  EXPECT_EQ(pet.titol, "FUNCIONS TIPUS");
+  EXPECT_EQ(pet.subtipus,
+            (std::vector<std::string>{"F.Lineal <- pendent i punt", "F.Lineal <- 2 punts", "Par\xE0" "bola <- 3 punts",
+                                      "Par\xE0" "bola <- v\xE8rtex i punt", "Intersecci\xF3 recta/par\xE0" "bola"}));
+  EXPECT_EQ(pet.casos, "00111");
+  ASSERT_EQ(prg.lot.Nombre(), 5);
+  EXPECT_TRUE(prg.lot[1].enunciat.find("pendent") != std::string::npos);
+  EXPECT_TRUE(prg.lot[2].enunciat.find("a) ") == std::string::npos);
+  EXPECT_TRUE(prg.lot[3].enunciat.starts_with(kEquacioParabola + "a) que passa pels punts: "));
+  EXPECT_TRUE(prg.lot[4].enunciat.starts_with(kEquacioParabola + "que t\xE9 com a v\xE8rtex"));
+  EXPECT_TRUE(prg.lot[5].enunciat.starts_with(kInterseccions));
+}
+
+}  // namespace
+}  // namespace tirelo
