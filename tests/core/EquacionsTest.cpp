@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <memory>
 #include <set>
 
+#include "support/Guio.h"
 #include "support/Polinomis.h"
 #include "support/Suport.h"
 #include "topics/ExecutaTema.h"
@@ -13,24 +12,11 @@
 namespace tirelo {
 namespace {
 
+using prova::Escena;
 using prova::Guio;
 using prova::NoNul;
 
 // A program whose draws follow the script, and the seam it asks.
-struct Escena {
-  prova::InterficieFalsa ui;
-  prova::AleatoriGuionat* guio = nullptr;
-  std::unique_ptr<Programa> prg;
-
-  explicit Escena(std::vector<int32_t> draws, uint16_t casos = 1) {
-    auto font = std::make_unique<prova::AleatoriGuionat>(std::move(draws));
-    guio = font.get();
-    prg = std::make_unique<Programa>(ui, std::move(font));
-    prg->serie.nombreCasos = casos;
-  }
-  const Exercici& e() const { return prg->exercici; }
-};
-
 // Draws p of a quadratic (sign drawn after the magnitude).
 std::vector<int32_t> P(int p) { return {std::abs(p) - 1, p < 0 ? 5 : 0}; }
 

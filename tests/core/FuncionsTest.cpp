@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 
+#include "support/Guio.h"
 #include "support/Polinomis.h"
 #include "support/Suport.h"
 #include "topics/ExecutaTema.h"
@@ -11,23 +11,10 @@
 namespace tirelo {
 namespace {
 
+using prova::Escena;
 using prova::Guio;
 using prova::NoNul;
 using prova::NoNulMeitat;
-
-struct Escena {
-  prova::InterficieFalsa ui;
-  prova::AleatoriGuionat* guio = nullptr;
-  std::unique_ptr<Programa> prg;
-
-  explicit Escena(std::vector<int32_t> draws, uint16_t casos = 1) {
-    auto font = std::make_unique<prova::AleatoriGuionat>(std::move(draws));
-    guio = font.get();
-    prg = std::make_unique<Programa>(ui, std::move(font));
-    prg->serie.nombreCasos = casos;
-  }
-  const Exercici& e() const { return prg->exercici; }
-};
 
 // Draws of a parabola: vertex abscissa h, a, c, then the abscissas tried for the points.
 std::vector<int32_t> Parabola(int h, int a, int c, std::vector<int> xs) {

@@ -104,13 +104,4 @@ std::vector<int64_t> Enters(std::string_view s) {
   return r;
 }
 
-std::vector<int32_t> NoNul(int v) { return {std::abs(v) - 1, v < 0 ? 0 : 2}; }
-std::vector<int32_t> NoNulMeitat(int v) { return {std::abs(v) - 1, v < 0 ? 0 : 5}; }
-
-std::vector<int32_t> Guio(std::initializer_list<std::vector<int32_t>> peces) {
-  std::vector<int32_t> r;
-  for (const auto& p : peces) r.insert(r.end(), p.begin(), p.end());
-  return r;
-}
-
 }  // namespace tirelo::prova

@@ -30,10 +30,4 @@ std::vector<std::pair<int64_t, int64_t>> Punts(std::string_view s);
 // The integers of a list such as "2, -2, 0".
 std::vector<int64_t> Enters(std::string_view s);
 
-// Scripted draws that make AleatNoNul / AleatNoNulMeitat return v.
-std::vector<int32_t> NoNul(int v);
-std::vector<int32_t> NoNulMeitat(int v);
-// Several pieces of script, concatenated.
-std::vector<int32_t> Guio(std::initializer_list<std::vector<int32_t>> peces);
-
 }  // namespace tirelo::prova
