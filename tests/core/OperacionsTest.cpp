@@ -481,6 +481,11 @@ TEST(Operacions, AlgebraicFractionExample) {
   Prova p({5, 5, 2, 0, 1, 8, 0, 4, 0, 0, 2, 2});
   GenFraccioAlgebraica(*p.prg);
   EXPECT_EQ(p.ex().enunciat, kSimplifica + DisposaFraccio(8, "12xa-30xb", "24xc") + "\r");
+  // Byte for byte: eight tabs before each line, a bar of 9 div 2 dashes, the shorter
+  // denominator centred with two pads.
+  const std::string t8 = "\\tab \\tab \\tab \\tab \\tab \\tab \\tab \\tab ";
+  EXPECT_EQ(p.ex().enunciat, kSimplifica + t8 + "12xa-30xb\r" + t8 + "\\'97\\'97\\'97\\'97\r" + t8 +
+                                 "\\'20 \\'20 24xc\r\r");
   EXPECT_EQ(p.ex().resposta, DisposaFraccio(8, "2a-5b", "4c"));
   EXPECT_EQ(p.ex().pista, "(Nota: extrau factor com\xFA i simplifica)");
   EXPECT_TRUE(p.ex().llest);
@@ -527,6 +532,7 @@ TEST(Operacions, AlgebraicFractionPropertyOverSeeds) {
     const auto resposta = Parteix(e.resposta, "\r");
     ASSERT_EQ(enunciat.size(), 5u);
     ASSERT_EQ(resposta.size(), 4u);
+    ASSERT_EQ(enunciat[0].rfind("\\tab \\tab \\tab \\tab \\tab \\tab \\tab \\tab ", 0), 0u);
     const std::string E = LiniaFraccio(enunciat[0]), R = LiniaFraccio(enunciat[2]);
     const std::string P = LiniaFraccio(resposta[0]), Q = LiniaFraccio(resposta[2]);
     for (const Valors& v : Mostres()) {
