@@ -11,12 +11,15 @@
 
 #include "document/Marcat.h"
 #include "mathtext/Nombres.h"
+#include "support/Guio.h"
+#include "support/Polinomis.h"
 #include "support/Suport.h"
 #include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {
 
+using prova::Parteix;
 using Valors = std::map<char, int64_t>;
 
 // Evaluates a polynomial as the generators write it: signed terms of numbers,
@@ -131,16 +134,6 @@ const std::vector<Valors>& Mostres() {
   return mostres;
 }
 
-std::vector<std::string> Parteix(std::string_view s, std::string_view sep) {
-  std::vector<std::string> r;
-  for (std::size_t pos = 0;;) {
-    const auto fi = s.find(sep, pos);
-    r.emplace_back(s.substr(pos, fi == std::string_view::npos ? std::string_view::npos : fi - pos));
-    if (fi == std::string_view::npos) return r;
-    pos = fi + sep.size();
-  }
-}
-
 std::string Treu(std::string s, std::string_view que, std::string_view per = "") {
   for (auto pos = s.find(que); pos != std::string::npos; pos = s.find(que, pos + per.size())) {
     s.replace(pos, que.size(), per);
@@ -148,61 +141,44 @@ std::string Treu(std::string s, std::string_view que, std::string_view per = "")
   return s;
 }
 
-struct Prova {
-  prova::InterficieFalsa ui;
-  prova::AleatoriGuionat* guio = nullptr;
-  std::unique_ptr<Programa> prg;
-
-  explicit Prova(std::vector<int32_t> tirades, uint16_t casos = 1) {
-    auto font = std::make_unique<prova::AleatoriGuionat>(std::move(tirades));
-    guio = font.get();
-    prg = std::make_unique<Programa>(ui, std::move(font));
-    prg->serie.nombreCasos = casos;
-  }
-  Prova(uint64_t llavor, uint16_t casos) : prg(std::make_unique<Programa>(ui, llavor)) {
-    prg->serie.nombreCasos = casos;
-  }
-  const Exercici& ex() const { return prg->exercici; }
-};
-
 const std::string kEnunciatRedueix = "Redueix (tot operant) l'expressi\xF3:    ";
 
 // ---------------------------------------------------------------- reduce a term
 
 TEST(Operacions, ReduceATermAddsExponentsOfARepeatedLetter) {
   // n = 4: 3, x^2, 5, x.
-  Prova p({1, 1, 0, 1, 3, 0, 0});
+  prova::Escena p({1, 1, 0, 1, 3, 0, 0});
   GenRedueixTerme(*p.prg);
-  EXPECT_EQ(p.ex().enunciat, kEnunciatRedueix + "3\xB7x^2\xB7" "5\xB7x");
-  EXPECT_EQ(p.ex().resposta, " 15x^3");
-  EXPECT_EQ(p.ex().pista, "(multiplicar n\xBAs i pot\xE8ncies i ordenar  (ex.:  3x5yx  ->  15x^2y))");
-  EXPECT_TRUE(p.ex().llest);
+  EXPECT_EQ(p.e().enunciat, kEnunciatRedueix + "3\xB7x^2\xB7" "5\xB7x");
+  EXPECT_EQ(p.e().resposta, " 15x^3");
+  EXPECT_EQ(p.e().pista, "(multiplicar n\xBAs i pot\xE8ncies i ordenar  (ex.:  3x5yx  ->  15x^2y))");
+  EXPECT_TRUE(p.e().llest);
   EXPECT_TRUE(p.guio->Esgotat());
 }
 
 TEST(Operacions, ReduceATermKeepsLettersInOrderOfFirstAppearance) {
   // n = 4: 3, y, 5, x^2.
-  Prova p({1, 1, 1, 0, 3, 0, 1});
+  prova::Escena p({1, 1, 1, 0, 3, 0, 1});
   GenRedueixTerme(*p.prg);
-  EXPECT_EQ(p.ex().enunciat, kEnunciatRedueix + "3\xB7y\xB7" "5\xB7x^2");
-  EXPECT_EQ(p.ex().resposta, " 15yx^2");
+  EXPECT_EQ(p.e().enunciat, kEnunciatRedueix + "3\xB7y\xB7" "5\xB7x^2");
+  EXPECT_EQ(p.e().resposta, " 15yx^2");
 }
 
 TEST(Operacions, ReduceATermRedrawsDigitsAlreadyWritten) {
   // n = 5: 3, x^2, 5, y, then 3, 2 and 5 are refused before 7.
-  Prova p({2, 1, 0, 1, 3, 1, 0, 1, 0, 3, 5});
+  prova::Escena p({2, 1, 0, 1, 3, 1, 0, 1, 0, 3, 5});
   GenRedueixTerme(*p.prg);
-  EXPECT_EQ(p.ex().enunciat, kEnunciatRedueix + "3\xB7x^2\xB7" "5\xB7y\xB7" "7");
-  EXPECT_EQ(p.ex().resposta, " 105x^2y");
+  EXPECT_EQ(p.e().enunciat, kEnunciatRedueix + "3\xB7x^2\xB7" "5\xB7y\xB7" "7");
+  EXPECT_EQ(p.e().resposta, " 105x^2y");
   EXPECT_TRUE(p.guio->Esgotat());
 }
 
 TEST(Operacions, ReduceATermLabelsItsCases) {
   // a) n = 3: 2, y, 9.  b) n = 3: 4, z^3, 2.
-  Prova p({0, 0, 1, 0, 7, 0, 2, 2, 2, 0}, 2);
+  prova::Escena p({0, 0, 1, 0, 7, 0, 2, 2, 2, 0}, 2);
   GenRedueixTerme(*p.prg);
-  EXPECT_EQ(p.ex().enunciat, kEnunciatRedueix + "a) 2\xB7y\xB7" "9,  b) 4\xB7z^3\xB7" "2");
-  EXPECT_EQ(p.ex().resposta, " a) 18y,  b) 8z^3");
+  EXPECT_EQ(p.e().enunciat, kEnunciatRedueix + "a) 2\xB7y\xB7" "9,  b) 4\xB7z^3\xB7" "2");
+  EXPECT_EQ(p.e().resposta, " a) 18y,  b) 8z^3");
 }
 
 // A monomial read back: coefficient, and letters with exponents in order of appearance.
@@ -234,9 +210,10 @@ std::pair<char, int> LlegeixPotencia(std::string_view s, std::size_t& i) {
 TEST(Operacions, ReduceATermPropertyOverSeeds) {
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     const uint16_t casos = static_cast<uint16_t>(1 + llavor % 4);
-    Prova p(llavor, casos);
+    prova::Escena p({}, casos);
+    p.guio->Sembra(llavor);
     GenRedueixTerme(*p.prg);
-    const Exercici& e = p.ex();
+    const Exercici& e = p.e();
     ASSERT_EQ(e.enunciat.rfind(kEnunciatRedueix, 0), 0u);
     ASSERT_EQ(e.resposta.rfind(" ", 0), 0u);
     const auto productes = Parteix(std::string_view(e.enunciat).substr(kEnunciatRedueix.size()), ",  ");
@@ -289,13 +266,14 @@ TEST(Operacions, ReduceATermPropertyOverSeeds) {
 }
 
 TEST(Operacions, ReduceATermManyCasesAreCutAtTheLimit) {
-  Prova p(7, 40);
+  prova::Escena p({}, 40);
+  p.guio->Sembra(7);
   GenRedueixTerme(*p.prg);
-  const std::string sencer = p.ex().enunciat;
-  EXPECT_LE(p.ex().pista.size(), 80u);  // the hint itself is never cut
+  const std::string sencer = p.e().enunciat;
+  EXPECT_LE(p.e().pista.size(), 80u);  // the hint itself is never cut
   p.prg->exercici.Limita();
-  EXPECT_EQ(p.ex().enunciat, sencer.substr(0, 255));
-  EXPECT_LE(p.ex().resposta.size(), 255u);
+  EXPECT_EQ(p.e().enunciat, sencer.substr(0, 255));
+  EXPECT_LE(p.e().resposta.size(), 255u);
 }
 
 // ---------------------------------------------------------------- common factor
@@ -304,48 +282,48 @@ const std::string kExtrau = "Extrau factor com\xFA all\xF2 que puguis de: \\tab 
 
 TEST(Operacions, CommonFactorExample) {
   // k = 3, L = x, m = 2, c1 = 2 with a, c2 = -5 with b; both products written L first.
-  Prova p({1, 2, 0, 1, 5, 0, 4, 0, 0, 0, 0});
+  prova::Escena p({1, 2, 0, 1, 5, 0, 4, 0, 0, 0, 0});
   GenFactorComu(*p.prg, 2);
-  EXPECT_EQ(p.ex().enunciat, kExtrau + " \\tab 6xa-15xb\r");
-  EXPECT_EQ(p.ex().resposta, " \\tab 3x(2a-5b)");
-  EXPECT_EQ(p.ex().pista, "");
-  EXPECT_TRUE(p.ex().llest);
+  EXPECT_EQ(p.e().enunciat, kExtrau + " \\tab 6xa-15xb\r");
+  EXPECT_EQ(p.e().resposta, " \\tab 3x(2a-5b)");
+  EXPECT_EQ(p.e().pista, "");
+  EXPECT_TRUE(p.e().llest);
   EXPECT_TRUE(p.guio->Esgotat());
 }
 
 TEST(Operacions, CommonFactorMovesTheInnerFactorIntoK) {
   // k = 3, c = (4, 6) becomes k = 6, c = (2, 3); the second product is written "bx".
-  Prova p({1, 2, 0, 3, 2, 0, 5, 2, 0, 0, 4});
+  prova::Escena p({1, 2, 0, 3, 2, 0, 5, 2, 0, 0, 4});
   GenFactorComu(*p.prg, 2);
-  EXPECT_EQ(p.ex().enunciat, kExtrau + " \\tab 12xa+18bx\r");
-  EXPECT_EQ(p.ex().resposta, " \\tab 6x(2a+3b)");
+  EXPECT_EQ(p.e().enunciat, kExtrau + " \\tab 12xa+18bx\r");
+  EXPECT_EQ(p.e().resposta, " \\tab 6x(2a+3b)");
 }
 
 TEST(Operacions, ParenthesesSquareTheCommonLetterAndRedrawUnitK) {
   // k = 1 is redrawn, then k = 3, L = x; terms x and 2a: no order draw for subtype 3.
-  Prova p({0, 5, 2, 8, 2, 0, 0, 8, 2, 1, 8, 0});
+  prova::Escena p({0, 5, 2, 8, 2, 0, 0, 8, 2, 1, 8, 0});
   GenFactorComu(*p.prg, 3);
-  EXPECT_EQ(p.ex().enunciat, "Opera: \\tab  \\tab 3x(x+2a)");
-  EXPECT_EQ(p.ex().resposta, " \\tab 3x^2+6xa");
+  EXPECT_EQ(p.e().enunciat, "Opera: \\tab  \\tab 3x(x+2a)");
+  EXPECT_EQ(p.e().resposta, " \\tab 3x^2+6xa");
   EXPECT_TRUE(p.guio->Esgotat());
 }
 
 TEST(Operacions, ParenthesesWithNegativeKHavePositiveInnerTerms) {
   // k = -6, L = y, m = 3: a, 2x, 3m (inner coefficients drawn 1..9 without sign).
-  Prova p({5, 1, 3, 1, 0, 0, 1, 1, 2, 2});
+  prova::Escena p({5, 1, 3, 1, 0, 0, 1, 1, 2, 2});
   GenFactorComu(*p.prg, 3);
-  EXPECT_EQ(p.ex().enunciat, "Opera: \\tab  \\tab -6y(a+2x+3m)");
-  EXPECT_EQ(p.ex().resposta, " \\tab -6ya-12yx-18ym");
+  EXPECT_EQ(p.e().enunciat, "Opera: \\tab  \\tab -6y(a+2x+3m)");
+  EXPECT_EQ(p.e().resposta, " \\tab -6ya-12yx-18ym");
   EXPECT_TRUE(p.guio->Esgotat());
 }
 
 TEST(Operacions, CommonFactorCasesCarryTheirOwnLabels) {
-  Prova p({1, 2, 0, 1, 5, 0, 4, 0, 0, 0, 0,    // a) 3x(2a-5b)
+  prova::Escena p({1, 2, 0, 1, 5, 0, 4, 0, 0, 0, 0,    // a) 3x(2a-5b)
            0, 0, 0, 0, 8, 2, 1, 8, 1, 0, 0},   // b) 2a(x+2b)
           2);
   GenFactorComu(*p.prg, 2);
-  EXPECT_EQ(p.ex().resposta, " \\tab  a)\\tab 3x(2a-5b) \\tab  b)\\tab 2a(x+2b)");
-  EXPECT_EQ(p.ex().enunciat, kExtrau + " \\tab  a)\\tab 6xa-15xb \\tab  b)\\tab 2ax+4ab\r");
+  EXPECT_EQ(p.e().resposta, " \\tab  a)\\tab 3x(2a-5b) \\tab  b)\\tab 2a(x+2b)");
+  EXPECT_EQ(p.e().enunciat, kExtrau + " \\tab  a)\\tab 6xa-15xb \\tab  b)\\tab 2ax+4ab\r");
 }
 
 // The cases of a common-factor text: the pieces after each " \tab " prefix.
@@ -396,9 +374,10 @@ TEST(Operacions, CommonFactorPropertyOverSeeds) {
   for (int subtipus : {2, 3}) {
     for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
       const uint16_t casos = llavor % 10 == 0 ? 3 : 1;
-      Prova p(llavor, casos);
+      prova::Escena p({}, casos);
+      p.guio->Sembra(llavor);
       GenFactorComu(*p.prg, subtipus);
-      const Exercici& e = p.ex();
+      const Exercici& e = p.e();
       std::string expandit = e.enunciat, factoritzat = e.resposta;
       if (subtipus == 2) {
         ASSERT_EQ(expandit.rfind(kExtrau, 0), 0u);
@@ -428,9 +407,10 @@ TEST(Operacions, CommonFactorPropertyOverSeeds) {
 TEST(Operacions, ManyCommonFactorCasesAreCutWithoutBreakingATab) {
   for (uint64_t llavor = 1; llavor <= 300; ++llavor) {
     for (int subtipus : {2, 3}) {
-      Prova p(llavor, static_cast<uint16_t>(15 + llavor % 12));
+      prova::Escena p({}, static_cast<uint16_t>(15 + llavor % 12));
+      p.guio->Sembra(llavor);
       GenFactorComu(*p.prg, subtipus);
-      for (const std::string& t : {p.ex().enunciat, p.ex().resposta}) {
+      for (const std::string& t : {p.e().enunciat, p.e().resposta}) {
         ASSERT_LE(t.size(), 255u);
         ASSERT_GE(t.size(), 250u);
         // Every backslash still starts a whole "\tab ".
@@ -446,21 +426,22 @@ TEST(Operacions, ManyCommonFactorCasesAreCutWithoutBreakingATab) {
 
 TEST(Operacions, BinomialProductKeepsLikeTermsApart) {
   // (x-3) and (x+2).
-  Prova p({0, 0, 2, 8, 0, 7, 0, 0, 1, 0, 0, 9});
+  prova::Escena p({0, 0, 2, 8, 0, 7, 0, 0, 1, 0, 0, 9});
   GenProducteBinomis(*p.prg);
-  EXPECT_EQ(p.ex().enunciat, " Calcula:       (x-3) \xB7 (x+2)");
-  EXPECT_EQ(p.ex().resposta, "   x\xB2+2x-3x-6");
-  EXPECT_EQ(p.ex().pista, "");
-  EXPECT_TRUE(p.ex().llest);
+  EXPECT_EQ(p.e().enunciat, " Calcula:       (x-3) \xB7 (x+2)");
+  EXPECT_EQ(p.e().resposta, "   x\xB2+2x-3x-6");
+  EXPECT_EQ(p.e().pista, "");
+  EXPECT_TRUE(p.e().llest);
   EXPECT_TRUE(p.guio->Esgotat());
 }
 
 TEST(Operacions, BinomialProductPropertyOverSeeds) {
   const std::string inici = " Calcula:       ";
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
-    Prova p(llavor, 1);
+    prova::Escena p({}, 1);
+    p.guio->Sembra(llavor);
     GenProducteBinomis(*p.prg);
-    const Exercici& e = p.ex();
+    const Exercici& e = p.e();
     ASSERT_EQ(e.enunciat.rfind(inici, 0), 0u);
     ASSERT_EQ(e.resposta.rfind("   ", 0), 0u);
     const std::string producte = e.enunciat.substr(inici.size());
@@ -478,31 +459,31 @@ const std::string kSimplifica = "Simplifica la fracci\xF3: \\tab \r";
 
 TEST(Operacions, AlgebraicFractionExample) {
   // k = 6, L = x, 2a - 5b; d = 4, v = c.
-  Prova p({5, 5, 2, 0, 1, 8, 0, 4, 0, 0, 2, 2});
+  prova::Escena p({5, 5, 2, 0, 1, 8, 0, 4, 0, 0, 2, 2});
   GenFraccioAlgebraica(*p.prg);
-  EXPECT_EQ(p.ex().enunciat, kSimplifica + DisposaFraccio(8, "12xa-30xb", "24xc") + "\r");
+  EXPECT_EQ(p.e().enunciat, kSimplifica + DisposaFraccio(8, "12xa-30xb", "24xc") + "\r");
   // Byte for byte: eight tabs before each line, a bar of 9 div 2 dashes, the shorter
   // denominator centred with two pads.
   const std::string t8 = "\\tab \\tab \\tab \\tab \\tab \\tab \\tab \\tab ";
-  EXPECT_EQ(p.ex().enunciat, kSimplifica + t8 + "12xa-30xb\r" + t8 + "\\'97\\'97\\'97\\'97\r" + t8 +
+  EXPECT_EQ(p.e().enunciat, kSimplifica + t8 + "12xa-30xb\r" + t8 + "\\'97\\'97\\'97\\'97\r" + t8 +
                                  "\\'20 \\'20 24xc\r\r");
-  EXPECT_EQ(p.ex().resposta, DisposaFraccio(8, "2a-5b", "4c"));
-  EXPECT_EQ(p.ex().pista, "(Nota: extrau factor com\xFA i simplifica)");
-  EXPECT_TRUE(p.ex().llest);
+  EXPECT_EQ(p.e().resposta, DisposaFraccio(8, "2a-5b", "4c"));
+  EXPECT_EQ(p.e().pista, "(Nota: extrau factor com\xFA i simplifica)");
+  EXPECT_TRUE(p.e().llest);
   EXPECT_TRUE(p.guio->Esgotat());
 }
 
 TEST(Operacions, AlgebraicFractionSquaresTheCommonLetter) {
   // k = 6, L = a, 2b - 5x; d = 4, v = a.
-  Prova p({5, 5, 0, 0, 1, 8, 1, 4, 0, 1, 2, 0});
+  prova::Escena p({5, 5, 0, 0, 1, 8, 1, 4, 0, 1, 2, 0});
   GenFraccioAlgebraica(*p.prg);
-  EXPECT_EQ(p.ex().enunciat, kSimplifica + DisposaFraccio(8, "12ab-30ax", "24a\xB2") + "\r");
-  EXPECT_EQ(p.ex().resposta, DisposaFraccio(8, "2b-5x", "4a"));
+  EXPECT_EQ(p.e().enunciat, kSimplifica + DisposaFraccio(8, "12ab-30ax", "24a\xB2") + "\r");
+  EXPECT_EQ(p.e().resposta, DisposaFraccio(8, "2b-5x", "4a"));
 }
 
 TEST(Operacions, CommonFactorOfAFractionIsNeverPlusOrMinusOne) {
   // k = -1 and 1 are redrawn; L first for the letter parts, with no order draw.
-  Prova p({0, 0, 0, 5, 1, 5, 2, 0, 0, 5, 0, 1, 5, 0});
+  prova::Escena p({0, 0, 0, 5, 1, 5, 2, 0, 0, 5, 0, 1, 5, 0});
   const FactorComu f = FactorComuAleat(*p.prg);
   EXPECT_EQ(f.k, 2);
   EXPECT_EQ(f.M, "2x");
@@ -521,9 +502,10 @@ std::string LiniaFraccio(std::string linia) {
 
 TEST(Operacions, AlgebraicFractionPropertyOverSeeds) {
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
-    Prova p(llavor, 1);
+    prova::Escena p({}, 1);
+    p.guio->Sembra(llavor);
     GenFraccioAlgebraica(*p.prg);
-    const Exercici& e = p.ex();
+    const Exercici& e = p.e();
     // Nothing is cut: the statement still ends with its CR.
     ASSERT_LE(e.enunciat.size(), 255u);
     ASSERT_EQ(e.enunciat.rfind(kSimplifica, 0), 0u);

@@ -8,31 +8,21 @@
 #include <string>
 #include <vector>
 
+#include "support/Guio.h"
 #include "support/Suport.h"
 #include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {
 
-struct Prova {
-  prova::InterficieFalsa ui;
-  prova::AleatoriGuionat* guio = nullptr;
-  std::unique_ptr<Programa> prg;
-
-  explicit Prova(std::vector<int32_t> tirades) {
-    auto font = std::make_unique<prova::AleatoriGuionat>(std::move(tirades));
-    guio = font.get();
-    prg = std::make_unique<Programa>(ui, std::move(font));
-  }
-  const Exercici& Genera(int subtipus) {
-    GenPercentatge(*prg, subtipus, DadesPercentatge(*prg, subtipus));
-    return prg->exercici;
-  }
-};
+const Exercici& Genera(prova::Escena& p, int subtipus) {
+  GenPercentatge(*p.prg, subtipus, DadesPercentatge(*p.prg, subtipus));
+  return p.e();
+}
 
 TEST(Percentatges, DiscountedFinalPrice) {
-  Prova p({30, 60});  // q = 80, P = 150
-  const Exercici& e = p.Genera(1);
+  prova::Escena p({30, 60});  // q = 80, P = 150
+  const Exercici& e = Genera(p, 1);
   EXPECT_EQ(e.enunciat, "Un vestit que valia 150\x80 est\xE0 rebaixat un 20 %\r\n Quant haur\xE0s de pagar per ell?");
   EXPECT_EQ(e.resposta, "  120 \x80");
   EXPECT_EQ(e.pista, "");
@@ -40,8 +30,8 @@ TEST(Percentatges, DiscountedFinalPrice) {
 }
 
 TEST(Percentatges, NetAmountOfAnInvoiceWithTaxes) {
-  Prova p({21, 33});  // q = 121, P = 123, F = 148.83
-  const Exercici& e = p.Genera(5);
+  prova::Escena p({21, 33});  // q = 121, P = 123, F = 148.83
+  const Exercici& e = Genera(p, 5);
   EXPECT_EQ(e.enunciat,
             "Una factura puja 148.83\x80 amb un 21 % d'impostos inclosos\r\n Quuan seria \"en negre\"?");
   EXPECT_EQ(e.resposta, " 123 \x80");
@@ -65,7 +55,7 @@ TEST(Percentatges, EverySubtypeWithTheSameData) {
        "  14 %"},
   };
   for (const Cas& c : casos) {
-    Prova p({});
+    prova::Escena p({});
     GenPercentatge(*p.prg, c.subtipus, c.subtipus <= 3 ? rebaixa : increment);
     EXPECT_EQ(p.prg->exercici.enunciat, c.enunciat) << c.subtipus;
     EXPECT_EQ(p.prg->exercici.resposta, c.resposta) << c.subtipus;
@@ -73,7 +63,7 @@ TEST(Percentatges, EverySubtypeWithTheSameData) {
 }
 
 TEST(Percentatges, AnIncreaseOfNothingKeepsTheAmount) {
-  Prova p({0, 10});  // q = 100, P = 100
+  prova::Escena p({0, 10});  // q = 100, P = 100
   const DadesPct d = DadesPercentatge(*p.prg, 4);
   EXPECT_EQ(d.q, 100);
   EXPECT_EQ(d.D, 0);
@@ -82,11 +72,11 @@ TEST(Percentatges, AnIncreaseOfNothingKeepsTheAmount) {
 }
 
 TEST(Percentatges, DrawRangesBySubtype) {
-  Prova baix({0, 0});
+  prova::Escena baix({0, 0});
   const DadesPct min = DadesPercentatge(*baix.prg, 3);
   EXPECT_EQ(min.q, 50);
   EXPECT_EQ(min.P, 90);
-  Prova alt({39, 99});
+  prova::Escena alt({39, 99});
   const DadesPct max = DadesPercentatge(*alt.prg, 6);
   EXPECT_EQ(max.q, 139);
   EXPECT_EQ(max.P, 189);
@@ -95,7 +85,7 @@ TEST(Percentatges, DrawRangesBySubtype) {
 }
 
 TEST(Percentatges, UnknownSubtypeWritesNothing) {
-  Prova p({});
+  prova::Escena p({});
   p.prg->exercici.enunciat = "abans";
   GenPercentatge(*p.prg, 7, DadesPct{80, 150, 120, -20});
   EXPECT_EQ(p.prg->exercici.enunciat, "abans");
