@@ -18,6 +18,8 @@ packages=(
   desktop-file-utils appstream
   # timing
   hyperfine
+  # checks of the command line's JSON
+  python3
 )
 
 missing=()

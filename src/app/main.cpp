@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "Genera.h"
 #include "Tradueix.h"
 
 namespace {
@@ -16,6 +17,7 @@ struct Ordre {
 
 constexpr Ordre kOrdres[] = {
     {"tradueix", "tradueix a RTF el text marcat de l'entrada est\xC3\xA0ndard", tirelo::OrdreTradueix},
+    {"genera", "genera un full d'exercicis sense obrir cap finestra (genera --help)", tirelo::OrdreGenera},
 };
 
 void MostraAjuda(std::FILE* f) {

@@ -1,6 +1,10 @@
 #include "shell/MenuTemes.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "shell/DescPrg.h"
 #include "shell/Ordres.h"
@@ -108,6 +112,23 @@ TEST_F(OrdresTest, HelpHandsTheFileNameOverAndReportsNoFailure) {
   prg.desc.fitxerAjuda.clear();
   ExecutaOrdre(prg, ordre::Ajuda);
   EXPECT_EQ(ui.obertures.size(), 1u);
+}
+
+TEST_F(OrdresTest, HelpIsLookedForInTheCurrentFolderThenBesideTheProgram) {
+  namespace fs = std::filesystem;
+  const fs::path abans = fs::current_path();
+  const fs::path arrel = fs::temp_directory_path() / ("tirelo-ajuda-" + std::to_string(::getpid()));
+  fs::create_directories(arrel / "treball");
+  fs::create_directories(arrel / "programa");
+  fs::current_path(arrel / "treball");
+  prg.carpetesAjuda = {arrel / "buida", arrel / "programa"};
+  EXPECT_EQ(CamiAjuda(prg), "PrTirelo.pdf");  // nowhere: the bare name, the opener fails quietly
+  std::ofstream(arrel / "programa" / "PrTirelo.pdf") << "%PDF";
+  EXPECT_EQ(CamiAjuda(prg), (arrel / "programa" / "PrTirelo.pdf").string());
+  std::ofstream(arrel / "treball" / "PrTirelo.pdf") << "%PDF";
+  EXPECT_EQ(CamiAjuda(prg), "PrTirelo.pdf");  // the current folder comes first
+  fs::current_path(abans);
+  fs::remove_all(arrel);
 }
 
 TEST_F(OrdresTest, TopicCommandsRunTheirTopicAndOthersNothing) {

@@ -181,4 +181,16 @@ void ObreEnEditor(Programa& prg) {
   if (!prg.ui.ObreAmbEscriptori(prg.document.cami)) prg.ui.Avis(TextCalEditor, TitolCalEditor);
 }
 
+std::optional<FalladaDocument> EscriuLot(const Lot& lot, const ValorsDesar& valors,
+                                         const std::filesystem::path& cami) {
+  Document doc;
+  doc.ObreDocument(cami);
+  if (!doc.Fallada()) {
+    EscriuTitol(doc, valors.titol);
+    EscriuCos(doc, lot, valors.disposicio != 0);
+    doc.TancaDocument();
+  }
+  return doc.Fallada();
+}
+
 }  // namespace tirelo

@@ -1,13 +1,18 @@
 #pragma once
 // Saving the batch as an RTF document in the folder "Exerc", and opening it with the
 // desktop's program for ".rtf" files.
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "document/Document.h"
+
 namespace tirelo {
 
 struct Programa;
+class Lot;
+struct ValorsDesar;
 
 // Asks for the save values, writes the document; false when nothing was written
 // (empty batch, cancelled, empty name) or writing failed (the user is told why).
@@ -16,6 +21,11 @@ bool Desa(Programa& prg);
 // Opens the document last written, saving first when none has been written for
 // this batch.
 void ObreEnEditor(Programa& prg);
+
+// Writes the batch as a document at exactly this path, in the layout and with the
+// title of `valors`, without asking anything; the failure, if any.
+std::optional<FalladaDocument> EscriuLot(const Lot& lot, const ValorsDesar& valors,
+                                         const std::filesystem::path& cami);
 
 // Checks a file name typed in the save window (Windows-1252): it must be a plain name
 // that lands inside "Exerc" once ".rtf" is added. Gives the notice text (Windows-1252)

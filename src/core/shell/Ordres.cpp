@@ -22,7 +22,7 @@ void ExecutaDeLaTaula(Programa& prg, int numero) {
     case ordre::Conformitat: prg.serie.opcioConformitat = !prg.serie.opcioConformitat; break;
     case ordre::Ajuda:
       // An empty name greys the command out; a failure to open is not reported.
-      if (!prg.desc.fitxerAjuda.empty()) prg.ui.ObreAmbEscriptori(prg.desc.fitxerAjuda);
+      if (!prg.desc.fitxerAjuda.empty()) prg.ui.ObreAmbEscriptori(CamiAjuda(prg));
       break;
     default: break;
   }
@@ -50,6 +50,18 @@ void ExecutaOrdre(Programa& prg, int numero) {
   } else if (numero >= ordre::PrimerTema && numero <= ordre::PrimerTema + 99) {
     ExecutaTema(prg, static_cast<uint16_t>(numero - ordre::PrimerTema));
   }
+}
+
+std::string CamiAjuda(const Programa& prg) {
+  namespace fs = std::filesystem;
+  const fs::path nom(prg.desc.fitxerAjuda);
+  std::error_code ec;
+  if (fs::is_regular_file(nom, ec)) return nom.string();
+  for (const auto& carpeta : prg.carpetesAjuda) {
+    const fs::path cami = carpeta / nom;
+    if (fs::is_regular_file(cami, ec)) return cami.string();
+  }
+  return nom.string();
 }
 
 }  // namespace tirelo

@@ -1,6 +1,8 @@
 #pragma once
 // The main window's commands that the core carries out. The window only forwards
 // the command number; it handles by itself the ones that open its own windows.
+#include <string>
+
 namespace tirelo {
 
 struct Programa;
@@ -25,5 +27,9 @@ inline constexpr int QuantA = 902;
 // Runs one command of the table (3, 4, 5, 6, 102, 103, 104, 200..299, 401, 901);
 // commands of the command table refresh the status first. Any other number does nothing.
 void ExecutaOrdre(Programa& prg, int numero);
+
+// The help file: the descriptor's name in the current directory when it is there,
+// otherwise the first of prg.carpetesAjuda that holds it, otherwise the bare name.
+std::string CamiAjuda(const Programa& prg);
 
 }  // namespace tirelo

@@ -4,8 +4,10 @@
 // save values and the random source. A test makes a fresh program in one line:
 //   FakeInterficie ui; Programa prg(ui, 42);
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "batch/Exercici.h"
 #include "batch/Lot.h"
@@ -40,6 +42,9 @@ struct Programa {
   ValorsDesar desar;
   EstatDocument document;
   std::unique_ptr<FontAleatoria> aleatori;
+  // Where the help file is looked for after the current directory: beside the
+  // program and in its installed data folder (set by the program at start).
+  std::vector<std::filesystem::path> carpetesAjuda;
 };
 
 }  // namespace tirelo

@@ -1,0 +1,84 @@
+#include "Genera.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <optional>
+#include <filesystem>
+#include <iostream>
+
+#include "batch/Desar.h"
+#include "mathtext/Aleatori.h"
+#include "mathtext/Text.h"
+#include "shell/Genera.h"
+
+namespace tirelo {
+
+namespace {
+
+int Falla(const std::string& missatge) {
+  std::cerr << "tirelo genera: " << missatge << "\n";
+  return 2;
+}
+
+// Writes the document to the given path. A regular file (or a new one) is written
+// beside its target and renamed over it only once complete, so a failure leaves the
+// target as it was and no partial document behind. Anything else (a device, a pipe)
+// is written in place and never removed.
+std::optional<std::string> EscriuSortida(const Programa& prg, const std::string& sortida) {
+  namespace fs = std::filesystem;
+  const fs::path cami(sortida);
+  std::error_code ec;
+  const auto estat = fs::status(cami, ec);
+  if (fs::exists(estat) && !fs::is_regular_file(estat)) {
+    if (const auto f = EscriuLot(prg.lot, prg.desar, cami)) return f->motiu;
+    return std::nullopt;
+  }
+  fs::path temporal = cami;
+  temporal += ".tirelo-" + std::to_string(::getpid());
+  if (const auto f = EscriuLot(prg.lot, prg.desar, temporal)) {
+    fs::remove(temporal, ec);
+    return f->motiu;
+  }
+  fs::rename(temporal, cami, ec);
+  if (ec) {
+    fs::remove(temporal, ec);
+    return std::string("no es pot posar al seu lloc");
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+int ExecutaGenera(const std::vector<std::string>& args) {
+  const auto temes = DescriuTemes();
+  const auto lectura = LlegeixOpcionsGenera(args, temes);
+  if (const auto* e = std::get_if<ErrorOpcions>(&lectura)) return Falla(e->missatge);
+  const auto& opcions = std::get<OpcionsGenera>(lectura);
+  if (opcions.ajuda) {
+    std::cout << AjudaGenera(temes);
+    return 0;
+  }
+  uint64_t llavor = 0;
+  if (opcions.llavor) {
+    llavor = *opcions.llavor;
+  } else {
+    llavor = LlavorDelRellotge();
+  }
+  const LotGenerat lot = GeneraSeries(opcions, llavor);
+  for (const auto& avis : lot.ui->avisos) std::cerr << "tirelo genera: " << Utf8DeCp1252(avis) << "\n";
+
+  if (!opcions.sortida.empty()) {
+    if (const auto error = EscriuSortida(*lot.prg, opcions.sortida)) {
+      return Falla("no es pot escriure " + opcions.sortida + ": " + *error);
+    }
+  }
+  if (opcions.json) std::cout << LotEnJson(*lot.prg, lot.origen) << std::flush;
+  // Told once the sheet exists, so that it can be made again.
+  if (!opcions.llavor) std::cerr << "llavor: " << llavor << "\n";
+  return 0;
+}
+
+int OrdreGenera(int argc, char** argv) { return ExecutaGenera(std::vector<std::string>(argv, argv + argc)); }
+
+}  // namespace tirelo

@@ -1,0 +1,320 @@
+#include "shell/Genera.h"
+
+#include <charconv>
+#include <sstream>
+
+#include "mathtext/Text.h"
+#include "shell/MenuTemes.h"
+#include "shell/Programa.h"
+#include "topics/ExecutaTema.h"
+
+namespace tirelo {
+
+namespace {
+
+// Lower-case ASCII without accents, so "Potències", "potencies" and "POTÈNCIES" match.
+std::string Pla(std::string_view cp1252) {
+  static constexpr std::string_view kAccentuades = "\xE0\xE1\xE2\xE4\xE8\xE9\xEA\xEB\xEC\xED\xEE\xEF\xF2\xF3\xF4\xF6\xF9\xFA\xFB\xFC\xE7\xF1";
+  static constexpr std::string_view kPlanes = "aaaaeeeeiiiioooouuuucn";
+  std::string r;
+  for (char c : cp1252) {
+    auto u = static_cast<unsigned char>(c);
+    if (u >= 0xC0 && u <= 0xDE && u != 0xD7) u = static_cast<unsigned char>(u + 0x20);  // Latin-1 capitals
+    if (u >= 'A' && u <= 'Z') u = static_cast<unsigned char>(u + 0x20);
+    const auto pos = kAccentuades.find(static_cast<char>(u));
+    r += pos == std::string_view::npos ? static_cast<char>(u) : kPlanes[pos];
+  }
+  return r;
+}
+
+std::optional<long long> Enter(std::string_view s) {
+  long long v = 0;
+  if (s.empty() || s.size() > 18) return std::nullopt;
+  const auto [fi, err] = std::from_chars(s.data(), s.data() + s.size(), v);
+  if (err != std::errc() || fi != s.data() + s.size()) return std::nullopt;
+  return v;
+}
+
+std::string Cometes(std::string_view s) { return "\"" + std::string(s) + "\""; }
+
+ErrorOpcions Error(std::string m) { return ErrorOpcions{std::move(m)}; }
+
+}  // namespace
+
+bool DescripcioTema::PrenCasos(int s) const {
+  return s >= 1 && static_cast<std::size_t>(s) <= casos.size() && casos[static_cast<std::size_t>(s) - 1] == '1';
+}
+
+std::vector<DescripcioTema> DescriuTemes() {
+  std::vector<DescripcioTema> temes;
+  const DescPrg desc = DescripcioTirelo();
+  std::vector<std::string> noms;
+  for (const auto& e : ConstrueixMenuTemes(desc.llistaTemes)) {
+    if (e.EsSubmenu()) {
+      for (const auto& f : e.fills) noms.push_back(f.nom);
+    } else {
+      noms.push_back(e.nom);
+    }
+  }
+  for (std::size_t k = 1; k <= noms.size(); ++k) {
+    InterficieLinia ui;  // leaves the first series window at once
+    Programa prg(ui, 1);
+    ExecutaTema(prg, static_cast<uint16_t>(k));
+    DescripcioTema d;
+    d.numero = static_cast<int>(k);
+    d.nom = noms[k - 1];
+    if (ui.primera) {
+      d.titol = ui.primera->titol;
+      d.subtipus = ui.primera->subtipus;
+      d.casos = ui.primera->casos;
+    }
+    temes.push_back(std::move(d));
+  }
+  return temes;
+}
+
+std::variant<SerieDemanada, ErrorOpcions> LlegeixSerie(std::string_view text,
+                                                       const std::vector<DescripcioTema>& temes) {
+  std::vector<std::string_view> parts;
+  std::size_t inici = 0;
+  while (true) {
+    const auto p = text.find(':', inici);
+    parts.push_back(text.substr(inici, p == std::string_view::npos ? std::string_view::npos : p - inici));
+    if (p == std::string_view::npos) break;
+    inici = p + 1;
+  }
+  const std::string serie = Cometes(text);
+  if (parts.size() < 2 || parts.size() > 4) {
+    return Error("--serie " + serie + ": cal TEMA:SUBTIPUS[:CASOS[:EXERCICIS]]");
+  }
+  SerieDemanada s;
+  const DescripcioTema* tema = nullptr;
+  if (const auto n = Enter(parts[0])) {
+    for (const auto& t : temes) {
+      if (t.numero == *n) tema = &t;
+    }
+  } else if (const auto nom = Cp1252DeUtf8(parts[0])) {
+    for (const auto& t : temes) {
+      if (Pla(t.nom) == Pla(*nom)) tema = &t;
+    }
+  }
+  if (!tema) return Error("--serie " + serie + ": el tema " + Cometes(parts[0]) + " no existeix");
+  s.tema = tema->numero;
+  const auto subtipus = Enter(parts[1]);
+  if (!subtipus || *subtipus < 1 || *subtipus > static_cast<long long>(tema->subtipus.size())) {
+    return Error("--serie " + serie + ": el subtipus ha de ser un nombre de 1 a " +
+                 std::to_string(tema->subtipus.size()));
+  }
+  s.subtipus = static_cast<int>(*subtipus);
+  if (parts.size() >= 3) {
+    const auto casos = Enter(parts[2]);
+    if (!casos || *casos < 1 || *casos > 255) {
+      return Error("--serie " + serie + ": el nombre de casos ha de ser de 1 a 255");
+    }
+    if (*casos != 1 && !tema->PrenCasos(s.subtipus)) {
+      return Error("--serie " + serie + ": aquest subtipus no admet nombre de casos");
+    }
+    s.casos = static_cast<int>(*casos);
+  }
+  if (parts.size() == 4) {
+    const auto n = Enter(parts[3]);
+    if (!n || *n < 1 || *n > Lot::Maxim) {
+      return Error("--serie " + serie + ": el nombre d'exercicis ha de ser de 1 a " + std::to_string(Lot::Maxim));
+    }
+    s.exercicis = static_cast<int>(*n);
+  }
+  return s;
+}
+
+std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector<std::string>& args,
+                                                                const std::vector<DescripcioTema>& temes) {
+  OpcionsGenera o;
+  auto valor = [&](std::size_t& i, const std::string& opcio) -> std::optional<std::string> {
+    if (i + 1 >= args.size()) return std::nullopt;
+    (void)opcio;
+    return args[++i];
+  };
+  auto entre = [](const std::string& v, long long a, long long b) -> std::optional<int> {
+    const auto n = Enter(v);
+    if (!n || *n < a || *n > b) return std::nullopt;
+    return static_cast<int>(*n);
+  };
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& a = args[i];
+    if (a == "--help" || a == "-h") {
+      o.ajuda = true;
+      return o;
+    }
+    if (a == "--json") {
+      o.json = true;
+      continue;
+    }
+    const bool ambValor = a == "--serie" || a == "--llavor" || a == "--forma" || a == "--pista" ||
+                          a == "--titol" || a == "--disposicio" || a == "--sortida";
+    if (!ambValor) return Error("opci\xC3\xB3 desconeguda: " + Cometes(a));
+    const auto v = valor(i, a);
+    if (!v) return Error("falta el valor de " + a);
+    if (a == "--serie") {
+      auto s = LlegeixSerie(*v, temes);
+      if (auto* e = std::get_if<ErrorOpcions>(&s)) return *e;
+      o.series.push_back(std::get<SerieDemanada>(s));
+    } else if (a == "--llavor") {
+      uint64_t n = 0;
+      const auto [fi, err] = std::from_chars(v->data(), v->data() + v->size(), n);
+      if (v->empty() || err != std::errc() || fi != v->data() + v->size()) {
+        return Error("--llavor ha de ser un nombre natural");
+      }
+      o.llavor = n;
+    } else if (a == "--forma") {
+      const auto n = entre(*v, 0, 3);
+      if (!n) return Error("--forma ha de ser 0, 1, 2 o 3");
+      o.forma = *n;
+    } else if (a == "--pista") {
+      const auto n = entre(*v, 0, 2);
+      if (!n) return Error("--pista ha de ser 0, 1 o 2");
+      o.pista = *n;
+    } else if (a == "--disposicio") {
+      const auto n = entre(*v, 0, 1);
+      if (!n) return Error("--disposicio ha de ser 0 o 1");
+      o.disposicio = *n;
+    } else if (a == "--titol") {
+      const auto t = Cp1252DeUtf8(*v);
+      if (!t) return Error("--titol t\xC3\xA9 car\xC3\xA0" "cters que un document RTF d'aquest programa no pot guardar");
+      if (t->size() > LlargadaText) return Error("--titol pot tenir com a m\xC3\xA0xim 255 car\xC3\xA0" "cters");
+      o.titol = *t;
+    } else {  // --sortida
+      if (v->empty()) return Error("--sortida necessita un nom de fitxer");
+      o.sortida = *v;
+    }
+  }
+  if (o.series.empty()) return Error("cal almenys una --serie");
+  if (!o.json && o.sortida.empty()) return Error("cal --sortida FITXER.rtf o --json (o tots dos)");
+  int total = 0;
+  for (const auto& s : o.series) total += s.exercicis;
+  if (total > Lot::Maxim) {
+    return Error("el lot pot tenir com a m\xC3\xA0xim " + std::to_string(Lot::Maxim) + " exercicis i se'n demanen " +
+                 std::to_string(total));
+  }
+  return o;
+}
+
+RespostaSubtipus InterficieLinia::DemanaSubtipus(const PeticioSubtipus& p) {
+  if (!primera) primera = p;
+  if (respostes.empty()) return {false, 0, p.nombreCasos};
+  const auto r = respostes.front();
+  respostes.pop_front();
+  return r;
+}
+
+LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor) {
+  LotGenerat g;
+  g.ui = std::make_unique<InterficieLinia>();
+  g.ui->forma = static_cast<FormaEq2>(opcions.forma);
+  g.prg = std::make_unique<Programa>(*g.ui, llavor);
+  Programa& prg = *g.prg;
+  prg.serie.opcioPista = opcions.pista;
+  prg.serie.opcioConformitat = false;
+  prg.desar = ValorsDesar{"", opcions.titol, opcions.disposicio};
+  for (const auto& s : opcions.series) {
+    // The series window of this topic answers "this subtype, these cases" once per
+    // exercise asked for, then "leave", which ends the topic entry.
+    for (int i = 0; i < s.exercicis; ++i) {
+      g.ui->respostes.push_back({true, s.subtipus, static_cast<uint16_t>(s.casos)});
+    }
+    const int abans = prg.lot.Nombre();
+    ExecutaTema(prg, static_cast<uint16_t>(s.tema));
+    g.ui->respostes.clear();
+    for (int k = abans; k < prg.lot.Nombre(); ++k) g.origen.push_back({s.tema, s.subtipus});
+  }
+  return g;
+}
+
+namespace {
+
+void AfegeixJson(std::string& out, std::string_view cp1252) {
+  out += '"';
+  for (char c : Utf8DeCp1252(cp1252)) {
+    const auto u = static_cast<unsigned char>(c);
+    switch (c) {
+      case '"': out += "\\\""; break;
+      case '\\': out += "\\\\"; break;
+      case '\r': out += "\\r"; break;
+      case '\n': out += "\\n"; break;
+      case '\t': out += "\\t"; break;
+      default:
+        if (u < 0x20) {
+          static constexpr char kHex[] = "0123456789abcdef";
+          out += "\\u00";
+          out += kHex[u >> 4];
+          out += kHex[u & 15];
+        } else {
+          out += c;
+        }
+    }
+  }
+  out += '"';
+}
+
+}  // namespace
+
+std::string LotEnJson(const Programa& prg, const std::vector<ExerciciGenerat>& origen) {
+  std::string out = "[";
+  for (int k = 1; k <= prg.lot.Nombre(); ++k) {
+    const Exercici& e = prg.lot[k];
+    const ExerciciGenerat o = static_cast<std::size_t>(k) <= origen.size() ? origen[static_cast<std::size_t>(k) - 1]
+                                                                            : ExerciciGenerat{};
+    out += k == 1 ? "\n  " : ",\n  ";
+    out += "{\"tema\": " + std::to_string(o.tema) + ", \"subtipus\": " + std::to_string(o.subtipus) +
+           ", \"enunciat\": ";
+    AfegeixJson(out, e.enunciat);
+    out += ", \"resposta\": ";
+    AfegeixJson(out, e.resposta);
+    out += ", \"pista\": ";
+    AfegeixJson(out, e.pista);
+    out += ", \"posicio_pista\": " + std::to_string(e.posicioPista) + "}";
+  }
+  out += prg.lot.Nombre() == 0 ? "]\n" : "\n]\n";
+  return out;
+}
+
+std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
+  std::ostringstream o;
+  o << "\xC3\xBAs: tirelo genera --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS]] [--serie ...]...\n"
+       "                     [--llavor N] [--forma 0|1|2|3] [--pista 0|1|2]\n"
+       "                     [--titol TEXT] [--disposicio 0|1]\n"
+       "                     [--sortida FITXER.rtf] [--json]\n"
+       "\n"
+       "Genera un lot d'exercicis sense obrir cap finestra i l'escriu com a document RTF\n"
+       "(--sortida) o com a JSON a la sortida est\xC3\xA0ndard (--json).\n"
+       "\n"
+       "  --serie       TEMA pel n\xC3\xBAmero o pel nom; SUBTIPUS per la posici\xC3\xB3; CASOS (1 per defecte,\n"
+       "                de 1 a 255, nom\xC3\xA9s als subtipus que en admeten, marcats amb *);\n"
+       "                EXERCICIS (1 per defecte). El lot t\xC3\xA9 com a m\xC3\xA0xim 50 exercicis.\n"
+       "  --llavor N    llavor de l'atzar: els mateixos arguments i la mateixa llavor donen el\n"
+       "                mateix resultat; sense, s'agafa del rellotge i s'escriu com a \"llavor: N\"\n"
+       "  --forma       equacions de 2n grau: 0 completa, 1 sense terme independent,\n"
+       "                2 sense terme lineal, 3 qualsevol de les anteriors (0 per defecte)\n"
+       "  --pista       on va la pista: 0 enlloc, 1 a l'enunciat, 2 a la resposta (0)\n"
+       "  --titol       t\xC3\xADtol del document (buit per defecte)\n"
+       "  --disposicio  0 enunciat i resposta seguits, 1 bloc d'enunciats i bloc de respostes (1)\n"
+       "  --sortida     el document RTF\n"
+       "  --json        el lot en JSON a la sortida est\xC3\xA0ndard\n"
+       "\n"
+       "Temes i subtipus:\n";
+  for (const auto& t : temes) {
+    o << "  " << t.numero << " " << Utf8DeCp1252(t.nom) << "\n";
+    for (std::size_t s = 1; s <= t.subtipus.size(); ++s) {
+      o << "      " << s << (t.PrenCasos(static_cast<int>(s)) ? "* " : "  ") << Utf8DeCp1252(t.subtipus[s - 1])
+        << "\n";
+    }
+  }
+  o << "\n"
+       "Exemples:\n"
+       "  tirelo genera --serie fraccions:2 --serie 8:4:3:2 --llavor 7 --sortida full.rtf\n"
+       "      una suma de fraccions i dos exercicis de tres sistemes d'equacions\n"
+       "  tirelo genera --serie \"igualtats notables:1:4:5\" --titol \"Full 1\" --disposicio 0 --json\n"
+       "      cinc exercicis de quatre quadrats de binomi, en JSON\n";
+  return o.str();
+}
+
+}  // namespace tirelo

@@ -1,0 +1,103 @@
+#pragma once
+// Worksheets without windows: the options of `tirelo genera`, the description of
+// every topic, and the generation of a whole batch with the seam answering from
+// the options. Same core and generators as the desktop program.
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "shell/DescPrg.h"
+#include "shell/Interficie.h"
+#include "shell/Programa.h"
+
+namespace tirelo {
+
+// A topic as its series window shows it.
+struct DescripcioTema {
+  int numero = 0;
+  std::string nom;                    // name in the topic list (Windows-1252)
+  std::string titol;                  // series window caption
+  std::vector<std::string> subtipus;  // subtype names
+  std::string casos;                  // cases string
+  bool PrenCasos(int subtipus) const;  // does this subtype take a number of cases?
+};
+// Every topic of the descriptor, in menu order, asked from the topic entries themselves.
+std::vector<DescripcioTema> DescriuTemes();
+
+// One --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS]].
+struct SerieDemanada {
+  int tema = 0;
+  int subtipus = 0;
+  int casos = 1;
+  int exercicis = 1;
+};
+
+struct OpcionsGenera {
+  std::vector<SerieDemanada> series;
+  std::optional<uint64_t> llavor;
+  int forma = 0;            // 0..3, as the equation-form window
+  int pista = 0;            // hint placement option 0..2
+  std::string titol;        // Windows-1252
+  int disposicio = 1;       // 0 or 1
+  std::string sortida;      // RTF path (file system bytes); empty: none
+  bool json = false;
+  bool ajuda = false;       // --help
+};
+
+// A parse error: one line that names the problem.
+struct ErrorOpcions {
+  std::string missatge;     // UTF-8
+};
+
+// Reads the arguments after "genera". Topics and subtypes are checked against `temes`.
+std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector<std::string>& args,
+                                                                const std::vector<DescripcioTema>& temes);
+// Reads one TEMA:SUBTIPUS[:CASOS[:EXERCICIS]] (TEMA by number or by name, case and accents optional).
+std::variant<SerieDemanada, ErrorOpcions> LlegeixSerie(std::string_view text,
+                                                       const std::vector<DescripcioTema>& temes);
+
+// One generated exercise and the series it came from.
+struct ExerciciGenerat {
+  int tema = 0;
+  int subtipus = 0;
+};
+
+// A seam that answers from the options: each series window from a queue of
+// answers, the equation form from --forma, every other question with its default.
+class InterficieLinia final : public Interficie {
+ public:
+  std::deque<RespostaSubtipus> respostes;   // empty: the user leaves
+  FormaEq2 forma = FormaEq2::Completa;
+  std::vector<std::string> avisos;          // notices the core gave (Windows-1252)
+  std::optional<PeticioSubtipus> primera;   // the first series window asked for
+
+  RespostaSubtipus DemanaSubtipus(const PeticioSubtipus& p) override;
+  bool EditaExercici(Exercici&) override { return true; }
+  FormaEq2 DemanaFormaEq2() override { return forma; }
+  bool Pregunta(std::string_view, std::string_view) override { return true; }
+  void Avis(std::string_view text, std::string_view) override { avisos.emplace_back(text); }
+  bool DemanaValorsDesar(ValorsDesar&) override { return false; }
+  bool ObreAmbEscriptori(const std::string&) override { return false; }
+  void EstatCanviat() override {}
+};
+
+// A whole batch generated from the options, with the origin of each exercise.
+struct LotGenerat {
+  std::unique_ptr<InterficieLinia> ui;
+  std::unique_ptr<Programa> prg;
+  std::vector<ExerciciGenerat> origen;
+};
+LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor);
+
+// The batch as a JSON array, texts in UTF-8 with the markup kept as it is.
+std::string LotEnJson(const Programa& prg, const std::vector<ExerciciGenerat>& origen);
+
+// The help of `tirelo genera`: usage, topics with their subtypes, two examples (UTF-8).
+std::string AjudaGenera(const std::vector<DescripcioTema>& temes);
+
+}  // namespace tirelo

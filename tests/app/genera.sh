@@ -1,0 +1,77 @@
+#!/bin/sh
+# Checks `tirelo genera` from the outside: the same arguments and seed give the same
+# bytes, JSON output parses for every subtype of every topic, and every bad input
+# names its problem on one line, exits with 2 and writes nothing.
+# Usage: genera.sh path/to/tirelo
+set -u
+tirelo="$1"
+fallades=0
+dir=$(mktemp -d) || exit 1
+trap 'rm -rf "$dir"' EXIT
+cd "$dir" || exit 1
+
+falla() {
+  echo "FALLA: $*"
+  fallades=$((fallades + 1))
+}
+
+# The example sheet: written, and written again byte for byte.
+"$tirelo" genera --serie fraccions:2 --serie 8:4:3:2 --llavor 7 --sortida full.rtf || falla "the example sheet"
+"$tirelo" genera --serie fraccions:2 --serie 8:4:3:2 --llavor 7 --sortida full2.rtf || falla "the example sheet again"
+cmp -s full.rtf full2.rtf || falla "the same seed gives different documents"
+head -c 17 full.rtf | grep -q '{\\rtf\\ansi \\deff2' || falla "not an RTF document"
+"$tirelo" genera --serie fraccions:2 --serie 8:4:3:2 --llavor 8 --sortida full3.rtf || falla "another seed"
+cmp -s full.rtf full3.rtf && falla "another seed gives the same document"
+
+# Without a seed, the one taken from the clock is told, and makes the sheet again.
+"$tirelo" genera --serie 3:1:4 --json >a.json 2>llavor.txt || falla "a sheet without seed"
+llavor=$(sed -n 's/^llavor: \([0-9][0-9]*\)$/\1/p' llavor.txt)
+if [ -z "$llavor" ]; then
+  falla "no 'llavor: N' line on standard error"
+else
+  "$tirelo" genera --serie 3:1:4 --json --llavor "$llavor" >b.json 2>/dev/null
+  cmp -s a.json b.json || falla "the told seed does not make the same sheet"
+fi
+
+# Every subtype of every topic, as JSON that parses, with the asked number of exercises.
+series=$("$tirelo" genera --help | awk '
+  /^  [0-9] /            { tema = $1 }
+  /^      [0-9]+\*? /    { s = $1; sub(/\*/, "", s); c = ($1 ~ /\*/) ? 3 : 1; printf "--serie %s:%s:%s ", tema, s, c }')
+[ -n "$series" ] || falla "genera --help lists no subtypes"
+# shellcheck disable=SC2086
+"$tirelo" genera $series --forma 3 --pista 2 --llavor 5 --json >tots.json || falla "every subtype"
+python3 - "$series" tots.json <<'PY' || falla "JSON of every subtype"
+import json, sys
+esperats = sys.argv[1].split().count("--serie")
+with open(sys.argv[2], encoding="utf-8") as f:
+    lot = json.load(f)
+assert len(lot) == esperats, (len(lot), esperats)
+for e in lot:
+    assert set(e) == {"tema", "subtipus", "enunciat", "resposta", "pista", "posicio_pista"}, e
+    assert e["enunciat"] and e["posicio_pista"] == 2, e
+PY
+
+# Bad input: one line naming the problem, exit code 2, no file.
+dolenta() {
+  descripcio="$1"
+  shift
+  rm -f out.rtf err.txt
+  "$tirelo" genera "$@" >/dev/null 2>err.txt
+  estat=$?
+  [ "$estat" -eq 2 ] || falla "$descripcio: exit code $estat"
+  [ -e out.rtf ] && falla "$descripcio: a file was written"
+  [ "$(wc -l <err.txt)" -eq 1 ] || falla "$descripcio: not one line: $(cat err.txt)"
+}
+dolenta "unknown option" --serie 3:1 --sortida out.rtf --colors
+dolenta "unknown topic" --serie geometria:1 --sortida out.rtf
+dolenta "topic number out of range" --serie 10:1 --sortida out.rtf
+dolenta "subtype out of range" --serie 3:6 --sortida out.rtf
+dolenta "cases out of range" --serie 3:1:256 --sortida out.rtf
+dolenta "cases for a subtype without cases" --serie 3:2:2 --sortida out.rtf
+dolenta "more than 50 exercises" --serie 3:1:1:30 --serie 1:1:1:21 --sortida out.rtf
+dolenta "no output" --serie 3:1
+dolenta "unwritable output" --serie 3:1 --sortida no/such/folder/out.rtf
+[ -e no ] && falla "unwritable output: a folder was made"
+
+[ "$fallades" -eq 0 ] && echo "genera: all checks passed"
+exit "$fallades"

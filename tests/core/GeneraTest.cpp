@@ -1,0 +1,105 @@
+#include "shell/Genera.h"
+
+#include <gtest/gtest.h>
+
+namespace tirelo {
+namespace {
+
+std::vector<DescripcioTema> Temes() {
+  DescripcioTema a{1, "divisors", "DIVISORS", {"Factoritzaci\xF3", "mcd i MCM"}, "11"};
+  DescripcioTema b{3, "fraccions", "Fraccions", {"Simplificaci\xF3", "Suma", "Resta", "Multiplicaci\xF3", "Divisi\xF3"},
+                   "10000"};
+  DescripcioTema c{4, "pot\xE8ncies", "POT\xC8NCIES", {"a", "b"}, "11"};
+  return {a, b, c};
+}
+
+SerieDemanada Serie(std::string_view text) {
+  auto r = LlegeixSerie(text, Temes());
+  EXPECT_TRUE(std::holds_alternative<SerieDemanada>(r)) << text;
+  return std::holds_alternative<SerieDemanada>(r) ? std::get<SerieDemanada>(r) : SerieDemanada{};
+}
+
+std::string ErrorDe(std::string_view text) {
+  auto r = LlegeixSerie(text, Temes());
+  return std::holds_alternative<ErrorOpcions>(r) ? std::get<ErrorOpcions>(r).missatge : std::string("(cap error)");
+}
+
+TEST(Genera, SeriesByNumberOrNameWithDefaults) {
+  const auto s = Serie("3:2");
+  EXPECT_EQ(s.tema, 3);
+  EXPECT_EQ(s.subtipus, 2);
+  EXPECT_EQ(s.casos, 1);
+  EXPECT_EQ(s.exercicis, 1);
+  const auto t = Serie("fraccions:1:4:3");
+  EXPECT_EQ(t.tema, 3);
+  EXPECT_EQ(t.casos, 4);
+  EXPECT_EQ(t.exercicis, 3);
+  // Case and accents are optional; the argument arrives as UTF-8.
+  EXPECT_EQ(Serie("Pot\xC3\xA8ncies:1").tema, 4);
+  EXPECT_EQ(Serie("POTENCIES:2").tema, 4);
+  EXPECT_EQ(Serie("potencies:2:1:50").exercicis, 50);
+}
+
+TEST(Genera, BadSeriesNameTheProblem) {
+  EXPECT_NE(ErrorDe("9:1").find("no existeix"), std::string::npos);
+  EXPECT_NE(ErrorDe("algebra:1").find("no existeix"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:6").find("subtipus"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:0").find("subtipus"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:x").find("subtipus"), std::string::npos);
+  EXPECT_NE(ErrorDe("3").find("TEMA:SUBTIPUS"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:1:2:3:4").find("TEMA:SUBTIPUS"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:1:0").find("casos"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:1:256").find("casos"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:1:99999999999999999999").find("casos"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:2:3").find("no admet"), std::string::npos);  // Suma takes no number of cases
+  EXPECT_EQ(Serie("3:2:1:2").exercicis, 2);                         // ...but 1 case is what it makes
+  EXPECT_NE(ErrorDe("3:1:1:0").find("exercicis"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:1:1:51").find("exercicis"), std::string::npos);
+  EXPECT_NE(ErrorDe("\xFF:1").find("no existeix"), std::string::npos);  // not UTF-8
+}
+
+std::variant<OpcionsGenera, ErrorOpcions> Opcions(std::vector<std::string> args) {
+  return LlegeixOpcionsGenera(args, Temes());
+}
+
+TEST(Genera, OptionsAndTheirDefaults) {
+  const auto r = Opcions({"--serie", "3:1:2", "--serie", "1:2", "--llavor", "7", "--sortida", "full.rtf"});
+  ASSERT_TRUE(std::holds_alternative<OpcionsGenera>(r));
+  const auto& o = std::get<OpcionsGenera>(r);
+  EXPECT_EQ(o.series.size(), 2u);
+  EXPECT_EQ(o.llavor, std::optional<uint64_t>(7));
+  EXPECT_EQ(o.forma, 0);
+  EXPECT_EQ(o.pista, 0);
+  EXPECT_EQ(o.disposicio, 1);
+  EXPECT_EQ(o.titol, "");
+  EXPECT_EQ(o.sortida, "full.rtf");
+  EXPECT_FALSE(o.json);
+
+  const auto t = Opcions({"--json", "--serie", "1:1", "--titol", "S\xC3\xA8rie \xE2\x82\xAC", "--forma", "3",
+                          "--pista", "2", "--disposicio", "0"});
+  ASSERT_TRUE(std::holds_alternative<OpcionsGenera>(t));
+  EXPECT_EQ(std::get<OpcionsGenera>(t).titol, "S\xE8rie \x80");  // kept as Windows-1252
+  EXPECT_EQ(std::get<OpcionsGenera>(t).forma, 3);
+  EXPECT_TRUE(std::get<OpcionsGenera>(Opcions({"--help"})).ajuda);
+}
+
+TEST(Genera, BadOptionsAreRefusedWithOneLine) {
+  auto error = [](std::vector<std::string> args) {
+    const auto r = Opcions(std::move(args));
+    return std::holds_alternative<ErrorOpcions>(r) ? std::get<ErrorOpcions>(r).missatge : std::string();
+  };
+  EXPECT_NE(error({"--serie", "1:1", "--json", "--color"}).find("--color"), std::string::npos);
+  EXPECT_NE(error({"--json"}).find("--serie"), std::string::npos);
+  EXPECT_NE(error({"--serie", "1:1"}).find("--sortida"), std::string::npos);
+  EXPECT_NE(error({"--serie", "1:1", "--json", "--llavor"}).find("--llavor"), std::string::npos);
+  EXPECT_NE(error({"--serie", "1:1", "--json", "--llavor", "-3"}).find("--llavor"), std::string::npos);
+  EXPECT_NE(error({"--serie", "1:1", "--json", "--forma", "4"}).find("--forma"), std::string::npos);
+  EXPECT_NE(error({"--serie", "1:1", "--json", "--pista", "3"}).find("--pista"), std::string::npos);
+  EXPECT_NE(error({"--serie", "1:1", "--json", "--disposicio", "2"}).find("--disposicio"), std::string::npos);
+  EXPECT_NE(error({"--serie", "1:1", "--json", "--titol", "\xCE\xB1"}).find("--titol"), std::string::npos);
+  EXPECT_NE(error({"--serie", "1:1:1:30", "--serie", "3:1:1:21", "--json"}).find("50"), std::string::npos);
+  for (const auto& m : {error({"--json"}), error({"--serie", "x"})}) EXPECT_EQ(m.find('\n'), std::string::npos);
+}
+
+}  // namespace
+}  // namespace tirelo

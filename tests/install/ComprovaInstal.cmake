@@ -1,0 +1,32 @@
+# Installs the build into a scratch prefix and checks that every file lands where a
+# Linux desktop looks for it, and that the desktop entry and metainfo validate.
+# Variables: BUILD (build folder), PREFIX (scratch prefix).
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD} --prefix ${PREFIX}
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${rc}")
+endif()
+foreach(f
+    bin/tirelo
+    share/tirelo/PrTirelo.pdf
+    share/applications/cat.tirelo.Tirelo.desktop
+    share/metainfo/cat.tirelo.Tirelo.metainfo.xml
+    share/icons/hicolor/scalable/apps/tirelo.svg
+    share/icons/hicolor/32x32/apps/tirelo.png
+    share/icons/hicolor/256x256/apps/tirelo.png)
+  if(NOT EXISTS ${PREFIX}/${f})
+    message(FATAL_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+execute_process(COMMAND desktop-file-validate ${PREFIX}/share/applications/cat.tirelo.Tirelo.desktop
+                RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "desktop-file-validate failed")
+endif()
+execute_process(COMMAND appstreamcli validate --no-net ${PREFIX}/share/metainfo/cat.tirelo.Tirelo.metainfo.xml
+                RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "appstreamcli validate failed")
+endif()
+message(STATUS "installation complete and valid")
