@@ -1,0 +1,315 @@
+// Saves one batch holding every kind of markup in both layouts, has LibreOffice
+// convert the two documents to text and to PDF (one call per format, with a private
+// profile so that parallel runs do not collide), and checks what a reader sees.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "batch/Desar.h"
+#include "support/Suport.h"
+
+namespace tirelo {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double PuntsPerCm = 72 / 2.54;
+
+// A word of the PDF as pdftotext places it: its box in points, top-left origin.
+struct Paraula {
+  int pagina;
+  double x0, y0, x1, y1;
+  std::string text;
+  double Alcada() const { return y1 - y0; }
+  double Centre() const { return (y0 + y1) / 2; }
+};
+
+struct Llegit {
+  std::string text;               // the text conversion, UTF-8
+  std::vector<Paraula> paraules;  // the PDF's words, in reading order
+  std::vector<double> amplades;   // page widths
+};
+
+Exercici Ex(std::string enunciat, std::string resposta, std::string pista = "", int posicio = 0) {
+  return {std::move(enunciat), std::move(resposta), std::move(pista), posicio, true};
+}
+
+// Every kind of markup, a system of equations that indents and resets, accented
+// letters, "€", raw RTF, hints in both places, and braces a person may leave unbalanced.
+std::vector<Exercici> LotDeProva() {
+  return {
+      Ex("Calcula:   x^2 + a^(m+n) + b^{p+q} - R_2(5)", "#B(negreta) #I(cursiva) #S(subratllat) = 9"),
+      Ex("Simplifica la fracci\xF3: #F(x+1/2)", "Arrel: #R(x+1)"),
+      Ex("Resol (quan sigui possible) el sistema:\r#8 \r\r#8 3x+y = 1\r#8 x-y = 3\r #0 ", "    x= 1, y= -2"),
+      Ex("Qu\xE8 costa l'\xE0pat? \xC0\xC9\xCD\xD2\xD3\xDA\xE7\xB7 x\xB2 #T preu #& |m\xF2"
+         "dul|",
+         "Costa 12,50 \x80", "(Nota: l'I.V.A. incl\xF2s)", 2),
+      Ex("Bloc: #M(x+y=3\rx-y=1)", "x=2, y=1\\tab fi", "(Nota: suma)", 1),
+      Ex("Clau } solta i {\\i grup obert", "Tot segueix"),
+      Ex("Darrer exercici", "Final"),
+  };
+}
+
+std::string Cometes(const fs::path& p) {
+  return "'" + p.string() + "'";
+}
+
+// Decodes the few entities pdftotext writes.
+std::string Desentitat(std::string s) {
+  static const std::pair<std::string, std::string> entitats[] = {
+      {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&#39;", "'"}, {"&amp;", "&"}};
+  for (const auto& [e, c] : entitats)
+    for (auto p = s.find(e); p != std::string::npos; p = s.find(e, p + c.size())) s.replace(p, e.size(), c);
+  return s;
+}
+
+// LibreOffice's text keeps runs of blanks as six-per-em spaces mixed with blanks:
+// every run becomes one blank, so that texts compare by what they say.
+std::string UnBlanc(const std::string& text) {
+  std::string r;
+  const std::string sisena = "\u2006";
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool blanc = text[i] == ' ' || text.compare(i, sisena.size(), sisena) == 0;
+    if (blanc && text[i] != ' ') i += sisena.size() - 1;
+    if (blanc && !r.empty() && r.back() == ' ') continue;
+    r += blanc ? ' ' : text[i];
+  }
+  return r;
+}
+
+void LlegeixPdf(const std::string& bbox, Llegit& l) {
+  static const std::regex peca(
+      R"re(<page width="([0-9.]+)"|<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+  for (std::sregex_iterator it(bbox.begin(), bbox.end(), peca), fi; it != fi; ++it) {
+    const auto& m = *it;
+    if (m[1].matched) {
+      l.amplades.push_back(std::stod(m[1]));
+      continue;
+    }
+    l.paraules.push_back({static_cast<int>(l.amplades.size()) - 1, std::stod(m[2]), std::stod(m[3]),
+                          std::stod(m[4]), std::stod(m[5]), Desentitat(m[6])});
+  }
+}
+
+class LibreOffice : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    anterior_ = fs::current_path();
+    dir_ = fs::temp_directory_path() / ("tirelo e2e " + std::to_string(::getpid()));
+    perfil_ = fs::temp_directory_path() / ("tirelo-e2e-perfil-" + std::to_string(::getpid()));
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    fs::current_path(dir_);
+    for (const auto& [nom, disposicio] : {std::pair{"seguits", 0}, std::pair{"blocs", 1}})
+      DesaLot(nom, disposicio);
+    Converteix();
+  }
+  static void TearDownTestSuite() {
+    fs::current_path(anterior_);
+    fs::remove_all(dir_);
+    fs::remove_all(perfil_);
+  }
+
+  static void DesaLot(const std::string& nom, int disposicio) {
+    prova::InterficieFalsa ui;
+    Programa prg(ui, 1);
+    for (const Exercici& e : LotDeProva()) prg.lot.Afegeix(e);
+    ui.escriuValorsDesar = true;
+    ui.valorsDesar = {nom, "Exercicis de prova: \xE0lgebra", disposicio};
+    ASSERT_TRUE(tirelo::Desa(prg)) << nom;
+    ASSERT_TRUE(ui.avisos.empty());
+  }
+
+  // One soffice call per format converts both documents.
+  static void Converteix() {
+    ASSERT_TRUE(fs::exists(TIRELO_SOFFICE)) << "LibreOffice (soffice) is needed: scripts/install-deps.sh";
+    ASSERT_TRUE(fs::exists(TIRELO_PDFTOTEXT))
+        << "pdftotext (poppler-utils) is needed: scripts/install-deps.sh";
+    std::string perfil = "file://" + perfil_.string();
+    for (auto p = perfil.find(' '); p != std::string::npos; p = perfil.find(' ')) perfil.replace(p, 1, "%20");
+    const fs::path registre = dir_ / "soffice.log";
+    for (const std::string format : {"txt:Text (encoded):UTF8", "pdf"}) {
+      const std::string ordre = std::string(TIRELO_SOFFICE) + " -env:UserInstallation=" + perfil +
+                                " --headless --convert-to '" + format + "' --outdir " + Cometes(dir_) + " " +
+                                Cometes(dir_ / "Exerc" / "seguits.rtf") + " " +
+                                Cometes(dir_ / "Exerc" / "blocs.rtf") + " >" + Cometes(registre) + " 2>&1";
+      ASSERT_EQ(std::system(ordre.c_str()), 0) << ordre << "\n" << prova::LlegeixFitxer(registre.string());
+    }
+    for (const std::string nom : {"seguits", "blocs"}) {
+      Llegit& l = llegits_[nom];
+      l.text = UnBlanc(prova::LlegeixFitxer((dir_ / (nom + ".txt")).string()));
+      const fs::path bbox = dir_ / (nom + ".bbox");
+      const std::string ordre =
+          std::string(TIRELO_PDFTOTEXT) + " -bbox " + Cometes(dir_ / (nom + ".pdf")) + " " + Cometes(bbox);
+      ASSERT_EQ(std::system(ordre.c_str()), 0) << ordre;
+      LlegeixPdf(prova::LlegeixFitxer(bbox.string()), l);
+      ASSERT_FALSE(l.text.empty()) << nom;
+      ASSERT_FALSE(l.paraules.empty()) << nom;
+    }
+  }
+
+  static const Llegit& Document(const std::string& nom) { return llegits_.at(nom); }
+
+  // The texts appear in this order (each after the end of the previous one).
+  static void EsperaEnOrdre(const std::string& text, const std::vector<std::string>& peces) {
+    std::size_t des = 0;
+    for (const auto& p : peces) {
+      const auto on = text.find(p, des);
+      ASSERT_NE(on, std::string::npos) << "\"" << p << "\" missing or out of order in:\n" << text;
+      des = on + p.size();
+    }
+  }
+
+  static inline fs::path anterior_, dir_, perfil_;
+  static inline std::map<std::string, Llegit> llegits_;
+};
+
+TEST_F(LibreOffice, EverySavedDocumentHasBalancedBraces) {
+  for (const std::string nom : {"seguits", "blocs"}) {
+    const std::string rtf = prova::LlegeixFitxer((dir_ / "Exerc" / (nom + ".rtf")).string());
+    int profunditat = 0;
+    for (std::size_t i = 0; i < rtf.size(); ++i) {
+      if (rtf[i] == '\\') {
+        ++i;  // an escaped character is no brace
+        continue;
+      }
+      if (rtf[i] == '{') ++profunditat;
+      if (rtf[i] == '}' && --profunditat == 0) {
+        EXPECT_EQ(rtf.substr(i), "}\r\n") << nom << ": the document's group closes before its end";
+        break;
+      }
+      ASSERT_GE(profunditat, 0) << nom;
+    }
+    EXPECT_EQ(profunditat, 0) << nom;
+  }
+}
+
+TEST_F(LibreOffice, LayoutZeroShowsEachStatementThenItsAnswer) {
+  const std::string& t = Document("seguits").text;
+  EsperaEnOrdre(t, {"Exercicis de prova: \u00E0lgebra",
+                    "1) Calcula:",
+                    "Resp: negreta cursiva subratllat = 9",
+                    "2) Simplifica la fracci\u00F3:",
+                    "x+1",
+                    "\u2014",
+                    "2",
+                    "Resp: Arrel: \n ___",
+                    "\u221A x+1",
+                    "3) Resol (quan sigui possible) el sistema:",
+                    "3x+y = 1",
+                    "x-y = 3",
+                    "Resp: x= 1, y= -2",
+                    "4) Qu\u00E8 costa",
+                    "Resp: Costa 12,50 \u20AC",
+                    "Comentari: (Nota: l'I.V.A. incl\u00F2s)",
+                    "5) Bloc: \u2502 x+y=3\u2502 \n\u2502 x-y=1",
+                    "Comentari: (Nota: suma)",
+                    "Resp: x=2, y=1\tfi",
+                    "6) Clau solta i grup obert",
+                    "Resp: Tot segueix",
+                    "7) Darrer exercici",
+                    "Resp: Final"});
+  EXPECT_EQ(t.find("Respostes"), std::string::npos);
+}
+
+TEST_F(LibreOffice, LayoutOneShowsAllStatementsThenRespostesThenAllAnswers) {
+  const std::string& t = Document("blocs").text;
+  EsperaEnOrdre(t, {"Exercicis de prova: \u00E0lgebra", "1) Calcula:", "2) Simplifica", "3) Resol", "x-y = 3",
+                    "4) Qu\u00E8 costa", "5) Bloc:", "Comentari: (Nota: suma)", "6) Clau",
+                    "7) Darrer exercici", "Respostes", "1)negreta cursiva subratllat = 9",
+                    "2)Arrel:", "3) x= 1, y= -2", "4)Costa 12,50 \u20AC",
+                    "Comentari: (Nota: l'I.V.A. incl\u00F2s)", "5)x=2, y=1", "6)Tot segueix", "7)Final"});
+  EXPECT_EQ(t.find("Resp:"), std::string::npos);
+}
+
+TEST_F(LibreOffice, AccentedLettersEuroAndSignsAreIntact) {
+  for (const std::string nom : {"seguits", "blocs"}) {
+    const std::string& t = Document(nom).text;
+    for (const char* s :
+         {"Qu\u00E8 costa l'\u00E0pat? \u00C0\u00C9\u00CD\u00D2\u00D3\u00DA\u00E7\u00B7 x\u00B2",
+          "\u221E \u2502 m\u00F2dul\u2502", "12,50 \u20AC", "incl\u00F2s"})
+      EXPECT_NE(t.find(s), std::string::npos) << nom << ": " << s;
+  }
+}
+
+// A script is its own word in the PDF: smaller than the word it follows, and raised
+// (superscript) or lowered (subscript).
+TEST_F(LibreOffice, ScriptsAreRaisedAndLowered) {
+  for (const std::string nom : {"seguits", "blocs"}) {
+    const auto& w = Document(nom).paraules;
+    auto script = [&](const std::string& base, const std::string& text, bool amunt) {
+      for (std::size_t i = 1; i < w.size(); ++i) {
+        if (w[i].text != text || w[i - 1].text != base) continue;
+        EXPECT_LT(w[i].Alcada(), 0.8 * w[i - 1].Alcada()) << nom << ": " << base << text;
+        if (amunt)
+          EXPECT_LT(w[i].Centre(), w[i - 1].Centre() - 1) << nom << ": " << base << "^" << text;
+        else
+          EXPECT_GT(w[i].Centre(), w[i - 1].Centre() + 1) << nom << ": " << base << "_" << text;
+        return;
+      }
+      ADD_FAILURE() << nom << ": no script " << text << " after " << base;
+    };
+    script("x", "2", true);
+    script("a", "m+n", true);
+    script("b", "p+q", true);
+    script("R", "2", false);
+  }
+}
+
+// The title stands centred on a line of its own; the first exercise starts at the
+// left margin.
+TEST_F(LibreOffice, TheTitleIsCentredAlone) {
+  for (const std::string nom : {"seguits", "blocs"}) {
+    const Llegit& l = Document(nom);
+    const auto& w = l.paraules;
+    double x0 = w[0].x0, x1 = w[0].x1;
+    std::string titol;
+    for (const auto& p : w) {
+      if (p.pagina != 0 || std::abs(p.y0 - w[0].y0) > 1) continue;
+      x0 = std::min(x0, p.x0);
+      x1 = std::max(x1, p.x1);
+      titol += (titol.empty() ? "" : " ") + p.text;
+    }
+    EXPECT_EQ(titol, "Exercicis de prova: \u00E0lgebra") << nom;
+    EXPECT_NEAR((x0 + x1) / 2, l.amplades[0] / 2, 2) << nom;
+    const auto primer = std::find_if(w.begin(), w.end(), [](const Paraula& p) { return p.text == "1)"; });
+    ASSERT_NE(primer, w.end());
+    EXPECT_LT(primer->x0, x0 - 50) << nom << ": the first exercise is centred too";
+  }
+}
+
+// The system's equations are indented 8 cm; the reset that ends the system holds for
+// the answer and for every exercise after it.
+TEST_F(LibreOffice, TheIndentOfASystemDoesNotLeak) {
+  for (const std::string nom : {"seguits", "blocs"}) {
+    const auto& w = Document(nom).paraules;
+    const auto u = std::find_if(w.begin(), w.end(), [](const Paraula& p) { return p.text == "1)"; });
+    ASSERT_NE(u, w.end());
+    const double marge = u->x0;
+    int equacions = 0, alMarge = 0;
+    for (const auto& p : w) {
+      if (p.text == "3x+y" || p.text == "x-y") {
+        EXPECT_NEAR(p.x0, marge + 8 * PuntsPerCm, 2) << nom << ": " << p.text;
+        ++equacions;
+      }
+      if (p.text == "Resp:" || p.text == "Respostes" ||
+          std::regex_search(p.text, std::regex(R"(^[1-7]\))"))) {
+        EXPECT_NEAR(p.x0, marge, 1) << nom << ": " << p.text << " indented";
+        ++alMarge;
+      }
+    }
+    EXPECT_EQ(equacions, 2) << nom;
+    EXPECT_EQ(alMarge, 14 + (nom == "blocs" ? 1 : 0)) << nom;
+  }
+}
+
+}  // namespace
+}  // namespace tirelo
