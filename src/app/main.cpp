@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "Escriptori.h"
 #include "Genera.h"
 #include "Tradueix.h"
 
@@ -51,7 +52,5 @@ int main(int argc, char** argv) {
     MostraAjuda(stderr);
     return 2;
   }
-  std::fputs("El programa d'escriptori encara no existeix en aquesta versi\xC3\xB3.\n\n", stderr);
-  MostraAjuda(stderr);
-  return 1;
+  return ExecutaEscriptori(argc, argv);
 }

@@ -1,0 +1,58 @@
+#include "Escriptori.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#if TIRELO_GUI
+#include <QApplication>
+
+#include "shell/Aplicacio.h"
+#include "shell/FPrincipal.h"
+#include "shell/InterficieQt.h"
+#include "shell/Programa.h"
+#endif
+
+namespace {
+
+[[maybe_unused]] bool Definida(const char* variable) {
+  const char* valor = std::getenv(variable);
+  return valor != nullptr && *valor != '\0';
+}
+
+// Qt aborts when it finds no display; say it in one line instead. A chosen Qt
+// platform (QT_QPA_PLATFORM=offscreen, vnc, ...) is trusted to need none.
+[[maybe_unused]] bool HiHaPantalla() {
+  return Definida("QT_QPA_PLATFORM") || Definida("DISPLAY") || Definida("WAYLAND_DISPLAY");
+}
+
+}  // namespace
+
+#if TIRELO_GUI
+
+int ExecutaEscriptori(int argc, char** argv) {
+  if (!HiHaPantalla()) {
+    std::fputs(
+        "tirelo: no s'ha trobat cap pantalla (ni DISPLAY ni WAYLAND_DISPLAY); \xC2\xABtirelo tradueix\xC2\xBB "
+        "i les altres ordres funcionen sense pantalla.\n",
+        stderr);
+    return 2;
+  }
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("tirelo"));
+  QApplication::setDesktopFileName(QStringLiteral("tirelo"));
+  tirelo::gui::InstallaTraduccions(app);
+  tirelo::gui::InterficieQt ui;
+  tirelo::Programa prg(ui);  // seeded from the monotonic clock
+  tirelo::gui::FPrincipal finestra(prg, ui);
+  finestra.show();
+  return QApplication::exec();
+}
+
+#else
+
+int ExecutaEscriptori(int, char**) {
+  std::fputs("tirelo: aquesta compilaci\xC3\xB3 no porta el programa d'escriptori.\n", stderr);
+  return 2;
+}
+
+#endif

@@ -1,0 +1,52 @@
+#include "batch/FinestraDesar.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "mathtext/Text.h"
+#include "shell/TextQt.h"
+
+namespace tirelo::gui {
+
+FinestraDesar::FinestraDesar(QWidget* pare, const ValorsDesar& valors)
+    : FinestraSecundaria(pare, "desarserie", QStringLiteral("Guardar s\u00E8rie de problemes"),
+                         QRect(600, 100, 312, 220)),
+      disposicio_(valors.disposicio) {
+  AfegeixEtiqueta(10, 14, QStringLiteral("nom fitxer:"));
+  AfegeixEtiqueta(10, 44, QStringLiteral("t\u00EDtol:"));
+  AfegeixEtiqueta(256, 14, QStringLiteral(".rtf"));
+  auto* nom = AfegeixCamp(ordre_desar::NomFitxer, QRect(88, 10, 166, 22));
+  nom->setAlignment(Qt::AlignRight);
+  auto* titol = AfegeixCamp(ordre_desar::Titol, QRect(54, 38, 242, 22));
+  for (QLineEdit* camp : {nom, titol}) camp->setMaxLength(static_cast<int>(LlargadaText));
+  AfegeixGrup(QStringLiteral("presentaci\u00F3:"), QRect(8, 70, 292, 77));
+  AfegeixOpcio(ordre_desar::Seguits, QStringLiteral("enunciat / resposta seguits"), QRect(18, 90, 244, 26));
+  AfegeixOpcio(ordre_desar::Blocs, QStringLiteral("bloc enunciats / bloc respostes"), QRect(18, 112, 244, 26));
+  AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("&Accepta"), QRect(160, 154, 80, 30))->setDefault(true);
+  AfegeixBoto(ordre_finestra::Surt, QStringLiteral("&Cancel\u00B7la"), QRect(70, 154, 80, 30));
+
+  nom->setText(DeCp1252(valors.nomFitxer));
+  titol->setText(DeCp1252(valors.titol));
+  MarcaOpcio(ordre_desar::Seguits + valors.disposicio);
+  nom->setFocus();
+}
+
+QLineEdit* FinestraDesar::Camp(int ordre) const { return ControlDe<QLineEdit>(ordre); }
+
+ValorsDesar FinestraDesar::Valors() const {
+  ValorsDesar v;
+  v.nomFitxer = Talla(ACp1252(Camp(ordre_desar::NomFitxer)->text()));
+  v.titol = Talla(ACp1252(Camp(ordre_desar::Titol)->text()));
+  const int marcada = OpcioMarcada(ordre_desar::Seguits, ordre_desar::Blocs);
+  v.disposicio = marcada < 0 ? disposicio_ : marcada - ordre_desar::Seguits;
+  return v;
+}
+
+bool DemanaValorsDesar(QWidget* pare, ValorsDesar& v) {
+  FinestraDesar finestra(pare, v);
+  if (!finestra.Executa()) return false;
+  v = finestra.Valors();
+  return true;
+}
+
+}  // namespace tirelo::gui

@@ -1,0 +1,106 @@
+#include "batch/FinestraSerie.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "batch/Serie.h"
+#include "shell/TextQt.h"
+
+namespace tirelo::gui {
+
+namespace {
+constexpr int kMaxCasos = 255;  // the largest count the protocol takes
+}
+
+FinestraSerie::FinestraSerie(QWidget* pare, const PeticioSubtipus& peticio)
+    : FinestraSecundaria(pare, "problmen", DeCp1252(peticio.titol), QRect(600, 138, 312, 268)),
+      cadenaCasos_(peticio.casos),
+      nombreCasos_(peticio.nombreCasos) {
+  auto* llista = new QListWidget;
+  llista->setSelectionMode(QAbstractItemView::SingleSelection);
+  llista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  for (std::size_t k = 0; k < peticio.subtipus.size(); ++k) {
+    llista->addItem(QStringLiteral("[%1] ").arg(k + 1) + DeCp1252(peticio.subtipus[k]));
+  }
+  AfegeixControl(llista, ordre_serie::Llista, QRect(12, 12, 286, 167));
+  if (peticio.seleccio >= 1 && peticio.seleccio <= llista->count()) llista->setCurrentRow(peticio.seleccio - 1);
+
+  auto* casos = AfegeixCamp(ordre_serie::Casos, QRect(176, 176, 35, 22));
+  casos->setAlignment(Qt::AlignCenter);
+  // The field opens with the number the arrows step from, so both always agree.
+  casos->setText(QString::number(nombreCasos_));
+  AfegeixBoto(ordre_serie::MenysCasos, QStringLiteral("<"), QRect(156, 176, 22, 22));
+  AfegeixBoto(ordre_serie::MesCasos, QStringLiteral(">"), QRect(206, 176, 22, 22));
+  AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("B\u00E9"), QRect(220, 212, 52, 24))->setDefault(true);
+  AfegeixBoto(ordre_finestra::Surt, QStringLiteral("Sortir"), QRect(20, 212, 52, 24));
+
+  connect(llista, &QListWidget::itemSelectionChanged, this, &FinestraSerie::ActualitzaCasos);
+  connect(llista, &QListWidget::itemDoubleClicked, this, [this] { Comanda(ordre_finestra::Accepta); });
+  ActualitzaCasos();
+  llista->setFocus();
+}
+
+QListWidget* FinestraSerie::Llista() const { return ControlDe<QListWidget>(ordre_serie::Llista); }
+QLineEdit* FinestraSerie::CampDeCasos() const { return ControlDe<QLineEdit>(ordre_serie::Casos); }
+
+int FinestraSerie::LiniaSeleccionada() const {
+  const auto triades = Llista()->selectionModel()->selectedRows();
+  return triades.isEmpty() ? 0 : triades.first().row() + 1;
+}
+
+void FinestraSerie::ActualitzaCasos() {
+  // The count applies only to subtypes whose character in the cases string is '1'.
+  const int linia = LiniaSeleccionada();
+  const bool ambCasos = linia >= 1 && static_cast<std::size_t>(linia) <= cadenaCasos_.size() &&
+                        cadenaCasos_[static_cast<std::size_t>(linia - 1)] == '1';
+  for (const int ordre : {ordre_serie::Casos, ordre_serie::MenysCasos, ordre_serie::MesCasos}) {
+    Control(ordre)->setEnabled(ambCasos);
+  }
+}
+
+void FinestraSerie::PosaCasos(int n) {
+  nombreCasos_ = static_cast<uint16_t>(n);
+  CampDeCasos()->setText(QString::number(n));
+}
+
+void FinestraSerie::Ordre(int ordre) {
+  // The arrows step from what the field shows when it holds a count, so the user
+  // sees what changes.
+  const CampCasos camp = LlegeixCampCasos(ACp1252(CampDeCasos()->text()));
+  const int actual = camp.lectura == LecturaCasos::Valid ? camp.valor : nombreCasos_;
+  if (ordre == ordre_serie::MesCasos && actual < kMaxCasos) PosaCasos(actual + 1);
+  if (ordre == ordre_serie::MenysCasos && actual > 1) PosaCasos(actual - 1);
+}
+
+bool FinestraSerie::PotAcceptar() {
+  seleccionat_ = LiniaSeleccionada();
+  // A greyed field does not apply to the selected subtype (or to no selection):
+  // whatever it holds, such a subtype makes exercises of one case.
+  if (!CampDeCasos()->isEnabled()) {
+    nombreCasos_ = 1;
+    return true;
+  }
+  const CampCasos camp = LlegeixCampCasos(ACp1252(CampDeCasos()->text()));
+  if (camp.lectura != LecturaCasos::Valid) {
+    // Not a count the generators can make: the window stays open on the field.
+    CampDeCasos()->setFocus();
+    CampDeCasos()->selectAll();
+    return false;
+  }
+  nombreCasos_ = static_cast<uint16_t>(camp.valor);
+  return true;
+}
+
+RespostaSubtipus FinestraSerie::Resposta() const {
+  const bool acceptat = result() == QDialog::Accepted;
+  return {acceptat, acceptat ? seleccionat_ : 0, nombreCasos_};
+}
+
+RespostaSubtipus DemanaSubtipus(QWidget* pare, const PeticioSubtipus& peticio) {
+  FinestraSerie finestra(pare, peticio);
+  finestra.Executa();
+  return finestra.Resposta();
+}
+
+}  // namespace tirelo::gui

@@ -1,0 +1,11 @@
+#pragma once
+// Settings of the Qt application that every window relies on.
+class QApplication;
+
+namespace tirelo::gui {
+
+// Catalan for Qt's own texts (the edit fields' context menus, standard dialogs), from
+// Qt's translations when they are installed, and Catalan number formats.
+void InstallaTraduccions(QApplication& app);
+
+}  // namespace tirelo::gui

@@ -1,0 +1,251 @@
+#include "shell/FPrincipal.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+#include "batch/FinestraPista.h"
+#include "batch/Lot.h"
+#include "shell/Estil.h"
+#include "shell/Icona.h"
+#include "shell/InterficieQt.h"
+#include "shell/Ordres.h"
+#include "shell/Programa.h"
+#include "shell/QuantA.h"
+#include "shell/TextQt.h"
+
+namespace tirelo::gui {
+
+namespace {
+
+constexpr const char* kOrdre = "ordre";  // the property that holds a control's command
+
+struct Boto {
+  int ordre;
+  const char* text;
+  QRect lloc;
+};
+
+// The batch buttons, at their places in the client area.
+constexpr Boto kBotons[] = {
+    {ordre::Pujar, "/\\", {566, 150, 22, 30}},
+    {ordre::Baixar, "\\/", {566, 190, 22, 30}},
+    {ordre::Eliminar, "-", {566, 278, 22, 22}},
+    {ordre::Editar, "->", {566, 302, 22, 22}},
+    {ordre::Desar, "-> fitxer .rtf", {120, 340, 100, 22}},
+    {ordre::EditarImprimir, "+ editar/imprimir", {224, 340, 160, 22}},
+    {ordre::Reiniciar, "Reset", {390, 340, 60, 22}},
+};
+
+// A list line on one line: the paragraph breaks of the markup show as blanks.
+QString LiniaVisible(const std::string& linia) {
+  QString text = DeCp1252(linia);
+  text.replace(QChar('\r'), QChar(' '));
+  text.replace(QChar('\n'), QChar(' '));
+  return text;
+}
+
+}  // namespace
+
+// The client area: the blue background and the painted label "Lot exercicis:".
+class ClientPrincipal : public QWidget {
+ public:
+  ClientPrincipal() {
+    QPalette colors = palette();
+    colors.setColor(QPalette::Window, ColorPrincipal());
+    setPalette(colors);
+    setAutoFillBackground(true);
+  }
+  void PosaColorEtiqueta(const QColor& color) {
+    if (color == colorEtiqueta_) return;
+    colorEtiqueta_ = color;
+    update();
+  }
+  QColor ColorEtiqueta() const { return colorEtiqueta_; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter pintor(this);
+    pintor.setPen(colorEtiqueta_);
+    pintor.drawText(QPoint(20, 344 + pintor.fontMetrics().ascent()), QStringLiteral("Lot exercicis:"));
+  }
+
+ private:
+  QColor colorEtiqueta_ = ColorLotBuit();
+};
+
+FPrincipal::FPrincipal(Programa& prg, InterficieQt& ui) : prg_(prg), ui_(ui), client_(new ClientPrincipal) {
+  setObjectName(QStringLiteral("FPrincipal"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setWindowIcon(IconaPrograma());
+  setFont(LletraFinestres());
+  setCentralWidget(client_);
+  CreaMenu();
+  CreaControls();
+  setFixedSize(600, 420);
+  move(300, 100);
+  setWindowTitle(DeCp1252(prg_.desc.titol));
+  ActualitzaControls();
+  ui_.PosaPrincipal(this);
+}
+
+FPrincipal::~FPrincipal() { ui_.PosaPrincipal(nullptr); }
+
+QAction* FPrincipal::AfegeixAccio(QMenu* menu, const QString& text, int ordre) {
+  auto* accio = new QAction(text, this);
+  menu->addAction(accio);
+  accions_.insert(ordre, accio);
+  connect(accio, &QAction::triggered, this, [this, ordre] { Ordre(ordre); });
+  return accio;
+}
+
+void FPrincipal::AfegeixTemes(QMenu* menu, const std::vector<ElementMenu>& elements) {
+  for (const auto& element : elements) {
+    if (element.EsSubmenu()) {
+      AfegeixTemes(menu->addMenu(DeCp1252(element.nom)), element.fills);
+    } else {
+      AfegeixAccio(menu, DeCp1252(element.nom), element.ordre);
+    }
+  }
+}
+
+void FPrincipal::CreaMenu() {
+  QMenuBar* barra = menuBar();
+  QMenu* lot = barra->addMenu(QStringLiteral("Lot exercicis"));
+  AfegeixAccio(lot, QStringLiteral("&Desar"), ordre::Desar);
+  AfegeixAccio(lot, QStringLiteral("&Editar/Imprimir"), ordre::EditarImprimir);
+  lot->addSeparator();
+  AfegeixAccio(lot, QStringLiteral("&Reiniciar"), ordre::Reiniciar);
+
+  QMenu* temes = barra->addMenu(QStringLiteral("Temes"));
+  AfegeixTemes(temes, ConstrueixMenuTemes(prg_.desc.llistaTemes));
+
+  QMenu* opcions = barra->addMenu(QStringLiteral("&Opcions"));
+  AfegeixAccio(opcions, QStringLiteral("Preguntar &conformitat"), ordre::Conformitat)->setCheckable(true);
+  AfegeixAccio(opcions, QStringLiteral("posar &pistes"), ordre::PosarPistes);
+
+  QMenu* info = barra->addMenu(QStringLiteral("&Info"));
+  AfegeixAccio(info, QStringLiteral("&Ajuda"), ordre::Ajuda)->setEnabled(!prg_.desc.fitxerAjuda.empty());
+  info->addSeparator();
+  AfegeixAccio(info, QStringLiteral("&Quant a PrTirelo"), ordre::QuantA);
+
+  // "&Sortir" is an item of the bar itself, not a popup.
+  auto* sortir = barra->addAction(QStringLiteral("&Sortir"));
+  accions_.insert(ordre::Sortir, sortir);
+  connect(sortir, &QAction::triggered, this, [this] { Ordre(ordre::Sortir); });
+  menus_ = {lot, temes, opcions, info};
+}
+
+void FPrincipal::CreaControls() {
+  auto* llista = new QListWidget(client_);
+  llista->setGeometry(20, 20, 540, 320);
+  llista->setProperty(kOrdre, ordre::Llista);
+  llista->setSelectionMode(QAbstractItemView::SingleSelection);
+  llista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  connect(llista, &QListWidget::itemSelectionChanged, this, [this, llista] {
+    const auto triades = llista->selectionModel()->selectedRows();
+    prg_.lot.Selecciona(triades.isEmpty() ? 0 : triades.first().row() + 1);
+  });
+  // A double click edits the line; a single click only selects it.
+  connect(llista, &QListWidget::itemDoubleClicked, this, [this] { Ordre(ordre::Editar); });
+
+  for (const Boto& b : kBotons) {
+    auto* boto = new QPushButton(QString::fromLatin1(b.text), client_);
+    boto->setGeometry(b.lloc);
+    boto->setProperty(kOrdre, b.ordre);
+    connect(boto, &QPushButton::clicked, this, [this, ordre = b.ordre] { Ordre(ordre); });
+  }
+}
+
+void FPrincipal::Ordre(int ordre) {
+  if (ui_.Tancant()) return;
+  switch (ordre) {
+    case ordre::Sortir:
+      close();
+      return;
+    case ordre::PosarPistes:
+      RefrescaEstat(prg_);
+      TriaPosicioPista(this, prg_.serie.opcioPista);
+      break;
+    case ordre::QuantA:
+      MostraQuantA(this, prg_);
+      break;
+    default:
+      ExecutaOrdre(prg_, ordre);
+  }
+  ActualitzaControls();
+}
+
+void FPrincipal::Refresca() {
+  setWindowTitle(DeCp1252(TextCaptio(prg_)));
+  ActualitzaControls();
+}
+
+void FPrincipal::ActualitzaLlista() {
+  QStringList linies;
+  for (const auto& linia : LiniesLlista(prg_.lot)) linies << LiniaVisible(linia);
+  QListWidget* llista = Llista();
+  const QSignalBlocker bloqueig(llista);
+  QStringList ara;
+  for (int i = 0; i < llista->count(); ++i) ara << llista->item(i)->text();
+  if (ara != linies) {
+    llista->clear();
+    llista->addItems(linies);
+  }
+  const int fila = prg_.lot.Seleccio() - 1;
+  if (fila >= 0 && fila < llista->count()) {
+    llista->setCurrentRow(fila, QItemSelectionModel::ClearAndSelect);
+    llista->scrollToItem(llista->item(fila));
+  } else {
+    llista->clearSelection();
+  }
+}
+
+void FPrincipal::ActualitzaControls() {
+  ActualitzaLlista();
+  const EstatControls estat = CalculaEstat(prg_.lot);
+  const std::pair<int, bool> activats[] = {
+      {ordre::Editar, estat.editar},   {ordre::Eliminar, estat.eliminar},
+      {ordre::Pujar, estat.pujar},     {ordre::Baixar, estat.baixar},
+      {ordre::Desar, estat.desar},     {ordre::EditarImprimir, estat.obrir},
+      {ordre::Reiniciar, estat.reiniciar},
+  };
+  for (const auto& [ordre, activat] : activats) {
+    Control(ordre)->setEnabled(activat);
+    if (QAction* accio = Accio(ordre)) accio->setEnabled(activat);
+  }
+  client_->PosaColorEtiqueta(estat.etiquetaNegra ? QColor(Qt::black) : ColorLotBuit());
+  Accio(ordre::Conformitat)->setChecked(prg_.serie.opcioConformitat);
+}
+
+QWidget* FPrincipal::Control(int ordre) const {
+  for (QWidget* fill : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (fill->property(kOrdre).toInt() == ordre) return fill;
+  }
+  return nullptr;
+}
+
+QAction* FPrincipal::Accio(int ordre) const { return accions_.value(ordre, nullptr); }
+
+QMenu* FPrincipal::Menu(int posicio) const {
+  return posicio >= 0 && posicio < static_cast<int>(menus_.size()) ? menus_[static_cast<std::size_t>(posicio)]
+                                                                     : nullptr;
+}
+
+QListWidget* FPrincipal::Llista() const { return static_cast<QListWidget*>(Control(ordre::Llista)); }
+
+QColor FPrincipal::ColorEtiqueta() const { return client_->ColorEtiqueta(); }
+
+void FPrincipal::closeEvent(QCloseEvent* e) {
+  // Closing the main window ends the program: open secondary windows close first.
+  ui_.Tanca();
+  e->accept();
+}
+
+}  // namespace tirelo::gui

@@ -1,0 +1,79 @@
+#include "shell/InterficieQt.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+#include "batch/EditorExercici.h"
+#include "batch/FinestraDesar.h"
+#include "batch/FinestraSerie.h"
+#include "shell/FPrincipal.h"
+#include "shell/Missatges.h"
+#include "shell/TextQt.h"
+#include "topics/TipusEq2.h"
+
+namespace tirelo::gui {
+
+bool ObreFitxerAmbEscriptori(const QString& cami) {
+  // The whole path is handed over as one file, blanks included.
+  const QFileInfo fitxer(cami);
+  if (!fitxer.exists()) return false;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(fitxer.absoluteFilePath()));
+}
+
+InterficieQt::InterficieQt() : obridor_(ObreFitxerAmbEscriptori) {}
+
+QWidget* InterficieQt::Propietari() const {
+  if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+  return principal_;
+}
+
+void InterficieQt::Tanca() {
+  tancant_ = true;
+  for (QWidget* finestra : QApplication::topLevelWidgets()) {
+    if (auto* dialeg = qobject_cast<QDialog*>(finestra); dialeg && dialeg->isVisible()) dialeg->reject();
+  }
+}
+
+RespostaSubtipus InterficieQt::DemanaSubtipus(const PeticioSubtipus& peticio) {
+  if (tancant_) return {false, 0, peticio.nombreCasos};
+  return gui::DemanaSubtipus(Propietari(), peticio);
+}
+
+bool InterficieQt::EditaExercici(Exercici& e) {
+  if (tancant_) return false;
+  return gui::EditaExercici(Propietari(), e);
+}
+
+FormaEq2 InterficieQt::DemanaFormaEq2() {
+  if (tancant_) return FormaEq2::Completa;
+  return TriaTipusEq2(Propietari());
+}
+
+bool InterficieQt::Pregunta(std::string_view text, std::string_view titol) {
+  if (tancant_) return false;
+  return PreguntaSiNo(Propietari(), TextMissatge(text), TextMissatge(titol));
+}
+
+void InterficieQt::Avis(std::string_view text, std::string_view titol) {
+  if (tancant_) return;
+  MostraAvis(Propietari(), TextMissatge(text), TextMissatge(titol));
+}
+
+bool InterficieQt::DemanaValorsDesar(ValorsDesar& v) {
+  if (tancant_) return false;
+  return gui::DemanaValorsDesar(Propietari(), v);
+}
+
+bool InterficieQt::ObreAmbEscriptori(const std::string& cami) {
+  return obridor_(QFile::decodeName(QByteArray::fromStdString(cami)));
+}
+
+void InterficieQt::EstatCanviat() {
+  if (principal_) principal_->Refresca();
+}
+
+}  // namespace tirelo::gui

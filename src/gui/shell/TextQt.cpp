@@ -1,0 +1,30 @@
+#include "shell/TextQt.h"
+
+#include <QList>
+
+#include "mathtext/Text.h"
+
+namespace tirelo::gui {
+
+QString DeCp1252(std::string_view text) { return QString::fromStdString(Utf8DeCp1252(text)); }
+
+std::string ACp1252(const QString& text) {
+  // Convert one character at a time so that one foreign character costs only itself.
+  std::string out;
+  out.reserve(static_cast<std::size_t>(text.size()));
+  for (const uint cp : text.toUcs4()) {
+    const char32_t caracter = cp;
+    const auto byte = Cp1252DeUtf8(QString::fromUcs4(&caracter, 1).toStdString());
+    out += byte && byte->size() == 1 ? *byte : std::string("?");
+  }
+  return out;
+}
+
+QString TextMissatge(std::string_view text) {
+  QString s = DeCp1252(text);
+  s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  s.replace(QChar('\r'), QChar('\n'));
+  return s;
+}
+
+}  // namespace tirelo::gui

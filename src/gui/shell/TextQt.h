@@ -1,0 +1,17 @@
+#pragma once
+// The border between the core's Windows-1252 byte texts and Qt's Unicode strings.
+// Every conversion of the desktop program goes through here.
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace tirelo::gui {
+
+// A Windows-1252 text as Qt shows it.
+QString DeCp1252(std::string_view text);
+// A typed text as Windows-1252; characters that Windows-1252 cannot hold become '?'.
+std::string ACp1252(const QString& text);
+// A message text: the core's line breaks (CR, CR LF) become Qt's '\n'.
+QString TextMissatge(std::string_view text);
+
+}  // namespace tirelo::gui
