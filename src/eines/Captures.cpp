@@ -1,0 +1,147 @@
+// Saves a PNG of every window of the desktop program, as a person would see it:
+//   tirelo_captures <folder>
+// Each secondary window is opened the way the program opens it (a command of the
+// main window or a question of the core), saved once it is the active modal window,
+// and left. A window that does not open (not built yet) is skipped with a note.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+#include "batch/Lot.h"
+#include "shell/Aplicacio.h"
+#include "shell/FPrincipal.h"
+#include "shell/InterficieQt.h"
+#include "shell/Ordres.h"
+#include "shell/Programa.h"
+
+namespace {
+
+using namespace tirelo;
+using namespace tirelo::gui;
+
+class Captures {
+ public:
+  explicit Captures(QString carpeta) : carpeta_(std::move(carpeta)) {}
+
+  void Desa(const QPixmap& imatge, const QString& nom) {
+    const QString cami = carpeta_ + QChar('/') + nom + QStringLiteral(".png");
+    if (!imatge.save(cami)) {
+      std::fprintf(stderr, "tirelo_captures: no s'ha pogut desar %s\n", qPrintable(cami));
+      errors_ = true;
+      return;
+    }
+    std::printf("%s\n", qPrintable(cami));
+  }
+
+  // Lets the windows paint themselves before they are grabbed.
+  static void Espera(int ms = 100) {
+    QElapsedTimer rellotge;
+    rellotge.start();
+    while (rellotge.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+
+  // Runs obre, which shows a modal window; saves that window as nom and leaves it.
+  void Modal(const QString& nom, const std::function<void()>& obre) {
+    bool desada = false;
+    QTimer mira;
+    mira.setInterval(20);
+    QObject::connect(&mira, &QTimer::timeout, [&] {
+      QWidget* finestra = QApplication::activeModalWidget();
+      if (!finestra || desada) return;
+      desada = true;
+      Espera();
+      Desa(finestra->grab(), nom);
+      QTimer::singleShot(0, finestra, [finestra] { finestra->close(); });
+    });
+    mira.start();
+    obre();
+    if (!desada) std::printf("(%s: la finestra no s'ha obert)\n", qPrintable(nom));
+  }
+
+  // The main window with one of its menus open, taken from the screen.
+  void Menu(FPrincipal& f, int posicio, const QString& nom) {
+    QMenu* menu = f.Menu(posicio);
+    const QRect titol = f.menuBar()->actionGeometry(menu->menuAction());
+    menu->popup(f.menuBar()->mapToGlobal(titol.bottomLeft()));
+    Espera();
+    const QRect zona = f.frameGeometry().united(menu->geometry());
+    Desa(QApplication::primaryScreen()->grabWindow(0, zona.x(), zona.y(), zona.width(), zona.height()), nom);
+    menu->close();
+  }
+
+  bool Errors() const { return errors_; }
+
+ private:
+  QString carpeta_;
+  bool errors_ = false;
+};
+
+void OmpleLot(Programa& prg) {
+  const char* enunciats[] = {
+      "Simplifica: a) 8/12,  b) 9/15",
+      "Calcula:   (x+3)^2",
+      "Resol l'equaci\xF3: a) x\xB2-5x+6 = 0,  b) x\xB2+5x = 0",
+  };
+  for (const char* enunciat : enunciats) {
+    Exercici e;
+    e.enunciat = enunciat;
+    e.resposta = "R";
+    e.llest = true;
+    Afegeix(prg, e);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  if (argc < 2) {
+    std::fputs("\xC3\xBA" "s: tirelo_captures <carpeta>\n", stderr);
+    return 2;
+  }
+  InstallaTraduccions(app);
+  Captures captures(QString::fromLocal8Bit(argv[1]));
+  QDir().mkpath(QString::fromLocal8Bit(argv[1]));
+
+  InterficieQt ui;
+  ui.PosaObridor([](const QString&) { return false; });  // shows the opener's failure notice
+  Programa prg(ui, 2024);
+  FPrincipal finestra(prg, ui);
+  finestra.show();
+  Captures::Espera(300);
+  captures.Desa(finestra.grab(), QStringLiteral("FPrincipal-buit"));
+
+  OmpleLot(prg);
+  Captures::Espera();
+  captures.Desa(finestra.grab(), QStringLiteral("FPrincipal"));
+  const char* menus[] = {"lot", "temes", "opcions", "info"};
+  for (int i = 0; i < 4; ++i) captures.Menu(finestra, i, QStringLiteral("FPrincipal-menu-") + menus[i]);
+
+  PeticioSubtipus peticio;
+  peticio.titol = "Fraccions";
+  peticio.subtipus = {"Simplificaci\xF3", "Suma", "Resta", "Multiplicaci\xF3", "Divisi\xF3"};
+  peticio.casos = "10000";
+  peticio.seleccio = 2;
+  captures.Modal(QStringLiteral("problmen"), [&] { ui.DemanaSubtipus(peticio); });
+  captures.Modal(QStringLiteral("posarpista"), [&] { finestra.Ordre(ordre::PosarPistes); });
+  captures.Modal(QStringLiteral("desarserie"), [&] {
+    ValorsDesar valors{"tema1", "Full 1", 1};
+    ui.DemanaValorsDesar(valors);
+  });
+  captures.Modal(QStringLiteral("pregunta-reinici"), [&] { finestra.Ordre(ordre::Reiniciar); });
+  captures.Modal(QStringLiteral("avis-editor-rtf"), [&] {
+    prg.document.escrit = true;
+    prg.document.cami = "Exerc/tema1.rtf";
+    finestra.Ordre(ordre::EditarImprimir);
+  });
+  captures.Modal(QStringLiteral("contingutprob"), [&] { finestra.Ordre(ordre::Editar); });
+  captures.Modal(QStringLiteral("tipuseq2"), [&] { ui.DemanaFormaEq2(); });
+  captures.Modal(QStringLiteral("FerSobre"), [&] { finestra.Ordre(ordre::QuantA); });
+  return captures.Errors() ? 1 : 0;
+}

@@ -1,0 +1,259 @@
+// The main window over a real program: its first state, the status it shows after
+// the batch changes, and its commands driven through the real modal windows.
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+#include <memory>
+
+#include "batch/FinestraPista.h"
+#include "batch/FinestraSerie.h"
+#include "batch/Lot.h"
+#include "shell/FPrincipal.h"
+#include "shell/InterficieQt.h"
+#include "shell/Ordres.h"
+#include "shell/Programa.h"
+#include "support/Modal.h"
+
+using namespace tirelo;
+using namespace tirelo::gui;
+using tirelo::prova::GuioModal;
+using tirelo::prova::PremBoto;
+
+namespace {
+
+constexpr int kBotonsLot[] = {ordre::Pujar, ordre::Baixar, ordre::Eliminar, ordre::Editar,
+                              ordre::Desar, ordre::EditarImprimir, ordre::Reiniciar};
+constexpr int kAccionsLot[] = {ordre::Desar, ordre::EditarImprimir, ordre::Reiniciar};
+
+QStringList Textos(const QMenu* menu) {
+  QStringList textos;
+  for (const QAction* a : menu->actions()) textos << (a->isSeparator() ? QStringLiteral("-") : a->text());
+  return textos;
+}
+
+QStringList Linies(const QListWidget* llista) {
+  QStringList linies;
+  for (int i = 0; i < llista->count(); ++i) linies << llista->item(i)->text();
+  return linies;
+}
+
+}  // namespace
+
+class FPrincipalTest : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<InterficieQt> ui_;
+  std::unique_ptr<Programa> prg_;
+  std::unique_ptr<FPrincipal> f_;
+
+  void Afegeix(const std::string& enunciat) {
+    Exercici e;
+    e.enunciat = enunciat;
+    e.resposta = "R";
+    e.llest = true;
+    tirelo::Afegeix(*prg_, e);
+  }
+  bool Activat(int ordre) const { return f_->Control(ordre)->isEnabled(); }
+
+ private slots:
+  void init() {
+    ui_ = std::make_unique<InterficieQt>();
+    ui_->PosaObridor([](const QString&) { return false; });  // nothing leaves the test
+    prg_ = std::make_unique<Programa>(*ui_, 11);
+    f_ = std::make_unique<FPrincipal>(*prg_, *ui_);
+    f_->show();
+  }
+
+  void cleanup() {
+    f_.reset();
+    prg_.reset();
+    ui_.reset();
+    QVERIFY(QApplication::topLevelWidgets().isEmpty());
+  }
+
+  void EstatInicial() {
+    QCOMPARE(f_->objectName(), QStringLiteral("FPrincipal"));
+    QCOMPARE(f_->windowTitle(), QStringLiteral("Exercicis de Tirelo"));
+    QCOMPARE(f_->size(), QSize(600, 420));
+    QCOMPARE(f_->minimumSize(), f_->maximumSize());
+    QCOMPARE(f_->pos(), QPoint(300, 100));
+    QVERIFY(!f_->windowIcon().isNull());
+    QVERIFY(!(f_->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(f_->centralWidget()->palette().color(QPalette::Window), QColor(26, 94, 202));
+    QCOMPARE(f_->Llista()->count(), 0);
+    for (const int ordre : kBotonsLot) QVERIFY2(!Activat(ordre), qPrintable(QString::number(ordre)));
+    for (const int ordre : kAccionsLot) QVERIFY(!f_->Accio(ordre)->isEnabled());
+    QVERIFY(f_->Accio(ordre::Ajuda)->isEnabled());
+    QCOMPARE(f_->ColorEtiqueta(), QColor(200, 150, 160));
+    // The approval option starts off, and its mark says so from the start.
+    QVERIFY(f_->Accio(ordre::Conformitat)->isCheckable());
+    QVERIFY(!f_->Accio(ordre::Conformitat)->isChecked());
+    QVERIFY(!prg_->serie.opcioConformitat);
+  }
+
+  void ControlsAlSeuLloc() {
+    struct Esperat {
+      int ordre;
+      QString text;
+      QRect lloc;
+    };
+    const Esperat esperats[] = {
+        {ordre::Llista, {}, {20, 20, 540, 320}},
+        {ordre::Pujar, "/\\", {566, 150, 22, 30}},
+        {ordre::Baixar, "\\/", {566, 190, 22, 30}},
+        {ordre::Eliminar, "-", {566, 278, 22, 22}},
+        {ordre::Editar, "->", {566, 302, 22, 22}},
+        {ordre::Desar, "-> fitxer .rtf", {120, 340, 100, 22}},
+        {ordre::EditarImprimir, "+ editar/imprimir", {224, 340, 160, 22}},
+        {ordre::Reiniciar, "Reset", {390, 340, 60, 22}},
+    };
+    for (const auto& e : esperats) {
+      QWidget* control = f_->Control(e.ordre);
+      QVERIFY(control);
+      QCOMPARE(control->parentWidget(), f_->centralWidget());
+      QCOMPARE(control->geometry(), e.lloc);
+      if (auto* boto = qobject_cast<QPushButton*>(control)) QCOMPARE(boto->text(), e.text);
+    }
+    // The client area holds every control and the label below the list.
+    QVERIFY(f_->centralWidget()->rect().contains(QRect(20, 20, 570, 344)));
+  }
+
+  void BarraDeMenus() {
+    QStringList titols;
+    for (const QAction* a : f_->menuBar()->actions()) titols << a->text();
+    QCOMPARE(titols, (QStringList{"Lot exercicis", "Temes", "&Opcions", "&Info", "&Sortir"}));
+    QVERIFY(!f_->Accio(ordre::Sortir)->menu());  // an item of the bar itself
+    QCOMPARE(Textos(f_->Menu(0)), (QStringList{"&Desar", "&Editar/Imprimir", "-", "&Reiniciar"}));
+    QCOMPARE(Textos(f_->Menu(1)), (QStringList{"divisors", "igualtats notables", "fraccions", QString::fromUtf8("potències"),
+                                               "arrels", "operacions", "percentatges", "equacions", "funcions"}));
+    QCOMPARE(Textos(f_->Menu(2)), (QStringList{"Preguntar &conformitat", "posar &pistes"}));
+    QCOMPARE(Textos(f_->Menu(3)), (QStringList{"&Ajuda", "-", "&Quant a PrTirelo"}));
+    for (int k = 1; k <= 9; ++k) QCOMPARE(f_->Accio(200 + k), f_->Menu(1)->actions().at(k - 1));
+  }
+
+  void EstatSegonsElLot() {
+    Afegeix("Calcula:   x^2");
+    QCOMPARE(f_->windowTitle(), QString::fromUtf8("Exercicis de Tirelo. Nº exercicis: 1"));
+    QCOMPARE(Linies(f_->Llista()), QStringList{"1]Calcula:   x^2"});
+    QCOMPARE(f_->Llista()->selectedItems().size(), 1);
+    for (const int ordre : {ordre::Editar, ordre::Eliminar, ordre::Desar, ordre::EditarImprimir, ordre::Reiniciar}) {
+      QVERIFY(Activat(ordre));
+    }
+    QVERIFY(!Activat(ordre::Pujar));
+    QVERIFY(!Activat(ordre::Baixar));
+    for (const int ordre : kAccionsLot) QVERIFY(f_->Accio(ordre)->isEnabled());
+    QCOMPARE(f_->ColorEtiqueta(), QColor(Qt::black));
+
+    Afegeix("A\rB");  // a paragraph break keeps the line on one line
+    QVERIFY(Activat(ordre::Pujar));
+    QVERIFY(Activat(ordre::Baixar));
+    QCOMPARE(Linies(f_->Llista()), (QStringList{"1]Calcula:   x^2", "2]A B"}));
+    QCOMPARE(f_->Llista()->currentRow(), 1);
+  }
+
+  void SeleccioIMoviments() {
+    for (const char* e : {"A", "B", "C"}) Afegeix(e);
+    QListWidget* llista = f_->Llista();
+    QTest::mouseClick(llista->viewport(), Qt::LeftButton, {}, llista->visualItemRect(llista->item(2)).center());
+    QCOMPARE(prg_->lot.Seleccio(), 3);
+    QTest::mouseClick(f_->Control(ordre::Pujar), Qt::LeftButton);
+    QCOMPARE(Linies(llista), (QStringList{"1]A", "2]C", "3]B"}));
+    QCOMPARE(llista->currentRow(), 1);
+    QTest::mouseClick(f_->Control(ordre::Pujar), Qt::LeftButton);
+    QTest::mouseClick(f_->Control(ordre::Pujar), Qt::LeftButton);  // at the top: nothing
+    QCOMPARE(Linies(llista), (QStringList{"1]C", "2]A", "3]B"}));
+    QCOMPARE(prg_->lot.Seleccio(), 1);
+  }
+
+  void EliminaIReiniciaPregunten() {
+    for (const char* e : {"A", "B"}) Afegeix(e);
+    GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      QCOMPARE(w->windowTitle(), QStringLiteral("*Confirmar eliminar*"));
+      QCOMPARE(static_cast<QMessageBox*>(w)->text(), QStringLiteral("Eliminar l'exercici seleccionat?"));
+      PremBoto(w, QString::fromUtf8("Sí"));
+    });
+    guio.Despres([](QWidget* w) { PremBoto(w, "No"); });
+    guio.Despres([](QWidget* w) {
+      QCOMPARE(w->windowTitle(), QStringLiteral("Reinici Lot"));
+      PremBoto(w, QString::fromUtf8("Sí"));
+    });
+    QTest::mouseClick(f_->Control(ordre::Eliminar), Qt::LeftButton);
+    QCOMPARE(Linies(f_->Llista()), QStringList{"1]A"});
+    f_->Accio(ordre::Reiniciar)->trigger();  // answered No
+    QCOMPARE(f_->Llista()->count(), 1);
+    QTest::mouseClick(f_->Control(ordre::Reiniciar), Qt::LeftButton);
+    QVERIFY(guio.Acabat());
+    QCOMPARE(f_->Llista()->count(), 0);
+    QCOMPARE(f_->windowTitle(), QString::fromUtf8("Exercicis de Tirelo. Nº exercicis: 0"));
+    for (const int ordre : kBotonsLot) QVERIFY(!Activat(ordre));
+    for (const int ordre : kAccionsLot) QVERIFY(!f_->Accio(ordre)->isEnabled());
+    QCOMPARE(f_->ColorEtiqueta(), QColor(200, 150, 160));
+  }
+
+  void SortirSensePregunta() {
+    Afegeix("A");
+    GuioModal guio;
+    f_->Accio(ordre::Sortir)->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(!f_->isVisible());
+    QVERIFY(guio.Vistes().isEmpty());
+  }
+
+  void ConformitatCanviaOpcioIMarca() {
+    QAction* conformitat = f_->Accio(ordre::Conformitat);
+    conformitat->trigger();
+    QVERIFY(prg_->serie.opcioConformitat);
+    QVERIFY(conformitat->isChecked());
+    conformitat->trigger();
+    QVERIFY(!prg_->serie.opcioConformitat);
+    QVERIFY(!conformitat->isChecked());
+  }
+
+  void PosarPistesDesDelMenu() {
+    GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      QCOMPARE(w->objectName(), QStringLiteral("posarpista"));
+      QVERIFY(static_cast<FinestraPista*>(w)->ControlDe<QRadioButton>(ordre_pista::NoPosar)->isChecked());
+      static_cast<FinestraPista*>(w)->ControlDe<QRadioButton>(ordre_pista::AEnunciat)->click();
+      PremBoto(w, QString::fromUtf8("Bé"));
+    });
+    f_->Accio(ordre::PosarPistes)->trigger();
+    QVERIFY(guio.Acabat());
+    QCOMPARE(prg_->serie.opcioPista, 1);
+  }
+
+  void AjudaPelNucliSenseAvis() {
+    QStringList obertures;
+    ui_->PosaObridor([&](const QString& cami) {
+      obertures << cami;
+      return false;
+    });
+    GuioModal guio;
+    f_->Accio(ordre::Ajuda)->trigger();
+    QCOMPARE(obertures, QStringList{"PrTirelo.pdf"});
+    QVERIFY(guio.Vistes().isEmpty());  // a help file that does not open shows nothing
+  }
+
+  void TancarAmbUnaFinestraOberta() {
+    // Closing the main window closes the open secondary window, and nothing asked
+    // afterwards shows a window.
+    GuioModal guio;
+    guio.Despres([this](QWidget*) { f_->close(); });
+    f_->Accio(ordre::PosarPistes)->trigger();
+    QVERIFY(guio.Acabat());
+    QVERIFY(!f_->isVisible());
+    QVERIFY(ui_->Tancant());
+    QVERIFY(!ui_->DemanaSubtipus({}).acceptat);
+    QVERIFY(!ui_->Pregunta("?", "?"));
+    QCOMPARE(guio.Vistes(), QStringList{"posarpista"});
+  }
+};
+
+QTEST_MAIN(FPrincipalTest)
+#include "FPrincipalTest.moc"
