@@ -52,11 +52,7 @@ class FPrincipalTest : public QObject {
   std::unique_ptr<FPrincipal> f_;
 
   void Afegeix(const std::string& enunciat) {
-    Exercici e;
-    e.enunciat = enunciat;
-    e.resposta = "R";
-    e.llest = true;
-    tirelo::Afegeix(*prg_, e);
+    tirelo::Afegeix(*prg_, Exercici{.enunciat = enunciat, .resposta = "R", .pista = "", .posicioPista = 0, .llest = true});
   }
   bool Activat(int ordre) const { return f_->Control(ordre)->isEnabled(); }
 
