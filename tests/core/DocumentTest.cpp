@@ -194,14 +194,5 @@ TEST(Document, AFailedCloseIsReported) {
   EXPECT_EQ(e.bytes, Capcalera + "}\r\n");
 }
 
-TEST(Document, ADocumentLeftOpenIsClosedWhenTheWriterGoes) {
-  CapaMemoria::Estat e;
-  {
-    Document doc(std::make_unique<CapaMemoria>(e));
-    doc.ObreDocument("x.rtf");
-  }
-  EXPECT_EQ(e.tancaments, 1);
-}
-
 }  // namespace
 }  // namespace tirelo
