@@ -85,7 +85,7 @@ TEST_F(Desar, LayoutZeroWritesEachStatementFollowedByItsAnswer) {
   Tecleja("tema1", "Full 1", 0);
   EXPECT_TRUE(Desa(prg));
   EXPECT_EQ(Cos("tema1"),
-            std::string(Titol) + "{\\b 1) }Calcula:   x{\\super 2}\\par \\line Resp: 9\\par \\line ");
+            std::string(Titol) + "{\\b 1) }Calcula:   x{\\super 2}\\par \\pard \\line Resp: 9\\par \\pard \\line ");
   EXPECT_TRUE(prg.document.escrit);
   EXPECT_EQ(prg.document.cami, (dir_ / "Exerc" / "tema1.rtf").string());
   EXPECT_TRUE(ui.avisos.empty());
@@ -96,8 +96,8 @@ TEST_F(Desar, LayoutOneWritesAllStatementsThenAllAnswers) {
   Tecleja("bloc", "Full 1", 1);
   EXPECT_TRUE(Desa(prg));
   EXPECT_EQ(Cos("bloc"), std::string(Titol) +
-                             "{\\b 1) }S1\\par \\line \\line {\\b 2) }S2\\par \\line \\line \\line \\line "
-                             "{\\b Respostes}\\line \\line {\\b 1)}R1\\par {\\b 2)}R2\\par ");
+                             "{\\b 1) }S1\\par \\pard \\line \\line {\\b 2) }S2\\par \\pard \\line \\line \\line \\line "
+                             "{\\b Respostes}\\line \\line {\\b 1)}R1\\par \\pard {\\b 2)}R2\\par \\pard ");
 }
 
 TEST_F(Desar, HintsAndCutLinesAsTheDocumentShowsThem) {
@@ -107,10 +107,10 @@ TEST_F(Desar, HintsAndCutLinesAsTheDocumentShowsThem) {
   Tecleja("pistes", "Full 1", 0);
   ASSERT_TRUE(Desa(prg));
   const std::string cos = Cos("pistes");
-  EXPECT_NE(cos.find("{\\b 1) }E\\par \\line Resp: R\\par   Comentari: H\\par \\line {\\b 2) }"),
+  EXPECT_NE(cos.find("{\\b 1) }E\\par \\pard \\line Resp: R\\par   Comentari: H\\par \\pard \\line {\\b 2) }"),
             std::string::npos);
   // Label and statement hold 255 characters before translation: the hint is cut away.
-  EXPECT_NE(cos.find("{\\b 12) }" + std::string(246, 'e') + "\\par \\line Resp: R\\par "), std::string::npos);
+  EXPECT_NE(cos.find("{\\b 12) }" + std::string(246, 'e') + "\\par \\pard \\line Resp: R\\par \\pard "), std::string::npos);
 }
 
 TEST_F(Desar, TheTitleIsWrittenAsTypedWithItsRtfCharactersEscaped) {

@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "batch/Desar.h"
+#include "mathtext/Text.h"
 #include "support/Suport.h"
+#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {
@@ -110,6 +112,8 @@ class LibreOffice : public ::testing::Test {
     fs::current_path(dir_);
     for (const auto& [nom, disposicio] : {std::pair{"seguits", 0}, std::pair{"blocs", 1}})
       DesaLot(nom, disposicio);
+    for (const auto& [nom, disposicio] : {std::pair{"sistemes0", 0}, std::pair{"sistemes1", 1}})
+      DesaSistemes(nom, disposicio);
     Converteix();
   }
   static void TearDownTestSuite() {
@@ -128,6 +132,25 @@ class LibreOffice : public ::testing::Test {
     ASSERT_TRUE(ui.avisos.empty());
   }
 
+  // Systems from the equations topic among other exercises: one with so many cases
+  // that its statement is cut at its field's length (and loses the " #0 " that ends
+  // it), one of a single case, then other equations and a line.
+  static void DesaSistemes(const std::string& nom, int disposicio) {
+    prova::InterficieFalsa ui;
+    Programa prg(ui, 5);
+    for (const auto& [subtipus, casos] : {std::pair{4, 8}, {1, 1}, {4, 1}, {2, 2}}) ui.Tria(subtipus, casos);
+    ui.Surt();
+    ExecutaTema(prg, 8);
+    ui.Tria(2);
+    ui.Surt();
+    ExecutaTema(prg, 9);
+    ASSERT_EQ(prg.lot.Nombre(), 5);
+    ASSERT_EQ(prg.lot[1].enunciat.size(), LlargadaText);
+    ui.escriuValorsDesar = true;
+    ui.valorsDesar = {nom, "Sistemes", disposicio};
+    ASSERT_TRUE(tirelo::Desa(prg)) << nom;
+  }
+
   // One soffice call per format converts both documents.
   static void Converteix() {
     ASSERT_TRUE(fs::exists(TIRELO_SOFFICE)) << "LibreOffice (soffice) is needed: scripts/install-deps.sh";
@@ -139,11 +162,10 @@ class LibreOffice : public ::testing::Test {
     for (const std::string format : {"txt:Text (encoded):UTF8", "pdf"}) {
       const std::string ordre = std::string(TIRELO_SOFFICE) + " -env:UserInstallation=" + perfil +
                                 " --headless --convert-to '" + format + "' --outdir " + Cometes(dir_) + " " +
-                                Cometes(dir_ / "Exerc" / "seguits.rtf") + " " +
-                                Cometes(dir_ / "Exerc" / "blocs.rtf") + " >" + Cometes(registre) + " 2>&1";
+                                Documents() + " >" + Cometes(registre) + " 2>&1";
       ASSERT_EQ(std::system(ordre.c_str()), 0) << ordre << "\n" << prova::LlegeixFitxer(registre.string());
     }
-    for (const std::string nom : {"seguits", "blocs"}) {
+    for (const std::string nom : kDocuments) {
       Llegit& l = llegits_[nom];
       l.text = UnBlanc(prova::LlegeixFitxer((dir_ / (nom + ".txt")).string()));
       const fs::path bbox = dir_ / (nom + ".bbox");
@@ -154,6 +176,13 @@ class LibreOffice : public ::testing::Test {
       ASSERT_FALSE(l.text.empty()) << nom;
       ASSERT_FALSE(l.paraules.empty()) << nom;
     }
+  }
+
+  static constexpr const char* kDocuments[] = {"seguits", "blocs", "sistemes0", "sistemes1"};
+  static std::string Documents() {
+    std::string r;
+    for (const std::string nom : kDocuments) r += " " + Cometes(dir_ / "Exerc" / (nom + ".rtf"));
+    return r;
   }
 
   static const Llegit& Document(const std::string& nom) { return llegits_.at(nom); }
@@ -308,6 +337,28 @@ TEST_F(LibreOffice, TheIndentOfASystemDoesNotLeak) {
     }
     EXPECT_EQ(equacions, 2) << nom;
     EXPECT_EQ(alMarge, 14 + (nom == "blocs" ? 1 : 0)) << nom;
+  }
+}
+
+// Generated systems, one of them cut at its field's length before its reset: their
+// answers and every exercise after them start at the left margin in both layouts.
+TEST_F(LibreOffice, GeneratedSystemsCutAtTheirLimitDoNotLeakTheirIndent) {
+  const std::regex etiqueta(R"(^[1-5]\))");  // in an answer the label runs into "a)"
+  for (const std::string nom : {"sistemes0", "sistemes1"}) {
+    const auto& w = Document(nom).paraules;
+    const auto u = std::find_if(w.begin(), w.end(), [](const Paraula& p) { return p.text == "1)"; });
+    ASSERT_NE(u, w.end()) << nom;
+    const double marge = u->x0;
+    int sagnades = 0, alMarge = 0;
+    for (const auto& p : w) {
+      if (std::abs(p.x0 - (marge + 8 * PuntsPerCm)) < 2) ++sagnades;
+      if (p.text == "Resp:" || p.text == "Respostes" || std::regex_search(p.text, etiqueta)) {
+        EXPECT_NEAR(p.x0, marge, 1) << nom << ": " << p.text << " indented";
+        ++alMarge;
+      }
+    }
+    EXPECT_GT(sagnades, 8) << nom << ": the equations are indented";
+    EXPECT_EQ(alMarge, nom == "sistemes0" ? 10 : 11) << nom;
   }
 }
 

@@ -93,8 +93,12 @@ void EscriuTitol(Document& doc, std::string_view titol) {
 }
 
 // An exercise line: label and text cut together to a text's length, then translated.
+// The paragraph after it starts from the default settings ("\pard "): the cut can
+// take away the " #0 " that ends a long system of equations, and the system's indent
+// must not reach its answer or the exercises after it.
 void EscriuLinia(Document& doc, std::string_view etiqueta, const std::string& text) {
   doc.EscriuMarcatSalt(Talla(std::string(etiqueta) + text, LlargadaText));
+  doc.EscriuText("\\pard ");
 }
 
 void EscriuCos(Document& doc, const Lot& lot, bool blocs) {
