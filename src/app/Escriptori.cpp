@@ -43,6 +43,11 @@ int ExecutaEscriptori(int argc, char** argv) {
   tirelo::gui::InstallaTraduccions(app);
   tirelo::gui::InterficieQt ui;
   tirelo::Programa prg(ui);  // seeded from the monotonic clock
+  // The help file is looked for beside the program, then where it is installed.
+  prg.carpetesAjuda.emplace_back(QCoreApplication::applicationDirPath().toStdString());
+#ifdef TIRELO_DATADIR
+  prg.carpetesAjuda.emplace_back(TIRELO_DATADIR);
+#endif
   tirelo::gui::FPrincipal finestra(prg, ui);
   finestra.show();
   return QApplication::exec();

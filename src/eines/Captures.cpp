@@ -6,9 +6,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
@@ -135,9 +137,14 @@ int main(int argc, char** argv) {
     ui.DemanaValorsDesar(valors);
   });
   captures.Modal(QStringLiteral("pregunta-reinici"), [&] { finestra.Ordre(ordre::Reiniciar); });
+  // A written document that the desktop cannot open: the notice that asks for an editor.
+  QTemporaryDir temporal;
+  QFile document(temporal.filePath(QStringLiteral("tema1.rtf")));
+  document.open(QIODevice::WriteOnly);
+  document.close();
   captures.Modal(QStringLiteral("avis-editor-rtf"), [&] {
     prg.document.escrit = true;
-    prg.document.cami = "Exerc/tema1.rtf";
+    prg.document.cami = QFile::encodeName(document.fileName()).toStdString();
     finestra.Ordre(ordre::EditarImprimir);
   });
   captures.Modal(QStringLiteral("contingutprob"), [&] { finestra.Ordre(ordre::Editar); });

@@ -6,10 +6,13 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
+#include "batch/FinestraDesar.h"
 #include "batch/FinestraPista.h"
 #include "batch/FinestraSerie.h"
 #include "batch/Lot.h"
@@ -234,6 +237,123 @@ class FPrincipalTest : public QObject {
     f_->Accio(ordre::Ajuda)->trigger();
     QCOMPARE(obertures, QStringList{"PrTirelo.pdf"});
     QVERIFY(guio.Vistes().isEmpty());  // a help file that does not open shows nothing
+  }
+
+  void FraccionsDeCapACap() {
+    // Two exercises through the menu and the real series window, then "Sortir".
+    GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      auto* f = static_cast<FinestraSerie*>(w);
+      QCOMPARE(f->windowTitle(), QStringLiteral("Fraccions"));
+      QCOMPARE(f->Llista()->count(), 5);
+      QCOMPARE(f->Llista()->currentRow(), 0);
+      f->Llista()->setCurrentRow(1);  // "[2] Suma"
+      QVERIFY(!f->CampDeCasos()->isEnabled());
+      PremBoto(w, QString::fromUtf8("Bé"));
+    });
+    guio.Despres([this](QWidget* w) {
+      // The series window opens again, over a list that already shows the exercise.
+      QCOMPARE(f_->Llista()->count(), 1);
+      auto* f = static_cast<FinestraSerie*>(w);
+      QCOMPARE(f->Llista()->currentRow(), 1);  // the subtype last chosen
+      f->Llista()->setCurrentRow(0);            // "[1] Simplificació" takes cases
+      PremBoto(w, ">");
+      PremBoto(w, ">");
+      QCOMPARE(f->CampDeCasos()->text(), QStringLiteral("3"));
+      PremBoto(w, QString::fromUtf8("Bé"));
+    });
+    guio.Despres([](QWidget* w) {
+      QCOMPARE(static_cast<FinestraSerie*>(w)->CampDeCasos()->text(), QStringLiteral("3"));
+      PremBoto(w, "Sortir");
+    });
+    f_->Accio(ordre::PrimerTema + 3)->trigger();
+    QVERIFY(guio.Acabat());
+    const QStringList linies = Linies(f_->Llista());
+    QCOMPARE(linies.size(), 2);
+    QVERIFY2(linies[0].startsWith("1]Calcula:"), qPrintable(linies[0]));
+    QVERIFY2(linies[1].startsWith("2]Simplifica: a) ") && linies[1].contains(",  c) "), qPrintable(linies[1]));
+    QCOMPARE(f_->windowTitle(), QString::fromUtf8("Exercicis de Tirelo. Nº exercicis: 2"));
+    QVERIFY(Activat(ordre::Pujar));
+    QCOMPARE(prg_->lot[1].posicioPista, 0);
+    QCOMPARE(prg_->serie.nombreCasos, 3);
+  }
+
+  void BeSenseSeleccioAcabaElTema() {
+    GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      static_cast<FinestraSerie*>(w)->Llista()->clearSelection();
+      PremBoto(w, QString::fromUtf8("Bé"));
+    });
+    f_->Accio(ordre::PrimerTema + 3)->trigger();
+    QVERIFY(guio.Acabat());
+    QCOMPARE(guio.Vistes(), QStringList{"problmen"});
+    QCOMPARE(f_->Llista()->count(), 0);
+  }
+
+  void DesaIObre() {
+    // Saving writes into "Exerc" below the current directory: a temporary one here.
+    QTemporaryDir carpeta;
+    const QString abans = QDir::currentPath();
+    QDir::setCurrent(carpeta.path());
+    QStringList obertures;
+    ui_->PosaObridor([&](const QString& cami) {
+      obertures << cami;
+      return true;
+    });
+    Afegeix("Calcula:   x^2");
+    GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      QCOMPARE(w->objectName(), QStringLiteral("desarserie"));
+      static_cast<FinestraDesar*>(w)->ControlDe<QLineEdit>(ordre_desar::NomFitxer)->setText("a/b");
+      PremBoto(w, "&Accepta");  // refused: a notice, and the window stays open
+    });
+    guio.Despres([](QWidget* w) {
+      QCOMPARE(w->windowTitle(), QString::fromUtf8("Nom de fitxer no vàlid"));
+      PremBoto(w, "D'acord");
+    });
+    guio.Despres([](QWidget* w) {
+      auto* f = static_cast<FinestraDesar*>(w);
+      QCOMPARE(f->focusWidget(), f->Control(ordre_desar::NomFitxer));
+      f->ControlDe<QLineEdit>(ordre_desar::NomFitxer)->setText("full 1");
+      f->ControlDe<QLineEdit>(ordre_desar::Titol)->setText("Full");
+      PremBoto(w, "&Accepta");
+    });
+    guio.Despres([](QWidget* w) {
+      // The next save proposes the values last accepted.
+      auto* f = static_cast<FinestraDesar*>(w);
+      QCOMPARE(f->ControlDe<QLineEdit>(ordre_desar::NomFitxer)->text(), QStringLiteral("full 1"));
+      QCOMPARE(f->ControlDe<QLineEdit>(ordre_desar::Titol)->text(), QStringLiteral("Full"));
+      PremBoto(w, QString::fromUtf8("&Cancel·la"));
+    });
+    QTest::mouseClick(f_->Control(ordre::Desar), Qt::LeftButton);
+    const QString document = QDir(carpeta.path()).filePath("Exerc/full 1.rtf");
+    QVERIFY(QFileInfo::exists(document));
+    QTest::mouseClick(f_->Control(ordre::EditarImprimir), Qt::LeftButton);  // written: opens at once
+    f_->Accio(ordre::Desar)->trigger();
+    QDir::setCurrent(abans);
+    QVERIFY(guio.Acabat());
+    QCOMPARE(obertures, QStringList{document});  // the whole path, blank included
+  }
+
+  void ObridorQueFallaAvisa() {
+    QTemporaryDir carpeta;
+    const QString document = carpeta.filePath("tema1.rtf");
+    QFile fitxer(document);
+    QVERIFY(fitxer.open(QIODevice::WriteOnly));
+    fitxer.close();
+    Afegeix("A");
+    prg_->document = {document.toStdString(), true};
+    GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      QCOMPARE(w->windowTitle(), QStringLiteral("Cal un editor de fitxers .rtf"));
+      const QStringList linies = static_cast<QMessageBox*>(w)->text().split('\n');
+      QCOMPARE(linies.first(), QStringLiteral("Com ara, WordPad o Word"));
+      QCOMPARE(linies.last(), QStringLiteral("amb ell (\"Opciones de carpeta\"...)"));
+      PremBoto(w, "D'acord");
+    });
+    QTest::mouseClick(f_->Control(ordre::EditarImprimir), Qt::LeftButton);
+    QVERIFY(guio.Acabat());
+    QVERIFY(QFileInfo::exists(document));
   }
 
   void TancarAmbUnaFinestraOberta() {

@@ -3,7 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "batch/Desar.h"
 #include "mathtext/Text.h"
+#include "shell/Missatges.h"
 #include "shell/TextQt.h"
 
 namespace tirelo::gui {
@@ -40,6 +42,15 @@ ValorsDesar FinestraDesar::Valors() const {
   const int marcada = OpcioMarcada(ordre_desar::Seguits, ordre_desar::Blocs);
   v.disposicio = marcada < 0 ? disposicio_ : marcada - ordre_desar::Seguits;
   return v;
+}
+
+bool FinestraDesar::PotAcceptar() {
+  const auto motiu = ValidaNomFitxer(Valors().nomFitxer);
+  if (!motiu) return true;
+  MostraAvis(this, TextMissatge(*motiu), DeCp1252(TitolNomNoValid));
+  Camp(ordre_desar::NomFitxer)->setFocus();
+  Camp(ordre_desar::NomFitxer)->selectAll();
+  return false;
 }
 
 bool DemanaValorsDesar(QWidget* pare, ValorsDesar& v) {

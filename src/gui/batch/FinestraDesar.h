@@ -22,6 +22,10 @@ class FinestraDesar : public FinestraSecundaria {
   // What the fields and radio buttons hold now.
   tirelo::ValorsDesar Valors() const;
 
+ protected:
+  // A file name the file system cannot take keeps the window open, after a notice.
+  bool PotAcceptar() override;
+
  private:
   QLineEdit* Camp(int ordre) const;
   int32_t disposicio_;  // kept when no radio button is checked

@@ -153,7 +153,7 @@ void FPrincipal::CreaControls() {
     prg_.lot.Selecciona(triades.isEmpty() ? 0 : triades.first().row() + 1);
   });
   // A double click edits the line; a single click only selects it.
-  connect(llista, &QListWidget::itemDoubleClicked, this, [this] { Ordre(ordre::Editar); });
+  connect(llista, &QListWidget::itemDoubleClicked, this, [this] { Ordre(ordre::Llista); });
 
   for (const Boto& b : kBotons) {
     auto* boto = new QPushButton(QString::fromLatin1(b.text), client_);
