@@ -11,6 +11,7 @@
 
 #include "batch/FinestraPista.h"
 #include "batch/Lot.h"
+#include "shell/Controls.h"
 #include "shell/Estil.h"
 #include "shell/Icona.h"
 #include "shell/InterficieQt.h"
@@ -22,8 +23,6 @@
 namespace tirelo::gui {
 
 namespace {
-
-constexpr const char* kOrdre = "ordre";  // the property that holds a control's command
 
 struct Boto {
   int ordre;
@@ -145,7 +144,7 @@ void FPrincipal::CreaMenu() {
 void FPrincipal::CreaControls() {
   auto* llista = new QListWidget(client_);
   llista->setGeometry(20, 20, 540, 320);
-  llista->setProperty(kOrdre, ordre::Llista);
+  PosaOrdre(llista, ordre::Llista);
   llista->setSelectionMode(QAbstractItemView::SingleSelection);
   llista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   connect(llista, &QListWidget::itemSelectionChanged, this, [this, llista] {
@@ -158,7 +157,7 @@ void FPrincipal::CreaControls() {
   for (const Boto& b : kBotons) {
     auto* boto = new QPushButton(QString::fromLatin1(b.text), client_);
     boto->setGeometry(b.lloc);
-    boto->setProperty(kOrdre, b.ordre);
+    PosaOrdre(boto, b.ordre);
     connect(boto, &QPushButton::clicked, this, [this, ordre = b.ordre] { Ordre(ordre); });
   }
 }
@@ -224,12 +223,7 @@ void FPrincipal::ActualitzaControls() {
   Accio(ordre::Conformitat)->setChecked(prg_.serie.opcioConformitat);
 }
 
-QWidget* FPrincipal::Control(int ordre) const {
-  for (QWidget* fill : client_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (fill->property(kOrdre).toInt() == ordre) return fill;
-  }
-  return nullptr;
-}
+QWidget* FPrincipal::Control(int ordre) const { return ControlAmbOrdre(client_, ordre); }
 
 QAction* FPrincipal::Accio(int ordre) const { return accions_.value(ordre, nullptr); }
 

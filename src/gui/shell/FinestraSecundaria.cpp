@@ -6,14 +6,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "shell/Controls.h"
 #include "shell/Estil.h"
 #include "shell/Icona.h"
 
 namespace tirelo::gui {
-
-namespace {
-constexpr const char* kOrdre = "ordre";  // the property that holds a control's command
-}
 
 FinestraSecundaria::FinestraSecundaria(QWidget* pare, const char* classe, const QString& titol,
                                        const QRect& geometria, bool botoMinimitzar)
@@ -40,12 +37,7 @@ FinestraSecundaria::FinestraSecundaria(QWidget* pare, const char* classe, const 
 
 bool FinestraSecundaria::Executa() { return exec() == QDialog::Accepted; }
 
-QWidget* FinestraSecundaria::Control(int ordre) const {
-  for (QWidget* fill : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (fill->property(kOrdre).toInt() == ordre) return fill;
-  }
-  return nullptr;
-}
+QWidget* FinestraSecundaria::Control(int ordre) const { return ControlAmbOrdre(this, ordre); }
 
 void FinestraSecundaria::AfegeixEtiqueta(int x, int y, const QString& text) {
   etiquetes_.push_back({QPoint(x, y), text});
@@ -55,7 +47,7 @@ void FinestraSecundaria::AfegeixEtiqueta(int x, int y, const QString& text) {
 void FinestraSecundaria::Posa(QWidget* control, int ordre, const QRect& r) {
   control->setParent(this);
   control->setGeometry(r);
-  if (ordre != 0) control->setProperty(kOrdre, ordre);
+  if (ordre != 0) PosaOrdre(control, ordre);
   control->show();
 }
 
