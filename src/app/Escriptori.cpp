@@ -39,12 +39,16 @@ int ExecutaEscriptori(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("tirelo"));
-  QApplication::setDesktopFileName(QStringLiteral("tirelo"));
+  QApplication::setDesktopFileName(QStringLiteral("cat.tirelo.Tirelo"));
   tirelo::gui::InstallaTraduccions(app);
   tirelo::gui::InterficieQt ui;
   tirelo::Programa prg(ui);  // seeded from the monotonic clock
-  // The help file is looked for beside the program, then where it is installed.
-  prg.carpetesAjuda.emplace_back(QCoreApplication::applicationDirPath().toStdString());
+  // The help file is looked for beside the program, then where it is installed:
+  // relative to the program (a package installs under /usr, a build under
+  // /usr/local), then the folder the build was configured for.
+  const QString carpeta = QCoreApplication::applicationDirPath();
+  prg.carpetesAjuda.emplace_back(carpeta.toStdString());
+  prg.carpetesAjuda.emplace_back((carpeta + QStringLiteral("/../share/tirelo")).toStdString());
 #ifdef TIRELO_DATADIR
   prg.carpetesAjuda.emplace_back(TIRELO_DATADIR);
 #endif

@@ -14,6 +14,7 @@ foreach(f
     share/metainfo/cat.tirelo.Tirelo.metainfo.xml
     share/icons/hicolor/scalable/apps/tirelo.svg
     share/icons/hicolor/32x32/apps/tirelo.png
+    share/icons/hicolor/16x16/apps/tirelo.png
     share/icons/hicolor/256x256/apps/tirelo.png)
   if(NOT EXISTS ${PREFIX}/${f})
     message(FATAL_ERROR "not installed: ${f}")
