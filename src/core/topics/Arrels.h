@@ -1,10 +1,15 @@
 #pragma once
-// Topic: roots.
+// Topic: roots ("RADICALS"). Rationalising a denominator that is a square root, an
+// n-th root, or a whole number plus a square root. Roots are written R_n(radicand).
 namespace tirelo {
 
 struct Programa;
 
 // The topic entry: the series loop until the user leaves the series window.
 void TemaArrels(Programa& prg);
+
+// One exercise of subtype 1 (square root), 2 (n-th root) or 3 (sum) with one fraction
+// a/D per case, answered with the rationalised fraction. Other subtypes: nothing.
+void GenRacionalitzacio(Programa& prg, int subtipus);
 
 }  // namespace tirelo

@@ -1,10 +1,21 @@
 #pragma once
-// Topic: divisors: factorisations, gcd and lcm.
+// Topic: divisors: prime factorisations, gcd ("mcd") and lcm ("MCM").
+#include <cstdint>
+#include <string>
+
 namespace tirelo {
 
 struct Programa;
 
 // The topic entry: the series loop until the user leaves the series window.
 void TemaDivisors(Programa& prg);
+
+// Subtype 1: factorise n = 2^r·3^s·q (r 0..3, s 0..2, q 2..31) for every case.
+void GenDescomposicio(Programa& prg);
+// Subtype 2: mcd and MCM of two different multiples x, y of a common factor 1..8.
+void GenMcdMcm(Programa& prg);
+
+// The prime factorisation of n >= 2 as markup: 360 gives 2^3·3^2·5, 62 gives 2·31.
+std::string TxtDescomposicio(int32_t n);
 
 }  // namespace tirelo

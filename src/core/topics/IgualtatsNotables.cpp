@@ -1,9 +1,55 @@
 #include "topics/IgualtatsNotables.h"
 
+#include <numeric>
+#include <vector>
+
+#include "mathtext/Nombres.h"
+#include "mathtext/Termes.h"
 #include "shell/Programa.h"
+#include "topics/Casos.h"
 
 namespace tirelo {
 
+namespace {
+
+constexpr int kMaxConstants = 12;  // the pool 1..12 of subtypes 2 and 3
+
+Cas CasQuadratBinomi(Programa& prg) {
+  const Binomi b = AleatBinomi(*prg.aleatori);
+  const std::string binomi = TxtCoef(b.k1, b.p1) + TxtCoefSig(b.k2, b.p2);
+  // The middle term keeps the letters in draw order: x then a gives xa.
+  const std::string expansio = TxtCoef(b.k1 * b.k1, Quadrat(b.p1)) +
+                               TxtCoefSig(2 * b.k1 * b.k2, b.p1 + b.p2) +
+                               TxtCoefSig(b.k2 * b.k2, Quadrat(b.p2));
+  return {" (" + binomi + ")\xB2", expansio};
+}
+
+// Draws the constants of one exercise out of the pool 1..12 and writes each case as
+// the product (x+a)(x-a) and the expansion x²-a², the product first when
+// producteAlEnunciat, the expansion first otherwise.
+void EscriuProductesIExpansions(Programa& prg, std::string_view capcalera, bool producteAlEnunciat) {
+  if (prg.serie.nombreCasos > kMaxConstants) prg.serie.nombreCasos = kMaxConstants;
+  std::vector<int32_t> reserva(kMaxConstants);
+  std::iota(reserva.begin(), reserva.end(), 1);
+  EscriuCasos(prg, capcalera, [&reserva, producteAlEnunciat](Programa& p) {
+    const auto pos = static_cast<std::size_t>(p.Random(static_cast<int32_t>(reserva.size())));
+    const int32_t a = reserva[pos];
+    reserva.erase(reserva.begin() + static_cast<std::ptrdiff_t>(pos));
+    std::string producte = "(x+" + TxtEnter(a) + ")(x-" + TxtEnter(a) + ")";
+    std::string expansio = "x\xB2-" + TxtEnter(a * a);
+    if (producteAlEnunciat) return Cas{std::move(producte), std::move(expansio)};
+    return Cas{std::move(expansio), std::move(producte)};
+  });
+}
+
+}  // namespace
+
 void TemaIgualtats(Programa&) {}
+
+void GenQuadratBinomi(Programa& prg) { EscriuCasos(prg, "Calcula:   ", CasQuadratBinomi); }
+
+void GenSumaPerDiferencia(Programa& prg) { EscriuProductesIExpansions(prg, "Calcula:   ", true); }
+
+void GenDiferenciaQuadrats(Programa& prg) { EscriuProductesIExpansions(prg, "Descompon:    ", false); }
 
 }  // namespace tirelo

@@ -1,10 +1,29 @@
 #pragma once
-// Topic: powers.
+// Topic: powers of letters. Five rules: product and quotient with the same base,
+// product and quotient with the same exponent, power of a power.
+#include <string_view>
+
+#include "topics/Casos.h"
+
 namespace tirelo {
 
 struct Programa;
 
 // The topic entry: the series loop until the user leaves the series window.
 void TemaPotencies(Programa& prg);
+
+// One exercise of subtype 1..5: "Calcula: " and one expression per case, each answered
+// by a single power; the hint holds the rule the subtype drills. Other subtypes: nothing.
+void GenPotencies(Programa& prg, int subtipus);
+
+// The rule drilled by subtype 1..5, as markup (empty for other subtypes).
+std::string_view ReglaPotencies(int subtipus);
+
+// The case generators: the expression (statement piece) and the single power (answer piece).
+Cas GenProducteBase(Programa& prg);       // x^3·x^-^5 = x^-^2
+Cas GenDivisioBase(Programa& prg);        // y^2/y = y
+Cas GenProducteExponent(Programa& prg);   // a^4.z^4 = (a.z)^4
+Cas GenDivisioExponent(Programa& prg);    // x^2/b^2 = (x/b)^2
+Cas GenPotenciaPotencia(Programa& prg);   // (c^5)^6 = c^3^0
 
 }  // namespace tirelo

@@ -1,0 +1,142 @@
+#include "topics/Divisors.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <regex>
+
+#include "support/CasosProva.h"
+
+namespace tirelo {
+namespace {
+
+using prova::GeneraAmbLlavor;
+using prova::ProgramaGuionat;
+
+bool EsPrimer(int n) {
+  if (n < 2) return false;
+  for (int d = 2; d * d <= n; ++d) {
+    if (n % d == 0) return false;
+  }
+  return true;
+}
+
+TEST(Divisors, FactorisationsAsTheExamplesWriteThem) {
+  EXPECT_EQ(TxtDescomposicio(360), "2^3\xB7" "3^2\xB7" "5");
+  EXPECT_EQ(TxtDescomposicio(62), "2\xB7" "31");  // 31 is left over after the trial bound 8
+  EXPECT_EQ(TxtDescomposicio(58), "2\xB7" "29");
+  EXPECT_EQ(TxtDescomposicio(31), "31");          // a prime alone, without a dot
+  EXPECT_EQ(TxtDescomposicio(2), "2");            // bound 1: no trial division at all
+  EXPECT_EQ(TxtDescomposicio(3), "3");
+  EXPECT_EQ(TxtDescomposicio(4), "2^2");
+  EXPECT_EQ(TxtDescomposicio(128), "2^7");
+  EXPECT_EQ(TxtDescomposicio(2232), "2^3\xB7" "3^2\xB7" "31");
+}
+
+TEST(Divisors, FactorisationDrawsTwoThreeAndAFactor) {
+  // r = 3, s = 2, q = 3 + 2: 360.
+  ProgramaGuionat una({3, 2, 3});
+  GenDescomposicio(una.prg);
+  EXPECT_EQ(una.prg.exercici.enunciat, "Descompon factorialment: 360");
+  EXPECT_EQ(una.prg.exercici.resposta, "2^3\xB7" "3^2\xB7" "5");
+  EXPECT_EQ(una.Aleatori().Demanats(), (std::vector<int32_t>{4, 3, 30}));
+  EXPECT_TRUE(una.prg.exercici.llest);
+
+  ProgramaGuionat dues({0, 0, 29, 1, 0, 29}, 2);  // 31 and 62
+  GenDescomposicio(dues.prg);
+  EXPECT_EQ(dues.prg.exercici.enunciat, "Descompon factorialment: a) 31,  b) 62");
+  EXPECT_EQ(dues.prg.exercici.resposta, "a) 31,  b) 2\xB7" "31");
+  EXPECT_EQ(dues.prg.exercici.pista, "");
+}
+
+TEST(Divisors, GcdAndLcmAsTheExampleWritesThem) {
+  // f = 6 with 2 and 3; f = 7 with 5 and 2.
+  ProgramaGuionat p({5, 1, 2, 6, 4, 1}, 2);
+  GenMcdMcm(p.prg);
+  EXPECT_EQ(p.prg.exercici.enunciat, "Troba el mcd i el MCM de: a) 12 i 18,  b) 35 i 14");
+  EXPECT_EQ(p.prg.exercici.resposta, "a) mcd= 6, MCM= 36,  b) mcd= 7, MCM= 70");
+  EXPECT_TRUE(p.Aleatori().Esgotat());
+
+  ProgramaGuionat igual({0, 2, 2, 3});  // y = x = 3 is drawn again
+  GenMcdMcm(igual.prg);
+  EXPECT_EQ(igual.prg.exercici.enunciat, "Troba el mcd i el MCM de: 3 i 4");
+  EXPECT_EQ(igual.prg.exercici.resposta, "mcd= 1, MCM= 12");
+  EXPECT_TRUE(igual.Aleatori().Esgotat());
+}
+
+// Multiplies a factorisation back, checking that its primes rise and that no
+// exponent 1 is written; an exponent has one "^" before each of its digits.
+int ProducteDe(std::string_view factoritzacio) {
+  static const std::regex factor(R"(^(\d+)((\^\d)*)$)");
+  int producte = 1, anterior = 1;
+  std::string_view resta = factoritzacio;
+  while (!resta.empty()) {
+    const std::size_t punt = resta.find('\xB7');
+    const std::string peca(resta.substr(0, punt));
+    resta = punt == std::string_view::npos ? std::string_view() : resta.substr(punt + 1);
+    std::smatch m;
+    if (!std::regex_match(peca, m, factor)) {
+      ADD_FAILURE() << "not a factorisation: " << factoritzacio;
+      return 0;
+    }
+    const int primer = std::stoi(m[1]);
+    EXPECT_TRUE(EsPrimer(primer)) << factoritzacio;
+    EXPECT_GT(primer, anterior) << factoritzacio;
+    anterior = primer;
+    std::string xifres = m[2];
+    std::erase(xifres, '^');
+    const int exponent = xifres.empty() ? 1 : std::stoi(xifres);
+    EXPECT_NE(xifres, "1") << factoritzacio;
+    for (int e = exponent; e > 0; --e) producte *= primer;
+  }
+  return producte;
+}
+
+TEST(Divisors, EveryNumberUpToTheLargestDrawnFactorises) {
+  for (int32_t n = 2; n <= 2232; ++n) EXPECT_EQ(ProducteDe(TxtDescomposicio(n)), n);
+}
+
+TEST(Divisors, PropertyFactorisationsMultiplyBackToTheNumber) {
+  const std::regex dosXifres(R"(\^\d\^)");  // drawn numbers have exponents of one digit
+  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+    for (const auto& [text, factoritzacio] :
+         GeneraAmbLlavor(llavor, 25, GenDescomposicio, {"Descompon factorialment: "}).casos) {
+      const int nombre = std::stoi(text);
+      EXPECT_TRUE(nombre >= 2 && nombre <= 2232);
+      EXPECT_EQ(ProducteDe(factoritzacio), nombre) << text << " = " << factoritzacio;
+      EXPECT_FALSE(std::regex_search(factoritzacio, dosXifres)) << factoritzacio;
+    }
+  }
+}
+
+TEST(Divisors, PropertyGcdTimesLcmIsTheProduct) {
+  const std::regex parella(R"(^(\d+) i (\d+)$)");
+  const std::regex solucio(R"(^mcd= (\d+), MCM= (\d+)$)");
+  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+    for (const auto& [p, s] : GeneraAmbLlavor(llavor, 15, GenMcdMcm, {"Troba el mcd i el MCM de: "}).casos) {
+      std::smatch mp, ms;
+      ASSERT_TRUE(std::regex_match(p, mp, parella)) << p;
+      ASSERT_TRUE(std::regex_match(s, ms, solucio)) << s;
+      const int x = std::stoi(mp[1]), y = std::stoi(mp[2]);
+      const int mcd = std::stoi(ms[1]), mcm = std::stoi(ms[2]);
+      EXPECT_NE(x, y);
+      EXPECT_TRUE(x <= 160 && y <= 160);
+      EXPECT_EQ(x % mcd, 0);
+      EXPECT_EQ(y % mcd, 0);
+      EXPECT_EQ(mcd * mcm, x * y);
+      EXPECT_EQ(mcd, std::gcd(x, y));
+    }
+  }
+}
+
+TEST(Divisors, ManyCasesAreCutAtTheTextLength) {
+  for (auto gen : {GenDescomposicio, GenMcdMcm}) {
+    ProgramaGuionat p({}, 255);
+    gen(p.prg);
+    EXPECT_EQ(p.prg.exercici.enunciat.size(), 255u);
+    EXPECT_EQ(p.prg.exercici.resposta.size(), 255u);
+  }
+}
+
+}  // namespace
+}  // namespace tirelo

@@ -1,0 +1,192 @@
+#include "topics/IgualtatsNotables.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <map>
+#include <regex>
+#include <set>
+
+#include "mathtext/Nombres.h"
+#include "support/CasosProva.h"
+
+namespace tirelo {
+namespace {
+
+using prova::GeneraAmbLlavor;
+using prova::PecesCasos;
+using prova::ProgramaGuionat;
+
+// AleatBinomi draws for coefficient k (magnitude, then sign) and for a literal part.
+std::vector<int32_t> Coef(int k) { return {std::abs(k) - 1, k < 0 ? 8 : 0}; }
+std::vector<int32_t> Part(char p) {
+  if (p == 'x') return {0};
+  if (p == ' ') return {7};
+  return {5, p - 'a'};
+}
+std::vector<int32_t> Binomi(int k1, char p1, int k2, char p2) {
+  std::vector<int32_t> g;
+  for (const auto& v : {Coef(k1), Coef(k2), Part(p1), Part(p2)}) g.insert(g.end(), v.begin(), v.end());
+  return g;
+}
+
+// A polynomial in markup ("4a²-12ax+9x²") as terms: coefficient and letter exponents.
+struct Terme {
+  int64_t coef = 1;
+  std::map<char, int> exps;
+};
+std::vector<Terme> LlegeixPolinomi(std::string_view s) {
+  std::vector<Terme> termes;
+  std::size_t i = 0;
+  while (i < s.size()) {
+    Terme t;
+    if (s[i] == '+' || s[i] == '-') t.coef = s[i++] == '-' ? -1 : 1;
+    std::size_t xifres = i;
+    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i;
+    if (i > xifres) t.coef *= std::stoll(std::string(s.substr(xifres, i - xifres)));
+    while (i < s.size() && std::isalpha(static_cast<unsigned char>(s[i]))) {
+      const char lletra = s[i++];
+      const bool quadrat = i < s.size() && s[i] == '\xB2';
+      if (quadrat) ++i;
+      t.exps[lletra] += quadrat ? 2 : 1;
+    }
+    if (i == xifres && t.exps.empty()) {
+      ADD_FAILURE() << "not a polynomial: " << s;
+      break;
+    }
+    termes.push_back(t);
+  }
+  return termes;
+}
+int64_t Valor(const std::vector<Terme>& p, const std::map<char, int64_t>& v) {
+  int64_t suma = 0;
+  for (const Terme& t : p) {
+    int64_t terme = t.coef;
+    for (const auto& [lletra, e] : t.exps) {
+      for (int k = 0; k < e; ++k) terme *= v.at(lletra);
+    }
+    suma += terme;
+  }
+  return suma;
+}
+
+const std::array<std::map<char, int64_t>, 3> kMostres = {{
+    {{'x', 2}, {'a', 3}, {'b', 5}, {'c', 7}, {'d', 11}},
+    {{'x', -3}, {'a', 4}, {'b', -2}, {'c', 6}, {'d', -5}},
+    {{'x', 13}, {'a', -7}, {'b', 17}, {'c', -19}, {'d', 23}},
+}};
+
+TEST(IgualtatsNotables, SquareOfABinomialAsTheExamplesWriteIt) {
+  struct Exemple { std::vector<int32_t> guio; const char* enunciat; const char* resposta; };
+  const Exemple exemples[] = {
+      {Binomi(1, 'x', -3, ' '), "Calcula:    (x-3)\xB2", "x\xB2-6x+9"},
+      {Binomi(3, ' ', 1, 'x'), "Calcula:    (3+x)\xB2", "9+6x+x\xB2"},
+      {Binomi(-1, 'x', 1, 'a'), "Calcula:    (-x+a)\xB2", "x\xB2-2xa+a\xB2"},
+      {Binomi(2, 'a', -3, 'x'), "Calcula:    (2a-3x)\xB2", "4a\xB2-12ax+9x\xB2"},
+      {Binomi(1, 'x', 2, 'a'), "Calcula:    (x+2a)\xB2", "x\xB2+4xa+4a\xB2"},
+  };
+  for (const Exemple& e : exemples) {
+    ProgramaGuionat p(e.guio);
+    GenQuadratBinomi(p.prg);
+    EXPECT_EQ(p.prg.exercici.enunciat, e.enunciat);
+    EXPECT_EQ(p.prg.exercici.resposta, e.resposta);
+    EXPECT_EQ(p.prg.exercici.pista, "");
+    EXPECT_TRUE(p.prg.exercici.llest);
+    EXPECT_TRUE(p.Aleatori().Esgotat());
+  }
+}
+
+TEST(IgualtatsNotables, CasesAreLabelledAndSeparated) {
+  auto guio = Binomi(1, 'x', -3, ' ');
+  for (int32_t v : Binomi(3, ' ', 1, 'x')) guio.push_back(v);
+  ProgramaGuionat p(guio, 2);
+  GenQuadratBinomi(p.prg);
+  EXPECT_EQ(p.prg.exercici.enunciat, "Calcula:   a)  (x-3)\xB2,  b)  (3+x)\xB2");
+  EXPECT_EQ(p.prg.exercici.resposta, "a) x\xB2-6x+9,  b) 9+6x+x\xB2");
+}
+
+TEST(IgualtatsNotables, SumTimesDifferenceAndItsFactorisationShareTheirDraws) {
+  // Position 4 of 1..12 is 5; position 0 of the remaining eleven is 1.
+  ProgramaGuionat suma({4, 0}, 2);
+  GenSumaPerDiferencia(suma.prg);
+  EXPECT_EQ(suma.prg.exercici.enunciat, "Calcula:   a) (x+5)(x-5),  b) (x+1)(x-1)");
+  EXPECT_EQ(suma.prg.exercici.resposta, "a) x\xB2-25,  b) x\xB2-1");
+  EXPECT_EQ(suma.Aleatori().Demanats(), (std::vector<int32_t>{12, 11}));
+
+  ProgramaGuionat diferencia({4, 0}, 2);
+  GenDiferenciaQuadrats(diferencia.prg);
+  EXPECT_EQ(diferencia.prg.exercici.enunciat, "Descompon:    a) x\xB2-25,  b) x\xB2-1");
+  EXPECT_EQ(diferencia.prg.exercici.resposta, "a) (x+5)(x-5),  b) (x+1)(x-1)");
+  EXPECT_TRUE(diferencia.prg.exercici.llest);
+}
+
+TEST(IgualtatsNotables, OnlySubtypesTwoAndThreeCapTheCasesAtTwelve) {
+  for (auto gen : {GenSumaPerDiferencia, GenDiferenciaQuadrats}) {
+    ProgramaGuionat p({}, 15);
+    gen(p.prg);
+    EXPECT_EQ(p.prg.serie.nombreCasos, 12);
+    EXPECT_EQ(p.Aleatori().Demanats().size(), 12u);
+  }
+  ProgramaGuionat p({}, 15);
+  GenQuadratBinomi(p.prg);
+  EXPECT_EQ(p.prg.serie.nombreCasos, 15);
+  EXPECT_NE(p.prg.exercici.enunciat.find("o)  ("), std::string::npos);
+  EXPECT_EQ(PecesCasos(p.prg.exercici.resposta, {""}, 15).size(), 15u);
+}
+
+TEST(IgualtatsNotables, ManyCasesAreCutAtTheTextLength) {
+  ProgramaGuionat p({}, 255);
+  GenQuadratBinomi(p.prg);
+  EXPECT_EQ(p.prg.exercici.enunciat.size(), 255u);
+  EXPECT_EQ(p.prg.exercici.resposta.size(), 255u);
+  EXPECT_TRUE(p.prg.exercici.llest);
+}
+
+TEST(IgualtatsNotables, PropertySquareOfABinomialExpandsToTheSquare) {
+  const std::regex coefUnitari("(^|[+-])1[a-z]");
+  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+    for (const auto& [b, expansio] : GeneraAmbLlavor(llavor, 14, GenQuadratBinomi, {"Calcula:   "}).casos) {
+      ASSERT_TRUE(b.size() > 4 && b.substr(0, 2) == " (" && b.substr(b.size() - 2) == ")\xB2") << b;
+      const auto termes = LlegeixPolinomi(b.substr(2, b.size() - 4));
+      ASSERT_EQ(termes.size(), 2u) << b;
+      EXPECT_NE(termes[0].exps, termes[1].exps) << "like terms in " << b;
+      EXPECT_EQ(Mcd(static_cast<int32_t>(termes[0].coef), static_cast<int32_t>(termes[1].coef)), 1) << b;
+      EXPECT_FALSE(std::regex_search(expansio, coefUnitari)) << expansio;
+      const auto polinomi = LlegeixPolinomi(expansio);
+      for (const auto& v : kMostres) {
+        const int64_t arrel = Valor(termes, v);
+        EXPECT_EQ(Valor(polinomi, v), arrel * arrel) << b << " = " << expansio;
+      }
+    }
+  }
+}
+
+TEST(IgualtatsNotables, PropertyConstantsNeverRepeatAndProductsMatchExpansions) {
+  const std::regex producte(R"(\(x\+(\d+)\)\(x-(\d+)\))");
+  const std::regex expansio("x\xB2-(\\d+)");
+  for (uint64_t llavor = 1; llavor <= 2000; ++llavor) {
+    const bool suma = llavor % 2 == 0;
+    const auto prova = GeneraAmbLlavor(llavor, 12, suma ? GenSumaPerDiferencia : GenDiferenciaQuadrats,
+                                       {suma ? "Calcula:   " : "Descompon:    "});
+    std::set<int> vistos;
+    for (const auto& [enunciat, resposta] : prova.casos) {
+      const std::string& p = suma ? enunciat : resposta;
+      const std::string& e = suma ? resposta : enunciat;
+      std::smatch mp, me;
+      ASSERT_TRUE(std::regex_match(p, mp, producte)) << p;
+      ASSERT_TRUE(std::regex_match(e, me, expansio)) << e;
+      const int a = std::stoi(mp[1]);
+      EXPECT_EQ(std::stoi(mp[2]), a);
+      EXPECT_EQ(std::stoi(me[1]), a * a);
+      EXPECT_TRUE(a >= 1 && a <= 12);
+      EXPECT_TRUE(vistos.insert(a).second) << "repeated constant " << a;
+    }
+    if (prova.nombreCasos == 12 && static_cast<int>(prova.casos.size()) == 12) {
+      EXPECT_EQ(vistos.size(), 12u);  // every value 1..12 exactly once
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tirelo

@@ -1,0 +1,164 @@
+#include "topics/Potencies.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <regex>
+
+#include "support/CasosProva.h"
+
+namespace tirelo {
+namespace {
+
+using prova::GeneraAmbLlavor;
+using prova::ProgramaGuionat;
+
+// A power expression in markup ("x^3·x^-^5", "(a.z)^4", "(c^5)^6", "1") reduced to
+// the exponent of every letter: a single power is equal to the expression exactly
+// when both reduce to the same map.
+class Monomi {
+ public:
+  explicit Monomi(std::string_view s) : s_(s) {}
+  std::map<char, int> Llegeix() {
+    auto m = Producte();
+    if (i_ != s_.size()) ADD_FAILURE() << "unread text in " << s_;
+    std::erase_if(m, [](const auto& e) { return e.second == 0; });
+    return m;
+  }
+
+ private:
+  std::map<char, int> Producte() {
+    auto m = Factor();
+    while (i_ < s_.size() && (s_[i_] == '\xB7' || s_[i_] == '.' || s_[i_] == '/')) {
+      const int signe = s_[i_++] == '/' ? -1 : 1;
+      for (const auto& [l, e] : Factor()) m[l] += signe * e;
+    }
+    return m;
+  }
+  std::map<char, int> Factor() {
+    std::map<char, int> m;
+    if (i_ < s_.size() && s_[i_] == '(') {
+      ++i_;
+      m = Producte();
+      if (i_ >= s_.size() || s_[i_] != ')') ADD_FAILURE() << "unclosed parenthesis in " << s_;
+      ++i_;
+    } else if (i_ < s_.size() && s_[i_] == '1') {
+      ++i_;
+    } else if (i_ < s_.size() && std::isalpha(static_cast<unsigned char>(s_[i_]))) {
+      m[s_[i_++]] = 1;
+    } else {
+      ADD_FAILURE() << "no factor at " << i_ << " in " << s_;
+      i_ = s_.size();
+    }
+    const int e = Exponent();
+    for (auto& [l, v] : m) v *= e;
+    return m;
+  }
+  // One "^" before every character of the exponent: ^-^1^0 is -10.
+  int Exponent() {
+    std::string xifres;
+    while (i_ + 1 < s_.size() && s_[i_] == '^') {
+      xifres += s_[i_ + 1];
+      i_ += 2;
+    }
+    return xifres.empty() ? 1 : std::stoi(xifres);
+  }
+
+  std::string_view s_;
+  std::size_t i_ = 0;
+};
+
+struct Exemple {
+  int subtipus;
+  std::vector<int32_t> guio;
+  const char* expressio;
+  const char* resultat;
+};
+
+TEST(Potencies, CasesAsTheExamplesWriteThem) {
+  // AleatNoNul(5) draws the magnitude - 1, then 0..1 for a negative sign; letters are
+  // positions in "abcdxyz".
+  const Exemple exemples[] = {
+      {1, {2, 5, 4, 0, 4}, "x^3\xB7x^-^5", "x^-^2"},
+      {1, {0, 2, 0, 1, 4}, "x\xB7x^-^1", "1"},
+      {1, {1, 2, 1, 0, 4}, "x^2\xB7x^-^2", "1"},
+      {1, {4, 8, 4, 8, 4}, "x^5\xB7x^5", "x^1^0"},
+      {2, {1, 2, 0, 2, 5}, "y^2/y", "y"},
+      {2, {4, 0, 4, 8, 6}, "z^-^5/z^5", "z^-^1^0"},
+      {3, {2, 0, 6}, "a^4.z^4", "(a.z)^4"},
+      {3, {0, 3, 3, 1, 2}, "b^2.c^2", "(b.c)^2"},  // d and d drawn again as a pair
+      {4, {4, 1, 0}, "x^2/b^2", "(x/b)^2"},
+      {4, {5, 5, 5, 4, 4}, "y^6/x^6", "(y/x)^6"},
+      {5, {3, 4, 2}, "(c^5)^6", "c^3^0"},
+      {5, {0, 0, 1, 3}, "(d^2)^3", "d^6"},        // n = m is drawn again
+  };
+  for (const Exemple& e : exemples) {
+    ProgramaGuionat p(e.guio);
+    GenPotencies(p.prg, e.subtipus);
+    EXPECT_EQ(p.prg.exercici.enunciat, std::string("Calcula: ") + e.expressio);
+    EXPECT_EQ(p.prg.exercici.resposta, e.resultat);
+    EXPECT_TRUE(p.prg.exercici.llest);
+    EXPECT_TRUE(p.Aleatori().Esgotat()) << e.expressio;
+  }
+}
+
+TEST(Potencies, TheHintHoldsTheRuleOfTheSubtype) {
+  const char* regles[] = {"a^m.a^n = a^(m+n)", "a^m/a^n = a^(m-n)", "a^n.b^n = (a.b)^n",
+                          "a^n/b^n = (a/b)^n", "(a^m)^n = a^(m.n)"};
+  for (int k = 1; k <= 5; ++k) {
+    ProgramaGuionat p({}, 3);
+    GenPotencies(p.prg, k);
+    EXPECT_EQ(p.prg.exercici.pista, regles[k - 1]);
+    EXPECT_EQ(ReglaPotencies(k), regles[k - 1]);
+  }
+  EXPECT_EQ(ReglaPotencies(0), "");
+  ProgramaGuionat p;
+  GenPotencies(p.prg, 6);
+  EXPECT_FALSE(p.prg.exercici.llest);
+  EXPECT_TRUE(p.Aleatori().Demanats().empty());
+}
+
+TEST(Potencies, SeveralCasesUseOneSubtype) {
+  ProgramaGuionat p({2, 0, 6, 0, 4, 1}, 2);
+  GenPotencies(p.prg, 3);
+  EXPECT_EQ(p.prg.exercici.enunciat, "Calcula: a) a^4.z^4,  b) x^2.b^2");
+  EXPECT_EQ(p.prg.exercici.resposta, "a) (a.z)^4,  b) (x.b)^2");
+}
+
+TEST(Potencies, PropertyEveryResultIsTheReducedExpression) {
+  const std::regex unaLletra(R"(^([a-z])(\^.)*[\xB7/]\1(\^.)*$)");
+  const std::regex duesLletres(R"(^([a-z])((\^\d)+)([./])([a-z])\2$)");
+  const std::regex potencia(R"(^\(([a-z])((\^\d)+)\)((\^\d)+)$)");
+  for (uint64_t llavor = 1; llavor <= 5000; ++llavor) {
+    const int k = static_cast<int>(llavor % 5) + 1;
+    const auto prova = GeneraAmbLlavor(llavor, 17, [k](Programa& p) { GenPotencies(p, k); }, {"Calcula: "});
+    EXPECT_EQ(prova.exercici.pista, ReglaPotencies(k));
+    for (const auto& [e, resultat] : prova.casos) {
+      EXPECT_EQ(Monomi(e).Llegeix(), Monomi(resultat).Llegeix()) << e << " = " << resultat;
+      std::smatch m;
+      if (k <= 2) {
+        EXPECT_TRUE(std::regex_match(e, unaLletra)) << e;
+        EXPECT_NE(e.find(k == 1 ? '\xB7' : '/'), std::string::npos) << e;
+      } else if (k <= 4) {
+        ASSERT_TRUE(std::regex_match(e, m, duesLletres)) << e;
+        EXPECT_NE(m[1], m[5]) << "one letter twice in " << e;
+        EXPECT_EQ(m[4], k == 3 ? "." : "/");
+      } else {
+        ASSERT_TRUE(std::regex_match(e, m, potencia)) << e;
+        EXPECT_NE(m[2], m[4]) << "equal exponents in " << e;
+      }
+    }
+  }
+}
+
+TEST(Potencies, ManyCasesAreCutAtTheTextLength) {
+  for (int k = 1; k <= 5; ++k) {
+    ProgramaGuionat p({}, 255, static_cast<uint64_t>(k));
+    GenPotencies(p.prg, k);
+    EXPECT_EQ(p.prg.exercici.enunciat.size(), 255u);
+    EXPECT_EQ(p.prg.exercici.resposta.size(), 255u);
+  }
+}
+
+}  // namespace
+}  // namespace tirelo

@@ -1,0 +1,105 @@
+#pragma once
+// Helpers for the topic tests: a program whose random source replays a script, and
+// a splitter that takes the cases of a multi-case statement or answer apart.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "support/Suport.h"
+
+namespace tirelo::prova {
+
+// A program with a scripted random source (a seeded generator once the script runs
+// out, so an empty script gives a reproducible program) and a number of cases.
+struct ProgramaGuionat {
+  explicit ProgramaGuionat(std::vector<int32_t> guio = {}, uint16_t casos = 1, uint64_t llavor = 1)
+      : prg(ui, std::make_unique<AleatoriGuionat>(std::move(guio), llavor)) {
+    prg.serie.nombreCasos = casos;
+  }
+  AleatoriGuionat& Aleatori() { return static_cast<AleatoriGuionat&>(*prg.aleatori); }
+
+  InterficieFalsa ui;
+  Programa prg;
+};
+
+// How the cases sit in a text: after the header, case i is entrada + label(i) + piece,
+// followed by separador when another case follows and by final after the last one.
+struct FormaCasos {
+  std::string_view capcalera;
+  std::string_view entrada = "";
+  std::string_view separador = ",  ";
+  std::string_view final = "";
+};
+
+// The pieces of the n cases of text. A text cut at 255 characters loses its last
+// piece, which may be partial; an uncut text must hold exactly n cases.
+inline std::vector<std::string> PecesCasos(std::string_view text, const FormaCasos& f, int n) {
+  std::vector<std::string> peces;
+  if (text.substr(0, f.capcalera.size()) != f.capcalera) {
+    ADD_FAILURE() << "text without its header: " << text;
+    return peces;
+  }
+  const auto etiqueta = [n](int i) { return n == 1 ? std::string() : std::string(1, char(96 + i)) + ") "; };
+  const std::string_view resta = text.substr(f.capcalera.size());
+  std::size_t pos = 0;
+  for (int i = 1; i <= n; ++i) {
+    const std::string entrada = std::string(f.entrada) + etiqueta(i);
+    if (resta.substr(pos, entrada.size()) != entrada) break;
+    const std::size_t inici = pos + entrada.size();
+    if (i == n) {
+      std::string_view peca = resta.substr(inici);
+      if (peca.size() >= f.final.size() && peca.substr(peca.size() - f.final.size()) == f.final) {
+        peca.remove_suffix(f.final.size());
+      }
+      peces.emplace_back(peca);
+      break;
+    }
+    const std::string seguent = std::string(f.separador) + std::string(f.entrada) + etiqueta(i + 1);
+    const std::size_t fi = resta.find(seguent, inici);
+    peces.emplace_back(resta.substr(inici, fi == std::string_view::npos ? std::string_view::npos : fi - inici));
+    if (fi == std::string_view::npos) break;
+    pos = fi + f.separador.size();
+  }
+  if (text.size() >= 255) {
+    if (!peces.empty()) peces.pop_back();
+  } else if (static_cast<int>(peces.size()) != n) {
+    ADD_FAILURE() << "expected " << n << " cases in: " << text;
+  }
+  return peces;
+}
+
+// One generated exercise taken apart: the texts, the number of cases the generator
+// used, and the statement and answer pieces of every complete case.
+struct ExerciciProvat {
+  Exercici exercici;
+  int nombreCasos = 0;
+  std::vector<std::pair<std::string, std::string>> casos;
+};
+
+// Runs genera with the given seed and 1..maxCasos cases (chosen from the seed), checks
+// every text against its length and takes the cases apart.
+inline ExerciciProvat GeneraAmbLlavor(uint64_t llavor, int maxCasos, const std::function<void(Programa&)>& genera,
+                                      const FormaCasos& enunciat, const FormaCasos& resposta = {""}) {
+  ProgramaGuionat p({}, static_cast<uint16_t>(llavor % static_cast<uint64_t>(maxCasos) + 1), llavor);
+  genera(p.prg);
+  ExerciciProvat r{p.prg.exercici, p.prg.serie.nombreCasos, {}};
+  EXPECT_LE(r.exercici.enunciat.size(), 255u);
+  EXPECT_LE(r.exercici.resposta.size(), 255u);
+  EXPECT_LE(r.exercici.pista.size(), 80u);
+  EXPECT_TRUE(r.exercici.llest);
+  const auto enunciats = PecesCasos(r.exercici.enunciat, enunciat, r.nombreCasos);
+  const auto respostes = PecesCasos(r.exercici.resposta, resposta, r.nombreCasos);
+  for (std::size_t c = 0; c < std::min(enunciats.size(), respostes.size()); ++c) {
+    r.casos.emplace_back(enunciats[c], respostes[c]);
+  }
+  return r;
+}
+
+}  // namespace tirelo::prova
