@@ -4,14 +4,15 @@
 
 #include <cmath>
 #include <numeric>
-#include <regex>
 
 #include "mathtext/Nombres.h"
 #include "support/CasosProva.h"
+#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {
 
+using prova::Encaixa;
 using prova::FormaCasos;
 using prova::GeneraAmbLlavor;
 using prova::ProgramaGuionat;
@@ -62,52 +63,45 @@ TEST(Arrels, OtherSubtypesWriteNothing) {
   EXPECT_TRUE(p.Aleatori().Demanats().empty());
 }
 
-// The value of a root part: R_n(b) or R_n(b^e), or (w±R_2(b)).
-double Valor(const std::smatch& m, int primer) {
-  const int index = std::stoi(m[primer]);
-  const double b = std::stod(m[primer + 1]);
-  const double e = m[primer + 2].length() > 0 ? std::stod(m[primer + 2]) : 1.0;
-  return std::pow(std::pow(b, e), 1.0 / index);
-}
+// The n-th root of b^e.
+double Arrel(int n, int b, int e) { return std::pow(std::pow(b, e), 1.0 / n); }
 
 TEST(Arrels, PropertyRationalisedFractionsKeepTheirValue) {
-  // The empty group stands for the exponent that a statement's root never has.
-  const std::regex arrel(R"(^(\d)/R_(\d)\((\d+)\)()$)");
-  const std::regex suma(R"(^(\d)/\((\d)\+R_2\((\d+)\)\)$)");
-  const std::regex rArrel(R"(^(\d*) R_(\d)\((\d+)(?:\^(\d))?\)/(\d+)$)");
-  const std::regex rSuma(R"(^(\d*)\((\d)-R_2\((\d+)\)\)/(\d+)$)");
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     const int k = static_cast<int>(llavor % 3) + 1;
     const auto gen = [k](Programa& p) { GenRacionalitzacio(p, k); };
     for (const auto& [fraccio, resposta] : GeneraAmbLlavor(llavor, 7, gen, kEnunciat, kResposta).casos) {
-      std::smatch f, r;
-      ASSERT_TRUE(std::regex_match(fraccio, f, k == 3 ? suma : arrel)) << fraccio;
-      ASSERT_TRUE(std::regex_match(resposta, r, k == 3 ? rSuma : rArrel)) << resposta;
-      const int a = std::stoi(f[1]);
-      const int b = std::stoi(f[3]);
+      // Subtypes 1 and 2: a/R_n(b) = c R_n(b^(n-1))/d; subtype 3: a/(w+R_2(b)) = c(w-R_2(b))/d.
+      const auto f = Encaixa(fraccio, k == 3 ? "#/(#+R_2(#))" : "#/R_#(#)");
+      const auto r = Encaixa(resposta, k == 3 ? "*(#-R_2(#))/#" : "* R_#(#~)/#");
+      ASSERT_TRUE(f && r) << fraccio << " = " << resposta;
+      const auto enter = [](const std::string& s, int siBuit) { return s.empty() ? siBuit : std::stoi(s); };
+      const int a = std::stoi((*f)[0]);
+      const int index = k == 3 ? 2 : std::stoi((*f)[1]);
+      const int b = std::stoi((*f)[2]);
+      EXPECT_TRUE(a >= 1 && a <= 9) << fraccio;
       EXPECT_TRUE(b >= 2 && b <= 21 && !EsQuadratPerfecte(b)) << fraccio;
-      const int coef = r[1].length() == 0 ? 1 : std::stoi(r[1]);
-      EXPECT_NE(r[1], "1");
-      const int den = std::stoi(r[k == 3 ? 4 : 5]);
+      EXPECT_NE((*r)[0], "1") << resposta;
+      const int coef = enter((*r)[0], 1);
+      const int den = std::stoi(r->back());
       EXPECT_EQ(std::gcd(coef, den), 1) << resposta;
+      EXPECT_EQ(std::stoi((*r)[1]), k == 3 ? std::stoi((*f)[1]) : index) << resposta;
+      EXPECT_EQ(std::stoi((*r)[2]), b) << resposta;
       double valorEnunciat = 0, valorResposta = 0;
       if (k == 3) {
-        const int w = std::stoi(f[2]);
-        EXPECT_TRUE(w >= 5 && w <= 8);
-        EXPECT_EQ(std::stoi(r[2]), w);
-        EXPECT_EQ(std::stoi(r[3]), b);
+        const int w = std::stoi((*f)[1]);
+        EXPECT_TRUE(w >= 5 && w <= 8) << fraccio;
         EXPECT_EQ((w * w - b) % den, 0) << "denominator not from w*w - b: " << resposta;
         valorEnunciat = a / (w + std::sqrt(b));
         valorResposta = coef * (w - std::sqrt(b)) / den;
       } else {
-        const int index = std::stoi(f[2]);
         EXPECT_EQ(index == 2, k == 1) << fraccio;
-        EXPECT_EQ(std::stoi(r[2]), index);
-        EXPECT_EQ(std::stoi(r[3]), b);
-        EXPECT_EQ(r[4].matched ? std::stoi(r[4]) : 1, index - 1) << resposta;
+        EXPECT_TRUE(index >= 2 && index <= 6) << fraccio;
+        const int exponent = enter((*r)[3], 1);
+        EXPECT_EQ(exponent, index - 1) << resposta;
         EXPECT_EQ(b % den, 0) << "denominator not from b: " << resposta;
-        valorEnunciat = a / Valor(f, 2);
-        valorResposta = coef * Valor(r, 2) / den;
+        valorEnunciat = a / Arrel(index, b, 1);
+        valorResposta = coef * Arrel(index, b, exponent) / den;
       }
       EXPECT_NEAR(valorEnunciat, valorResposta, 1e-9 * valorEnunciat) << fraccio << " = " << resposta;
     }
@@ -121,6 +115,21 @@ TEST(Arrels, ManyCasesAreCutAtTheTextLength) {
     EXPECT_EQ(p.prg.exercici.enunciat.size(), 255u);
     EXPECT_EQ(p.prg.exercici.resposta.size(), 255u);
   }
+}
+
+TEST(Arrels, TheTopicRunsThroughTheMenuDispatch) {
+  ProgramaGuionat p({2, 5, 0});
+  p.ui.Tria(3);
+  p.ui.Surt();
+  ExecutaTema(p.prg, 5);
+  const PeticioSubtipus& peticio = p.ui.peticionsSubtipus.at(0);
+  EXPECT_EQ(peticio.titol, "RADICALS");
+  EXPECT_EQ(peticio.subtipus, (std::vector<std::string>{"Racionalitzar arrel quadrada", "Racionalitzar arrel n",
+                                                         "Racionalitzar suma"}));
+  EXPECT_EQ(peticio.casos, "111");
+  ASSERT_EQ(p.prg.lot.Nombre(), 1);
+  EXPECT_EQ(p.prg.lot[1].enunciat, "Racionalitza:    3/(5+R_2(7))" + kNota);
+  EXPECT_EQ(p.prg.lot[1].resposta, "\r  (5-R_2(7))/6");
 }
 
 }  // namespace

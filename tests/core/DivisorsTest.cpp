@@ -2,14 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
-#include <regex>
 
 #include "support/CasosProva.h"
+#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {
 
+using prova::Encaixa;
 using prova::GeneraAmbLlavor;
 using prova::ProgramaGuionat;
 
@@ -64,61 +66,63 @@ TEST(Divisors, GcdAndLcmAsTheExampleWritesThem) {
   EXPECT_TRUE(igual.Aleatori().Esgotat());
 }
 
-// Multiplies a factorisation back, checking that its primes rise and that no
-// exponent 1 is written; an exponent has one "^" before each of its digits.
-int ProducteDe(std::string_view factoritzacio) {
-  static const std::regex factor(R"(^(\d+)((\^\d)*)$)");
-  int producte = 1, anterior = 1;
+// A factorisation multiplied back, and its largest exponent. Checks that its primes
+// rise and that no exponent 1 is written; an exponent has one "^" per digit.
+struct Producte {
+  int valor = 1;
+  int exponentMaxim = 0;
+};
+Producte ProducteDe(std::string_view factoritzacio) {
+  Producte producte;
+  int anterior = 1;
   std::string_view resta = factoritzacio;
   while (!resta.empty()) {
     const std::size_t punt = resta.find('\xB7');
     const std::string peca(resta.substr(0, punt));
     resta = punt == std::string_view::npos ? std::string_view() : resta.substr(punt + 1);
-    std::smatch m;
-    if (!std::regex_match(peca, m, factor)) {
+    const auto m = Encaixa(peca, "#~");
+    if (!m) {
       ADD_FAILURE() << "not a factorisation: " << factoritzacio;
-      return 0;
+      return {0, 0};
     }
-    const int primer = std::stoi(m[1]);
+    const int primer = std::stoi((*m)[0]);
     EXPECT_TRUE(EsPrimer(primer)) << factoritzacio;
     EXPECT_GT(primer, anterior) << factoritzacio;
     anterior = primer;
-    std::string xifres = m[2];
-    std::erase(xifres, '^');
+    const std::string& xifres = (*m)[1];
     const int exponent = xifres.empty() ? 1 : std::stoi(xifres);
     EXPECT_NE(xifres, "1") << factoritzacio;
-    for (int e = exponent; e > 0; --e) producte *= primer;
+    producte.exponentMaxim = std::max(producte.exponentMaxim, exponent);
+    for (int e = exponent; e > 0; --e) producte.valor *= primer;
   }
   return producte;
 }
 
 TEST(Divisors, EveryNumberUpToTheLargestDrawnFactorises) {
-  for (int32_t n = 2; n <= 2232; ++n) EXPECT_EQ(ProducteDe(TxtDescomposicio(n)), n);
+  for (int32_t n = 2; n <= 2232; ++n) EXPECT_EQ(ProducteDe(TxtDescomposicio(n)).valor, n);
 }
 
 TEST(Divisors, PropertyFactorisationsMultiplyBackToTheNumber) {
-  const std::regex dosXifres(R"(\^\d\^)");  // drawn numbers have exponents of one digit
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     for (const auto& [text, factoritzacio] :
          GeneraAmbLlavor(llavor, 25, GenDescomposicio, {"Descompon factorialment: "}).casos) {
       const int nombre = std::stoi(text);
       EXPECT_TRUE(nombre >= 2 && nombre <= 2232);
-      EXPECT_EQ(ProducteDe(factoritzacio), nombre) << text << " = " << factoritzacio;
-      EXPECT_FALSE(std::regex_search(factoritzacio, dosXifres)) << factoritzacio;
+      const Producte producte = ProducteDe(factoritzacio);
+      EXPECT_EQ(producte.valor, nombre) << text << " = " << factoritzacio;
+      EXPECT_LE(producte.exponentMaxim, 7) << factoritzacio;  // one digit after "^"
     }
   }
 }
 
 TEST(Divisors, PropertyGcdTimesLcmIsTheProduct) {
-  const std::regex parella(R"(^(\d+) i (\d+)$)");
-  const std::regex solucio(R"(^mcd= (\d+), MCM= (\d+)$)");
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     for (const auto& [p, s] : GeneraAmbLlavor(llavor, 15, GenMcdMcm, {"Troba el mcd i el MCM de: "}).casos) {
-      std::smatch mp, ms;
-      ASSERT_TRUE(std::regex_match(p, mp, parella)) << p;
-      ASSERT_TRUE(std::regex_match(s, ms, solucio)) << s;
-      const int x = std::stoi(mp[1]), y = std::stoi(mp[2]);
-      const int mcd = std::stoi(ms[1]), mcm = std::stoi(ms[2]);
+      const auto mp = Encaixa(p, "# i #");
+      const auto ms = Encaixa(s, "mcd= #, MCM= #");
+      ASSERT_TRUE(mp && ms) << p << ": " << s;
+      const int x = std::stoi((*mp)[0]), y = std::stoi((*mp)[1]);
+      const int mcd = std::stoi((*ms)[0]), mcm = std::stoi((*ms)[1]);
       EXPECT_NE(x, y);
       EXPECT_TRUE(x <= 160 && y <= 160);
       EXPECT_EQ(x % mcd, 0);
@@ -136,6 +140,23 @@ TEST(Divisors, ManyCasesAreCutAtTheTextLength) {
     EXPECT_EQ(p.prg.exercici.enunciat.size(), 255u);
     EXPECT_EQ(p.prg.exercici.resposta.size(), 255u);
   }
+}
+
+TEST(Divisors, TheTopicRunsThroughTheMenuDispatch) {
+  ProgramaGuionat p({3, 2, 3, 5, 1, 2});
+  p.ui.Tria(1);
+  p.ui.Tria(2);
+  p.ui.Surt();
+  ExecutaTema(p.prg, 1);
+  const PeticioSubtipus& peticio = p.ui.peticionsSubtipus.at(0);
+  EXPECT_EQ(peticio.titol, "DIVISORS, mcd i MCM");
+  EXPECT_EQ(peticio.subtipus, (std::vector<std::string>{"Descomposici\xF3 factorial d'un N\xBA", "mcd i MCM d'un N\xBA"}));
+  EXPECT_EQ(peticio.casos, "11");
+  ASSERT_EQ(p.prg.lot.Nombre(), 2);
+  EXPECT_EQ(p.prg.lot[1].enunciat, "Descompon factorialment: 360");
+  EXPECT_EQ(p.prg.lot[2].enunciat, "Troba el mcd i el MCM de: 12 i 18");
+  EXPECT_EQ(p.prg.lot[2].resposta, "mcd= 6, MCM= 36");
+  EXPECT_GE(p.ui.estatsCanviats, 3);  // the status is refreshed at every pass
 }
 
 }  // namespace

@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <regex>
 
 #include "support/CasosProva.h"
+#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {
 
+using prova::Encaixa;
 using prova::GeneraAmbLlavor;
 using prova::ProgramaGuionat;
 
@@ -126,26 +127,25 @@ TEST(Potencies, SeveralCasesUseOneSubtype) {
 }
 
 TEST(Potencies, PropertyEveryResultIsTheReducedExpression) {
-  const std::regex unaLletra(R"(^([a-z])(\^.)*[\xB7/]\1(\^.)*$)");
-  const std::regex duesLletres(R"(^([a-z])((\^\d)+)([./])([a-z])\2$)");
-  const std::regex potencia(R"(^\(([a-z])((\^\d)+)\)((\^\d)+)$)");
   for (uint64_t llavor = 1; llavor <= 5000; ++llavor) {
     const int k = static_cast<int>(llavor % 5) + 1;
     const auto prova = GeneraAmbLlavor(llavor, 17, [k](Programa& p) { GenPotencies(p, k); }, {"Calcula: "});
     EXPECT_EQ(prova.exercici.pista, ReglaPotencies(k));
     for (const auto& [e, resultat] : prova.casos) {
       EXPECT_EQ(Monomi(e).Llegeix(), Monomi(resultat).Llegeix()) << e << " = " << resultat;
-      std::smatch m;
       if (k <= 2) {
-        EXPECT_TRUE(std::regex_match(e, unaLletra)) << e;
-        EXPECT_NE(e.find(k == 1 ? '\xB7' : '/'), std::string::npos) << e;
+        const auto m = Encaixa(e, k == 1 ? "@~\xB7@~" : "@~/@~");
+        ASSERT_TRUE(m) << e;
+        EXPECT_EQ((*m)[0], (*m)[2]) << "two letters in " << e;
       } else if (k <= 4) {
-        ASSERT_TRUE(std::regex_match(e, m, duesLletres)) << e;
-        EXPECT_NE(m[1], m[5]) << "one letter twice in " << e;
-        EXPECT_EQ(m[4], k == 3 ? "." : "/");
+        const auto m = Encaixa(e, k == 3 ? "@~.@~" : "@~/@~");
+        ASSERT_TRUE(m) << e;
+        EXPECT_NE((*m)[0], (*m)[2]) << "one letter twice in " << e;
+        EXPECT_EQ((*m)[1], (*m)[3]) << e;
       } else {
-        ASSERT_TRUE(std::regex_match(e, m, potencia)) << e;
-        EXPECT_NE(m[2], m[4]) << "equal exponents in " << e;
+        const auto m = Encaixa(e, "(@~)~");
+        ASSERT_TRUE(m) << e;
+        EXPECT_NE((*m)[1], (*m)[2]) << "equal exponents in " << e;
       }
     }
   }
@@ -158,6 +158,27 @@ TEST(Potencies, ManyCasesAreCutAtTheTextLength) {
     EXPECT_EQ(p.prg.exercici.enunciat.size(), 255u);
     EXPECT_EQ(p.prg.exercici.resposta.size(), 255u);
   }
+}
+
+TEST(Potencies, TheTopicRunsThroughTheMenuDispatch) {
+  ProgramaGuionat p({3, 4, 2});
+  p.prg.serie.opcioPista = 2;  // the rule goes after the answer
+  p.ui.Tria(5);
+  p.ui.Surt();
+  ExecutaTema(p.prg, 4);
+  const PeticioSubtipus& peticio = p.ui.peticionsSubtipus.at(0);
+  EXPECT_EQ(peticio.titol, "POT\xC8NCIES");
+  EXPECT_EQ(peticio.subtipus, (std::vector<std::string>{"Producte (igual base)", "Divisi\xF3 (igual base)",
+                                                         "Producte (igual exponent)", "Divisi\xF3 (igual exponent)",
+                                                         "Pot\xE8ncia de pot\xE8ncia"}));
+  EXPECT_EQ(peticio.casos, "11111");
+  ASSERT_EQ(p.prg.lot.Nombre(), 1);
+  const Exercici& ex = p.prg.lot[1];
+  EXPECT_EQ(ex.enunciat, "Calcula: (c^5)^6");
+  EXPECT_EQ(ex.resposta, "c^3^0");
+  EXPECT_EQ(ex.pista, "(a^m)^n = a^(m.n)");
+  EXPECT_EQ(ex.posicioPista, 2);
+  EXPECT_EQ(RespostaEscrita(ex), "c^3^0\r  Comentari: (a^m)^n = a^(m.n)");
 }
 
 }  // namespace

@@ -38,7 +38,14 @@ Cas CasMcdMcm(Programa& prg) {
 
 }  // namespace
 
-void TemaDivisors(Programa&) {}
+void TemaDivisors(Programa& prg) {
+  static constexpr Tema kTema{"DIVISORS, mcd i MCM", "Descomposici\xF3 factorial d'un N\xBA;mcd i MCM d'un N\xBA",
+                              "11", true};
+  BucleTema(prg, kTema, [](Programa& p, int subtipus) {
+    if (subtipus == 1) GenDescomposicio(p);
+    if (subtipus == 2) GenMcdMcm(p);
+  });
+}
 
 std::string TxtDescomposicio(int32_t n) {
   // Trial division up to the integer nearest to the square root of n: whatever is

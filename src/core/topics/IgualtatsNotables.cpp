@@ -44,7 +44,18 @@ void EscriuProductesIExpansions(Programa& prg, std::string_view capcalera, bool 
 
 }  // namespace
 
-void TemaIgualtats(Programa&) {}
+void TemaIgualtats(Programa& prg) {
+  static constexpr Tema kTema{"IGUALTATS NOTABLES",
+                              "Quadrat del binomi;Suma per difer\xE8ncia;Difer\xE8ncia de quadrats", "111"};
+  BucleTema(prg, kTema, [](Programa& p, int subtipus) {
+    switch (subtipus) {
+      case 1: GenQuadratBinomi(p); break;
+      case 2: GenSumaPerDiferencia(p); break;
+      case 3: GenDiferenciaQuadrats(p); break;
+      default: break;
+    }
+  });
+}
 
 void GenQuadratBinomi(Programa& prg) { EscriuCasos(prg, "Calcula:   ", CasQuadratBinomi); }
 

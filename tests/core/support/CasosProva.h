@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -73,6 +74,36 @@ inline std::vector<std::string> PecesCasos(std::string_view text, const FormaCas
     ADD_FAILURE() << "expected " << n << " cases in: " << text;
   }
   return peces;
+}
+
+// Matches a whole text against a pattern and returns what its wildcards caught, in
+// order: '#' one or more digits, '*' zero or more digits, '@' one letter, '~' zero or
+// more superscripts "^c" (caught without their markers: "^-^1^0" gives "-10"). Every
+// other pattern character stands for itself. Wildcards take all they can.
+//   Encaixa("mcd= 6, MCM= 36", "mcd= #, MCM= #") gives {"6", "36"}.
+inline std::optional<std::vector<std::string>> Encaixa(std::string_view text, std::string_view patro) {
+  std::vector<std::string> captures;
+  std::size_t i = 0;
+  const auto digit = [&text](std::size_t k) { return k < text.size() && text[k] >= '0' && text[k] <= '9'; };
+  for (const char c : patro) {
+    std::string captura;
+    if (c == '#' || c == '*') {
+      while (digit(i)) captura += text[i++];
+      if (c == '#' && captura.empty()) return std::nullopt;
+    } else if (c == '@') {
+      if (i >= text.size() || !std::isalpha(static_cast<unsigned char>(text[i]))) return std::nullopt;
+      captura += text[i++];
+    } else if (c == '~') {
+      for (; i + 1 < text.size() && text[i] == '^'; i += 2) captura += text[i + 1];
+    } else {
+      if (i >= text.size() || text[i] != c) return std::nullopt;
+      ++i;
+      continue;
+    }
+    captures.push_back(std::move(captura));
+  }
+  if (i != text.size()) return std::nullopt;
+  return captures;
 }
 
 // One generated exercise taken apart: the texts, the number of cases the generator
