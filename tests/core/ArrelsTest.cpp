@@ -7,7 +7,6 @@
 
 #include "mathtext/Nombres.h"
 #include "support/CasosProva.h"
-#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {
@@ -109,24 +108,15 @@ TEST(Arrels, PropertyRationalisedFractionsKeepTheirValue) {
 }
 
 TEST(Arrels, ManyCasesAreCutAtTheTextLength) {
-  for (int k = 1; k <= 3; ++k) {
-    ProgramaGuionat p({}, 255);
-    GenRacionalitzacio(p.prg, k);
-    EXPECT_EQ(p.prg.exercici.enunciat.size(), 255u);
-    EXPECT_EQ(p.prg.exercici.resposta.size(), 255u);
-  }
+  for (int k = 1; k <= 3; ++k) prova::ComprovaTallAlLimit([k](Programa& p) { GenRacionalitzacio(p, k); });
 }
 
 TEST(Arrels, TheTopicRunsThroughTheMenuDispatch) {
   ProgramaGuionat p({2, 5, 0});
-  p.ui.Tria(3);
-  p.ui.Surt();
-  ExecutaTema(p.prg, 5);
-  const PeticioSubtipus& peticio = p.ui.peticionsSubtipus.at(0);
-  EXPECT_EQ(peticio.titol, "RADICALS");
-  EXPECT_EQ(peticio.subtipus, (std::vector<std::string>{"Racionalitzar arrel quadrada", "Racionalitzar arrel n",
-                                                         "Racionalitzar suma"}));
-  EXPECT_EQ(peticio.casos, "111");
+  EXPECT_EQ(prova::ExecutaTemaTriant(p, 5, {{3, 1}}),
+            (prova::FinestraSerie{"RADICALS",
+                                  {"Racionalitzar arrel quadrada", "Racionalitzar arrel n", "Racionalitzar suma"},
+                                  "111"}));
   ASSERT_EQ(p.prg.lot.Nombre(), 1);
   EXPECT_EQ(p.prg.lot[1].enunciat, "Racionalitza:    3/(5+R_2(7))" + kNota);
   EXPECT_EQ(p.prg.lot[1].resposta, "\r  (5-R_2(7))/6");

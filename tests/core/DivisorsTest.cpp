@@ -6,7 +6,6 @@
 #include <numeric>
 
 #include "support/CasosProva.h"
-#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {
@@ -134,24 +133,15 @@ TEST(Divisors, PropertyGcdTimesLcmIsTheProduct) {
 }
 
 TEST(Divisors, ManyCasesAreCutAtTheTextLength) {
-  for (auto gen : {GenDescomposicio, GenMcdMcm}) {
-    ProgramaGuionat p({}, 255);
-    gen(p.prg);
-    EXPECT_EQ(p.prg.exercici.enunciat.size(), 255u);
-    EXPECT_EQ(p.prg.exercici.resposta.size(), 255u);
-  }
+  prova::ComprovaTallAlLimit(GenDescomposicio);
+  prova::ComprovaTallAlLimit(GenMcdMcm);
 }
 
 TEST(Divisors, TheTopicRunsThroughTheMenuDispatch) {
   ProgramaGuionat p({3, 2, 3, 5, 1, 2});
-  p.ui.Tria(1);
-  p.ui.Tria(2);
-  p.ui.Surt();
-  ExecutaTema(p.prg, 1);
-  const PeticioSubtipus& peticio = p.ui.peticionsSubtipus.at(0);
-  EXPECT_EQ(peticio.titol, "DIVISORS, mcd i MCM");
-  EXPECT_EQ(peticio.subtipus, (std::vector<std::string>{"Descomposici\xF3 factorial d'un N\xBA", "mcd i MCM d'un N\xBA"}));
-  EXPECT_EQ(peticio.casos, "11");
+  EXPECT_EQ(prova::ExecutaTemaTriant(p, 1, {{1, 1}, {2, 1}}),
+            (prova::FinestraSerie{"DIVISORS, mcd i MCM",
+                                  {"Descomposici\xF3 factorial d'un N\xBA", "mcd i MCM d'un N\xBA"}, "11"}));
   ASSERT_EQ(p.prg.lot.Nombre(), 2);
   EXPECT_EQ(p.prg.lot[1].enunciat, "Descompon factorialment: 360");
   EXPECT_EQ(p.prg.lot[2].enunciat, "Troba el mcd i el MCM de: 12 i 18");

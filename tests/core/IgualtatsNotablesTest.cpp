@@ -9,7 +9,6 @@
 
 #include "mathtext/Nombres.h"
 #include "support/CasosProva.h"
-#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {
@@ -140,11 +139,7 @@ TEST(IgualtatsNotables, OnlySubtypesTwoAndThreeCapTheCasesAtTwelve) {
 }
 
 TEST(IgualtatsNotables, ManyCasesAreCutAtTheTextLength) {
-  ProgramaGuionat p({}, 255);
-  GenQuadratBinomi(p.prg);
-  EXPECT_EQ(p.prg.exercici.enunciat.size(), 255u);
-  EXPECT_EQ(p.prg.exercici.resposta.size(), 255u);
-  EXPECT_TRUE(p.prg.exercici.llest);
+  prova::ComprovaTallAlLimit(GenQuadratBinomi);
 }
 
 TEST(IgualtatsNotables, PropertySquareOfABinomialExpandsToTheSquare) {
@@ -190,16 +185,12 @@ TEST(IgualtatsNotables, PropertyConstantsNeverRepeatAndProductsMatchExpansions) 
 
 TEST(IgualtatsNotables, TheTopicRunsThroughTheMenuDispatch) {
   ProgramaGuionat p({4, 0});
-  p.ui.Tria(2, 15);  // capped: two of the scripted draws, then ten from the seed
-  p.ui.Tria(3, 2);
-  p.ui.Surt();
-  ExecutaTema(p.prg, 2);
+  // Fifteen cases are capped at twelve: two scripted draws, then ten from the seed.
+  EXPECT_EQ(prova::ExecutaTemaTriant(p, 2, {{2, 15}, {3, 2}}),
+            (prova::FinestraSerie{"IGUALTATS NOTABLES",
+                                  {"Quadrat del binomi", "Suma per difer\xE8ncia", "Difer\xE8ncia de quadrats"},
+                                  "111"}));
   ASSERT_EQ(p.ui.peticionsSubtipus.size(), 3u);
-  const PeticioSubtipus& peticio = p.ui.peticionsSubtipus[0];
-  EXPECT_EQ(peticio.titol, "IGUALTATS NOTABLES");
-  EXPECT_EQ(peticio.subtipus,
-            (std::vector<std::string>{"Quadrat del binomi", "Suma per difer\xE8ncia", "Difer\xE8ncia de quadrats"}));
-  EXPECT_EQ(peticio.casos, "111");
   EXPECT_EQ(p.ui.peticionsSubtipus[1].nombreCasos, 12);  // the cap lowered the protocol's count
   ASSERT_EQ(p.prg.lot.Nombre(), 2);
   EXPECT_EQ(p.prg.lot[1].enunciat.substr(0, 38), "Calcula:   a) (x+5)(x-5),  b) (x+1)(x-");

@@ -5,7 +5,6 @@
 #include <map>
 
 #include "support/CasosProva.h"
-#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {
@@ -152,26 +151,17 @@ TEST(Potencies, PropertyEveryResultIsTheReducedExpression) {
 }
 
 TEST(Potencies, ManyCasesAreCutAtTheTextLength) {
-  for (int k = 1; k <= 5; ++k) {
-    ProgramaGuionat p({}, 255, static_cast<uint64_t>(k));
-    GenPotencies(p.prg, k);
-    EXPECT_EQ(p.prg.exercici.enunciat.size(), 255u);
-    EXPECT_EQ(p.prg.exercici.resposta.size(), 255u);
-  }
+  for (int k = 1; k <= 5; ++k) prova::ComprovaTallAlLimit([k](Programa& p) { GenPotencies(p, k); });
 }
 
 TEST(Potencies, TheTopicRunsThroughTheMenuDispatch) {
   ProgramaGuionat p({3, 4, 2});
   p.prg.serie.opcioPista = 2;  // the rule goes after the answer
-  p.ui.Tria(5);
-  p.ui.Surt();
-  ExecutaTema(p.prg, 4);
-  const PeticioSubtipus& peticio = p.ui.peticionsSubtipus.at(0);
-  EXPECT_EQ(peticio.titol, "POT\xC8NCIES");
-  EXPECT_EQ(peticio.subtipus, (std::vector<std::string>{"Producte (igual base)", "Divisi\xF3 (igual base)",
-                                                         "Producte (igual exponent)", "Divisi\xF3 (igual exponent)",
-                                                         "Pot\xE8ncia de pot\xE8ncia"}));
-  EXPECT_EQ(peticio.casos, "11111");
+  EXPECT_EQ(prova::ExecutaTemaTriant(p, 4, {{5, 1}}),
+            (prova::FinestraSerie{"POT\xC8NCIES",
+                                  {"Producte (igual base)", "Divisi\xF3 (igual base)", "Producte (igual exponent)",
+                                   "Divisi\xF3 (igual exponent)", "Pot\xE8ncia de pot\xE8ncia"},
+                                  "11111"}));
   ASSERT_EQ(p.prg.lot.Nombre(), 1);
   const Exercici& ex = p.prg.lot[1];
   EXPECT_EQ(ex.enunciat, "Calcula: (c^5)^6");

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "support/Suport.h"
+#include "topics/ExecutaTema.h"
 
 namespace tirelo::prova {
 
@@ -104,6 +105,36 @@ inline std::optional<std::vector<std::string>> Encaixa(std::string_view text, st
   }
   if (i != text.size()) return std::nullopt;
   return captures;
+}
+
+// With the most cases the series window allows (255), the generator fills statement
+// and answer up to their length and cuts them there.
+inline void ComprovaTallAlLimit(const std::function<void(Programa&)>& genera) {
+  ProgramaGuionat p({}, 255);
+  genera(p.prg);
+  EXPECT_EQ(p.prg.exercici.enunciat.size(), 255u);
+  EXPECT_EQ(p.prg.exercici.resposta.size(), 255u);
+  EXPECT_TRUE(p.prg.exercici.llest);
+}
+
+// What a series window showed: caption, subtype names and cases string.
+struct FinestraSerie {
+  std::string titol;
+  std::vector<std::string> subtipus;
+  std::string casos;
+  bool operator==(const FinestraSerie&) const = default;
+};
+
+// Runs topic tema through the menu dispatch, choosing each (subtype, number of cases)
+// in turn and then leaving; returns what the first series window showed.
+inline FinestraSerie ExecutaTemaTriant(ProgramaGuionat& p, uint16_t tema,
+                                       const std::vector<std::pair<int, uint16_t>>& tries) {
+  for (const auto& [subtipus, casos] : tries) p.ui.Tria(subtipus, casos);
+  p.ui.Surt();
+  ExecutaTema(p.prg, tema);
+  if (p.ui.peticionsSubtipus.empty()) return {};
+  const PeticioSubtipus& primera = p.ui.peticionsSubtipus.front();
+  return {primera.titol, primera.subtipus, primera.casos};
 }
 
 // One generated exercise taken apart: the texts, the number of cases the generator
