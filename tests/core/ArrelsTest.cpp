@@ -14,7 +14,7 @@ namespace {
 using prova::Encaixa;
 using prova::FormaCasos;
 using prova::GeneraAmbLlavor;
-using prova::ProgramaGuionat;
+using prova::Escena;
 
 const std::string kNota = "   (Nota: R_n() =arrel en\xE8ssima)";
 const FormaCasos kEnunciat{"Racionalitza:  ", "  ", kNota, kNota};
@@ -31,35 +31,35 @@ TEST(Arrels, OneCaseOfEachSubtypeAsTheExamplesWriteIt) {
       {3, {7, 0, 3}, "8/(8+R_2(2))", "4(8-R_2(2))/31"},
   };
   for (const Exemple& e : exemples) {
-    ProgramaGuionat p(e.guio);
-    GenRacionalitzacio(p.prg, e.subtipus);
-    EXPECT_EQ(p.prg.exercici.enunciat, "Racionalitza:    " + std::string(e.fraccio) + kNota);
-    EXPECT_EQ(p.prg.exercici.resposta, "\r  " + std::string(e.resposta));
-    EXPECT_EQ(p.prg.exercici.pista, "");
-    EXPECT_TRUE(p.prg.exercici.llest);
-    EXPECT_TRUE(p.Aleatori().Esgotat()) << e.fraccio;
+    Escena p(e.guio);
+    GenRacionalitzacio(*p.prg, e.subtipus);
+    EXPECT_EQ(p.prg->exercici.enunciat, "Racionalitza:    " + std::string(e.fraccio) + kNota);
+    EXPECT_EQ(p.prg->exercici.resposta, "\r  " + std::string(e.resposta));
+    EXPECT_EQ(p.prg->exercici.pista, "");
+    EXPECT_TRUE(p.prg->exercici.llest);
+    EXPECT_TRUE(p.guio->Esgotat()) << e.fraccio;
   }
 }
 
 TEST(Arrels, PerfectSquaresAreDrawnAgain) {
-  ProgramaGuionat p({0, 2, 7, 14, 0});  // 4, 9 and 16 refused, then 2
-  GenRacionalitzacio(p.prg, 1);
-  EXPECT_EQ(p.prg.exercici.enunciat, "Racionalitza:    1/R_2(2)" + kNota);
-  EXPECT_EQ(p.Aleatori().Demanats(), (std::vector<int32_t>{9, 20, 20, 20, 20}));
+  Escena p({0, 2, 7, 14, 0});  // 4, 9 and 16 refused, then 2
+  GenRacionalitzacio(*p.prg, 1);
+  EXPECT_EQ(p.prg->exercici.enunciat, "Racionalitza:    1/R_2(2)" + kNota);
+  EXPECT_EQ(p.guio->Demanats(), (std::vector<int32_t>{9, 20, 20, 20, 20}));
 }
 
 TEST(Arrels, TwoSpacesAndALabelBeforeEveryCase) {
-  ProgramaGuionat p({5, 6, 2, 1}, 2);
-  GenRacionalitzacio(p.prg, 1);
-  EXPECT_EQ(p.prg.exercici.enunciat, "Racionalitza:    a) 6/R_2(8)" + kNota + "  b) 3/R_2(3)" + kNota);
-  EXPECT_EQ(p.prg.exercici.resposta, "\r  a) 3 R_2(8)/4  b)  R_2(3)/1");
+  Escena p({5, 6, 2, 1}, 2);
+  GenRacionalitzacio(*p.prg, 1);
+  EXPECT_EQ(p.prg->exercici.enunciat, "Racionalitza:    a) 6/R_2(8)" + kNota + "  b) 3/R_2(3)" + kNota);
+  EXPECT_EQ(p.prg->exercici.resposta, "\r  a) 3 R_2(8)/4  b)  R_2(3)/1");
 }
 
 TEST(Arrels, OtherSubtypesWriteNothing) {
-  ProgramaGuionat p;
-  GenRacionalitzacio(p.prg, 4);
-  EXPECT_FALSE(p.prg.exercici.llest);
-  EXPECT_TRUE(p.Aleatori().Demanats().empty());
+  Escena p({});
+  GenRacionalitzacio(*p.prg, 4);
+  EXPECT_FALSE(p.prg->exercici.llest);
+  EXPECT_TRUE(p.guio->Demanats().empty());
 }
 
 // The n-th root of b^e.
@@ -112,14 +112,14 @@ TEST(Arrels, ManyCasesAreCutAtTheTextLength) {
 }
 
 TEST(Arrels, TheTopicRunsThroughTheMenuDispatch) {
-  ProgramaGuionat p({2, 5, 0});
+  Escena p({2, 5, 0});
   EXPECT_EQ(prova::ExecutaTemaTriant(p, 5, {{3, 1}}),
             (prova::FinestraSerie{"RADICALS",
                                   {"Racionalitzar arrel quadrada", "Racionalitzar arrel n", "Racionalitzar suma"},
                                   "111"}));
-  ASSERT_EQ(p.prg.lot.Nombre(), 1);
-  EXPECT_EQ(p.prg.lot[1].enunciat, "Racionalitza:    3/(5+R_2(7))" + kNota);
-  EXPECT_EQ(p.prg.lot[1].resposta, "\r  (5-R_2(7))/6");
+  ASSERT_EQ(p.prg->lot.Nombre(), 1);
+  EXPECT_EQ(p.prg->lot[1].enunciat, "Racionalitza:    3/(5+R_2(7))" + kNota);
+  EXPECT_EQ(p.prg->lot[1].resposta, "\r  (5-R_2(7))/6");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace {
 
 using prova::Encaixa;
 using prova::GeneraAmbLlavor;
-using prova::ProgramaGuionat;
+using prova::Escena;
 
 bool EsPrimer(int n) {
   if (n < 2) return false;
@@ -36,33 +36,33 @@ TEST(Divisors, FactorisationsAsTheExamplesWriteThem) {
 
 TEST(Divisors, FactorisationDrawsTwoThreeAndAFactor) {
   // r = 3, s = 2, q = 3 + 2: 360.
-  ProgramaGuionat una({3, 2, 3});
-  GenDescomposicio(una.prg);
-  EXPECT_EQ(una.prg.exercici.enunciat, "Descompon factorialment: 360");
-  EXPECT_EQ(una.prg.exercici.resposta, "2^3\xB7" "3^2\xB7" "5");
-  EXPECT_EQ(una.Aleatori().Demanats(), (std::vector<int32_t>{4, 3, 30}));
-  EXPECT_TRUE(una.prg.exercici.llest);
+  Escena una({3, 2, 3});
+  GenDescomposicio(*una.prg);
+  EXPECT_EQ(una.prg->exercici.enunciat, "Descompon factorialment: 360");
+  EXPECT_EQ(una.prg->exercici.resposta, "2^3\xB7" "3^2\xB7" "5");
+  EXPECT_EQ(una.guio->Demanats(), (std::vector<int32_t>{4, 3, 30}));
+  EXPECT_TRUE(una.prg->exercici.llest);
 
-  ProgramaGuionat dues({0, 0, 29, 1, 0, 29}, 2);  // 31 and 62
-  GenDescomposicio(dues.prg);
-  EXPECT_EQ(dues.prg.exercici.enunciat, "Descompon factorialment: a) 31,  b) 62");
-  EXPECT_EQ(dues.prg.exercici.resposta, "a) 31,  b) 2\xB7" "31");
-  EXPECT_EQ(dues.prg.exercici.pista, "");
+  Escena dues({0, 0, 29, 1, 0, 29}, 2);  // 31 and 62
+  GenDescomposicio(*dues.prg);
+  EXPECT_EQ(dues.prg->exercici.enunciat, "Descompon factorialment: a) 31,  b) 62");
+  EXPECT_EQ(dues.prg->exercici.resposta, "a) 31,  b) 2\xB7" "31");
+  EXPECT_EQ(dues.prg->exercici.pista, "");
 }
 
 TEST(Divisors, GcdAndLcmAsTheExampleWritesThem) {
   // f = 6 with 2 and 3; f = 7 with 5 and 2.
-  ProgramaGuionat p({5, 1, 2, 6, 4, 1}, 2);
-  GenMcdMcm(p.prg);
-  EXPECT_EQ(p.prg.exercici.enunciat, "Troba el mcd i el MCM de: a) 12 i 18,  b) 35 i 14");
-  EXPECT_EQ(p.prg.exercici.resposta, "a) mcd= 6, MCM= 36,  b) mcd= 7, MCM= 70");
-  EXPECT_TRUE(p.Aleatori().Esgotat());
+  Escena p({5, 1, 2, 6, 4, 1}, 2);
+  GenMcdMcm(*p.prg);
+  EXPECT_EQ(p.prg->exercici.enunciat, "Troba el mcd i el MCM de: a) 12 i 18,  b) 35 i 14");
+  EXPECT_EQ(p.prg->exercici.resposta, "a) mcd= 6, MCM= 36,  b) mcd= 7, MCM= 70");
+  EXPECT_TRUE(p.guio->Esgotat());
 
-  ProgramaGuionat igual({0, 2, 2, 3});  // y = x = 3 is drawn again
-  GenMcdMcm(igual.prg);
-  EXPECT_EQ(igual.prg.exercici.enunciat, "Troba el mcd i el MCM de: 3 i 4");
-  EXPECT_EQ(igual.prg.exercici.resposta, "mcd= 1, MCM= 12");
-  EXPECT_TRUE(igual.Aleatori().Esgotat());
+  Escena igual({0, 2, 2, 3});  // y = x = 3 is drawn again
+  GenMcdMcm(*igual.prg);
+  EXPECT_EQ(igual.prg->exercici.enunciat, "Troba el mcd i el MCM de: 3 i 4");
+  EXPECT_EQ(igual.prg->exercici.resposta, "mcd= 1, MCM= 12");
+  EXPECT_TRUE(igual.guio->Esgotat());
 }
 
 // A factorisation multiplied back, and its largest exponent. Checks that its primes
@@ -138,14 +138,14 @@ TEST(Divisors, ManyCasesAreCutAtTheTextLength) {
 }
 
 TEST(Divisors, TheTopicRunsThroughTheMenuDispatch) {
-  ProgramaGuionat p({3, 2, 3, 5, 1, 2});
+  Escena p({3, 2, 3, 5, 1, 2});
   EXPECT_EQ(prova::ExecutaTemaTriant(p, 1, {{1, 1}, {2, 1}}),
             (prova::FinestraSerie{"DIVISORS, mcd i MCM",
                                   {"Descomposici\xF3 factorial d'un N\xBA", "mcd i MCM d'un N\xBA"}, "11"}));
-  ASSERT_EQ(p.prg.lot.Nombre(), 2);
-  EXPECT_EQ(p.prg.lot[1].enunciat, "Descompon factorialment: 360");
-  EXPECT_EQ(p.prg.lot[2].enunciat, "Troba el mcd i el MCM de: 12 i 18");
-  EXPECT_EQ(p.prg.lot[2].resposta, "mcd= 6, MCM= 36");
+  ASSERT_EQ(p.prg->lot.Nombre(), 2);
+  EXPECT_EQ(p.prg->lot[1].enunciat, "Descompon factorialment: 360");
+  EXPECT_EQ(p.prg->lot[2].enunciat, "Troba el mcd i el MCM de: 12 i 18");
+  EXPECT_EQ(p.prg->lot[2].resposta, "mcd= 6, MCM= 36");
   EXPECT_GE(p.ui.estatsCanviats, 3);  // the status is refreshed at every pass
 }
 

@@ -16,7 +16,7 @@ namespace {
 using prova::Encaixa;
 using prova::GeneraAmbLlavor;
 using prova::PecesCasos;
-using prova::ProgramaGuionat;
+using prova::Escena;
 
 // AleatBinomi draws for coefficient k (magnitude, then sign) and for a literal part.
 std::vector<int32_t> Coef(int k) { return {std::abs(k) - 1, k < 0 ? 8 : 0}; }
@@ -26,9 +26,7 @@ std::vector<int32_t> Part(char p) {
   return {5, p - 'a'};
 }
 std::vector<int32_t> Binomi(int k1, char p1, int k2, char p2) {
-  std::vector<int32_t> g;
-  for (const auto& v : {Coef(k1), Coef(k2), Part(p1), Part(p2)}) g.insert(g.end(), v.begin(), v.end());
-  return g;
+  return prova::Guio({Coef(k1), Coef(k2), Part(p1), Part(p2)});
 }
 
 // A polynomial in markup ("4a²-12ax+9x²") as terms: coefficient and letter exponents.
@@ -90,52 +88,50 @@ TEST(IgualtatsNotables, SquareOfABinomialAsTheExamplesWriteIt) {
       {Binomi(1, 'x', 2, 'a'), "Calcula:    (x+2a)\xB2", "x\xB2+4xa+4a\xB2"},
   };
   for (const Exemple& e : exemples) {
-    ProgramaGuionat p(e.guio);
-    GenQuadratBinomi(p.prg);
-    EXPECT_EQ(p.prg.exercici.enunciat, e.enunciat);
-    EXPECT_EQ(p.prg.exercici.resposta, e.resposta);
-    EXPECT_EQ(p.prg.exercici.pista, "");
-    EXPECT_TRUE(p.prg.exercici.llest);
-    EXPECT_TRUE(p.Aleatori().Esgotat());
+    Escena p(e.guio);
+    GenQuadratBinomi(*p.prg);
+    EXPECT_EQ(p.prg->exercici.enunciat, e.enunciat);
+    EXPECT_EQ(p.prg->exercici.resposta, e.resposta);
+    EXPECT_EQ(p.prg->exercici.pista, "");
+    EXPECT_TRUE(p.prg->exercici.llest);
+    EXPECT_TRUE(p.guio->Esgotat());
   }
 }
 
 TEST(IgualtatsNotables, CasesAreLabelledAndSeparated) {
-  auto guio = Binomi(1, 'x', -3, ' ');
-  for (int32_t v : Binomi(3, ' ', 1, 'x')) guio.push_back(v);
-  ProgramaGuionat p(guio, 2);
-  GenQuadratBinomi(p.prg);
-  EXPECT_EQ(p.prg.exercici.enunciat, "Calcula:   a)  (x-3)\xB2,  b)  (3+x)\xB2");
-  EXPECT_EQ(p.prg.exercici.resposta, "a) x\xB2-6x+9,  b) 9+6x+x\xB2");
+  Escena p(prova::Guio({Binomi(1, 'x', -3, ' '), Binomi(3, ' ', 1, 'x')}), 2);
+  GenQuadratBinomi(*p.prg);
+  EXPECT_EQ(p.prg->exercici.enunciat, "Calcula:   a)  (x-3)\xB2,  b)  (3+x)\xB2");
+  EXPECT_EQ(p.prg->exercici.resposta, "a) x\xB2-6x+9,  b) 9+6x+x\xB2");
 }
 
 TEST(IgualtatsNotables, SumTimesDifferenceAndItsFactorisationShareTheirDraws) {
   // Position 4 of 1..12 is 5; position 0 of the remaining eleven is 1.
-  ProgramaGuionat suma({4, 0}, 2);
-  GenSumaPerDiferencia(suma.prg);
-  EXPECT_EQ(suma.prg.exercici.enunciat, "Calcula:   a) (x+5)(x-5),  b) (x+1)(x-1)");
-  EXPECT_EQ(suma.prg.exercici.resposta, "a) x\xB2-25,  b) x\xB2-1");
-  EXPECT_EQ(suma.Aleatori().Demanats(), (std::vector<int32_t>{12, 11}));
+  Escena suma({4, 0}, 2);
+  GenSumaPerDiferencia(*suma.prg);
+  EXPECT_EQ(suma.prg->exercici.enunciat, "Calcula:   a) (x+5)(x-5),  b) (x+1)(x-1)");
+  EXPECT_EQ(suma.prg->exercici.resposta, "a) x\xB2-25,  b) x\xB2-1");
+  EXPECT_EQ(suma.guio->Demanats(), (std::vector<int32_t>{12, 11}));
 
-  ProgramaGuionat diferencia({4, 0}, 2);
-  GenDiferenciaQuadrats(diferencia.prg);
-  EXPECT_EQ(diferencia.prg.exercici.enunciat, "Descompon:    a) x\xB2-25,  b) x\xB2-1");
-  EXPECT_EQ(diferencia.prg.exercici.resposta, "a) (x+5)(x-5),  b) (x+1)(x-1)");
-  EXPECT_TRUE(diferencia.prg.exercici.llest);
+  Escena diferencia({4, 0}, 2);
+  GenDiferenciaQuadrats(*diferencia.prg);
+  EXPECT_EQ(diferencia.prg->exercici.enunciat, "Descompon:    a) x\xB2-25,  b) x\xB2-1");
+  EXPECT_EQ(diferencia.prg->exercici.resposta, "a) (x+5)(x-5),  b) (x+1)(x-1)");
+  EXPECT_TRUE(diferencia.prg->exercici.llest);
 }
 
 TEST(IgualtatsNotables, OnlySubtypesTwoAndThreeCapTheCasesAtTwelve) {
   for (auto gen : {GenSumaPerDiferencia, GenDiferenciaQuadrats}) {
-    ProgramaGuionat p({}, 15);
-    gen(p.prg);
-    EXPECT_EQ(p.prg.serie.nombreCasos, 12);
-    EXPECT_EQ(p.Aleatori().Demanats().size(), 12u);
+    Escena p({}, 15);
+    gen(*p.prg);
+    EXPECT_EQ(p.prg->serie.nombreCasos, 12);
+    EXPECT_EQ(p.guio->Demanats().size(), 12u);
   }
-  ProgramaGuionat p({}, 15);
-  GenQuadratBinomi(p.prg);
-  EXPECT_EQ(p.prg.serie.nombreCasos, 15);
-  EXPECT_NE(p.prg.exercici.enunciat.find("o)  ("), std::string::npos);
-  EXPECT_EQ(PecesCasos(p.prg.exercici.resposta, {""}, 15).size(), 15u);
+  Escena p({}, 15);
+  GenQuadratBinomi(*p.prg);
+  EXPECT_EQ(p.prg->serie.nombreCasos, 15);
+  EXPECT_NE(p.prg->exercici.enunciat.find("o)  ("), std::string::npos);
+  EXPECT_EQ(PecesCasos(p.prg->exercici.resposta, {""}, 15).size(), 15u);
 }
 
 TEST(IgualtatsNotables, ManyCasesAreCutAtTheTextLength) {
@@ -184,7 +180,7 @@ TEST(IgualtatsNotables, PropertyConstantsNeverRepeatAndProductsMatchExpansions) 
 }
 
 TEST(IgualtatsNotables, TheTopicRunsThroughTheMenuDispatch) {
-  ProgramaGuionat p({4, 0});
+  Escena p({4, 0});
   // Fifteen cases are capped at twelve: two scripted draws, then ten from the seed.
   EXPECT_EQ(prova::ExecutaTemaTriant(p, 2, {{2, 15}, {3, 2}}),
             (prova::FinestraSerie{"IGUALTATS NOTABLES",
@@ -192,10 +188,10 @@ TEST(IgualtatsNotables, TheTopicRunsThroughTheMenuDispatch) {
                                   "111"}));
   ASSERT_EQ(p.ui.peticionsSubtipus.size(), 3u);
   EXPECT_EQ(p.ui.peticionsSubtipus[1].nombreCasos, 12);  // the cap lowered the protocol's count
-  ASSERT_EQ(p.prg.lot.Nombre(), 2);
-  EXPECT_EQ(p.prg.lot[1].enunciat.substr(0, 38), "Calcula:   a) (x+5)(x-5),  b) (x+1)(x-");
-  EXPECT_EQ(p.prg.lot[2].enunciat.substr(0, 16), "Descompon:    a)");
-  EXPECT_EQ(p.prg.serie.nombreCasos, 2);
+  ASSERT_EQ(p.prg->lot.Nombre(), 2);
+  EXPECT_EQ(p.prg->lot[1].enunciat.substr(0, 38), "Calcula:   a) (x+5)(x-5),  b) (x+1)(x-");
+  EXPECT_EQ(p.prg->lot[2].enunciat.substr(0, 16), "Descompon:    a)");
+  EXPECT_EQ(p.prg->serie.nombreCasos, 2);
 }
 
 }  // namespace

@@ -11,7 +11,9 @@ namespace {
 
 using prova::Encaixa;
 using prova::GeneraAmbLlavor;
-using prova::ProgramaGuionat;
+using prova::Escena;
+using prova::Guio;
+using prova::NoNul;
 
 // A power expression in markup ("x^3·x^-^5", "(a.z)^4", "(c^5)^6", "1") reduced to
 // the exponent of every letter: a single power is equal to the expression exactly
@@ -76,15 +78,14 @@ struct Exemple {
 };
 
 TEST(Potencies, CasesAsTheExamplesWriteThem) {
-  // AleatNoNul(5) draws the magnitude - 1, then 0..1 for a negative sign; letters are
-  // positions in "abcdxyz".
+  // Letters are drawn as positions in "abcdxyz": 0 a, 1 b, 2 c, 3 d, 4 x, 5 y, 6 z.
   const Exemple exemples[] = {
-      {1, {2, 5, 4, 0, 4}, "x^3\xB7x^-^5", "x^-^2"},
-      {1, {0, 2, 0, 1, 4}, "x\xB7x^-^1", "1"},
-      {1, {1, 2, 1, 0, 4}, "x^2\xB7x^-^2", "1"},
-      {1, {4, 8, 4, 8, 4}, "x^5\xB7x^5", "x^1^0"},
-      {2, {1, 2, 0, 2, 5}, "y^2/y", "y"},
-      {2, {4, 0, 4, 8, 6}, "z^-^5/z^5", "z^-^1^0"},
+      {1, Guio({NoNul(3), NoNul(-5), {4}}), "x^3\xB7x^-^5", "x^-^2"},
+      {1, Guio({NoNul(1), NoNul(-1), {4}}), "x\xB7x^-^1", "1"},
+      {1, Guio({NoNul(2), NoNul(-2), {4}}), "x^2\xB7x^-^2", "1"},
+      {1, Guio({NoNul(5), NoNul(5), {4}}), "x^5\xB7x^5", "x^1^0"},
+      {2, Guio({NoNul(2), NoNul(1), {5}}), "y^2/y", "y"},
+      {2, Guio({NoNul(-5), NoNul(5), {6}}), "z^-^5/z^5", "z^-^1^0"},
       {3, {2, 0, 6}, "a^4.z^4", "(a.z)^4"},
       {3, {0, 3, 3, 1, 2}, "b^2.c^2", "(b.c)^2"},  // d and d drawn again as a pair
       {4, {4, 1, 0}, "x^2/b^2", "(x/b)^2"},
@@ -93,12 +94,12 @@ TEST(Potencies, CasesAsTheExamplesWriteThem) {
       {5, {0, 0, 1, 3}, "(d^2)^3", "d^6"},        // n = m is drawn again
   };
   for (const Exemple& e : exemples) {
-    ProgramaGuionat p(e.guio);
-    GenPotencies(p.prg, e.subtipus);
-    EXPECT_EQ(p.prg.exercici.enunciat, std::string("Calcula: ") + e.expressio);
-    EXPECT_EQ(p.prg.exercici.resposta, e.resultat);
-    EXPECT_TRUE(p.prg.exercici.llest);
-    EXPECT_TRUE(p.Aleatori().Esgotat()) << e.expressio;
+    Escena p(e.guio);
+    GenPotencies(*p.prg, e.subtipus);
+    EXPECT_EQ(p.prg->exercici.enunciat, std::string("Calcula: ") + e.expressio);
+    EXPECT_EQ(p.prg->exercici.resposta, e.resultat);
+    EXPECT_TRUE(p.prg->exercici.llest);
+    EXPECT_TRUE(p.guio->Esgotat()) << e.expressio;
   }
 }
 
@@ -106,23 +107,23 @@ TEST(Potencies, TheHintHoldsTheRuleOfTheSubtype) {
   const char* regles[] = {"a^m.a^n = a^(m+n)", "a^m/a^n = a^(m-n)", "a^n.b^n = (a.b)^n",
                           "a^n/b^n = (a/b)^n", "(a^m)^n = a^(m.n)"};
   for (int k = 1; k <= 5; ++k) {
-    ProgramaGuionat p({}, 3);
-    GenPotencies(p.prg, k);
-    EXPECT_EQ(p.prg.exercici.pista, regles[k - 1]);
+    Escena p({}, 3);
+    GenPotencies(*p.prg, k);
+    EXPECT_EQ(p.prg->exercici.pista, regles[k - 1]);
     EXPECT_EQ(ReglaPotencies(k), regles[k - 1]);
   }
   EXPECT_EQ(ReglaPotencies(0), "");
-  ProgramaGuionat p;
-  GenPotencies(p.prg, 6);
-  EXPECT_FALSE(p.prg.exercici.llest);
-  EXPECT_TRUE(p.Aleatori().Demanats().empty());
+  Escena p({});
+  GenPotencies(*p.prg, 6);
+  EXPECT_FALSE(p.prg->exercici.llest);
+  EXPECT_TRUE(p.guio->Demanats().empty());
 }
 
 TEST(Potencies, SeveralCasesUseOneSubtype) {
-  ProgramaGuionat p({2, 0, 6, 0, 4, 1}, 2);
-  GenPotencies(p.prg, 3);
-  EXPECT_EQ(p.prg.exercici.enunciat, "Calcula: a) a^4.z^4,  b) x^2.b^2");
-  EXPECT_EQ(p.prg.exercici.resposta, "a) (a.z)^4,  b) (x.b)^2");
+  Escena p({2, 0, 6, 0, 4, 1}, 2);
+  GenPotencies(*p.prg, 3);
+  EXPECT_EQ(p.prg->exercici.enunciat, "Calcula: a) a^4.z^4,  b) x^2.b^2");
+  EXPECT_EQ(p.prg->exercici.resposta, "a) (a.z)^4,  b) (x.b)^2");
 }
 
 TEST(Potencies, PropertyEveryResultIsTheReducedExpression) {
@@ -155,15 +156,15 @@ TEST(Potencies, ManyCasesAreCutAtTheTextLength) {
 }
 
 TEST(Potencies, TheTopicRunsThroughTheMenuDispatch) {
-  ProgramaGuionat p({3, 4, 2});
-  p.prg.serie.opcioPista = 2;  // the rule goes after the answer
+  Escena p({3, 4, 2});
+  p.prg->serie.opcioPista = 2;  // the rule goes after the answer
   EXPECT_EQ(prova::ExecutaTemaTriant(p, 4, {{5, 1}}),
             (prova::FinestraSerie{"POT\xC8NCIES",
                                   {"Producte (igual base)", "Divisi\xF3 (igual base)", "Producte (igual exponent)",
                                    "Divisi\xF3 (igual exponent)", "Pot\xE8ncia de pot\xE8ncia"},
                                   "11111"}));
-  ASSERT_EQ(p.prg.lot.Nombre(), 1);
-  const Exercici& ex = p.prg.lot[1];
+  ASSERT_EQ(p.prg->lot.Nombre(), 1);
+  const Exercici& ex = p.prg->lot[1];
   EXPECT_EQ(ex.enunciat, "Calcula: (c^5)^6");
   EXPECT_EQ(ex.resposta, "c^3^0");
   EXPECT_EQ(ex.pista, "(a^m)^n = a^(m.n)");

@@ -1,6 +1,6 @@
 #pragma once
-// Helpers for the topic tests: a program whose random source replays a script, and
-// a splitter that takes the cases of a multi-case statement or answer apart.
+// Helpers for the topic tests: taking the cases of a multi-case statement or answer
+// apart, matching them against patterns, and running generators and topic entries.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,23 +13,11 @@
 #include <utility>
 #include <vector>
 
+#include "support/Guio.h"
 #include "support/Suport.h"
 #include "topics/ExecutaTema.h"
 
 namespace tirelo::prova {
-
-// A program with a scripted random source (a seeded generator once the script runs
-// out, so an empty script gives a reproducible program) and a number of cases.
-struct ProgramaGuionat {
-  explicit ProgramaGuionat(std::vector<int32_t> guio = {}, uint16_t casos = 1, uint64_t llavor = 1)
-      : prg(ui, std::make_unique<AleatoriGuionat>(std::move(guio), llavor)) {
-    prg.serie.nombreCasos = casos;
-  }
-  AleatoriGuionat& Aleatori() { return static_cast<AleatoriGuionat&>(*prg.aleatori); }
-
-  InterficieFalsa ui;
-  Programa prg;
-};
 
 // How the cases sit in a text: after the header, case i is entrada + label(i) + piece,
 // followed by separador when another case follows and by final after the last one.
@@ -110,11 +98,11 @@ inline std::optional<std::vector<std::string>> Encaixa(std::string_view text, st
 // With the most cases the series window allows (255), the generator fills statement
 // and answer up to their length and cuts them there.
 inline void ComprovaTallAlLimit(const std::function<void(Programa&)>& genera) {
-  ProgramaGuionat p({}, 255);
-  genera(p.prg);
-  EXPECT_EQ(p.prg.exercici.enunciat.size(), 255u);
-  EXPECT_EQ(p.prg.exercici.resposta.size(), 255u);
-  EXPECT_TRUE(p.prg.exercici.llest);
+  Escena p({}, 255);
+  genera(*p.prg);
+  EXPECT_EQ(p.prg->exercici.enunciat.size(), 255u);
+  EXPECT_EQ(p.prg->exercici.resposta.size(), 255u);
+  EXPECT_TRUE(p.prg->exercici.llest);
 }
 
 // What a series window showed: caption, subtype names and cases string.
@@ -127,11 +115,11 @@ struct FinestraSerie {
 
 // Runs topic tema through the menu dispatch, choosing each (subtype, number of cases)
 // in turn and then leaving; returns what the first series window showed.
-inline FinestraSerie ExecutaTemaTriant(ProgramaGuionat& p, uint16_t tema,
+inline FinestraSerie ExecutaTemaTriant(Escena& p, uint16_t tema,
                                        const std::vector<std::pair<int, uint16_t>>& tries) {
   for (const auto& [subtipus, casos] : tries) p.ui.Tria(subtipus, casos);
   p.ui.Surt();
-  ExecutaTema(p.prg, tema);
+  ExecutaTema(*p.prg, tema);
   if (p.ui.peticionsSubtipus.empty()) return {};
   const PeticioSubtipus& primera = p.ui.peticionsSubtipus.front();
   return {primera.titol, primera.subtipus, primera.casos};
@@ -149,9 +137,9 @@ struct ExerciciProvat {
 // every text against its length and takes the cases apart.
 inline ExerciciProvat GeneraAmbLlavor(uint64_t llavor, int maxCasos, const std::function<void(Programa&)>& genera,
                                       const FormaCasos& enunciat, const FormaCasos& resposta = {""}) {
-  ProgramaGuionat p({}, static_cast<uint16_t>(llavor % static_cast<uint64_t>(maxCasos) + 1), llavor);
-  genera(p.prg);
-  ExerciciProvat r{p.prg.exercici, p.prg.serie.nombreCasos, {}};
+  Escena p({}, static_cast<uint16_t>(llavor % static_cast<uint64_t>(maxCasos) + 1), llavor);
+  genera(*p.prg);
+  ExerciciProvat r{p.prg->exercici, p.prg->serie.nombreCasos, {}};
   EXPECT_LE(r.exercici.enunciat.size(), 255u);
   EXPECT_LE(r.exercici.resposta.size(), 255u);
   EXPECT_LE(r.exercici.pista.size(), 80u);

@@ -13,8 +13,8 @@ std::vector<int32_t> Guio(std::initializer_list<std::vector<int32_t>> peces) {
   return r;
 }
 
-Escena::Escena(std::vector<int32_t> draws, uint16_t casos) {
-  auto font = std::make_unique<AleatoriGuionat>(std::move(draws));
+Escena::Escena(std::vector<int32_t> draws, uint16_t casos, uint64_t llavor) {
+  auto font = std::make_unique<AleatoriGuionat>(std::move(draws), llavor);
   guio = font.get();
   prg = std::make_unique<Programa>(ui, std::move(font));
   prg->serie.nombreCasos = casos;

@@ -16,9 +16,10 @@ std::vector<int32_t> NoNulMeitat(int v);
 std::vector<int32_t> Guio(std::initializer_list<std::vector<int32_t>> peces);
 
 // A program whose draws follow the script, with the given number of cases, and the
-// scripted seam it asks.
+// scripted seam it asks. Once the script runs out the draws come from a generator
+// seeded with llavor, so an empty script gives a reproducible program.
 struct Escena {
-  explicit Escena(std::vector<int32_t> draws, uint16_t casos = 1);
+  explicit Escena(std::vector<int32_t> draws, uint16_t casos = 1, uint64_t llavor = 1);
   const Exercici& e() const { return prg->exercici; }
 
   InterficieFalsa ui;
