@@ -104,8 +104,8 @@ TEST(Potencies, CasesAsTheExamplesWriteThem) {
 }
 
 TEST(Potencies, TheHintHoldsTheRuleOfTheSubtype) {
-  const char* regles[] = {"a^m.a^n = a^(m+n)", "a^m/a^n = a^(m-n)", "a^n.b^n = (a.b)^n",
-                          "a^n/b^n = (a/b)^n", "(a^m)^n = a^(m.n)"};
+  const char* regles[] = {"a^m.a^n = a^{m+n}", "a^m/a^n = a^{m-n}", "a^n.b^n = (a.b)^n",
+                          "a^n/b^n = (a/b)^n", "(a^m)^n = a^{m.n}"};
   for (int k = 1; k <= 5; ++k) {
     Escena p({}, 3);
     GenPotencies(*p.prg, k);
@@ -167,9 +167,9 @@ TEST(Potencies, TheTopicRunsThroughTheMenuDispatch) {
   const Exercici& ex = p.prg->lot[1];
   EXPECT_EQ(ex.enunciat, "Calcula: (c^5)^6");
   EXPECT_EQ(ex.resposta, "c^3^0");
-  EXPECT_EQ(ex.pista, "(a^m)^n = a^(m.n)");
+  EXPECT_EQ(ex.pista, "(a^m)^n = a^{m.n}");
   EXPECT_EQ(ex.posicioPista, 2);
-  EXPECT_EQ(RespostaEscrita(ex), "c^3^0\r  Comentari: (a^m)^n = a^(m.n)");
+  EXPECT_EQ(RespostaEscrita(ex), "c^3^0\r  Comentari: (a^m)^n = a^{m.n}");
 }
 
 }  // namespace

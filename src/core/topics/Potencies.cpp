@@ -13,17 +13,17 @@ namespace {
 
 struct SubtipusPotencia {
   Cas (*genera)(Programa&);
-  // Written with "^(...)" so that the whole exponent is raised, in the document as
-  // in the preview.
+  // The rule as the topic states it; in the document "^{" raises the whole braced
+  // exponent (the preview raises only the brace).
   std::string_view regla;
 };
 
 constexpr std::array<SubtipusPotencia, 5> kSubtipus = {{
-    {GenProducteBase, "a^m.a^n = a^(m+n)"},
-    {GenDivisioBase, "a^m/a^n = a^(m-n)"},
+    {GenProducteBase, "a^m.a^n = a^{m+n}"},
+    {GenDivisioBase, "a^m/a^n = a^{m-n}"},
     {GenProducteExponent, "a^n.b^n = (a.b)^n"},
     {GenDivisioExponent, "a^n/b^n = (a/b)^n"},
-    {GenPotenciaPotencia, "(a^m)^n = a^(m.n)"},
+    {GenPotenciaPotencia, "(a^m)^n = a^{m.n}"},
 }};
 
 // Two different letters, drawn again as a pair while they coincide.
