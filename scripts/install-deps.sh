@@ -17,7 +17,7 @@ packages=(
   # installation checks
   desktop-file-utils appstream
   # timing
-  hyperfine
+  hyperfine valgrind
   # checks of the command line's JSON
   python3
 )

@@ -10,6 +10,7 @@
 #include "shell/FPrincipal.h"
 #include "shell/InterficieQt.h"
 #include "shell/Programa.h"
+#include "shell/SurtEnMostrar.h"
 #endif
 
 namespace {
@@ -53,6 +54,7 @@ int ExecutaEscriptori(int argc, char** argv) {
   prg.carpetesAjuda.emplace_back(TIRELO_DATADIR);
 #endif
   tirelo::gui::FPrincipal finestra(prg, ui);
+  tirelo::gui::SurtEnMostrarSiCal(finestra);
   finestra.show();
   return QApplication::exec();
 }
