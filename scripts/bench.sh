@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures what the program costs over the floor it stands on. Builds a Release build
-# with the benchmarks into build-bench/, runs the core's benchmarks (Google Benchmark;
-# arguments are passed to it, e.g. --benchmark_filter=Genera), then times side by side
+# with the benchmarks into build-bench/, runs the benchmarks of the core and of the
+# windows (Google Benchmark; arguments are passed to them, e.g.
+# --benchmark_filter=Genera), then times side by side
 # with hyperfine, each command TIRELO_BENCH_RUNS times (default 20, at least 10):
 #   - the desktop program's start until its main window is first painted, under Xvfb,
 #     against an empty Qt window and an empty Qt window with one line of text;
@@ -32,6 +33,9 @@ trap acaba EXIT
 
 echo "== core benchmarks =="
 "$dir/bench/tirelo_bench" "$@"
+echo
+echo "== windows (Qt offscreen) =="
+QT_QPA_PLATFORM=offscreen "$dir/bench/tirelo_bench_gui" "$@"
 
 # A display of our own: Xvfb picks a free number and writes it to fd 3.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$feina/pantalla" 2>/dev/null &
