@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -97,6 +98,16 @@ void OmpleLot(Programa& prg) {
     e.llest = true;
     Afegeix(prg, e);
   }
+  // One exercise with every kind of layout the editor's preview draws.
+  Exercici e;
+  e.enunciat =
+      "Calcula:\r\na) x^2 + y^(n+1) - H_2O + #B(negreta) #I(cursiva) #S(subratllat)\r\n\r\n"
+      "b) #F(x+1/2) + #F(3/4) =\r\n\r\nc) #R(x+1) = 3#T \\'97 \\tab d) 2#&()";
+  e.resposta = "a) x^2+y^(n+1)\r\n\r\nb) #F(2x+5/4)\r\n\r\nc) x = 8";
+  e.pista = "Recorda: a^m\xB7" "a^n = a^(m+n)";
+  e.posicioPista = 1;
+  e.llest = true;
+  Afegeix(prg, e);
 }
 
 }  // namespace
@@ -147,6 +158,7 @@ int main(int argc, char** argv) {
     prg.document.cami = QFile::encodeName(document.fileName()).toStdString();
     finestra.Ordre(ordre::EditarImprimir);
   });
+  finestra.Llista()->setCurrentRow(finestra.Llista()->count() - 1);
   captures.Modal(QStringLiteral("contingutprob"), [&] { finestra.Ordre(ordre::Editar); });
   captures.Modal(QStringLiteral("tipuseq2"), [&] { ui.DemanaFormaEq2(); });
   captures.Modal(QStringLiteral("FerSobre"), [&] { finestra.Ordre(ordre::QuantA); });

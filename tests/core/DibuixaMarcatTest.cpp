@@ -144,7 +144,7 @@ TEST(DibuixaMarcat, FractionGeometry) {
   EXPECT_EQ(barres[0].punts, (std::vector<Punt>{{X, Y + 10}, {X + 21, Y + 10}}));
   ASSERT_EQ(d.textos.size(), 3u);
   EsperaText(d.textos[0], "x+1", X, Y - 10);
-  EsperaText(d.textos[1], "2", X + 7, Y + 32);
+  EsperaText(d.textos[1], "2", X + 7, Y + 12);  // right below the bar
   EsperaText(d.textos[2], "y", X + 21, Y);  // after the wider part, on the line's y
 
   // A leading control character of code 2 shifts the fraction two tab steps.
@@ -154,7 +154,7 @@ TEST(DibuixaMarcat, FractionGeometry) {
   // Without "/" the whole argument is the denominator.
   Dibuix sense("#F(12)");
   ASSERT_EQ(sense.textos.size(), 1u);
-  EsperaText(sense.textos[0], "12", X, Y + 32);
+  EsperaText(sense.textos[0], "12", X, Y + 12);
 }
 
 TEST(DibuixaMarcat, RootGeometry) {
@@ -163,7 +163,7 @@ TEST(DibuixaMarcat, RootGeometry) {
   ASSERT_EQ(signe.size(), 1u);
   EXPECT_EQ(signe[0].punts, (std::vector<Punt>{{X, Y}, {X + 2, Y + 12}, {X + 6, Y - 2}, {X + 27, Y - 2}}));
   ASSERT_EQ(d.textos.size(), 2u);
-  EXPECT_EQ(d.textos[0].text, "x+1");
+  EsperaText(d.textos[0], "x+1", X + 6, Y);  // under the bar, clear of the sign
   EsperaText(d.textos[1], "y", X + 27, Y);
 }
 

@@ -149,7 +149,8 @@ class Tracador {
   }
 
   // "#F": numerator over a bar over denominator, each part written as it is. The
-  // pen then stands after the wider part, on the line's own y.
+  // denominator's cell starts just below the bar, as the numerator's ends just above
+  // it. The pen then stands after the wider part, on the line's own y.
   void Fraccio(std::string_view argument) {
     int tabs = 0;
     if (!argument.empty() && argument[0] >= 1 && argument[0] <= 9) {
@@ -165,15 +166,16 @@ class Tracador {
     Llenc& llenc = p_.Canvas();
     llenc.Linia({x0, y0 + 10}, {x0 + AmpladaSuposada * w, y0 + 10});
     EscriuA(llenc, x0 + AmpladaSuposada * (w - ln) / 2, y0 - 10, num);
-    EscriuA(llenc, x0 + AmpladaSuposada * (w - ld) / 2, y0 + 32, den);
+    EscriuA(llenc, x0 + AmpladaSuposada * (w - ld) / 2, y0 + 12, den);
     p_.MouA(x0 + AmpladaSuposada * w, y0);
   }
 
-  // "#R": the radicand with the radical sign in front and the bar above it.
+  // "#R": the radical sign, then the radicand under the sign's bar, which starts
+  // where the sign ends so that the sign does not cover the radicand.
   void Arrel(std::string_view argument) {
     const int x0 = p_.PosX(), y0 = p_.PosY();
     const int fi = x0 + 6 + AmpladaSuposada * static_cast<int>(argument.size());
-    p_.Escriu(argument);
+    p_.EscriuA(x0 + 6, y0, argument);
     const Punt signe[] = {{x0, y0}, {x0 + 2, y0 + 12}, {x0 + 6, y0 - 2}, {fi, y0 - 2}};
     p_.Canvas().Polilinia(signe);
     p_.MouA(fi, y0);

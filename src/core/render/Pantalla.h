@@ -19,6 +19,8 @@ class Pantalla {
 
   // Draws from now on onto the canvas, in the current description.
   void LligaFinestra(Llenc& llenc);
+  // Leaves the canvas (before it goes away); the font description stays.
+  void Deslliga() { llenc_ = nullptr; }
   bool Lligada() const { return llenc_ != nullptr; }
   Llenc& Canvas() { return *llenc_; }
 

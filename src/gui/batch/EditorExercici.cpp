@@ -1,8 +1,159 @@
 #include "batch/EditorExercici.h"
 
-namespace tirelo::gui {
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <optional>
 
-// Until the editor window exists every exercise is accepted as it stands.
-bool EditaExercici(QWidget*, tirelo::Exercici&) { return true; }
+#include "mathtext/Text.h"
+#include "render/LlencQt.h"
+#include "render/VistaPrevia.h"
+#include "shell/TextQt.h"
+
+namespace tirelo::gui {
+namespace {
+
+using namespace ordre_editor;
+
+// The first character of the text that Windows-1252 cannot hold; empty when none.
+QString PrimerForaDeCp1252(const QString& text) {
+  for (const char32_t cp : text.toUcs4()) {
+    const QString c = QString::fromUcs4(&cp, 1);
+    if (!Cp1252DeUtf8(c.toStdString())) return c;
+  }
+  return {};
+}
+
+// A typed text as an exercise text: every line break becomes CR LF (the markup's
+// paragraph break, its LF ignored). Call only on text that Windows-1252 can hold.
+std::string TextExercici(QString camp) {
+  camp.replace(QChar(QChar::LineSeparator), QChar('\n'));
+  camp.replace(QChar(QChar::ParagraphSeparator), QChar('\n'));
+  camp.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  camp.replace(QChar('\r'), QChar('\n'));
+  camp.replace(QChar('\n'), QStringLiteral("\r\n"));
+  return Cp1252DeUtf8(camp.toStdString()).value_or(std::string());
+}
+
+QPlainTextEdit* CampDeLinies(const std::string& text) {
+  auto* camp = new QPlainTextEdit(TextMissatge(text));
+  camp->setTabChangesFocus(true);
+  camp->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  camp->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  return camp;
+}
+
+}  // namespace
+
+EditorExercici::EditorExercici(QWidget* pare, const Exercici& e)
+    : FinestraSecundaria(pare, "contingutprob", QStringLiteral("Exercici"), QRect(200, 10, 600, 500)),
+      copia_(e) {
+  AfegeixEtiqueta(10, 250, QStringLiteral("Enunciat"));
+  AfegeixEtiqueta(10, 330, QStringLiteral("resposta"));
+  AfegeixEtiqueta(8, 380, QStringLiteral("pista:"));
+  enunciat_ = AfegeixControl(CampDeLinies(e.enunciat), Enunciat, QRect(8, 270, 576, 57));
+  resposta_ = AfegeixControl(CampDeLinies(e.resposta), Resposta, QRect(8, 350, 576, 26));
+  pista_ = AfegeixCamp(Pista, QRect(8, 400, 576, 26));
+  pista_->setText(DeCp1252(e.pista));
+  pista_->setCursorPosition(0);
+  AfegeixOpcio(NoPosar, QStringLiteral("no posar"), QRect(60, 378, 110, 22));
+  AfegeixOpcio(AEnunciat, QStringLiteral("a enunciat"), QRect(170, 378, 110, 22));
+  AfegeixOpcio(AResposta, QStringLiteral("a resposta"), QRect(280, 378, 110, 22));
+  AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("accepta"), QRect(340, 432, 77, 30));
+  AfegeixBoto(ordre_finestra::Surt, QStringLiteral("cancel·la"), QRect(200, 432, 81, 30));
+  avis_ = AfegeixControl(new QLabel, 0, QRect(8, 466, 576, 30));
+  avis_->setStyleSheet(QStringLiteral("color: rgb(180, 0, 0);"));
+  avis_->setWordWrap(true);
+  avis_->hide();
+  MarcaOpcio(NoPosar + e.posicioPista);
+  inicial_[0] = enunciat_->toPlainText();
+  inicial_[1] = resposta_->toPlainText();
+  inicial_[2] = pista_->text();
+
+  for (QWidget* camp : {static_cast<QWidget*>(enunciat_), static_cast<QWidget*>(resposta_),
+                        static_cast<QWidget*>(pista_)}) {
+    camp->installEventFilter(this);
+  }
+  connect(enunciat_, &QPlainTextEdit::textChanged, this, &EditorExercici::Notifica);
+  connect(resposta_, &QPlainTextEdit::textChanged, this, &EditorExercici::Notifica);
+  connect(pista_, &QLineEdit::textChanged, this, &EditorExercici::Notifica);
+  // Choosing a placement shows it at once too, rather than at the next field event.
+  for (int ordre = NoPosar; ordre <= AResposta; ++ordre) {
+    connect(ControlDe<QRadioButton>(ordre), &QRadioButton::toggled, this, &EditorExercici::Notifica);
+  }
+}
+
+QString EditorExercici::TextCamp(int ordre) const {
+  if (ordre == Enunciat) return enunciat_->toPlainText();
+  if (ordre == Resposta) return resposta_->toPlainText();
+  return pista_->text();
+}
+
+bool EditorExercici::eventFilter(QObject* objecte, QEvent* esdeveniment) {
+  if (esdeveniment->type() == QEvent::FocusIn || esdeveniment->type() == QEvent::FocusOut) Notifica();
+  return FinestraSecundaria::eventFilter(objecte, esdeveniment);
+}
+
+void EditorExercici::Notifica() {
+  const int marcada = OpcioMarcada(NoPosar, AResposta);
+  if (marcada >= 0) copia_.posicioPista = marcada - NoPosar;
+  ComprovaCamps();
+  using M = MarcVistaPrevia;
+  update(QRect(QPoint(M::Esquerra, M::Dalt), QPoint(M::Dreta, M::Baix)));
+}
+
+void EditorExercici::ComprovaCamps() {
+  static const char* const kNoms[] = {"L'enunciat", "La resposta", "La pista"};
+  QString avis;
+  for (int i = 0; i < 3 && avis.isEmpty(); ++i) {
+    const QString c = PrimerForaDeCp1252(TextCamp(Enunciat + i));
+    if (!c.isEmpty()) {
+      avis = QStringLiteral("%1 té el caràcter «%2», que els exercicis no poden guardar: canvieu-lo per poder acceptar.")
+                 .arg(QString::fromUtf8(kNoms[i]), c);
+    }
+  }
+  avis_->setText(avis);
+  avis_->setVisible(!avis.isEmpty());
+  if (auto* accepta = ControlDe<QPushButton>(ordre_finestra::Accepta)) accepta->setEnabled(avis.isEmpty());
+}
+
+bool EditorExercici::PotAcceptar() {
+  ComprovaCamps();
+  if (avis_->isVisible()) return false;
+  // A field left as it was keeps its text byte for byte, line breaks included.
+  auto Camp = [this](int i, const std::string& original) {
+    const QString text = TextCamp(Enunciat + i);
+    return text == inicial_[i] ? original : TextExercici(text);
+  };
+  copia_.enunciat = Talla(Camp(0, copia_.enunciat), LlargadaText);
+  copia_.resposta = Talla(Camp(1, copia_.resposta), LlargadaText);
+  copia_.pista = Talla(Camp(2, copia_.pista), LlargadaPista);
+  const int marcada = OpcioMarcada(NoPosar, AResposta);
+  if (marcada >= 0) copia_.posicioPista = marcada - NoPosar;
+  return true;
+}
+
+void EditorExercici::paintEvent(QPaintEvent* e) {
+  FinestraSecundaria::paintEvent(e);
+  QPainter painter(this);
+  using M = MarcVistaPrevia;
+  painter.setClipRect(QRect(QPoint(M::Esquerra, M::Dalt), QPoint(M::Dreta - 1, M::Baix - 1)));
+  painter.setPen(Qt::black);
+  LlencQt llenc(painter, Qt::white);
+  pantalla_.LligaFinestra(llenc);
+  DibuixaVistaPrevia(pantalla_, copia_);
+  pantalla_.Deslliga();
+}
+
+bool EditaExercici(QWidget* pare, tirelo::Exercici& e) {
+  EditorExercici editor(pare, e);
+  if (!editor.Executa()) return false;
+  e = editor.Copia();
+  return true;
+}
 
 }  // namespace tirelo::gui

@@ -1,14 +1,64 @@
 #pragma once
 // The exercise editor window (contingutprob): statement, answer, hint and where the
 // hint goes, with a drawn preview.
-#include "batch/Exercici.h"
+#include <QString>
 
-class QWidget;
+#include "batch/Exercici.h"
+#include "render/Pantalla.h"
+#include "shell/FinestraSecundaria.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
 
 namespace tirelo::gui {
 
 // Shows the editor on a copy of e; true and e updated when the user accepts, false and
 // e untouched otherwise.
 bool EditaExercici(QWidget* pare, tirelo::Exercici& e);
+
+namespace ordre_editor {
+inline constexpr int Enunciat = 101;
+inline constexpr int Resposta = 102;
+inline constexpr int Pista = 103;
+inline constexpr int NoPosar = 104;  // NoPosar + placement is the radio button of each placement
+inline constexpr int AEnunciat = 105;
+inline constexpr int AResposta = 106;
+}  // namespace ordre_editor
+
+class EditorExercici : public FinestraSecundaria {
+  Q_OBJECT
+
+ public:
+  EditorExercici(QWidget* pare, const Exercici& e);
+
+  // The exercise the window works on: the preview draws it, "accepta" writes into it.
+  const Exercici& Copia() const { return copia_; }
+  // The notice shown while a field holds a character that exercises cannot hold.
+  QLabel* Avis() const { return avis_; }
+
+ protected:
+  bool PotAcceptar() override;
+  void paintEvent(QPaintEvent* e) override;
+  bool eventFilter(QObject* objecte, QEvent* esdeveniment) override;
+
+ private:
+  // A field changed, took or lost the focus: the placement is read again and the
+  // preview redrawn.
+  void Notifica();
+  // Shows or hides the notice about characters that cannot be kept, and enables
+  // "accepta" only when every field can be kept.
+  void ComprovaCamps();
+  QString TextCamp(int ordre) const;
+
+  Exercici copia_;
+  Pantalla pantalla_;
+  QPlainTextEdit* enunciat_;
+  QPlainTextEdit* resposta_;
+  QLineEdit* pista_;
+  QLabel* avis_;
+  // The fields as they were filled: a field left as it was keeps its text byte for byte.
+  QString inicial_[3];
+};
 
 }  // namespace tirelo::gui

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "mathtext/Text.h"
+#include "shell/TextQt.h"
 
 namespace tirelo::gui {
 namespace {
@@ -53,8 +53,6 @@ QFont FontDeDescripcio(const DescripcioLletra& d) {
   return f;
 }
 
-QString TextDeCp1252(std::string_view text) { return QString::fromStdString(Utf8DeCp1252(text)); }
-
 LlencQt::LlencQt(QPainter& painter, QColor fons) : painter_(painter), fons_(fons) {}
 
 void LlencQt::PosaColorText(const QColor& color) { painter_.setPen(color); }
@@ -68,13 +66,13 @@ void LlencQt::PosaLletra(const DescripcioLletra& d) {
 
 int LlencQt::Amplada(std::string_view text) {
   if (!metrica_) PosaLletra(DescripcioLletra{});
-  return static_cast<int>(std::lround(metrica_->horizontalAdvance(TextDeCp1252(text))));
+  return static_cast<int>(std::lround(metrica_->horizontalAdvance(DeCp1252(text))));
 }
 
 void LlencQt::Text(int x, int y, std::string_view text) {
   if (!metrica_) PosaLletra(DescripcioLletra{});
   // Top alignment: the baseline sits one ascent below the given y.
-  painter_.drawText(QPointF(x, y + metrica_->ascent()), TextDeCp1252(text));
+  painter_.drawText(QPointF(x, y + metrica_->ascent()), DeCp1252(text));
 }
 
 void LlencQt::Linia(Punt de, Punt a) { painter_.drawLine(de.x, de.y, a.x, a.y); }

@@ -19,9 +19,6 @@ namespace tirelo::gui {
 // the width sets the stretch so that the average character is that wide.
 QFont FontDeDescripcio(const DescripcioLletra& d);
 
-// Windows-1252 bytes as a QString.
-QString TextDeCp1252(std::string_view text);
-
 class LlencQt final : public Llenc {
  public:
   // Draws with the painter's current pen colour for text and lines, and fills
