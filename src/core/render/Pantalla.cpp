@@ -16,16 +16,6 @@ void Pantalla::PosaNegreta(bool si) {
   RefaLletra();
 }
 
-void Pantalla::PosaCursiva(bool si) {
-  lletra_.cursiva = si;
-  RefaLletra();
-}
-
-void Pantalla::PosaSubratllada(bool si) {
-  lletra_.subratllada = si;
-  RefaLletra();
-}
-
 void Pantalla::PosaLletra(const DescripcioLletra& d) {
   lletra_ = d;
   RefaLletra();

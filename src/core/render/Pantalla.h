@@ -27,8 +27,6 @@ class Pantalla {
   // Selects a font made from the current description.
   void RefaLletra();
   void PosaNegreta(bool si);
-  void PosaCursiva(bool si);
-  void PosaSubratllada(bool si);
   void PosaLletra(const DescripcioLletra& d);
   const DescripcioLletra& Descripcio() const { return lletra_; }
 

@@ -39,6 +39,12 @@ std::string TextExercici(QString camp) {
   return Cp1252DeUtf8(camp.toStdString()).value_or(std::string());
 }
 
+// The preview's frame; nothing it draws goes beyond it.
+QRect RectVistaPrevia() {
+  using M = MarcVistaPrevia;
+  return QRect(QPoint(M::Esquerra, M::Dalt), QPoint(M::Dreta - 1, M::Baix - 1));
+}
+
 QPlainTextEdit* CampDeLinies(const std::string& text) {
   auto* camp = new QPlainTextEdit(TextMissatge(text));
   camp->setTabChangesFocus(true);
@@ -74,10 +80,7 @@ EditorExercici::EditorExercici(QWidget* pare, const Exercici& e)
   inicial_[1] = resposta_->toPlainText();
   inicial_[2] = pista_->text();
 
-  for (QWidget* camp : {static_cast<QWidget*>(enunciat_), static_cast<QWidget*>(resposta_),
-                        static_cast<QWidget*>(pista_)}) {
-    camp->installEventFilter(this);
-  }
+  for (QWidget* camp : Camps()) camp->installEventFilter(this);
   connect(enunciat_, &QPlainTextEdit::textChanged, this, &EditorExercici::Notifica);
   connect(resposta_, &QPlainTextEdit::textChanged, this, &EditorExercici::Notifica);
   connect(pista_, &QLineEdit::textChanged, this, &EditorExercici::Notifica);
@@ -86,6 +89,18 @@ EditorExercici::EditorExercici(QWidget* pare, const Exercici& e)
     connect(ControlDe<QRadioButton>(ordre), &QRadioButton::toggled, this, &EditorExercici::Notifica);
   }
 }
+
+// The fields outlive this object's own members while the base class deletes them:
+// they must not reach Notifica any more.
+EditorExercici::~EditorExercici() {
+  for (QWidget* camp : Camps()) {
+    camp->removeEventFilter(this);
+    camp->disconnect(this);
+  }
+  for (int ordre = NoPosar; ordre <= AResposta; ++ordre) Control(ordre)->disconnect(this);
+}
+
+std::array<QWidget*, 3> EditorExercici::Camps() const { return {enunciat_, resposta_, pista_}; }
 
 QString EditorExercici::TextCamp(int ordre) const {
   if (ordre == Enunciat) return enunciat_->toPlainText();
@@ -102,8 +117,7 @@ void EditorExercici::Notifica() {
   const int marcada = OpcioMarcada(NoPosar, AResposta);
   if (marcada >= 0) copia_.posicioPista = marcada - NoPosar;
   ComprovaCamps();
-  using M = MarcVistaPrevia;
-  update(QRect(QPoint(M::Esquerra, M::Dalt), QPoint(M::Dreta, M::Baix)));
+  update(RectVistaPrevia());
 }
 
 void EditorExercici::ComprovaCamps() {
@@ -112,7 +126,7 @@ void EditorExercici::ComprovaCamps() {
   for (int i = 0; i < 3 && avis.isEmpty(); ++i) {
     const QString c = PrimerForaDeCp1252(TextCamp(Enunciat + i));
     if (!c.isEmpty()) {
-      avis = QStringLiteral("%1 té el caràcter «%2», que els exercicis no poden guardar: canvieu-lo per poder acceptar.")
+      avis = QStringLiteral("%1 té «%2», que un exercici no pot guardar: canvieu-lo per poder acceptar.")
                  .arg(QString::fromUtf8(kNoms[i]), c);
     }
   }
@@ -140,8 +154,7 @@ bool EditorExercici::PotAcceptar() {
 void EditorExercici::paintEvent(QPaintEvent* e) {
   FinestraSecundaria::paintEvent(e);
   QPainter painter(this);
-  using M = MarcVistaPrevia;
-  painter.setClipRect(QRect(QPoint(M::Esquerra, M::Dalt), QPoint(M::Dreta - 1, M::Baix - 1)));
+  painter.setClipRect(RectVistaPrevia());
   painter.setPen(Qt::black);
   LlencQt llenc(painter, Qt::white);
   pantalla_.LligaFinestra(llenc);

@@ -2,6 +2,7 @@
 // The exercise editor window (contingutprob): statement, answer, hint and where the
 // hint goes, with a drawn preview.
 #include <QString>
+#include <array>
 
 #include "batch/Exercici.h"
 #include "render/Pantalla.h"
@@ -31,6 +32,7 @@ class EditorExercici : public FinestraSecundaria {
 
  public:
   EditorExercici(QWidget* pare, const Exercici& e);
+  ~EditorExercici() override;
 
   // The exercise the window works on: the preview draws it, "accepta" writes into it.
   const Exercici& Copia() const { return copia_; }
@@ -50,6 +52,7 @@ class EditorExercici : public FinestraSecundaria {
   // "accepta" only when every field can be kept.
   void ComprovaCamps();
   QString TextCamp(int ordre) const;
+  std::array<QWidget*, 3> Camps() const;
 
   Exercici copia_;
   Pantalla pantalla_;
