@@ -29,6 +29,17 @@ TEST(Text, RefusesWhatWindows1252CannotHold) {
   EXPECT_EQ(Cp1252DeUtf8("\u20AC5"), std::optional<std::string>("\x80" "5"));
 }
 
+TEST(Text, RefusesOverlongAndSurrogateForms) {
+  EXPECT_FALSE(Cp1252DeUtf8("a\xC0\x80" "b").has_value());      // NUL in two bytes
+  EXPECT_FALSE(Cp1252DeUtf8("\xC0\xAF").has_value());           // '/' in two bytes
+  EXPECT_FALSE(Cp1252DeUtf8("\xE0\x80\xAF").has_value());       // '/' in three
+  EXPECT_FALSE(Cp1252DeUtf8("\xF0\x80\x82\xAC").has_value());   // U+20AC in four
+  EXPECT_FALSE(Cp1252DeUtf8("\xED\xA0\x80").has_value());       // a lone surrogate
+  // The shortest forms at each boundary still read.
+  EXPECT_EQ(Cp1252DeUtf8("\xC2\xA0"), std::optional<std::string>("\xA0"));
+  EXPECT_EQ(Cp1252DeUtf8("\xE2\x80\xA0"), std::optional<std::string>("\x86"));  // U+2020
+}
+
 TEST(Aleatori, SameSeedSameDrawsInRange) {
   GeneradorAleatori a(42), b(42), c(43);
   bool difereix = false;

@@ -15,6 +15,9 @@ constexpr std::array<char32_t, 32> kAlts = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The smallest code point that needs a sequence of 1, 2, 3 or 4 bytes.
+constexpr std::array<char32_t, 5> kMinimPerLlargada = {0, 0, 0x80, 0x800, 0x10000};
+
 void AfegeixUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
     out += static_cast<char>(cp);
@@ -82,6 +85,9 @@ std::optional<std::string> Cp1252DeUtf8(std::string_view utf8) {
       if ((c & 0xC0) != 0x80) return std::nullopt;
       cp = (cp << 6) | (c & 0x3F);
     }
+    // An overlong form ("\xC0\x80" for NUL, "\xC0\xAF" for '/') is not UTF-8 and is
+    // refused like any other bad sequence, so no hidden NUL reaches a text.
+    if (cp < kMinimPerLlargada[len]) return std::nullopt;
     const auto byte = ByteDe(cp);
     if (!byte) return std::nullopt;
     out += *byte;
