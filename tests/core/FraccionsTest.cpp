@@ -144,12 +144,32 @@ TEST_F(FraccionsTest, OperationTextsByOperation) {
   EXPECT_EQ(prg.exercici.pista, "(a/b  \xF7  c/d  =  a.d / c.b )");
 }
 
-TEST_F(FraccionsTest, ManyCasesAreCutAt255) {
+TEST_F(FraccionsTest, ManyCasesKeepOnlyWholeCasesAndStillDrawThemAll) {
+  // 60 cases alternating 8/12 and 9/15 (neither text inside the other): every case is
+  // drawn, but the statement has room for 24 whole ones ("Simplifica: a) 8/12" and
+  // ten characters per further case), and the answer stops at the same case.
+  std::vector<int32_t> draws;
+  for (int i = 1; i <= 60; ++i) draws = draws + (i % 2 ? Cas(2, 3, 4) : Cas(3, 5, 3));
+  Simplifica(60, draws);
+  std::string enunciat = "Simplifica: ", resposta;
+  for (int i = 1; i <= 24; ++i) {
+    const std::string abans = (i > 1 ? ",  " : "") + std::string(1, static_cast<char>('a' + i - 1)) + ") ";
+    enunciat += abans + (i % 2 ? "8/12" : "9/15");
+    resposta += abans + (i % 2 ? "2/3" : "3/5");
+  }
+  EXPECT_EQ(prg.exercici.enunciat, enunciat);
+  EXPECT_EQ(prg.exercici.resposta, resposta);
+  EXPECT_LE(enunciat.size(), 255u);
+}
+
+TEST_F(FraccionsTest, ManyCasesThroughTheTopicStayWithinTheField) {
+  guio->Sembra(3);
   ui.Tria(1, 60);
   TemaFraccions(prg);
   ASSERT_EQ(prg.lot.Nombre(), 1);
-  EXPECT_EQ(prg.lot[1].enunciat.size(), 255u);
-  EXPECT_EQ(prg.lot[1].resposta.size(), 255u);
+  EXPECT_LE(prg.lot[1].enunciat.size(), 255u);
+  EXPECT_GE(prg.lot[1].enunciat.size(), 240u);
+  EXPECT_NE(prg.lot[1].enunciat.substr(prg.lot[1].enunciat.size() - 3), ",  ");
 }
 
 TEST_F(FraccionsTest, UnknownSubtypeGeneratesNothing) {

@@ -38,6 +38,17 @@ TEST_F(SerieTest, CaseLabelsAndSeparators) {
   EXPECT_EQ(SeparadorCas(prg, 1), "");
 }
 
+TEST_F(SerieTest, CaseTextsTakeWholeCasesOnlyAndNothingAfterTheFirstThatDoesNotFit) {
+  prg.serie.nombreCasos = 4;
+  TextsCasos t("E: ", "", 30, 18);
+  EXPECT_TRUE(t.AfegeixCas(prg, 1, "1/2", "x"));
+  EXPECT_TRUE(t.AfegeixCas(prg, 2, "3/4", "y"));
+  EXPECT_FALSE(t.AfegeixCas(prg, 3, "5", "zzzzz"));  // the answer would reach 22 characters
+  EXPECT_FALSE(t.AfegeixCas(prg, 4, "", ""));        // fits, but would follow a missing case
+  EXPECT_EQ(t.Enunciat(), "E: a) 1/2,  b) 3/4");
+  EXPECT_EQ(t.Resposta(), "a) x,  b) y");
+}
+
 TEST(CampCasos, WholeNumbersInRangeAreRead) {
   EXPECT_EQ(LlegeixCampCasos("3").valor, 3);
   EXPECT_EQ(LlegeixCampCasos("  12\t").valor, 12);

@@ -1,6 +1,7 @@
 #include "batch/Serie.h"
 
 #include <charconv>
+#include <utility>
 #include <vector>
 
 #include "mathtext/Text.h"
@@ -21,6 +22,27 @@ std::string EtiquetaCas(const Programa& prg, int i) {
 std::string SeparadorCas(const Programa& prg, int i) {
   if (i == prg.serie.nombreCasos) return {};
   return ",  ";
+}
+
+TextsCasos::TextsCasos(std::string enunciat, std::string resposta, std::size_t maxEnunciat,
+                       std::size_t maxResposta)
+    : enunciat_(std::move(enunciat)),
+      resposta_(std::move(resposta)),
+      maxEnunciat_(maxEnunciat),
+      maxResposta_(maxResposta) {}
+
+bool TextsCasos::Afegeix(std::string_view enunciat, std::string_view resposta) {
+  ple_ = ple_ || enunciat_.size() + enunciat.size() > maxEnunciat_ ||
+         resposta_.size() + resposta.size() > maxResposta_;
+  if (ple_) return false;
+  enunciat_ += enunciat;
+  resposta_ += resposta;
+  return true;
+}
+
+bool TextsCasos::AfegeixCas(const Programa& prg, int i, std::string_view enunciat, std::string_view resposta) {
+  const std::string abans = (i > 1 ? SeparadorCas(prg, i - 1) : std::string()) + EtiquetaCas(prg, i);
+  return Afegeix(abans + std::string(enunciat), abans + std::string(resposta));
 }
 
 CampCasos LlegeixCampCasos(std::string_view text) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "mathtext/Text.h"
+
 namespace tirelo {
 
 struct Programa;
@@ -26,6 +28,27 @@ struct ValorsSerie {
 std::string EtiquetaCas(const Programa& prg, int i);
 // ",  " after every case but the last.
 std::string SeparadorCas(const Programa& prg, int i);
+
+// The statement and the answer of a multi-case exercise, built case by case. A case
+// goes whole into both texts or, when either would pass its limit, into neither, and
+// no later case goes in after it: a long series ends with its last whole case, never
+// with one cut short whose answer no longer matches what the statement shows.
+class TextsCasos {
+ public:
+  TextsCasos(std::string enunciat, std::string resposta, std::size_t maxEnunciat = LlargadaText,
+             std::size_t maxResposta = LlargadaText);
+  // Appends the two pieces as they are; false when they did not fit.
+  bool Afegeix(std::string_view enunciat, std::string_view resposta);
+  // Case i with its label, after the separator of the case before: ",  b) 9/15".
+  bool AfegeixCas(const Programa& prg, int i, std::string_view enunciat, std::string_view resposta);
+  const std::string& Enunciat() const { return enunciat_; }
+  const std::string& Resposta() const { return resposta_; }
+
+ private:
+  std::string enunciat_, resposta_;
+  std::size_t maxEnunciat_, maxResposta_;
+  bool ple_ = false;
+};
 
 // Refreshes the status, clears the ready flag and hint of the exercise under
 // construction, shows the series window and returns the chosen subtype (0: left).

@@ -32,9 +32,7 @@ std::string TxtFraccio(int32_t n, int32_t d) {
 }
 
 void GenSimplificacio(Programa& prg) {
-  Exercici& e = prg.exercici;
-  e.enunciat = "Simplifica: ";
-  e.resposta.clear();
+  TextsCasos casos("Simplifica: ", "");
   std::string nAnterior, dAnterior;
   for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
     uint16_t n = 0, d = 0;
@@ -54,9 +52,11 @@ void GenSimplificacio(Programa& prg) {
     nAnterior = tn;
     dAnterior = td;
     const int32_t g = Mcd(n, d);
-    e.enunciat += EtiquetaCas(prg, i) + tn + "/" + td + SeparadorCas(prg, i);
-    e.resposta += EtiquetaCas(prg, i) + TxtFraccio(n / g, d / g) + SeparadorCas(prg, i);
+    casos.AfegeixCas(prg, i, tn + "/" + td, TxtFraccio(n / g, d / g));
   }
+  Exercici& e = prg.exercici;
+  e.enunciat = casos.Enunciat();
+  e.resposta = casos.Resposta();
   e.pista = "(factoritzant adalt i abaix i eliminant all\xF2 com\xFA)";
   e.llest = true;
 }

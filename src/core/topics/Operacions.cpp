@@ -23,17 +23,6 @@ constexpr std::string_view kLletresFactor = "abxymn";
 constexpr std::string_view kTab = "\\tab ";   // raw RTF, passed through by the markup
 constexpr char kCR = '\r';
 
-// The text cut at the field's length without leaving a raw RTF control word such as
-// "\tab " cut short: a lone backslash or "\ta" at the end would swallow or garble
-// whatever the document writes after the text.
-std::string TallaSenseTrencarControl(std::string_view s) {
-  std::string r = Talla(s);
-  if (r.size() == s.size()) return r;
-  const auto barra = r.rfind('\\');
-  if (barra != std::string::npos && r.find(' ', barra) == std::string::npos) r.erase(barra);
-  return r;
-}
-
 // --- reduce a product to one monomial ---
 
 // One case: a product of alternating digits and letter powers, and its monomial.
@@ -161,23 +150,27 @@ std::string TxtExpandit(Programa& prg, const DadesFactor& f, bool barrejaOrdre) 
 }  // namespace
 
 void GenRedueixTerme(Programa& prg) {
-  Exercici& ex = prg.exercici;
-  ex.enunciat = "Redueix (tot operant) l'expressi\xF3:    ";
-  ex.resposta = " ";
-  ex.pista = "(multiplicar n\xBAs i pot\xE8ncies i ordenar  (ex.:  3x5yx  ->  15x^2y))";
+  TextsCasos casos("Redueix (tot operant) l'expressi\xF3:    ", " ");
   const int n = prg.serie.nombreCasos;
   for (int i = 1; i <= n; ++i) {
     const ProducteTerme cas = AleatProducteTerme(prg);
-    ex.enunciat += EtiquetaCas(prg, i) + cas.escrit + SeparadorCas(prg, i);
-    ex.resposta += EtiquetaCas(prg, i) + cas.reduit + SeparadorCas(prg, i);
+    casos.AfegeixCas(prg, i, cas.escrit, cas.reduit);
   }
+  Exercici& ex = prg.exercici;
+  ex.enunciat = casos.Enunciat();
+  ex.resposta = casos.Resposta();
+  ex.pista = "(multiplicar n\xBAs i pot\xE8ncies i ordenar  (ex.:  3x5yx  ->  15x^2y))";
   ex.llest = true;
 }
 
 void GenFactorComu(Programa& prg, int subtipus) {
   const bool extreu = subtipus == 2;
   const int n = prg.serie.nombreCasos;
-  std::string factoritzats, expandits;
+  // Subtype 2 shows the expanded forms and answers the factored ones; subtype 3 the
+  // other way round. The statement of subtype 2 keeps room for its closing CR.
+  TextsCasos casos(extreu ? "Extrau factor com\xFA all\xF2 que puguis de: " + std::string(kTab)
+                          : "Opera: " + std::string(kTab),
+                   "", extreu ? LlargadaText - 1 : LlargadaText);
   for (int i = 1; i <= n; ++i) {
     const DadesFactor f = AleatDadesFactor(prg, extreu);
     const std::string F = TxtFactoritzat(f);
@@ -185,19 +178,16 @@ void GenFactorComu(Programa& prg, int subtipus) {
     std::string prefix(" ");
     prefix += kTab;
     if (n > 1) prefix += " " + std::string(1, static_cast<char>(96 + i)) + ")" + std::string(kTab);
-    factoritzats += prefix + F;
-    expandits += prefix + E;
+    if (extreu) {
+      casos.Afegeix(prefix + E, prefix + F);
+    } else {
+      casos.Afegeix(prefix + F, prefix + E);
+    }
   }
   Exercici& ex = prg.exercici;
-  if (extreu) {
-    ex.enunciat = "Extrau factor com\xFA all\xF2 que puguis de: " + std::string(kTab) + expandits + kCR;
-    ex.resposta = factoritzats;
-  } else {
-    ex.enunciat = "Opera: " + std::string(kTab) + factoritzats;
-    ex.resposta = expandits;
-  }
-  ex.enunciat = TallaSenseTrencarControl(ex.enunciat);
-  ex.resposta = TallaSenseTrencarControl(ex.resposta);
+  ex.enunciat = casos.Enunciat();
+  if (extreu) ex.enunciat += kCR;
+  ex.resposta = casos.Resposta();
   ex.llest = true;
 }
 
