@@ -33,6 +33,19 @@ TEST_F(SerieTest, CaseLabelsAndSeparators) {
   EXPECT_EQ(SeparadorCas(prg, 1), ",  ");
   EXPECT_EQ(SeparadorCas(prg, 2), ",  ");
   EXPECT_EQ(SeparadorCas(prg, 3), "");
+  // Past "z) " the labels go on in letters: the codes after 'z' are '{', '|', '}',
+  // which the document would take for RTF groups and the markup's bar.
+  prg.serie.nombreCasos = 255;
+  EXPECT_EQ(EtiquetaCas(prg, 26), "z) ");
+  EXPECT_EQ(EtiquetaCas(prg, 27), "aa) ");
+  EXPECT_EQ(EtiquetaCas(prg, 29), "ac) ");
+  EXPECT_EQ(EtiquetaCas(prg, 52), "az) ");
+  EXPECT_EQ(EtiquetaCas(prg, 53), "ba) ");
+  EXPECT_EQ(EtiquetaCas(prg, 255), "iu) ");
+  for (int i = 1; i <= 255; ++i) {
+    const std::string lletres = LletresCas(i);
+    ASSERT_EQ(lletres.find_first_not_of("abcdefghijklmnopqrstuvwxyz"), std::string::npos) << i;
+  }
   prg.serie.nombreCasos = 1;
   EXPECT_EQ(EtiquetaCas(prg, 1), "");
   EXPECT_EQ(SeparadorCas(prg, 1), "");

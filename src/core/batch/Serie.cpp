@@ -14,9 +14,16 @@ namespace {
 bool CasosValids(long long n) { return n >= 1 && n <= 255; }
 }  // namespace
 
+std::string LletresCas(int i) {
+  constexpr int kLletres = 26;
+  if (i <= kLletres) return std::string(1, static_cast<char>('a' + i - 1));
+  const int despres = i - kLletres - 1;  // 0 for "aa"; 255 cases need two letters at most
+  return LletresCas(despres / kLletres + 1) + static_cast<char>('a' + despres % kLletres);
+}
+
 std::string EtiquetaCas(const Programa& prg, int i) {
   if (prg.serie.nombreCasos == 1) return {};
-  return std::string(1, static_cast<char>(96 + i)) + ") ";
+  return LletresCas(i) + ") ";
 }
 
 std::string SeparadorCas(const Programa& prg, int i) {

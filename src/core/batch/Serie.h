@@ -24,6 +24,10 @@ struct ValorsSerie {
   bool opcioConformitat = false; // "Preguntar &conformitat"
 };
 
+// The letters of case i: "a" to "z", then "aa", "ab", ... A 27th case must not take
+// the next codes, '{' and '}', which are raw RTF braces in a text and would break the
+// document's groups.
+std::string LletresCas(int i);
 // "a) ", "b) ", ...; empty when the number of cases is 1.
 std::string EtiquetaCas(const Programa& prg, int i);
 // ",  " after every case but the last.

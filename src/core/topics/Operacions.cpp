@@ -177,7 +177,7 @@ void GenFactorComu(Programa& prg, int subtipus) {
     const std::string E = TxtExpandit(prg, f, extreu);
     std::string prefix(" ");
     prefix += kTab;
-    if (n > 1) prefix += " " + std::string(1, static_cast<char>(96 + i)) + ")" + std::string(kTab);
+    if (n > 1) prefix += " " + LletresCas(i) + ")" + std::string(kTab);
     if (extreu) {
       casos.Afegeix(prefix + E, prefix + F);
     } else {
