@@ -30,6 +30,9 @@ acaba() {
   rm -rf "$feina"
 }
 trap acaba EXIT
+# Qt wants a private runtime folder; one of our own keeps it from warning.
+export XDG_RUNTIME_DIR="$feina/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 
 echo "== core benchmarks =="
 "$dir/bench/tirelo_bench" "$@"
@@ -45,8 +48,6 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 export DISPLAY=":$(cat "$feina/pantalla")"
-export XDG_RUNTIME_DIR="$feina/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
 export QT_QPA_PLATFORM=xcb
 # Both programs end as soon as their window has been painted once.
 export TIRELO_SURT_EN_MOSTRAR=1
