@@ -43,6 +43,8 @@ for src in fuzz/*.cpp; do
   fi
 done
 
+total=$(ls fuzz/*.cpp | wc -l)
+echo "fuzz: $((total - ${#failed[@]})) passed, ${#failed[@]} failed"
 if [ ${#failed[@]} -ne 0 ]; then
   echo "Fuzz targets that failed: ${failed[*]}" >&2
   exit 1
