@@ -21,6 +21,13 @@ int Falla(const std::string& missatge) {
   return 2;
 }
 
+// Standard output written and flushed: false when the text did not get out (a full
+// disk, a closed pipe), which must not end in success.
+bool SortidaEstandard(const std::string& text) {
+  std::cout << text << std::flush;
+  return static_cast<bool>(std::cout);
+}
+
 // Writes the document to the given path. A regular file (or a new one) is written
 // beside its target and renamed over it only once complete, so a failure leaves the
 // target as it was and no partial document behind. Anything else (a device, a pipe)
@@ -56,8 +63,7 @@ int ExecutaGenera(const std::vector<std::string>& args) {
   if (const auto* e = std::get_if<ErrorOpcions>(&lectura)) return Falla(e->missatge);
   const auto& opcions = std::get<OpcionsGenera>(lectura);
   if (opcions.ajuda) {
-    std::cout << AjudaGenera(temes);
-    return 0;
+    return SortidaEstandard(AjudaGenera(temes)) ? 0 : Falla("no s'ha pogut escriure l'ajuda");
   }
   uint64_t llavor = 0;
   if (opcions.llavor) {
@@ -73,7 +79,9 @@ int ExecutaGenera(const std::vector<std::string>& args) {
       return Falla("no es pot escriure " + opcions.sortida + ": " + *error);
     }
   }
-  if (opcions.json) std::cout << LotEnJson(*lot.prg, lot.origen) << std::flush;
+  if (opcions.json && !SortidaEstandard(LotEnJson(*lot.prg, lot.origen))) {
+    return Falla("no s'ha pogut escriure el JSON a la sortida est\xC3\xA0ndard");
+  }
   // Told once the sheet exists, so that it can be made again.
   if (!opcions.llavor) std::cerr << "llavor: " << llavor << "\n";
   return 0;

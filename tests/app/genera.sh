@@ -73,5 +73,12 @@ dolenta "no output" --serie 3:1
 dolenta "unwritable output" --serie 3:1 --sortida no/such/folder/out.rtf
 [ -e no ] && falla "unwritable output: a folder was made"
 
+# A standard output that cannot take the JSON or the help (a full disk) is a failure.
+if [ -w /dev/full ]; then
+  "$tirelo" genera --serie 3:1 --llavor 1 --json >/dev/full 2>err.txt && falla "JSON into a full disk: success"
+  grep -q JSON err.txt || falla "JSON into a full disk: not told: $(cat err.txt)"
+  "$tirelo" genera --help >/dev/full 2>/dev/null && falla "help into a full disk: success"
+fi
+
 [ "$fallades" -eq 0 ] && echo "genera: all checks passed"
 exit "$fallades"
