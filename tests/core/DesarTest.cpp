@@ -9,6 +9,7 @@
 
 #include "batch/Desar.h"
 #include "support/Suport.h"
+#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {
@@ -103,14 +104,39 @@ TEST_F(Desar, LayoutOneWritesAllStatementsThenAllAnswers) {
 TEST_F(Desar, HintsAndCutLinesAsTheDocumentShowsThem) {
   prg.lot.Afegeix(Ex("E", "R", "H", 2));
   for (int k = 2; k <= 11; ++k) prg.lot.Afegeix(Ex("E", "R"));
-  prg.lot.Afegeix(Ex(std::string(250, 'e'), "R", "P", 1));
+  const std::string pista = "(Nota: " + std::string(72, 'p') + ")";  // the longest hint
+  prg.lot.Afegeix(Ex(std::string(250, 'e'), "R", pista, 1));
   Tecleja("pistes", "Full 1", 0);
   ASSERT_TRUE(Desa(prg));
   const std::string cos = Cos("pistes");
-  EXPECT_NE(cos.find("{\\b 1) }E\\par \\pard \\line Resp: R\\par   Comentari: H\\par \\pard \\line {\\b 2) }"),
+  EXPECT_NE(cos.find("{\\b 1) }E\\par \\pard \\line Resp: R\\par \\pard   Comentari: H\\par \\pard \\line {\\b 2) }"),
             std::string::npos);
-  // Label and statement hold 255 characters before translation: the hint is cut away.
-  EXPECT_NE(cos.find("{\\b 12) }" + std::string(246, 'e') + "\\par \\pard \\line Resp: R\\par \\pard "), std::string::npos);
+  // Label and statement hold 255 characters before translation; the hint follows
+  // whole in a paragraph of its own.
+  EXPECT_NE(cos.find("{\\b 12) }" + std::string(246, 'e') + "\\par \\pard   Comentari: " + pista +
+                     "\\par \\pard \\line Resp: R\\par \\pard "),
+            std::string::npos);
+}
+
+// A simplification of an algebraic fraction fills some 230 characters with its
+// stacked layout: with the hint after the statement, the hint used to come out cut
+// mid-word ("(Nota: extrau factor com\xFA i sim").
+TEST_F(Desar, TheHintOfAGeneratedFractionComesOutWhole) {
+  prg.serie.opcioPista = 1;
+  constexpr int kExercicis = 12;
+  for (int k = 0; k < kExercicis; ++k) ui.Tria(5);
+  ExecutaTema(prg, 6);
+  ASSERT_EQ(prg.lot.Nombre(), kExercicis);
+  int llargs = 0;  // label, statement, CR, "  Comentari: " and hint beyond 255
+  for (int k = 1; k <= kExercicis; ++k) llargs += 8 + prg.lot[k].enunciat.size() + 14 + prg.lot[k].pista.size() > 255;
+  ASSERT_GT(llargs, 0);
+  Tecleja("fraccio", "Full 1", 1);
+  ASSERT_TRUE(Desa(prg));
+  const std::string cos = Cos("fraccio");
+  const std::string sencera = "  Comentari: (Nota: extrau factor com\xFA i simplifica)\\par ";
+  int senceres = 0;
+  for (auto p = cos.find(sencera); p != std::string::npos; p = cos.find(sencera, p + 1)) ++senceres;
+  EXPECT_EQ(senceres, kExercicis);
 }
 
 TEST_F(Desar, TheTitleIsWrittenAsTypedWithItsRtfCharactersEscaped) {

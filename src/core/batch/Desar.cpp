@@ -101,11 +101,20 @@ void EscriuLinia(Document& doc, std::string_view etiqueta, const std::string& te
   doc.EscriuText("\\pard ");
 }
 
+// A statement or an answer and, when the hint goes after it, the hint as a paragraph
+// of its own. Only label and text share the cut: a long text (an algebraic fraction
+// takes some 230 characters) would otherwise cut the hint short or away, and the
+// hint, at most 80 characters, always fits.
+void EscriuTextExercici(Document& doc, std::string_view etiqueta, const TextIPista& escrit) {
+  EscriuLinia(doc, etiqueta, escrit.text);
+  if (escrit.comentari) EscriuLinia(doc, {}, *escrit.comentari);
+}
+
 void EscriuCos(Document& doc, const Lot& lot, bool blocs) {
   for (int k = 1; k <= lot.Nombre(); ++k) {
-    EscriuLinia(doc, Negreta(std::to_string(k) + ") "), EnunciatEscrit(lot[k]));
+    EscriuTextExercici(doc, Negreta(std::to_string(k) + ") "), EnunciatIPista(lot[k]));
     doc.Salt();
-    if (!blocs) EscriuLinia(doc, "Resp: ", RespostaEscrita(lot[k]));
+    if (!blocs) EscriuTextExercici(doc, "Resp: ", RespostaIPista(lot[k]));
     doc.Salt();
   }
   if (!blocs) return;
@@ -114,7 +123,7 @@ void EscriuCos(Document& doc, const Lot& lot, bool blocs) {
   doc.EscriuTextSalt(Negreta("Respostes"));
   doc.Salt();
   for (int k = 1; k <= lot.Nombre(); ++k)
-    EscriuLinia(doc, Negreta(std::to_string(k) + ")"), RespostaEscrita(lot[k]));
+    EscriuTextExercici(doc, Negreta(std::to_string(k) + ")"), RespostaIPista(lot[k]));
 }
 
 // Writes the whole document; true when every file operation succeeded. Once the file

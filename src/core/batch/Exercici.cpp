@@ -10,14 +10,22 @@ void Exercici::Limita() {
   pista = Talla(pista, LlargadaPista);
 }
 
-std::string EnunciatEscrit(const Exercici& e) {
-  if (e.posicioPista == 1) return e.enunciat + "\r  Comentari: " + e.pista;
-  return e.enunciat;
+namespace {
+TextIPista AmbPista(const Exercici& e, const std::string& text, int32_t posicio) {
+  if (e.posicioPista != posicio) return {text, std::nullopt};
+  return {text, "  Comentari: " + e.pista};
 }
+std::string Uneix(const TextIPista& t) {
+  return t.comentari ? t.text + "\r" + *t.comentari : t.text;
+}
+}  // namespace
 
-std::string RespostaEscrita(const Exercici& e) {
-  if (e.posicioPista == 2) return e.resposta + "\r  Comentari: " + e.pista;
-  return e.resposta;
-}
+TextIPista EnunciatIPista(const Exercici& e) { return AmbPista(e, e.enunciat, 1); }
+
+TextIPista RespostaIPista(const Exercici& e) { return AmbPista(e, e.resposta, 2); }
+
+std::string EnunciatEscrit(const Exercici& e) { return Uneix(EnunciatIPista(e)); }
+
+std::string RespostaEscrita(const Exercici& e) { return Uneix(RespostaIPista(e)); }
 
 }  // namespace tirelo

@@ -2,6 +2,7 @@
 // One exercise: statement, answer and hint in exercise markup, where the hint goes,
 // and the ready flag a generator sets when the exercise is complete.
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace tirelo {
@@ -18,8 +19,19 @@ struct Exercici {
   bool operator==(const Exercici&) const = default;
 };
 
-// The document form: the statement, or the statement, CR, "  Comentari: " and the
-// hint when the hint goes after the statement. Not limited to 255 characters.
+// A text of the exercise and, when the hint goes after it, the hint's paragraph
+// "  Comentari: " and the hint (at most 13 + 80 characters).
+struct TextIPista {
+  std::string text;
+  std::optional<std::string> comentari;
+};
+// The statement, with the hint when the hint goes after the statement (placement 1).
+TextIPista EnunciatIPista(const Exercici& e);
+// The answer, with the hint when the hint goes after the answer (placement 2).
+TextIPista RespostaIPista(const Exercici& e);
+
+// The document form as one text: the statement, or the statement, CR, "  Comentari: "
+// and the hint when the hint goes after the statement. Not limited to 255 characters.
 std::string EnunciatEscrit(const Exercici& e);
 // Likewise for the answer and hint placement 2.
 std::string RespostaEscrita(const Exercici& e);
