@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 
 #include "support/Guio.h"
@@ -231,16 +232,31 @@ TEST(Equacions, SystemSolutionSolvesBothEquationsForManySeeds) {
   EXPECT_GT(indeterminats, 0);
 }
 
-TEST(Equacions, TextsAreCutAtTheirLimitWithManyCases) {
+// Many cases: the statement keeps the cases that fit whole (with room for the " #0 "
+// the topic entry appends), and the answer stops at the same case, so that no
+// system is left as a bare label whose answer the sheet still gives.
+TEST(Equacions, ManyCasesKeepOnlyWholeCasesInBothTexts) {
   prova::InterficieFalsa ui;
   Programa prg(ui, 7);
   prg.serie.nombreCasos = 40;
   for (auto gen : {+[](Programa& p) { GenEq2Grau(p, 2); }, +[](Programa& p) { GenEq2Grau(p, 4); },
                    +[](Programa& p) { GenSistema(p); }}) {
     gen(prg);
-    EXPECT_EQ(prg.exercici.enunciat.size(), 255u);
-    EXPECT_LE(prg.exercici.resposta.size(), 255u);
+    const Exercici& e = prg.exercici;
+    EXPECT_LE(e.enunciat.size(), 251u);
+    EXPECT_LE(e.resposta.size(), 255u);
+    const auto etiquetes = prova::Etiquetes(e.enunciat);
+    EXPECT_GT(etiquetes.size(), 3u) << e.enunciat;
+    EXPECT_EQ(etiquetes, prova::Etiquetes(e.resposta)) << e.enunciat << "\n" << e.resposta;
+    // The last case is whole: an equation ending in its right-hand side.
+    EXPECT_TRUE(e.enunciat.ends_with(" = 0") || std::isdigit(static_cast<unsigned char>(e.enunciat.end()[-2])))
+        << e.enunciat;
+    EXPECT_FALSE(e.resposta.ends_with(",  ")) << e.resposta;
   }
+  ui.Tria(4, 40);
+  TemaEquacions(prg);
+  ASSERT_EQ(prg.lot.Nombre(), 1);
+  EXPECT_TRUE(prg.lot[1].enunciat.ends_with("\r #0 ")) << prg.lot[1].enunciat;
 }
 
 TEST(Equacions, TopicEntryDescribesTheTopicAndResetsTheIndent) {

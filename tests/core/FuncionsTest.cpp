@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <regex>
 
 #include "support/Guio.h"
 #include "support/Polinomis.h"
@@ -167,14 +169,35 @@ TEST(Funcions, IntersectionsLieOnBothCurvesForManySeeds) {
   }
 }
 
-TEST(Funcions, TextsAreCutAtTheirLimitWithManyCases) {
+// How many times the pattern occurs in the text.
+std::size_t Compta(const std::string& text, const std::string& patro) {
+  const std::regex re(patro);
+  return static_cast<std::size_t>(std::distance(std::sregex_iterator(text.begin(), text.end(), re), {}));
+}
+
+// Many parabolas: the statement keeps the cases that fit whole and the answer stops at
+// the same case; before, the statement ended mid-case ("e) que t") while the answer
+// still gave e).
+TEST(Funcions, ManyCasesKeepOnlyWholeCasesInBothTexts) {
   prova::InterficieFalsa ui;
   Programa prg(ui, 5);
   prg.serie.nombreCasos = 30;
   for (int subtipus : {3, 4, 5}) {
     GenParabola(prg, subtipus);
-    EXPECT_EQ(prg.exercici.enunciat.size(), 255u);
-    EXPECT_EQ(prg.exercici.resposta.size(), 255u);
+    const Exercici& e = prg.exercici;
+    EXPECT_LE(e.enunciat.size(), 255u);
+    EXPECT_LE(e.resposta.size(), 255u);
+    // Labels have no separator before them: they open a case's text ("que", "y = ")
+    // in the statement and four or nine blanks in the answer.
+    const std::size_t casos = Compta(e.enunciat, "[a-z]\\) (que|y = )");
+    EXPECT_GT(casos, 2u) << e.enunciat;
+    EXPECT_EQ(Compta(e.resposta, "[a-z]\\)    "), casos) << e.enunciat << "\n" << e.resposta;
+    const std::size_t punts[] = {3, 2, 0};
+    EXPECT_EQ(prova::Punts(e.enunciat).size(), punts[subtipus - 3] * casos) << e.enunciat;
+    if (subtipus == 5) {
+      EXPECT_EQ(prova::Punts(e.resposta).size(), 2 * casos) << e.resposta;
+    }
+    EXPECT_TRUE(e.enunciat.ends_with(subtipus == 5 ? " = 0" : ")")) << e.enunciat;
   }
 }
 

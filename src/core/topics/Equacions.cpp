@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "batch/Serie.h"
 #include "mathtext/Nombres.h"
@@ -23,7 +24,10 @@ constexpr Tema kEquacions{
 // CR starts a paragraph; "#8 " indents it (and the ones after it) by 8 cm.
 constexpr const char* kSagnat = "#8 ";
 // The statement's last paragraph takes the indent back to 0.
-constexpr const char* kSenseSagnat = " #0 ";
+constexpr std::string_view kSenseSagnat = " #0 ";
+// What the cases of a statement may fill: the topic entry appends kSenseSagnat, which
+// must not be cut away, or a system's indent would run on.
+constexpr std::size_t kMaxEnunciat = LlargadaText - kSenseSagnat.size();
 
 // A quadratic x² + Bx + C (or biquadratic x^4 + Bx² + C) and its real roots as text.
 struct CasEq2 {
@@ -108,28 +112,25 @@ void GenEq1Grau(Programa& prg) {
 }
 
 void GenEq2Grau(Programa& prg, int grau) {
-  std::string enunciat = "Resol l'equaci\xF3: ";
-  std::string resposta;
+  TextsCasos casos("Resol l'equaci\xF3: ", "", kMaxEnunciat);
   for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
     const FormaEq2 forma = TriaTipusEq2(prg);
     int32_t p = prg.Random(9) + 1;
     if (prg.Random(9) >= 5) p = -p;
     const int32_t q = SegonValor(prg, forma, p);
     const CasEq2 cas = grau == 4 ? Biquadratica(p, q, ValorQuadrat(forma, p, q)) : Quadratica(p, q);
-    const std::string etiqueta = EtiquetaCas(prg, i);
-    const std::string separador = SeparadorCas(prg, i);
-    resposta += etiqueta + cas.arrels + separador;
-    enunciat += etiqueta + (grau == 4 ? TxtPotencia("x", 4) : "x\xB2") +
-                TxtCoefSig(cas.B, grau == 4 ? "x\xB2" : "x") + TxtCoefSig(cas.C, "") + " = 0" + separador;
+    casos.AfegeixCas(prg, i,
+                     (grau == 4 ? TxtPotencia("x", 4) : "x\xB2") + TxtCoefSig(cas.B, grau == 4 ? "x\xB2" : "x") +
+                         TxtCoefSig(cas.C, "") + " = 0",
+                     cas.arrels);
   }
-  prg.exercici.enunciat = Talla(enunciat);
-  prg.exercici.resposta = Talla(resposta);
+  prg.exercici.enunciat = casos.Enunciat();
+  prg.exercici.resposta = casos.Resposta();
   prg.exercici.llest = true;
 }
 
 void GenSistema(Programa& prg) {
-  std::string enunciat = std::string("Resol (quan sigui possible) el sistema:\r") + kSagnat;
-  std::string resposta;
+  TextsCasos casos(std::string("Resol (quan sigui possible) el sistema:\r") + kSagnat, "", kMaxEnunciat);
   for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
     const int32_t X = AleatNoNul(*prg.aleatori, 9);
     const int32_t Y = AleatNoNul(*prg.aleatori, 9);
@@ -141,15 +142,16 @@ void GenSistema(Programa& prg) {
     // Both right-hand sides come from the same (X, Y), so a zero determinant always
     // means the two equations are one: the system is never incompatible.
     const bool indeterminat = b * c == a * d && c * r1 == a * r2;
+    // The label stands in a paragraph of its own above the system; the answers are
+    // separated as usual.
     const std::string etiqueta = EtiquetaCas(prg, i);
-    enunciat += "\r" + etiqueta + "\r" + EquacioSistema(a, b, r1) + EquacioSistema(c, d, r2);
-    resposta += etiqueta;
-    resposta += indeterminat ? std::string(" sistema indeterminat (& solucions)")
-                             : "    x= " + TxtEnter(X) + ", y= " + TxtEnter(Y);
-    resposta += SeparadorCas(prg, i);
+    casos.Afegeix("\r" + etiqueta + "\r" + EquacioSistema(a, b, r1) + EquacioSistema(c, d, r2),
+                  (i > 1 ? SeparadorCas(prg, i - 1) : std::string()) + etiqueta +
+                      (indeterminat ? std::string(" sistema indeterminat (& solucions)")
+                                    : "    x= " + TxtEnter(X) + ", y= " + TxtEnter(Y)));
   }
-  prg.exercici.enunciat = Talla(enunciat);
-  prg.exercici.resposta = Talla(resposta);
+  prg.exercici.enunciat = casos.Enunciat();
+  prg.exercici.resposta = casos.Resposta();
   prg.exercici.llest = true;
 }
 
@@ -162,7 +164,7 @@ void TemaEquacions(Programa& prg) {
       case 4: GenSistema(p); break;
       default: return;
     }
-    p.exercici.enunciat = Talla(p.exercici.enunciat + kSenseSagnat);
+    p.exercici.enunciat = Talla(p.exercici.enunciat + std::string(kSenseSagnat));
   });
 }
 

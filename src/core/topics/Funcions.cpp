@@ -66,9 +66,12 @@ std::string TxtRectaPelsPunts(const ParabolaAmbPunts& r) {
   return TxtCoef(dx, "y") + TxtCoefSig(-dy, "x") + TxtCoefSig(r.X[1] * dy - dx * r.Y[1], "") + " = 0";
 }
 
-// Appends one case of the subtype to the statement body S and the answer A.
-void AfegeixCasParabola(int subtipus, const ParabolaAmbPunts& r, std::string& S, std::string& A) {
+// Appends one case of the subtype, whole or not at all, after its label: no separator
+// between the cases.
+void AfegeixCasParabola(const Programa& prg, int i, int subtipus, const ParabolaAmbPunts& r, TextsCasos& casos) {
+  const std::string L = EtiquetaCas(prg, i);
   const std::string P = TxtParabola(r.par);
+  std::string S = L, A = L;
   switch (subtipus) {
     case 3:
       S += "que passa pels punts: ";
@@ -85,6 +88,7 @@ void AfegeixCasParabola(int subtipus, const ParabolaAmbPunts& r, std::string& S,
       A += "         " + TxtPunt(r.X[1], r.Y[1]) + "  " + TxtPunt(r.X[2], r.Y[2]);
       break;
   }
+  casos.Afegeix(S, A);
 }
 
 }  // namespace
@@ -109,18 +113,14 @@ void GenRecta(Programa& prg, int subtipus) {
 }
 
 void GenParabola(Programa& prg, int subtipus) {
-  std::string S, A;
+  TextsCasos casos(subtipus == 5 ? "Troba les interseccions de la par\xE0" "bola i recta seg\xFC" "ents:\r\n"
+                                 : "Equaci\xF3 de la par\xE0" "bola ",
+                   "");
   for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
-    const ParabolaAmbPunts r = AleatParabola(*prg.aleatori);
-    const std::string L = EtiquetaCas(prg, i);  // no separator between the cases
-    S += L;
-    A += L;
-    AfegeixCasParabola(subtipus, r, S, A);
+    AfegeixCasParabola(prg, i, subtipus, AleatParabola(*prg.aleatori), casos);
   }
-  prg.exercici.enunciat =
-      Talla(subtipus == 5 ? "Troba les interseccions de la par\xE0" "bola i recta seg\xFC" "ents:\r\n" + S
-                          : "Equaci\xF3 de la par\xE0" "bola " + S);
-  prg.exercici.resposta = Talla(A);
+  prg.exercici.enunciat = casos.Enunciat();
+  prg.exercici.resposta = casos.Resposta();
   prg.exercici.llest = true;
 }
 

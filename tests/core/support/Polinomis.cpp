@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <regex>
 
 namespace tirelo::prova {
 
@@ -101,6 +102,14 @@ std::vector<int64_t> Enters(std::string_view s) {
     r.push_back(std::strtoll(tros.c_str(), &fi, 10));
     EXPECT_TRUE(!tros.empty() && *fi == '\0') << "not an integer: \"" << tros << "\"";
   }
+  return r;
+}
+
+std::vector<std::string> Etiquetes(std::string_view s) {
+  static const std::regex etiqueta("(^|[^a-z])([a-z]{1,2})\\) ");
+  std::vector<std::string> r;
+  const std::string text(s);
+  for (std::sregex_iterator it(text.begin(), text.end(), etiqueta), fi; it != fi; ++it) r.push_back((*it)[2]);
   return r;
 }
 

@@ -27,6 +27,10 @@ std::vector<std::string> Parteix(std::string_view s, std::string_view sep);
 // Every "(x,y)" point of the text, in order.
 std::vector<std::pair<int64_t, int64_t>> Punts(std::string_view s);
 
+// The case labels of a text in order, without ") ": "a", "b", ... A label is one or
+// two letters not preceded by a letter ("possible) " holds none).
+std::vector<std::string> Etiquetes(std::string_view s);
+
 // The integers of a list such as "2, -2, 0".
 std::vector<int64_t> Enters(std::string_view s);
 
