@@ -149,7 +149,11 @@ class FinestresTest : public QObject {
   }
 
   void SerieComptesRefusatsNoTanquen() {
+    // Text that is no number keeps the window open silently; a number outside 1..255
+    // (an empty field reads as 0) is told why in a notice, met by the actions after
+    // the first while "Bé" waits for it.
     GuioModal guio;
+    QStringList avisos;
     bool obertaDespres = false;
     guio.Despres([&](QWidget* w) {
       auto* f = static_cast<FinestraSerie*>(w);
@@ -161,10 +165,18 @@ class FinestresTest : public QObject {
       obertaDespres = true;
       PremBoto(w, "Sortir");
     });
+    for (int k = 0; k < 4; ++k) {
+      guio.Despres([&avisos](QWidget* w) {
+        avisos << w->windowTitle() + ": " + static_cast<QMessageBox*>(w)->text();
+        PremBoto(w, "D'acord");
+      });
+    }
     const RespostaSubtipus r = DemanaSubtipus(nullptr, PeticioFraccions());
-    QVERIFY(guio.Acabat());
+    QVERIFY2(guio.Acabat(), qPrintable(guio.Vistes().join(", ")));
     QVERIFY(obertaDespres);
     QVERIFY(!r.acceptat);
+    QCOMPARE(avisos.size(), 4);
+    QCOMPARE(avisos.front(), QStringLiteral("Nombre de casos: El nombre de casos ha de ser entre 1 i 255."));
   }
 
   void SerieSubtipusSenseCasosFaUnCas() {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "batch/Serie.h"
+#include "shell/Missatges.h"
 #include "shell/TextQt.h"
 
 namespace tirelo::gui {
@@ -83,7 +84,11 @@ bool FinestraSerie::PotAcceptar() {
   }
   const CampCasos camp = LlegeixCampCasos(ACp1252(CampDeCasos()->text()));
   if (camp.lectura != LecturaCasos::Valid) {
-    // Not a count the generators can make: the window stays open on the field.
+    // Not a count the generators can make: the window stays open on the field. A
+    // number out of range is told why (text that is no number at all is not).
+    if (camp.lectura == LecturaCasos::ForaDeRang) {
+      MostraAvis(this, DeCp1252(AvisCasosForaDeRang), DeCp1252(TitolAvisCasos));
+    }
     CampDeCasos()->setFocus();
     CampDeCasos()->selectAll();
     return false;
