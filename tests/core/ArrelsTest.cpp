@@ -107,8 +107,12 @@ TEST(Arrels, PropertyRationalisedFractionsKeepTheirValue) {
   }
 }
 
-TEST(Arrels, ManyCasesAreCutAtTheTextLength) {
-  for (int k = 1; k <= 3; ++k) prova::ComprovaTallAlLimit([k](Programa& p) { GenRacionalitzacio(p, k); });
+TEST(Arrels, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
+  // The note after every case leaves room for four or five cases only.
+  for (uint64_t llavor = 1; llavor <= 12; ++llavor) {
+    const int k = static_cast<int>(llavor % 3) + 1;
+    prova::ComprovaSerieLlarga([k](Programa& p) { GenRacionalitzacio(p, k); }, kEnunciat, kResposta, 20, llavor);
+  }
 }
 
 TEST(Arrels, TheTopicRunsThroughTheMenuDispatch) {

@@ -132,9 +132,11 @@ TEST(Divisors, PropertyGcdTimesLcmIsTheProduct) {
   }
 }
 
-TEST(Divisors, ManyCasesAreCutAtTheTextLength) {
-  prova::ComprovaTallAlLimit(GenDescomposicio);
-  prova::ComprovaTallAlLimit(GenMcdMcm);
+TEST(Divisors, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
+  for (uint64_t llavor = 1; llavor <= 10; ++llavor) {
+    prova::ComprovaSerieLlarga(GenDescomposicio, {"Descompon factorialment: "}, {""}, 255, llavor);
+    prova::ComprovaSerieLlarga(GenMcdMcm, {"Troba el mcd i el MCM de: "}, {""}, 255, llavor);
+  }
 }
 
 TEST(Divisors, TheTopicRunsThroughTheMenuDispatch) {

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <set>
 
+#include "support/CasosProva.h"
 #include "support/Guio.h"
 #include "support/Polinomis.h"
 #include "support/Suport.h"
@@ -257,6 +258,47 @@ TEST(Equacions, ManyCasesKeepOnlyWholeCasesInBothTexts) {
   TemaEquacions(prg);
   ASSERT_EQ(prg.lot.Nombre(), 1);
   EXPECT_TRUE(prg.lot[1].enunciat.ends_with("\r #0 ")) << prg.lot[1].enunciat;
+}
+
+const std::string kSistema = "Resol (quan sigui possible) el sistema:\r#8 ";
+
+TEST(Equacions, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
+  // The statement keeps room for the " #0 " the topic entry appends: 251 characters.
+  for (uint64_t llavor = 1; llavor <= 6; ++llavor) {
+    for (int grau : {2, 4}) {
+      prova::ComprovaSerieLlarga([grau](Programa& p) { GenEq2Grau(p, grau); }, {"Resol l'equaci\xF3: "}, {""}, 255,
+                                 llavor, 251);
+    }
+    prova::ComprovaSerieLlarga(GenSistema, {kSistema, "\r", ""}, {""}, 255, llavor, 251);
+  }
+}
+
+TEST(Equacions, ALongSeriesAsksTheFormOfEveryCase) {
+  Escena s({}, 40);
+  GenEq2Grau(*s.prg, 2);
+  EXPECT_EQ(s.ui.preguntesFormes, 40);
+  EXPECT_LT(prova::PecesCasos(s.e().resposta, {""}, 40).size(), 40u);
+}
+
+TEST(Equacions, ALongSeriesOfSystemsKeepsItsIndentReset) {
+  // Every system takes 30 characters: seven would fill the statement to 253, which
+  // leaves no room for the " #0 " the topic entry appends, so six go in; all ten are
+  // still drawn.
+  std::vector<int32_t> draws;
+  for (int i = 0; i < 10; ++i) draws = Guio({draws, NoNul(1), NoNul(1), NoNul(7), NoNul(8), NoNul(1), NoNul(-1)});
+  Escena s(draws);
+  s.ui.Tria(4, 10);
+  s.ui.Surt();
+  ExecutaTema(*s.prg, 8);
+  ASSERT_EQ(s.prg->lot.Nombre(), 1);
+  std::string enunciat = kSistema, resposta;
+  for (char lletra = 'a'; lletra <= 'f'; ++lletra) {
+    enunciat += "\r" + std::string(1, lletra) + ") \r#8 7x+8y = 15\r#8 x-y = 0\r";
+    resposta += (lletra > 'a' ? ",  " : "") + std::string(1, lletra) + ")     x= 1, y= 1";
+  }
+  EXPECT_EQ(s.prg->lot[1].enunciat, enunciat + " #0 ");
+  EXPECT_EQ(s.prg->lot[1].resposta, resposta);
+  EXPECT_TRUE(s.guio->Esgotat());
 }
 
 TEST(Equacions, TopicEntryDescribesTheTopicAndResetsTheIndent) {

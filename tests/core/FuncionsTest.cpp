@@ -5,6 +5,7 @@
 #include <iterator>
 #include <regex>
 
+#include "support/CasosProva.h"
 #include "support/Guio.h"
 #include "support/Polinomis.h"
 #include "support/Suport.h"
@@ -199,6 +200,29 @@ TEST(Funcions, ManyCasesKeepOnlyWholeCasesInBothTexts) {
     }
     EXPECT_TRUE(e.enunciat.ends_with(subtipus == 5 ? " = 0" : ")")) << e.enunciat;
   }
+}
+
+TEST(Funcions, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
+  for (uint64_t llavor = 1; llavor <= 10; ++llavor) {
+    const std::string capcalera[] = {kEquacioParabola, kEquacioParabola, kInterseccions};
+    for (int subtipus : {3, 4, 5}) {
+      prova::ComprovaSerieLlarga([subtipus](Programa& p) { GenParabola(p, subtipus); },
+                                 {capcalera[subtipus - 3], "", ""}, {"", "", ""}, 40, llavor);
+    }
+  }
+}
+
+TEST(Funcions, FourWholeVertexCasesOfSix) {
+  // Each case takes 53 characters of the statement: a fifth would reach 288.
+  std::vector<int32_t> draws;
+  for (int i = 0; i < 6; ++i) draws = Guio({draws, Parabola(1, 1, 3, {3, 0, 2})});
+  Escena s(draws, 6);
+  GenParabola(*s.prg, 4);
+  const std::string cas = ") que t\xE9 com a v\xE8rtex  (1,2) i passa pel punt: (3,6)";
+  EXPECT_EQ(s.e().enunciat, kEquacioParabola + "a" + cas + "b" + cas + "c" + cas + "d" + cas);
+  EXPECT_EQ(s.e().resposta, "a)     y = x\xB2-2x+3" "b)     y = x\xB2-2x+3" "c)     y = x\xB2-2x+3"
+                            "d)     y = x\xB2-2x+3");
+  EXPECT_TRUE(s.guio->Esgotat());
 }
 
 TEST(Funcions, TopicEntryRunsEveryGenerator) {

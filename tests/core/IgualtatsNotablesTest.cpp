@@ -134,8 +134,10 @@ TEST(IgualtatsNotables, OnlySubtypesTwoAndThreeCapTheCasesAtTwelve) {
   EXPECT_EQ(PecesCasos(p.prg->exercici.resposta, {""}, 15).size(), 15u);
 }
 
-TEST(IgualtatsNotables, ManyCasesAreCutAtTheTextLength) {
-  prova::ComprovaTallAlLimit(GenQuadratBinomi);
+TEST(IgualtatsNotables, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
+  for (uint64_t llavor = 1; llavor <= 10; ++llavor) {
+    prova::ComprovaSerieLlarga(GenQuadratBinomi, {"Calcula:   "}, {""}, 255, llavor);
+  }
 }
 
 TEST(IgualtatsNotables, PropertySquareOfABinomialExpandsToTheSquare) {

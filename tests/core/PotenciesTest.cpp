@@ -151,8 +151,11 @@ TEST(Potencies, PropertyEveryResultIsTheReducedExpression) {
   }
 }
 
-TEST(Potencies, ManyCasesAreCutAtTheTextLength) {
-  for (int k = 1; k <= 5; ++k) prova::ComprovaTallAlLimit([k](Programa& p) { GenPotencies(p, k); });
+TEST(Potencies, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
+  for (uint64_t llavor = 1; llavor <= 10; ++llavor) {
+    const int k = static_cast<int>(llavor % 5) + 1;
+    prova::ComprovaSerieLlarga([k](Programa& p) { GenPotencies(p, k); }, {"Calcula: "}, {""}, 255, llavor);
+  }
 }
 
 TEST(Potencies, TheTopicRunsThroughTheMenuDispatch) {

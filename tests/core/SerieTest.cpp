@@ -62,6 +62,17 @@ TEST_F(SerieTest, CaseTextsTakeWholeCasesOnlyAndNothingAfterTheFirstThatDoesNotF
   EXPECT_EQ(t.Resposta(), "a) x,  b) y");
 }
 
+TEST_F(SerieTest, CaseTextsFollowTheLayoutOfEachTextAndCountItInTheLimit) {
+  prg.serie.nombreCasos = 3;
+  TextsCasos t("E:", "R:", 20, 40);
+  t.Disposa({"  ", false}, {"\r", true});
+  EXPECT_TRUE(t.AfegeixCas(prg, 1, "x1", "1"));
+  EXPECT_TRUE(t.AfegeixCas(prg, 2, "y2", "2"));
+  EXPECT_FALSE(t.AfegeixCas(prg, 3, "z", "3"));  // "  c) z" would take the statement to 22
+  EXPECT_EQ(t.Enunciat(), "E:  a) x1  b) y2");
+  EXPECT_EQ(t.Resposta(), "R:\ra) 1,  \rb) 2");
+}
+
 TEST(CampCasos, WholeNumbersInRangeAreRead) {
   EXPECT_EQ(LlegeixCampCasos("3").valor, 3);
   EXPECT_EQ(LlegeixCampCasos("  12\t").valor, 12);

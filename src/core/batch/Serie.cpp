@@ -47,9 +47,24 @@ bool TextsCasos::Afegeix(std::string_view enunciat, std::string_view resposta) {
   return true;
 }
 
+void TextsCasos::Disposa(DisposicioCasos enunciat, DisposicioCasos resposta) {
+  disposicioEnunciat_ = enunciat;
+  disposicioResposta_ = resposta;
+}
+
+namespace {
+// What goes before case i in a text: the separator after the case before (written
+// here rather than after that case, so that the last case kept ends its text clean),
+// then the entry and the label.
+std::string AbansDelCas(const Programa& prg, int i, const DisposicioCasos& d) {
+  std::string abans = d.separats && i > 1 ? SeparadorCas(prg, i - 1) : std::string();
+  return abans + std::string(d.entrada) + EtiquetaCas(prg, i);
+}
+}  // namespace
+
 bool TextsCasos::AfegeixCas(const Programa& prg, int i, std::string_view enunciat, std::string_view resposta) {
-  const std::string abans = (i > 1 ? SeparadorCas(prg, i - 1) : std::string()) + EtiquetaCas(prg, i);
-  return Afegeix(abans + std::string(enunciat), abans + std::string(resposta));
+  return Afegeix(AbansDelCas(prg, i, disposicioEnunciat_) + std::string(enunciat),
+                 AbansDelCas(prg, i, disposicioResposta_) + std::string(resposta));
 }
 
 CampCasos LlegeixCampCasos(std::string_view text) {

@@ -33,6 +33,14 @@ std::string EtiquetaCas(const Programa& prg, int i);
 // ",  " after every case but the last.
 std::string SeparadorCas(const Programa& prg, int i);
 
+// How the cases sit in one text of a multi-case exercise: entrada goes before every
+// case's label and, when separats, the separator ",  " goes between one case and the
+// next. Most topics use neither entrada nor anything but the separator.
+struct DisposicioCasos {
+  std::string_view entrada;
+  bool separats = true;
+};
+
 // The statement and the answer of a multi-case exercise, built case by case. A case
 // goes whole into both texts or, when either would pass its limit, into neither, and
 // no later case goes in after it: a long series ends with its last whole case, never
@@ -41,6 +49,8 @@ class TextsCasos {
  public:
   TextsCasos(std::string enunciat, std::string resposta, std::size_t maxEnunciat = LlargadaText,
              std::size_t maxResposta = LlargadaText);
+  // The layouts AfegeixCas follows; both are label and separator only until set.
+  void Disposa(DisposicioCasos enunciat, DisposicioCasos resposta);
   // Appends the two pieces as they are; false when they did not fit.
   bool Afegeix(std::string_view enunciat, std::string_view resposta);
   // Case i with its label, after the separator of the case before: ",  b) 9/15".
@@ -51,6 +61,7 @@ class TextsCasos {
  private:
   std::string enunciat_, resposta_;
   std::size_t maxEnunciat_, maxResposta_;
+  DisposicioCasos disposicioEnunciat_, disposicioResposta_;
   bool ple_ = false;
 };
 

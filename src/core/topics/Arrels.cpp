@@ -5,6 +5,7 @@
 #include "mathtext/Nombres.h"
 #include "mathtext/Termes.h"
 #include "shell/Programa.h"
+#include "topics/Casos.h"
 
 namespace tirelo {
 
@@ -46,27 +47,21 @@ void TemaArrels(Programa& prg) {
 
 void GenRacionalitzacio(Programa& prg, int subtipus) {
   if (subtipus < 1 || subtipus > 3) return;
-  std::string enunciat, resposta;
-  for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
-    const std::string etiqueta = EtiquetaCas(prg, i);
-    int32_t a = prg.Random(9) + 1;
+  // Cases have no separator: two spaces go before every case instead, in both texts.
+  constexpr DisposicioCasos kDosEspais{"  ", false};
+  EscriuCasos(prg, {"Racionalitza:  ", "\r", kDosEspais, kDosEspais}, [subtipus](Programa& p) {
+    int32_t a = p.Random(9) + 1;
     int32_t b = 0;
     do {
-      b = prg.Random(20) + 2;
+      b = p.Random(20) + 2;
     } while (EsQuadratPerfecte(b));
-    const Denominador d = DenominadorDeCas(prg, subtipus, b);
-    // Cases have no separator: two spaces go before every case instead.
-    enunciat += "  " + etiqueta + TxtEnter(a) + "/" + d.text + "   (Nota: R_n() =arrel en\xE8ssima)";
+    const Denominador d = DenominadorDeCas(p, subtipus, b);
     int32_t den = d.racional;
+    const std::string fraccio = TxtEnter(a) + "/" + d.text;
     Simplifica(a, den);
-    resposta += "  " + etiqueta + TxtCoef(a, d.conjugat) + "/" + TxtEnter(den);
-  }
-  Exercici& ex = prg.exercici;
-  ex.enunciat = "Racionalitza:  " + enunciat;
-  ex.resposta = "\r" + resposta;
-  ex.pista.clear();
-  ex.Limita();
-  ex.llest = true;
+    // Every case of the statement carries its own note.
+    return Cas{fraccio + "   (Nota: R_n() =arrel en\xE8ssima)", TxtCoef(a, d.conjugat) + "/" + TxtEnter(den)};
+  });
 }
 
 }  // namespace tirelo

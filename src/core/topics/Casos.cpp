@@ -1,24 +1,27 @@
 #include "topics/Casos.h"
 
+#include "mathtext/Text.h"
 #include "shell/Programa.h"
 
 namespace tirelo {
 
-void EscriuCasos(Programa& prg, std::string_view capcalera, const std::function<Cas(Programa&)>& cas) {
-  Exercici& ex = prg.exercici;
-  ex.enunciat = std::string(capcalera);
-  ex.resposta.clear();
-  ex.pista.clear();
+void EscriuCasos(Programa& prg, const EntornCasos& entorn, const std::function<Cas(Programa&)>& cas) {
+  TextsCasos casos(entorn.capEnunciat, entorn.capResposta, LlargadaText - entorn.reservaEnunciat);
+  casos.Disposa(entorn.enunciat, entorn.resposta);
   const int n = prg.serie.nombreCasos;
   for (int i = 1; i <= n; ++i) {
-    const Cas c = cas(prg);
-    const std::string etiqueta = EtiquetaCas(prg, i);
-    const std::string separador = SeparadorCas(prg, i);
-    ex.enunciat += etiqueta + c.enunciat + separador;
-    ex.resposta += etiqueta + c.resposta + separador;
+    const Cas c = cas(prg);  // drawn even when it no longer fits
+    casos.AfegeixCas(prg, i, c.enunciat, c.resposta);
   }
-  ex.Limita();
+  Exercici& ex = prg.exercici;
+  ex.enunciat = casos.Enunciat();
+  ex.resposta = casos.Resposta();
+  ex.pista.clear();
   ex.llest = true;
+}
+
+void EscriuCasos(Programa& prg, std::string_view capcalera, const std::function<Cas(Programa&)>& cas) {
+  EscriuCasos(prg, EntornCasos{std::string(capcalera), ""}, cas);
 }
 
 }  // namespace tirelo

@@ -1,10 +1,14 @@
 #pragma once
 // Writing the cases of a multi-case exercise: every case adds a piece to the
 // statement and a piece to the answer, each introduced by the case label and
-// followed by the case separator of the series protocol.
+// separated from the next by the case separator of the series protocol (or laid out
+// as the topic's own form says). A case goes in whole or not at all.
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
+
+#include "batch/Serie.h"
 
 namespace tirelo {
 
@@ -16,11 +20,26 @@ struct Cas {
   std::string resposta;
 };
 
-// Replaces the exercise under construction: the statement starts with capcalera and
-// the answer empty, then cas(prg) is drawn once per case (prg.serie.nombreCasos) and
-// its pieces appended as label + piece + separator. The hint is emptied, the texts
-// are cut to their lengths and the ready flag is set.
-//   EscriuCasos(prg, "Calcula: ", [](Programa& p) { return Cas{"x^2", "x^2"}; });
+// The texts around the cases: the headers the statement and the answer start with,
+// how the cases sit in each, and the room the statement keeps free at its end for a
+// text the topic appends afterwards.
+struct EntornCasos {
+  std::string capEnunciat;
+  std::string capResposta;
+  DisposicioCasos enunciat{};
+  DisposicioCasos resposta{};
+  std::size_t reservaEnunciat = 0;
+};
+
+// Replaces the exercise under construction: statement and answer start with their
+// headers, then cas(prg) is drawn once per case (prg.serie.nombreCasos) and its pieces
+// appended as entorn lays them out. Every case is drawn, so the random sequence does
+// not depend on the room left, but a case goes into the texts only when it fits whole
+// in both, and none goes in after one that did not. The hint is emptied and the ready
+// flag set.
+//   EscriuCasos(prg, {"Calcula: ", "", {"  ", false}, {}}, [](Programa& p) { return Cas{"x^2", "x^2"}; });
+void EscriuCasos(Programa& prg, const EntornCasos& entorn, const std::function<Cas(Programa&)>& cas);
+// The usual layout: the statement header, an empty answer, label and separator only.
 void EscriuCasos(Programa& prg, std::string_view capcalera, const std::function<Cas(Programa&)>& cas);
 
 }  // namespace tirelo

@@ -9,6 +9,7 @@
 #include "mathtext/Termes.h"
 #include "mathtext/Text.h"
 #include "shell/Programa.h"
+#include "topics/Casos.h"
 
 namespace tirelo {
 
@@ -23,11 +24,11 @@ constexpr Tema kEquacions{
 
 // CR starts a paragraph; "#8 " indents it (and the ones after it) by 8 cm.
 constexpr const char* kSagnat = "#8 ";
-// The statement's last paragraph takes the indent back to 0.
+// The statement's last paragraph takes the indent back to 0. The topic entry appends
+// it after the generator, so the multi-case generators keep room for it: a long
+// series of systems must not lose it, or the indent would run on into the next text.
 constexpr std::string_view kSenseSagnat = " #0 ";
-// What the cases of a statement may fill: the topic entry appends kSenseSagnat, which
-// must not be cut away, or a system's indent would run on.
-constexpr std::size_t kMaxEnunciat = LlargadaText - kSenseSagnat.size();
+constexpr std::size_t kLlocSenseSagnat = kSenseSagnat.size();
 
 // A quadratic x² + Bx + C (or biquadratic x^4 + Bx² + C) and its real roots as text.
 struct CasEq2 {
@@ -96,6 +97,39 @@ FormaEq2 TriaTipusEq2(Programa& prg) {
   return forma;
 }
 
+namespace {
+
+// One quadratic (grau 2) or biquadratic (grau 4) equation; the form window opens first.
+Cas CasEquacio(Programa& prg, int grau) {
+  const FormaEq2 forma = TriaTipusEq2(prg);
+  int32_t p = prg.Random(9) + 1;
+  if (prg.Random(9) >= 5) p = -p;
+  const int32_t q = SegonValor(prg, forma, p);
+  const CasEq2 cas = grau == 4 ? Biquadratica(p, q, ValorQuadrat(forma, p, q)) : Quadratica(p, q);
+  return {(grau == 4 ? TxtPotencia("x", 4) : "x\xB2") + TxtCoefSig(cas.B, grau == 4 ? "x\xB2" : "x") +
+              TxtCoefSig(cas.C, "") + " = 0",
+          cas.arrels};
+}
+
+// One system, its two equations each an indented paragraph after the label's.
+Cas CasSistema(Programa& prg) {
+  const int32_t X = AleatNoNul(*prg.aleatori, 9);
+  const int32_t Y = AleatNoNul(*prg.aleatori, 9);
+  int32_t a = 0, b = 0, c = 0, d = 0;
+  ParellReduit(prg, a, b);
+  ParellReduit(prg, c, d);
+  const int32_t r1 = a * X + b * Y;
+  const int32_t r2 = c * X + d * Y;
+  // Both right-hand sides come from the same (X, Y), so a zero determinant always
+  // means the two equations are one: the system is never incompatible.
+  const bool indeterminat = b * c == a * d && c * r1 == a * r2;
+  return {"\r" + EquacioSistema(a, b, r1) + EquacioSistema(c, d, r2),
+          indeterminat ? std::string(" sistema indeterminat (& solucions)")
+                       : "    x= " + TxtEnter(X) + ", y= " + TxtEnter(Y)};
+}
+
+}  // namespace
+
 void GenEq1Grau(Programa& prg) {
   FontAleatoria& rnd = *prg.aleatori;
   const int32_t a = AleatNoNul(rnd, 9);  // the solution
@@ -112,47 +146,16 @@ void GenEq1Grau(Programa& prg) {
 }
 
 void GenEq2Grau(Programa& prg, int grau) {
-  TextsCasos casos("Resol l'equaci\xF3: ", "", kMaxEnunciat);
-  for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
-    const FormaEq2 forma = TriaTipusEq2(prg);
-    int32_t p = prg.Random(9) + 1;
-    if (prg.Random(9) >= 5) p = -p;
-    const int32_t q = SegonValor(prg, forma, p);
-    const CasEq2 cas = grau == 4 ? Biquadratica(p, q, ValorQuadrat(forma, p, q)) : Quadratica(p, q);
-    casos.AfegeixCas(prg, i,
-                     (grau == 4 ? TxtPotencia("x", 4) : "x\xB2") + TxtCoefSig(cas.B, grau == 4 ? "x\xB2" : "x") +
-                         TxtCoefSig(cas.C, "") + " = 0",
-                     cas.arrels);
-  }
-  prg.exercici.enunciat = casos.Enunciat();
-  prg.exercici.resposta = casos.Resposta();
-  prg.exercici.llest = true;
+  EscriuCasos(prg, {"Resol l'equaci\xF3: ", "", {}, {}, kLlocSenseSagnat},
+              [grau](Programa& p) { return CasEquacio(p, grau); });
 }
 
 void GenSistema(Programa& prg) {
-  TextsCasos casos(std::string("Resol (quan sigui possible) el sistema:\r") + kSagnat, "", kMaxEnunciat);
-  for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
-    const int32_t X = AleatNoNul(*prg.aleatori, 9);
-    const int32_t Y = AleatNoNul(*prg.aleatori, 9);
-    int32_t a = 0, b = 0, c = 0, d = 0;
-    ParellReduit(prg, a, b);
-    ParellReduit(prg, c, d);
-    const int32_t r1 = a * X + b * Y;
-    const int32_t r2 = c * X + d * Y;
-    // Both right-hand sides come from the same (X, Y), so a zero determinant always
-    // means the two equations are one: the system is never incompatible.
-    const bool indeterminat = b * c == a * d && c * r1 == a * r2;
-    // The label stands in a paragraph of its own above the system; the answers are
-    // separated as usual.
-    const std::string etiqueta = EtiquetaCas(prg, i);
-    casos.Afegeix("\r" + etiqueta + "\r" + EquacioSistema(a, b, r1) + EquacioSistema(c, d, r2),
-                  (i > 1 ? SeparadorCas(prg, i - 1) : std::string()) + etiqueta +
-                      (indeterminat ? std::string(" sistema indeterminat (& solucions)")
-                                    : "    x= " + TxtEnter(X) + ", y= " + TxtEnter(Y)));
-  }
-  prg.exercici.enunciat = casos.Enunciat();
-  prg.exercici.resposta = casos.Resposta();
-  prg.exercici.llest = true;
+  // Each system starts a paragraph with its label; the answers are separated as usual.
+  EscriuCasos(prg,
+              {std::string("Resol (quan sigui possible) el sistema:\r") + kSagnat, "", {"\r", false}, {},
+               kLlocSenseSagnat},
+              CasSistema);
 }
 
 void TemaEquacions(Programa& prg) {

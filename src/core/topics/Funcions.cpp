@@ -8,6 +8,7 @@
 #include "mathtext/Termes.h"
 #include "mathtext/Text.h"
 #include "shell/Programa.h"
+#include "topics/Casos.h"
 
 namespace tirelo {
 
@@ -66,29 +67,23 @@ std::string TxtRectaPelsPunts(const ParabolaAmbPunts& r) {
   return TxtCoef(dx, "y") + TxtCoefSig(-dy, "x") + TxtCoefSig(r.X[1] * dy - dx * r.Y[1], "") + " = 0";
 }
 
-// Appends one case of the subtype, whole or not at all, after its label: no separator
-// between the cases.
-void AfegeixCasParabola(const Programa& prg, int i, int subtipus, const ParabolaAmbPunts& r, TextsCasos& casos) {
-  const std::string L = EtiquetaCas(prg, i);
+// One parabola case of the subtype: its statement piece and its answer piece.
+Cas CasParabola(int subtipus, const ParabolaAmbPunts& r) {
   const std::string P = TxtParabola(r.par);
-  std::string S = L, A = L;
   switch (subtipus) {
-    case 3:
-      S += "que passa pels punts: ";
-      for (int k = 1; k <= 3; ++k) S += " " + TxtPunt(r.X[k], r.Y[k]);
-      A += "    " + P;
-      break;
+    case 3: {
+      std::string punts = "que passa pels punts: ";
+      for (int k = 1; k <= 3; ++k) punts += " " + TxtPunt(r.X[k], r.Y[k]);
+      return {punts, "    " + P};
+    }
     case 4:
-      S += "que t\xE9 com a v\xE8rtex  " + TxtPunt(r.h, ValorParabola(r.par, r.h)) + " i passa pel punt: " +
-           TxtPunt(r.X[1], r.Y[1]);
-      A += "    " + P;
-      break;
+      return {"que t\xE9 com a v\xE8rtex  " + TxtPunt(r.h, ValorParabola(r.par, r.h)) + " i passa pel punt: " +
+                  TxtPunt(r.X[1], r.Y[1]),
+              "    " + P};
     default:
-      S += P + " i  " + TxtRectaPelsPunts(r);
-      A += "         " + TxtPunt(r.X[1], r.Y[1]) + "  " + TxtPunt(r.X[2], r.Y[2]);
-      break;
+      return {P + " i  " + TxtRectaPelsPunts(r),
+              "         " + TxtPunt(r.X[1], r.Y[1]) + "  " + TxtPunt(r.X[2], r.Y[2])};
   }
-  casos.Afegeix(S, A);
 }
 
 }  // namespace
@@ -113,15 +108,12 @@ void GenRecta(Programa& prg, int subtipus) {
 }
 
 void GenParabola(Programa& prg, int subtipus) {
-  TextsCasos casos(subtipus == 5 ? "Troba les interseccions de la par\xE0" "bola i recta seg\xFC" "ents:\r\n"
-                                 : "Equaci\xF3 de la par\xE0" "bola ",
-                   "");
-  for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
-    AfegeixCasParabola(prg, i, subtipus, AleatParabola(*prg.aleatori), casos);
-  }
-  prg.exercici.enunciat = casos.Enunciat();
-  prg.exercici.resposta = casos.Resposta();
-  prg.exercici.llest = true;
+  // The cases follow one another with their labels and nothing between them.
+  constexpr DisposicioCasos kSeguits{"", false};
+  const std::string capcalera = subtipus == 5 ? "Troba les interseccions de la par\xE0" "bola i recta seg\xFC" "ents:\r\n"
+                                              : "Equaci\xF3 de la par\xE0" "bola ";
+  EscriuCasos(prg, {capcalera, "", kSeguits, kSeguits},
+              [subtipus](Programa& p) { return CasParabola(subtipus, AleatParabola(*p.aleatori)); });
 }
 
 void TemaFuncions(Programa& prg) {

@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "batch/Serie.h"
 #include "support/Guio.h"
 #include "support/Suport.h"
 #include "topics/ExecutaTema.h"
@@ -28,39 +29,38 @@ struct FormaCasos {
   std::string_view final = "";
 };
 
-// The pieces of the n cases of text. A text cut at 255 characters loses its last
-// piece, which may be partial; an uncut text must hold exactly n cases.
+// The label of case i of n, as the series protocol writes it.
+inline std::string EtiquetaProva(int i, int n) { return n == 1 ? std::string() : LletresCas(i) + ") "; }
+
+// The pieces of the whole cases of text, out of n asked. A long series may hold fewer
+// than n, but never a case cut short: the last piece must still end the text as the
+// form says.
 inline std::vector<std::string> PecesCasos(std::string_view text, const FormaCasos& f, int n) {
   std::vector<std::string> peces;
   if (text.substr(0, f.capcalera.size()) != f.capcalera) {
     ADD_FAILURE() << "text without its header: " << text;
     return peces;
   }
-  const auto etiqueta = [n](int i) { return n == 1 ? std::string() : std::string(1, char(96 + i)) + ") "; };
   const std::string_view resta = text.substr(f.capcalera.size());
   std::size_t pos = 0;
   for (int i = 1; i <= n; ++i) {
-    const std::string entrada = std::string(f.entrada) + etiqueta(i);
-    if (resta.substr(pos, entrada.size()) != entrada) break;
+    const std::string entrada = std::string(f.entrada) + EtiquetaProva(i, n);
+    if (resta.substr(pos, entrada.size()) != entrada) {
+      ADD_FAILURE() << "case " << i << " does not start where expected in: " << text;
+      break;
+    }
     const std::size_t inici = pos + entrada.size();
-    if (i == n) {
+    const std::string seguent = std::string(f.separador) + std::string(f.entrada) + EtiquetaProva(i + 1, n);
+    const std::size_t fi = i < n ? resta.find(seguent, inici) : std::string_view::npos;
+    if (fi == std::string_view::npos) {
       std::string_view peca = resta.substr(inici);
-      if (peca.size() >= f.final.size() && peca.substr(peca.size() - f.final.size()) == f.final) {
-        peca.remove_suffix(f.final.size());
-      }
+      if (!peca.ends_with(f.final)) ADD_FAILURE() << "the last case is not whole in: " << text;
+      peca.remove_suffix(std::min(f.final.size(), peca.size()));
       peces.emplace_back(peca);
       break;
     }
-    const std::string seguent = std::string(f.separador) + std::string(f.entrada) + etiqueta(i + 1);
-    const std::size_t fi = resta.find(seguent, inici);
-    peces.emplace_back(resta.substr(inici, fi == std::string_view::npos ? std::string_view::npos : fi - inici));
-    if (fi == std::string_view::npos) break;
+    peces.emplace_back(resta.substr(inici, fi - inici));
     pos = fi + f.separador.size();
-  }
-  if (text.size() >= 255) {
-    if (!peces.empty()) peces.pop_back();
-  } else if (static_cast<int>(peces.size()) != n) {
-    ADD_FAILURE() << "expected " << n << " cases in: " << text;
   }
   return peces;
 }
@@ -95,14 +95,53 @@ inline std::optional<std::vector<std::string>> Encaixa(std::string_view text, st
   return captures;
 }
 
-// With the most cases the series window allows (255), the generator fills statement
-// and answer up to their length and cuts them there.
-inline void ComprovaTallAlLimit(const std::function<void(Programa&)>& genera) {
-  Escena p({}, 255);
-  genera(*p.prg);
-  EXPECT_EQ(p.prg->exercici.enunciat.size(), 255u);
-  EXPECT_EQ(p.prg->exercici.resposta.size(), 255u);
-  EXPECT_TRUE(p.prg->exercici.llest);
+// A long series of n cases drawn from llavor ends at its last whole case: statement
+// and answer hold the same k < n cases, the very texts of a series of k cases, and
+// case k+1 would have passed the limit of one of them (maxEnunciat for the statement,
+// which may keep room for a text the topic appends). Every one of the n cases is
+// still drawn, in order: the draws are those of n series of one case in a row.
+inline void ComprovaSerieLlarga(const std::function<void(Programa&)>& genera, const FormaCasos& fe,
+                                const FormaCasos& fr, int n = 255, uint64_t llavor = 1,
+                                std::size_t maxEnunciat = 255) {
+  Escena llarga({}, static_cast<uint16_t>(n), llavor);
+  genera(*llarga.prg);
+  const Exercici& e = llarga.prg->exercici;
+  EXPECT_TRUE(e.llest);
+  EXPECT_LE(e.enunciat.size(), maxEnunciat);
+  EXPECT_LE(e.resposta.size(), 255u);
+  const auto enunciats = PecesCasos(e.enunciat, fe, n);
+  const auto respostes = PecesCasos(e.resposta, fr, n);
+  const int k = static_cast<int>(enunciats.size());
+  ASSERT_EQ(enunciats.size(), respostes.size()) << e.enunciat << "\n" << e.resposta;
+  ASSERT_TRUE(k >= 2 && k < n) << k << " cases of " << n;
+
+  Escena curta({}, static_cast<uint16_t>(k), llavor);
+  genera(*curta.prg);
+  EXPECT_EQ(curta.prg->exercici.enunciat, e.enunciat);
+  EXPECT_EQ(curta.prg->exercici.resposta, e.resposta);
+
+  // One case at a time from the same source: the same draws, the same pieces.
+  Escena una({}, 1, llavor);
+  for (int i = 1; i <= n; ++i) {
+    genera(*una.prg);
+    const auto enunciat = PecesCasos(una.prg->exercici.enunciat, fe, 1);
+    const auto resposta = PecesCasos(una.prg->exercici.resposta, fr, 1);
+    ASSERT_EQ(enunciat.size(), 1u);
+    ASSERT_EQ(resposta.size(), 1u);
+    if (i <= k) {
+      EXPECT_EQ(enunciat[0], enunciats[static_cast<std::size_t>(i - 1)]) << "case " << i;
+      EXPECT_EQ(resposta[0], respostes[static_cast<std::size_t>(i - 1)]) << "case " << i;
+    }
+    if (i == k + 1) {
+      const auto afegit = [&](const FormaCasos& f, const std::string& peca) {
+        return f.separador.size() + f.entrada.size() + EtiquetaProva(i, n).size() + peca.size();
+      };
+      EXPECT_TRUE(e.enunciat.size() + afegit(fe, enunciat[0]) > maxEnunciat ||
+                  e.resposta.size() + afegit(fr, resposta[0]) > 255u)
+          << "case " << i << " would have fitted after: " << e.enunciat << "\n" << e.resposta;
+    }
+  }
+  EXPECT_EQ(llarga.guio->Demanats(), una.guio->Demanats());
 }
 
 // What a series window showed: caption, subtype names and cases string.
@@ -146,8 +185,18 @@ inline ExerciciProvat GeneraAmbLlavor(uint64_t llavor, int maxCasos, const std::
   EXPECT_TRUE(r.exercici.llest);
   const auto enunciats = PecesCasos(r.exercici.enunciat, enunciat, r.nombreCasos);
   const auto respostes = PecesCasos(r.exercici.resposta, resposta, r.nombreCasos);
+  EXPECT_EQ(enunciats.size(), respostes.size()) << r.exercici.enunciat << "\n" << r.exercici.resposta;
+  EXPECT_FALSE(enunciats.empty());
   for (std::size_t c = 0; c < std::min(enunciats.size(), respostes.size()); ++c) {
     r.casos.emplace_back(enunciats[c], respostes[c]);
+  }
+  // A series that kept fewer cases than it drew reads as the shorter series.
+  const int k = static_cast<int>(r.casos.size());
+  if (k > 1 && k < r.nombreCasos) {
+    Escena curta({}, static_cast<uint16_t>(k), llavor);
+    genera(*curta.prg);
+    EXPECT_EQ(curta.prg->exercici.enunciat, r.exercici.enunciat);
+    EXPECT_EQ(curta.prg->exercici.resposta, r.exercici.resposta);
   }
   return r;
 }
