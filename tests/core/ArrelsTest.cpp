@@ -111,7 +111,8 @@ TEST(Arrels, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
   // The note after every case leaves room for four or five cases only.
   for (uint64_t llavor = 1; llavor <= 12; ++llavor) {
     const int k = static_cast<int>(llavor % 3) + 1;
-    prova::ComprovaSerieLlarga([k](Programa& p) { GenRacionalitzacio(p, k); }, kEnunciat, kResposta, 20, llavor);
+    const auto gen = [k](Programa& p) { GenRacionalitzacio(p, k); };
+    prova::ComprovaSerieLlarga(gen, kEnunciat, kResposta, 20, llavor);
   }
 }
 

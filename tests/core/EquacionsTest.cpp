@@ -266,8 +266,8 @@ TEST(Equacions, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
   // The statement keeps room for the " #0 " the topic entry appends: 251 characters.
   for (uint64_t llavor = 1; llavor <= 6; ++llavor) {
     for (int grau : {2, 4}) {
-      prova::ComprovaSerieLlarga([grau](Programa& p) { GenEq2Grau(p, grau); }, {"Resol l'equaci\xF3: "}, {""}, 255,
-                                 llavor, 251);
+      const auto gen = [grau](Programa& p) { GenEq2Grau(p, grau); };
+      prova::ComprovaSerieLlarga(gen, {"Resol l'equaci\xF3: "}, {""}, 255, llavor, 251);
     }
     prova::ComprovaSerieLlarga(GenSistema, {kSistema, "\r", ""}, {""}, 255, llavor, 251);
   }
@@ -285,7 +285,9 @@ TEST(Equacions, ALongSeriesOfSystemsKeepsItsIndentReset) {
   // leaves no room for the " #0 " the topic entry appends, so six go in; all ten are
   // still drawn.
   std::vector<int32_t> draws;
-  for (int i = 0; i < 10; ++i) draws = Guio({draws, NoNul(1), NoNul(1), NoNul(7), NoNul(8), NoNul(1), NoNul(-1)});
+  for (int i = 0; i < 10; ++i) {
+    draws = Guio({draws, NoNul(1), NoNul(1), NoNul(7), NoNul(8), NoNul(1), NoNul(-1)});
+  }
   Escena s(draws);
   s.ui.Tria(4, 10);
   s.ui.Surt();

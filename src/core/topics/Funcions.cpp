@@ -22,6 +22,11 @@ constexpr Tema kFuncions{
     true,  // the status is refreshed at every pass
 };
 
+// The statement headers of the parabola subtypes.
+constexpr const char* kEquacioParabola = "Equaci\xF3 de la par\xE0" "bola ";
+constexpr const char* kInterseccions =
+    "Troba les interseccions de la par\xE0" "bola i recta seg\xFC" "ents:\r\n";
+
 // Uniform over lo..hi; the values are small enough for the 8-bit draw.
 int32_t AleatEntre(FontAleatoria& rnd, int32_t lo, int32_t hi) {
   return AleatCar(rnd, static_cast<int8_t>(lo), static_cast<int8_t>(hi));
@@ -77,8 +82,8 @@ Cas CasParabola(int subtipus, const ParabolaAmbPunts& r) {
       return {punts, "    " + P};
     }
     case 4:
-      return {"que t\xE9 com a v\xE8rtex  " + TxtPunt(r.h, ValorParabola(r.par, r.h)) + " i passa pel punt: " +
-                  TxtPunt(r.X[1], r.Y[1]),
+      return {"que t\xE9 com a v\xE8rtex  " + TxtPunt(r.h, ValorParabola(r.par, r.h)) +
+                  " i passa pel punt: " + TxtPunt(r.X[1], r.Y[1]),
               "    " + P};
     default:
       return {P + " i  " + TxtRectaPelsPunts(r),
@@ -110,8 +115,7 @@ void GenRecta(Programa& prg, int subtipus) {
 void GenParabola(Programa& prg, int subtipus) {
   // The cases follow one another with their labels and nothing between them.
   constexpr DisposicioCasos kSeguits{"", false};
-  const std::string capcalera = subtipus == 5 ? "Troba les interseccions de la par\xE0" "bola i recta seg\xFC" "ents:\r\n"
-                                              : "Equaci\xF3 de la par\xE0" "bola ";
+  const char* capcalera = subtipus == 5 ? kInterseccions : kEquacioParabola;
   EscriuCasos(prg, {capcalera, "", kSeguits, kSeguits},
               [subtipus](Programa& p) { return CasParabola(subtipus, AleatParabola(*p.aleatori)); });
 }
