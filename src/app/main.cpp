@@ -44,6 +44,11 @@ const Ordre* BuscaOrdre(std::string_view nom) {
 int main(int argc, char** argv) {
   if (argc > 1 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
     MostraAjuda(stdout);
+    // A help that could not be written (a full disk, a closed pipe) is a failure.
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+      std::fputs("tirelo: no s'ha pogut escriure l'ajuda\n", stderr);
+      return 1;
+    }
     return 0;
   }
   if (argc > 1) {

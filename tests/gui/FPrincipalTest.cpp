@@ -312,9 +312,20 @@ class FPrincipalTest : public QObject {
       PremBoto(w, "D'acord");
     });
     guio.Despres([](QWidget* w) {
+      // A title the document cannot hold is refused too, not saved with '?' in it.
       auto* f = static_cast<FinestraDesar*>(w);
       QCOMPARE(f->focusWidget(), f->Control(ordre_desar::NomFitxer));
       f->ControlDe<QLineEdit>(ordre_desar::NomFitxer)->setText("full 1");
+      f->ControlDe<QLineEdit>(ordre_desar::Titol)->setText(QString::fromUtf8("Full \u03B1"));
+      PremBoto(w, "&Accepta");
+    });
+    guio.Despres([](QWidget* w) {
+      QCOMPARE(w->windowTitle(), QString::fromUtf8("Títol no vàlid"));
+      PremBoto(w, "D'acord");
+    });
+    guio.Despres([](QWidget* w) {
+      auto* f = static_cast<FinestraDesar*>(w);
+      QCOMPARE(f->focusWidget(), f->Control(ordre_desar::Titol));
       f->ControlDe<QLineEdit>(ordre_desar::Titol)->setText("Full");
       PremBoto(w, "&Accepta");
     });

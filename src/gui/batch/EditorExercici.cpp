@@ -19,15 +19,6 @@ namespace {
 
 using namespace ordre_editor;
 
-// The first character of the text that Windows-1252 cannot hold; empty when none.
-QString PrimerForaDeCp1252(const QString& text) {
-  for (const char32_t cp : text.toUcs4()) {
-    const QString c = QString::fromUcs4(&cp, 1);
-    if (!Cp1252DeUtf8(c.toStdString())) return c;
-  }
-  return {};
-}
-
 // A typed text as an exercise text: every line break becomes CR LF (the markup's
 // paragraph break, its LF ignored). Call only on text that Windows-1252 can hold.
 std::string TextExercici(QString camp) {

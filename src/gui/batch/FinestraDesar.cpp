@@ -45,6 +45,20 @@ ValorsDesar FinestraDesar::Valors() const {
 }
 
 bool FinestraDesar::PotAcceptar() {
+  // A character the document cannot hold would be saved as something else: say so
+  // and let the user change it, instead of saving "?" in its place.
+  for (const int ordre : {ordre_desar::NomFitxer, ordre_desar::Titol}) {
+    const QString c = PrimerForaDeCp1252(Camp(ordre)->text());
+    if (c.isEmpty()) continue;
+    const bool esNom = ordre == ordre_desar::NomFitxer;
+    MostraAvis(this,
+               QStringLiteral("%1 té «%2», que aquest programa no pot guardar: canvieu-lo.")
+                   .arg(esNom ? QStringLiteral("El nom del fitxer") : QStringLiteral("El títol"), c),
+               esNom ? DeCp1252(TitolNomNoValid) : QStringLiteral("Títol no vàlid"));
+    Camp(ordre)->setFocus();
+    Camp(ordre)->selectAll();
+    return false;
+  }
   const auto motiu = ValidaNomFitxer(Valors().nomFitxer);
   if (!motiu) return true;
   MostraAvis(this, TextMissatge(*motiu), DeCp1252(TitolNomNoValid));

@@ -20,6 +20,14 @@ std::string ACp1252(const QString& text) {
   return out;
 }
 
+QString PrimerForaDeCp1252(const QString& text) {
+  for (const char32_t cp : text.toUcs4()) {
+    const QString c = QString::fromUcs4(&cp, 1);
+    if (!Cp1252DeUtf8(c.toStdString())) return c;
+  }
+  return {};
+}
+
 QString TextMissatge(std::string_view text) {
   QString s = DeCp1252(text);
   s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

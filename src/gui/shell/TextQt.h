@@ -11,6 +11,8 @@ namespace tirelo::gui {
 QString DeCp1252(std::string_view text);
 // A typed text as Windows-1252; characters that Windows-1252 cannot hold become '?'.
 std::string ACp1252(const QString& text);
+// The first character of a typed text that Windows-1252 cannot hold; empty when none.
+QString PrimerForaDeCp1252(const QString& text);
 // A message text: the core's line breaks (CR, CR LF) become Qt's '\n'.
 QString TextMissatge(std::string_view text);
 
