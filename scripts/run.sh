@@ -4,5 +4,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build --target tirelo
+# The program and its help document (opened by "&Ajuda" from beside the program).
+cmake --build build --target tirelo tirelo_ajuda
 exec build/tirelo "$@"
