@@ -3,6 +3,7 @@
 #include "batch/Serie.h"
 #include "mathtext/Nombres.h"
 #include "shell/Programa.h"
+#include "topics/Casos.h"
 
 namespace tirelo {
 
@@ -32,18 +33,17 @@ std::string TxtFraccio(int32_t n, int32_t d) {
 }
 
 void GenSimplificacio(Programa& prg) {
-  TextsCasos casos("Simplifica: ", "");
   std::string nAnterior, dAnterior;
-  for (int i = 1; i <= prg.serie.nombreCasos; ++i) {
+  EscriuCasos(prg, "Simplifica: ", [&](Programa& p) {
     uint16_t n = 0, d = 0;
     std::string tn, td;
     do {
       uint16_t a = 0, b = 0;
       do {
-        a = static_cast<uint16_t>(prg.Random(9) + 1);
-        b = static_cast<uint16_t>(prg.Random(9) + 3);
+        a = static_cast<uint16_t>(p.Random(9) + 1);
+        b = static_cast<uint16_t>(p.Random(9) + 3);
       } while (a == b);
-      const auto k = static_cast<uint16_t>(prg.Random(3) + 2);
+      const auto k = static_cast<uint16_t>(p.Random(3) + 2);
       n = static_cast<uint16_t>(k * a);
       d = static_cast<uint16_t>(k * b);
       tn = TxtEnter(n);
@@ -52,13 +52,9 @@ void GenSimplificacio(Programa& prg) {
     nAnterior = tn;
     dAnterior = td;
     const int32_t g = Mcd(n, d);
-    casos.AfegeixCas(prg, i, tn + "/" + td, TxtFraccio(n / g, d / g));
-  }
-  Exercici& e = prg.exercici;
-  e.enunciat = casos.Enunciat();
-  e.resposta = casos.Resposta();
-  e.pista = "(factoritzant adalt i abaix i eliminant all\xF2 com\xFA)";
-  e.llest = true;
+    return Cas{tn + "/" + td, TxtFraccio(n / g, d / g)};
+  });
+  prg.exercici.pista = "(factoritzant adalt i abaix i eliminant all\xF2 com\xFA)";
 }
 
 void GenOperacioFraccions(Programa& prg, int operacio) {

@@ -12,6 +12,7 @@
 #include "mathtext/Termes.h"
 #include "mathtext/Text.h"
 #include "shell/Programa.h"
+#include "topics/Casos.h"
 
 namespace tirelo {
 
@@ -150,17 +151,11 @@ std::string TxtExpandit(Programa& prg, const DadesFactor& f, bool barrejaOrdre) 
 }  // namespace
 
 void GenRedueixTerme(Programa& prg) {
-  TextsCasos casos("Redueix (tot operant) l'expressi\xF3:    ", " ");
-  const int n = prg.serie.nombreCasos;
-  for (int i = 1; i <= n; ++i) {
-    const ProducteTerme cas = AleatProducteTerme(prg);
-    casos.AfegeixCas(prg, i, cas.escrit, cas.reduit);
-  }
-  Exercici& ex = prg.exercici;
-  ex.enunciat = casos.Enunciat();
-  ex.resposta = casos.Resposta();
-  ex.pista = "(multiplicar n\xBAs i pot\xE8ncies i ordenar  (ex.:  3x5yx  ->  15x^2y))";
-  ex.llest = true;
+  EscriuCasos(prg, EntornCasos{"Redueix (tot operant) l'expressi\xF3:    ", " "}, [](Programa& p) {
+    const ProducteTerme cas = AleatProducteTerme(p);
+    return Cas{cas.escrit, cas.reduit};
+  });
+  prg.exercici.pista = "(multiplicar n\xBAs i pot\xE8ncies i ordenar  (ex.:  3x5yx  ->  15x^2y))";
 }
 
 void GenFactorComu(Programa& prg, int subtipus) {
