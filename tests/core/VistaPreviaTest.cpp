@@ -58,6 +58,22 @@ TEST(VistaPrevia, EmptyTextsStillTakeTheirLine) {
 }
 
 
+TEST(VistaPrevia, ReadableTextFollowsTheDrawnBlocks) {
+  const std::pair<int, const char*> casos[] = {
+      {0, "Enunciat:\nE\ne2\nResposta:\nR"},
+      {1, "Enunciat:\nE\ne2\nP\nResposta:\nR"},
+      {2, "Enunciat:\nE\ne2\nResposta:\nR\nP"},
+  };
+  for (const auto& [posicio, text] : casos) EXPECT_EQ(TextVistaPrevia(Exemple(posicio)), text) << posicio;
+}
+
+TEST(VistaPrevia, ReadableTextDropsTheMarkupCodes) {
+  Exercici e;
+  e.enunciat = "#B(Calcula:)#T #F(x+1/2)";
+  e.resposta = "x^(n+1)";
+  EXPECT_EQ(TextVistaPrevia(e), "Enunciat:\nCalcula: (x+1)/2\nResposta:\nx^(n+1)");
+}
+
 TEST(Lletra, EveryChangeSelectsTheWholeDescription) {
   LlencGravador llenc;
   Lletra lletra(llenc);

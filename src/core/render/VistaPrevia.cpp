@@ -1,5 +1,6 @@
 #include "render/VistaPrevia.h"
 
+#include "document/TextLlegible.h"
 #include "render/DibuixaMarcat.h"
 
 namespace tirelo {
@@ -28,6 +29,20 @@ void DibuixaVistaPrevia(Pantalla& p, const Exercici& e) {
   p.PosaNegreta(false);
   Bloc(p, XText, e.resposta);
   if (e.posicioPista == 2) Bloc(p, XText, e.pista);
+}
+
+std::string TextVistaPrevia(const Exercici& e) {
+  std::string text = "Enunciat:";
+  auto Afegeix = [&text](std::string_view marcat) {
+    const std::string llegible = TextLlegible(marcat);
+    if (!llegible.empty()) text += "\n" + llegible;
+  };
+  Afegeix(e.enunciat);
+  if (e.posicioPista == 1) Afegeix(e.pista);
+  text += "\nResposta:";
+  Afegeix(e.resposta);
+  if (e.posicioPista == 2) Afegeix(e.pista);
+  return text;
 }
 
 }  // namespace tirelo

@@ -1,6 +1,8 @@
 #pragma once
 // The exercise editor's preview: statement, answer and hint drawn from their markup
 // inside a frame, the hint below the statement or the answer as its placement says.
+#include <string>
+
 #include "batch/Exercici.h"
 #include "render/Pantalla.h"
 
@@ -12,5 +14,9 @@ struct MarcVistaPrevia {
 };
 
 void DibuixaVistaPrevia(Pantalla& p, const Exercici& e);
+
+// What the preview shows, as readable lines (Windows-1252, separated by '\n'): the
+// same blocks in the same order, each text without its markup codes.
+std::string TextVistaPrevia(const Exercici& e);
 
 }  // namespace tirelo
