@@ -12,6 +12,8 @@
 #include "mathtext/Text.h"
 #include "render/LlencQt.h"
 #include "render/VistaPrevia.h"
+#include "shell/Accessibilitat.h"
+#include "shell/Missatges.h"
 #include "shell/TextQt.h"
 
 namespace tirelo::gui {
@@ -49,24 +51,31 @@ QPlainTextEdit* CampDeLinies(const std::string& text) {
 EditorExercici::EditorExercici(QWidget* pare, const Exercici& e)
     : FinestraSecundaria(pare, "contingutprob", QStringLiteral("Exercici"), QRect(200, 10, 600, 500)),
       copia_(e) {
-  AfegeixEtiqueta(10, 250, QStringLiteral("Enunciat"));
-  AfegeixEtiqueta(10, 330, QStringLiteral("resposta"));
-  AfegeixEtiqueta(8, 380, QStringLiteral("pista:"));
+  vista_ = AfegeixControl(new ZonaDibuixada(QStringLiteral("Vista pr\u00E8via"), nullptr), 0, RectVistaPrevia());
   enunciat_ = AfegeixControl(CampDeLinies(e.enunciat), Enunciat, QRect(8, 270, 576, 57));
   resposta_ = AfegeixControl(CampDeLinies(e.resposta), Resposta, QRect(8, 350, 576, 26));
   pista_ = AfegeixCamp(Pista, QRect(8, 400, 576, 26));
   pista_->setText(DeCp1252(e.pista));
   pista_->setCursorPosition(0);
-  AfegeixOpcio(NoPosar, QStringLiteral("no posar"), QRect(60, 378, 110, 22));
-  AfegeixOpcio(AEnunciat, QStringLiteral("a enunciat"), QRect(170, 378, 110, 22));
-  AfegeixOpcio(AResposta, QStringLiteral("a resposta"), QRect(280, 378, 110, 22));
-  AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("accepta"), QRect(340, 432, 77, 30));
-  AfegeixBoto(ordre_finestra::Surt, QStringLiteral("cancel·la"), QRect(200, 432, 81, 30));
+  AfegeixEtiqueta(10, 250, QStringLiteral("Enunciat"), enunciat_);
+  AfegeixEtiqueta(10, 330, QStringLiteral("resposta"), resposta_);
+  AfegeixEtiqueta(8, 380, QStringLiteral("pista:"), pista_);
+  QRadioButton* opcions[] = {
+      AfegeixOpcio(NoPosar, QStringLiteral("no posar"), QRect(60, 378, 110, 22)),
+      AfegeixOpcio(AEnunciat, QStringLiteral("a enunciat"), QRect(170, 378, 110, 22)),
+      AfegeixOpcio(AResposta, QStringLiteral("a resposta"), QRect(280, 378, 110, 22)),
+  };
+  for (QRadioButton* opcio : opcions) opcio->setAccessibleDescription(QStringLiteral("On va la pista"));
+  auto* accepta = AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("accepta"), QRect(340, 432, 77, 30));
+  auto* cancella = AfegeixBoto(ordre_finestra::Surt, QStringLiteral("cancel·la"), QRect(200, 432, 81, 30));
   avis_ = AfegeixControl(new QLabel, 0, QRect(8, 466, 576, 30));
   avis_->setStyleSheet(QStringLiteral("color: rgb(180, 0, 0);"));
   avis_->setWordWrap(true);
   avis_->hide();
   MarcaOpcio(NoPosar + e.posicioPista);
+  OrdeneFocus({vista_, enunciat_, resposta_, opcions[0], opcions[1], opcions[2], pista_, cancella, accepta});
+  vista_->PosaText(DeCp1252(TextVistaPrevia(copia_)));
+  enunciat_->setFocus();
   inicial_[0] = enunciat_->toPlainText();
   inicial_[1] = resposta_->toPlainText();
   inicial_[2] = pista_->text();
@@ -108,27 +117,37 @@ void EditorExercici::Notifica() {
   const int marcada = OpcioMarcada(NoPosar, AResposta);
   if (marcada >= 0) copia_.posicioPista = marcada - NoPosar;
   ComprovaCamps();
+  vista_->PosaText(DeCp1252(TextVistaPrevia(copia_)));
   update(RectVistaPrevia());
 }
 
-void EditorExercici::ComprovaCamps() {
+QWidget* EditorExercici::ComprovaCamps() {
   static const char* const kNoms[] = {"L'enunciat", "La resposta", "La pista"};
   QString avis;
-  for (int i = 0; i < 3 && avis.isEmpty(); ++i) {
+  QWidget* camp = nullptr;
+  for (int i = 0; i < 3 && !camp; ++i) {
     const QString c = PrimerForaDeCp1252(TextCamp(Enunciat + i));
     if (!c.isEmpty()) {
       avis = QStringLiteral("%1 té «%2», que un exercici no pot guardar: canvieu-lo per poder acceptar.")
                  .arg(QString::fromUtf8(kNoms[i]), c);
+      camp = Camps()[static_cast<std::size_t>(i)];
     }
   }
   avis_->setText(avis);
   avis_->setVisible(!avis.isEmpty());
-  if (auto* accepta = ControlDe<QPushButton>(ordre_finestra::Accepta)) accepta->setEnabled(avis.isEmpty());
+  // The field itself carries the notice too, so a screen reader says it with the field.
+  for (QWidget* c : Camps()) c->setAccessibleDescription(c == camp ? avis : QString());
+  return camp;
 }
 
 bool EditorExercici::PotAcceptar() {
-  ComprovaCamps();
-  if (avis_->isVisible()) return false;
+  // The red notice is only painted: on "accepta" it comes again in a message box,
+  // which a screen reader announces, and the field to change takes the focus.
+  if (QWidget* camp = ComprovaCamps()) {
+    MostraAvis(this, avis_->text(), QStringLiteral("Text no v\u00E0lid"));
+    camp->setFocus();
+    return false;
+  }
   // A field left as it was keeps its text byte for byte, line breaks included.
   auto Camp = [this](int i, const std::string& original) {
     const QString text = TextCamp(Enunciat + i);

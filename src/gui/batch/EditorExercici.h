@@ -11,8 +11,11 @@
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QRadioButton;
 
 namespace tirelo::gui {
+
+class ZonaDibuixada;
 
 // Shows the editor on a copy of e; true and e updated when the user accepts, false and
 // e untouched otherwise.
@@ -38,6 +41,8 @@ class EditorExercici : public FinestraSecundaria {
   const Exercici& Copia() const { return copia_; }
   // The notice shown while a field holds a character that exercises cannot hold.
   QLabel* Avis() const { return avis_; }
+  // The preview's area as a screen reader reads it.
+  ZonaDibuixada* VistaPrevia() const { return vista_; }
 
  protected:
   bool PotAcceptar() override;
@@ -48,9 +53,9 @@ class EditorExercici : public FinestraSecundaria {
   // A field changed, took or lost the focus: the placement is read again and the
   // preview redrawn.
   void Notifica();
-  // Shows or hides the notice about characters that cannot be kept, and enables
-  // "accepta" only when every field can be kept.
-  void ComprovaCamps();
+  // Shows or hides the notice about characters that cannot be kept; returns the
+  // first field that holds one (nullptr when every field can be kept).
+  QWidget* ComprovaCamps();
   QString TextCamp(int ordre) const;
   std::array<QWidget*, 3> Camps() const;
 
@@ -60,6 +65,7 @@ class EditorExercici : public FinestraSecundaria {
   QPlainTextEdit* resposta_;
   QLineEdit* pista_;
   QLabel* avis_;
+  ZonaDibuixada* vista_;
   // The fields as they were filled: a field left as it was keeps its text byte for byte.
   QString inicial_[3];
 };

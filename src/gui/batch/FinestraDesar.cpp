@@ -1,10 +1,13 @@
 #include "batch/FinestraDesar.h"
 
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 
 #include "batch/Desar.h"
 #include "mathtext/Text.h"
+#include "shell/Accessibilitat.h"
 #include "shell/Missatges.h"
 #include "shell/TextQt.h"
 
@@ -14,18 +17,24 @@ FinestraDesar::FinestraDesar(QWidget* pare, const ValorsDesar& valors)
     : FinestraSecundaria(pare, "desarserie", QStringLiteral("Guardar s\u00E8rie de problemes"),
                          QRect(600, 100, 312, 220)),
       disposicio_(valors.disposicio) {
-  AfegeixEtiqueta(10, 14, QStringLiteral("nom fitxer:"));
-  AfegeixEtiqueta(10, 44, QStringLiteral("t\u00EDtol:"));
-  AfegeixEtiqueta(256, 14, QStringLiteral(".rtf"));
   auto* nom = AfegeixCamp(ordre_desar::NomFitxer, QRect(88, 10, 166, 22));
   nom->setAlignment(Qt::AlignRight);
   auto* titol = AfegeixCamp(ordre_desar::Titol, QRect(54, 38, 242, 22));
   for (QLineEdit* camp : {nom, titol}) camp->setMaxLength(static_cast<int>(LlargadaText));
-  AfegeixGrup(QStringLiteral("presentaci\u00F3:"), QRect(8, 70, 292, 77));
-  AfegeixOpcio(ordre_desar::Seguits, QStringLiteral("enunciat / resposta seguits"), QRect(18, 90, 244, 26));
-  AfegeixOpcio(ordre_desar::Blocs, QStringLiteral("bloc enunciats / bloc respostes"), QRect(18, 112, 244, 26));
-  AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("&Accepta"), QRect(160, 154, 80, 30))->setDefault(true);
-  AfegeixBoto(ordre_finestra::Surt, QStringLiteral("&Cancel\u00B7la"), QRect(70, 154, 80, 30));
+  AfegeixEtiqueta(10, 14, QStringLiteral("nom fitxer:"), nom);
+  AfegeixEtiqueta(10, 44, QStringLiteral("t\u00EDtol:"), titol);
+  AfegeixEtiqueta(256, 14, QStringLiteral(".rtf"));
+  nom->setAccessibleDescription(QStringLiteral("Sense carpeta ni extensi\u00F3: el document es desa com a .rtf"));
+  Anomena(AfegeixGrup(QStringLiteral("presentaci\u00F3:"), QRect(8, 70, 292, 77)),
+          NomDEtiqueta(QStringLiteral("presentaci\u00F3:")));
+  auto* seguits =
+      AfegeixOpcio(ordre_desar::Seguits, QStringLiteral("enunciat / resposta seguits"), QRect(18, 90, 244, 26));
+  auto* blocs =
+      AfegeixOpcio(ordre_desar::Blocs, QStringLiteral("bloc enunciats / bloc respostes"), QRect(18, 112, 244, 26));
+  auto* accepta = AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("&Accepta"), QRect(160, 154, 80, 30));
+  accepta->setDefault(true);
+  auto* cancella = AfegeixBoto(ordre_finestra::Surt, QStringLiteral("&Cancel\u00B7la"), QRect(70, 154, 80, 30));
+  OrdeneFocus({nom, titol, seguits, blocs, cancella, accepta});
 
   nom->setText(DeCp1252(valors.nomFitxer));
   titol->setText(DeCp1252(valors.titol));

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "batch/Serie.h"
+#include "shell/Accessibilitat.h"
 #include "shell/Missatges.h"
 #include "shell/TextQt.h"
 
@@ -31,10 +32,18 @@ FinestraSerie::FinestraSerie(QWidget* pare, const PeticioSubtipus& peticio)
   casos->setAlignment(Qt::AlignCenter);
   // The field opens with the number the arrows step from, so both always agree.
   casos->setText(QString::number(nombreCasos_));
-  AfegeixBoto(ordre_serie::MenysCasos, QStringLiteral("<"), QRect(156, 176, 22, 22));
-  AfegeixBoto(ordre_serie::MesCasos, QStringLiteral(">"), QRect(206, 176, 22, 22));
-  AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("B\u00E9"), QRect(220, 212, 52, 24))->setDefault(true);
-  AfegeixBoto(ordre_finestra::Surt, QStringLiteral("Sortir"), QRect(20, 212, 52, 24));
+  auto* menys = AfegeixBoto(ordre_serie::MenysCasos, QStringLiteral("<"), QRect(156, 176, 22, 22));
+  auto* mes = AfegeixBoto(ordre_serie::MesCasos, QStringLiteral(">"), QRect(206, 176, 22, 22));
+  auto* be = AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("B\u00E9"), QRect(220, 212, 52, 24));
+  be->setDefault(true);
+  auto* sortir = AfegeixBoto(ordre_finestra::Surt, QStringLiteral("Sortir"), QRect(20, 212, 52, 24));
+  Anomena(llista, QStringLiteral("Subtipus"));
+  Anomena(casos, QStringLiteral("Nombre de casos"));
+  Anomena(menys, QStringLiteral("Un cas menys"));
+  Anomena(mes, QStringLiteral("Un cas m\u00E9s"));
+  Anomena(be, QStringLiteral("B\u00E9"), QStringLiteral("Genera un exercici del subtipus triat"));
+  Anomena(sortir, QStringLiteral("Sortir"), QStringLiteral("Deixa aquest tema"));
+  OrdeneFocus({llista, menys, casos, mes, sortir, be});
 
   connect(llista, &QListWidget::itemSelectionChanged, this, &FinestraSerie::ActualitzaCasos);
   connect(llista, &QListWidget::itemDoubleClicked, this, [this] { Comanda(ordre_finestra::Accepta); });

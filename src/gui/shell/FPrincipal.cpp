@@ -11,6 +11,8 @@
 
 #include "batch/FinestraPista.h"
 #include "batch/Lot.h"
+#include "document/TextLlegible.h"
+#include "shell/Accessibilitat.h"
 #include "shell/Controls.h"
 #include "shell/Estil.h"
 #include "shell/Icona.h"
@@ -28,17 +30,18 @@ struct Boto {
   int ordre;
   const char* text;
   QRect lloc;
+  const char* nom;  // what a screen reader says: what the button does
 };
 
 // The batch buttons, at their places in the client area.
 constexpr Boto kBotons[] = {
-    {ordre::Pujar, "/\\", {566, 150, 22, 30}},
-    {ordre::Baixar, "\\/", {566, 190, 22, 30}},
-    {ordre::Eliminar, "-", {566, 278, 22, 22}},
-    {ordre::Editar, "->", {566, 302, 22, 22}},
-    {ordre::Desar, "-> fitxer .rtf", {120, 340, 100, 22}},
-    {ordre::EditarImprimir, "+ editar/imprimir", {224, 340, 160, 22}},
-    {ordre::Reiniciar, "Reset", {390, 340, 60, 22}},
+    {ordre::Pujar, "/\\", {566, 150, 22, 30}, "Puja l'exercici"},
+    {ordre::Baixar, "\\/", {566, 190, 22, 30}, "Baixa l'exercici"},
+    {ordre::Eliminar, "-", {566, 278, 22, 22}, "Elimina l'exercici"},
+    {ordre::Editar, "->", {566, 302, 22, 22}, "Edita l'exercici"},
+    {ordre::Desar, "-> fitxer .rtf", {120, 340, 100, 22}, "Desa el lot en un fitxer .rtf"},
+    {ordre::EditarImprimir, "+ editar/imprimir", {224, 340, 160, 22}, "Obre el document per editar/imprimir"},
+    {ordre::Reiniciar, "Reset", {390, 340, 60, 22}, "Reinicia el lot (Reset)"},
 };
 
 // A list line on one line: the paragraph breaks of the markup show as blanks.
@@ -48,6 +51,15 @@ QString LiniaVisible(const std::string& linia) {
   text.replace(QChar('\n'), QChar(' '));
   return text;
 }
+
+// What a screen reader says of a list line: the line without its markup codes.
+QString LiniaLlegible(const std::string& linia) {
+  QString text = DeCp1252(TextLlegible(linia));
+  text.replace(QChar('\n'), QChar(' '));
+  return text;
+}
+
+constexpr const char* kEtiquetaLot = "Lot exercicis:";
 
 }  // namespace
 
@@ -71,7 +83,7 @@ class ClientPrincipal : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter pintor(this);
     pintor.setPen(colorEtiqueta_);
-    pintor.drawText(QPoint(20, 344 + pintor.fontMetrics().ascent()), QStringLiteral("Lot exercicis:"));
+    pintor.drawText(QPoint(20, 344 + pintor.fontMetrics().ascent()), QString::fromLatin1(kEtiquetaLot));
   }
 
  private:
@@ -147,17 +159,21 @@ void FPrincipal::CreaControls() {
   PosaOrdre(llista, ordre::Llista);
   llista->setSelectionMode(QAbstractItemView::SingleSelection);
   llista->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  // The painted label below the list is its caption.
+  Anomena(llista, NomDEtiqueta(QString::fromLatin1(kEtiquetaLot)));
   connect(llista, &QListWidget::itemSelectionChanged, this, [this, llista] {
     const auto triades = llista->selectionModel()->selectedRows();
     prg_.lot.Selecciona(triades.isEmpty() ? 0 : triades.first().row() + 1);
   });
   // A double click edits the line; a single click only selects it.
   connect(llista, &QListWidget::itemDoubleClicked, this, [this] { Ordre(ordre::Llista); });
+  llista->setFocus();
 
   for (const Boto& b : kBotons) {
     auto* boto = new QPushButton(QString::fromLatin1(b.text), client_);
     boto->setGeometry(b.lloc);
     PosaOrdre(boto, b.ordre);
+    Anomena(boto, QString::fromUtf8(b.nom));
     connect(boto, &QPushButton::clicked, this, [this, ordre = b.ordre] { Ordre(ordre); });
   }
 }
@@ -187,8 +203,11 @@ void FPrincipal::Refresca() {
 }
 
 void FPrincipal::ActualitzaLlista() {
-  QStringList linies;
-  for (const auto& linia : LiniesLlista(prg_.lot)) linies << LiniaVisible(linia);
+  QStringList linies, llegibles;
+  for (const auto& linia : LiniesLlista(prg_.lot)) {
+    linies << LiniaVisible(linia);
+    llegibles << LiniaLlegible(linia);
+  }
   QListWidget* llista = Llista();
   const QSignalBlocker bloqueig(llista);
   QStringList ara;
@@ -196,6 +215,7 @@ void FPrincipal::ActualitzaLlista() {
   if (ara != linies) {
     llista->clear();
     llista->addItems(linies);
+    for (int i = 0; i < llista->count(); ++i) llista->item(i)->setData(Qt::AccessibleTextRole, llegibles.at(i));
   }
   const int fila = prg_.lot.Seleccio() - 1;
   if (fila >= 0 && fila < llista->count()) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "shell/Accessibilitat.h"
 #include "shell/Controls.h"
 #include "shell/Estil.h"
 #include "shell/Icona.h"
@@ -42,6 +43,11 @@ QWidget* FinestraSecundaria::Control(int ordre) const { return ControlAmbOrdre(t
 void FinestraSecundaria::AfegeixEtiqueta(int x, int y, const QString& text) {
   etiquetes_.push_back({QPoint(x, y), text});
   update();
+}
+
+void FinestraSecundaria::AfegeixEtiqueta(int x, int y, const QString& text, QWidget* camp) {
+  AfegeixEtiqueta(x, y, text);
+  Anomena(camp, NomDEtiqueta(text));
 }
 
 void FinestraSecundaria::Posa(QWidget* control, int ordre, const QRect& r) {

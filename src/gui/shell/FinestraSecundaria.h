@@ -51,6 +51,9 @@ class FinestraSecundaria : public QDialog {
   // Controls and labels; every position is inside the window. A command of 0 marks
   // a control that sends none.
   void AfegeixEtiqueta(int x, int y, const QString& text);
+  // A painted label that captions a field: the field takes the label's words as its
+  // accessible name, so a screen reader says what the eye reads beside it.
+  void AfegeixEtiqueta(int x, int y, const QString& text, QWidget* camp);
   template <class W>
   W* AfegeixControl(W* control, int ordre, const QRect& r) {
     Posa(control, ordre, r);

@@ -9,6 +9,7 @@
 
 #include "render/LlencQt.h"
 #include "render/Lletra.h"
+#include "shell/Accessibilitat.h"
 #include "shell/Programa.h"
 #include "shell/TextQt.h"
 
@@ -46,6 +47,12 @@ FinestraQuantA::FinestraQuantA(QWidget* pare, tirelo::Programa& prg)
   auto* boto = AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("Vist"), QRect(122, 180, 70, 24));
   setWindowTitle(QStringLiteral("Quant a ") + FitxerPrograma().completeBaseName() + QStringLiteral("..."));
   boto->setText(TextosBoto().at(prg.Random(static_cast<int32_t>(TextosBoto().size()))));
+  // The window's texts are drawn: its description and its only button say them.
+  const QString textos = DeCp1252(programa_) + QStringLiteral(". ") + DeCp1252(titol_) + QStringLiteral(". ") +
+                         DeCp1252(credit_) + QStringLiteral(".");
+  setAccessibleDescription(textos);
+  Anomena(boto, boto->text() + QStringLiteral(" (tanca)"), textos);
+  boto->setFocus();
 }
 
 void FinestraQuantA::paintEvent(QPaintEvent* e) {

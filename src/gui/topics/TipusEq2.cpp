@@ -9,10 +9,12 @@ FinestraTipusEq2::FinestraTipusEq2(QWidget* pare)
   const char* textos[] = {"completa:  ax² + bx + c = 0", "incompleta  ax² + bx = 0", "incompleta  ax² +  c = 0",
                           "qualsevol de les anteriors"};
   for (int k = 0; k < 4; ++k) {
-    AfegeixOpcio(ordre_tipuseq2::Completa + k, QString::fromUtf8(textos[k]), QRect(10, 4 + 22 * k, 222, 26));
+    AfegeixOpcio(ordre_tipuseq2::Completa + k, QString::fromUtf8(textos[k]), QRect(10, 4 + 22 * k, 222, 26))
+        ->setAccessibleDescription(QString::fromUtf8("Forma de l'equació"));
   }
   AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("accepta"), QRect(60, 100, 96, 30));
   MarcaOpcio(ordre_tipuseq2::Completa);
+  Control(ordre_tipuseq2::Completa)->setFocus();
 }
 
 FormaEq2 FinestraTipusEq2::Forma() const {

@@ -1,0 +1,106 @@
+#include "shell/Accessibilitat.h"
+
+#include <algorithm>
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QPainter>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
+
+namespace tirelo::gui {
+
+namespace {
+
+// A drawn area reads as text, with its drawing's words as value and description.
+class AccessibleZona : public QAccessibleWidget {
+ public:
+  explicit AccessibleZona(ZonaDibuixada* zona) : QAccessibleWidget(zona, QAccessible::StaticText) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value || t == QAccessible::Description) return Zona()->Text();
+    return QAccessibleWidget::text(t);
+  }
+
+ private:
+  ZonaDibuixada* Zona() const { return static_cast<ZonaDibuixada*>(widget()); }
+};
+
+QAccessibleInterface* FabricaZona(const QString& classe, QObject* objecte) {
+  if (classe == QLatin1String("tirelo::gui::ZonaDibuixada") && objecte->isWidgetType()) {
+    return new AccessibleZona(static_cast<ZonaDibuixada*>(objecte));
+  }
+  return nullptr;
+}
+
+void InstallaFabrica() {
+  static const bool installada = [] {
+    QAccessible::installFactory(FabricaZona);
+    return true;
+  }();
+  (void)installada;
+}
+
+}  // namespace
+
+void Anomena(QWidget* control, const QString& nom, const QString& descripcio) {
+  control->setAccessibleName(nom);
+  if (!descripcio.isEmpty()) control->setAccessibleDescription(descripcio);
+  auto* boto = qobject_cast<QAbstractButton*>(control);
+  if (boto && std::none_of(boto->text().cbegin(), boto->text().cend(), [](QChar c) { return c.isLetter(); })) {
+    boto->setToolTip(nom);
+  }
+}
+
+QString NomDEtiqueta(const QString& etiqueta) {
+  QString nom = etiqueta.trimmed();
+  while (nom.endsWith(QChar(':'))) nom.chop(1);
+  return nom.trimmed();
+}
+
+void OrdeneFocus(std::initializer_list<QWidget*> controls) {
+  QWidget* anterior = nullptr;
+  for (QWidget* control : controls) {
+    if (anterior) QWidget::setTabOrder(anterior, control);
+    anterior = control;
+  }
+}
+
+ZonaDibuixada::ZonaDibuixada(const QString& nom, QWidget* pare) : QWidget(pare) {
+  InstallaFabrica();
+  setAccessibleName(nom);
+  setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ZonaDibuixada::PosaText(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  QAccessibleEvent canvi(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&canvi);
+  QAccessibleValueChangeEvent valor(this, text_);
+  QAccessible::updateAccessibility(&valor);
+}
+
+void ZonaDibuixada::focusInEvent(QFocusEvent* e) {
+  QWidget::focusInEvent(e);
+  update();
+}
+
+void ZonaDibuixada::focusOutEvent(QFocusEvent* e) {
+  QWidget::focusOutEvent(e);
+  update();
+}
+
+void ZonaDibuixada::paintEvent(QPaintEvent*) {
+  if (!hasFocus()) return;
+  QStylePainter pintor(this);
+  QStyleOptionFocusRect opcio;
+  opcio.initFrom(this);
+  opcio.rect = rect().adjusted(1, 1, -2, -2);
+  opcio.backgroundColor = Qt::white;
+  pintor.drawPrimitive(QStyle::PE_FrameFocusRect, opcio);
+}
+
+}  // namespace tirelo::gui
