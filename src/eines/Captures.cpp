@@ -10,13 +10,16 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <functional>
 
+#include "batch/EditorExercici.h"
 #include "batch/Lot.h"
+#include "shell/Accessibilitat.h"
 #include "shell/Aplicacio.h"
 #include "shell/FPrincipal.h"
 #include "shell/InterficieQt.h"
@@ -27,6 +30,14 @@ namespace {
 
 using namespace tirelo;
 using namespace tirelo::gui;
+
+// One key pressed and released on w, as the keyboard sends it.
+void PremTecla(QWidget* w, int tecla) {
+  QKeyEvent prem(QEvent::KeyPress, tecla, Qt::NoModifier);
+  QApplication::sendEvent(w, &prem);
+  QKeyEvent deixa(QEvent::KeyRelease, tecla, Qt::NoModifier);
+  QApplication::sendEvent(w, &deixa);
+}
 
 class Captures {
  public:
@@ -49,8 +60,10 @@ class Captures {
     while (rellotge.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
   }
 
-  // Runs obre, which shows a modal window; saves that window as nom and leaves it.
-  void Modal(const QString& nom, const std::function<void()>& obre) {
+  // Runs obre, which shows a modal window; saves that window as nom (after prepara,
+  // when given, has acted on it) and leaves it.
+  void Modal(const QString& nom, const std::function<void()>& obre,
+             const std::function<void(QWidget*)>& prepara = {}) {
     bool desada = false;
     QTimer mira;
     mira.setInterval(20);
@@ -58,6 +71,7 @@ class Captures {
       QWidget* finestra = QApplication::activeModalWidget();
       if (!finestra || desada) return;
       desada = true;
+      if (prepara) prepara(finestra);
       Espera();
       Desa(finestra->grab(), nom);
       QTimer::singleShot(0, finestra, [finestra] { finestra->close(); });
@@ -133,6 +147,14 @@ int main(int argc, char** argv) {
   OmpleLot(prg);
   Captures::Espera();
   captures.Desa(finestra.grab(), QStringLiteral("FPrincipal"));
+  // Keyboard focus on a button, as Tab leaves it: the focus must be visible.
+  finestra.activateWindow();
+  Captures::Espera();
+  finestra.Llista()->setFocus();
+  PremTecla(finestra.Llista(), Qt::Key_Tab);
+  Captures::Espera();
+  captures.Desa(finestra.grab(), QStringLiteral("FPrincipal-focus"));
+  finestra.Llista()->setFocus(Qt::TabFocusReason);
   const char* menus[] = {"lot", "temes", "opcions", "info"};
   for (int i = 0; i < 4; ++i) captures.Menu(finestra, i, QStringLiteral("FPrincipal-menu-") + menus[i]);
 
@@ -160,6 +182,14 @@ int main(int argc, char** argv) {
   });
   finestra.Llista()->setCurrentRow(finestra.Llista()->count() - 1);
   captures.Modal(QStringLiteral("contingutprob"), [&] { finestra.Ordre(ordre::Editar); });
+  // The preview as a screen reader user reaches it with Tab: its frame shows the focus.
+  captures.Modal(
+      QStringLiteral("contingutprob-focus-vista"), [&] { finestra.Ordre(ordre::Editar); },
+      [](QWidget* editor) {
+        editor->activateWindow();
+        Captures::Espera();
+        PremTecla(QApplication::focusWidget(), Qt::Key_Backtab);
+      });
   captures.Modal(QStringLiteral("tipuseq2"), [&] { ui.DemanaFormaEq2(); });
   captures.Modal(QStringLiteral("FerSobre"), [&] { finestra.Ordre(ordre::QuantA); });
   return captures.Errors() ? 1 : 0;

@@ -47,6 +47,7 @@ const Cas kCasos[] = {
     {"EmbeddedRtfCharacterAndUnknownWord", "\\'e9s \\u8730 x", "\xE9s x"},
     {"RawBracesAreGroups", "{\\b a}b", "ab"},
     {"ControlCharactersSayNothing", std::string("a\x01\x0E") + "b", "ab"},
+    {"ControlsInAScriptSayNothing", std::string("x^(a\x01") + "b)", "x^ab"},
     {"EmptyText", "", ""},
 };
 

@@ -158,14 +158,18 @@ class Lector {
     } else if (!resta.empty() && resta[0] == '(' && ParentesiQueTanca(resta) == std::string_view::npos) {
       a.text = {};  // a "(" never closed raises nothing, as on the screen
     }
-    if (!a.text.empty()) sortida_ += marca + Agrupa(std::string(a.text));
+    std::string argument;  // as written, but for controls, which show nothing
+    for (const char c : a.text) {
+      if (static_cast<unsigned char>(c) >= 32) argument += c;
+    }
+    if (!argument.empty()) sortida_ += marca + Agrupa(argument);
     return seguent;
   }
 
   std::string sortida_;
 };
 
-// Blanks folded to one, every line trimmed, empty lines dropped.
+// Blanks folded to one, controls dropped, every line trimmed, empty lines dropped.
 std::string Endreca(const std::string& brut) {
   std::string net;
   std::string linia;
@@ -179,6 +183,8 @@ std::string Endreca(const std::string& brut) {
   for (const char c : brut) {
     if (c == Salt) {
       TancaLinia();
+    } else if (static_cast<unsigned char>(c) < 32) {
+      continue;  // a control copied from a script's argument shows nothing
     } else if (c != ' ' || (!linia.empty() && linia.back() != ' ')) {
       linia += c;
     }

@@ -6,8 +6,6 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 namespace tirelo::gui {
 
@@ -95,12 +93,10 @@ void ZonaDibuixada::focusOutEvent(QFocusEvent* e) {
 
 void ZonaDibuixada::paintEvent(QPaintEvent*) {
   if (!hasFocus()) return;
-  QStylePainter pintor(this);
-  QStyleOptionFocusRect opcio;
-  opcio.initFrom(this);
-  opcio.rect = rect().adjusted(1, 1, -2, -2);
-  opcio.backgroundColor = Qt::white;
-  pintor.drawPrimitive(QStyle::PE_FrameFocusRect, opcio);
+  // A frame only: the drawing under it stays as it is.
+  QPainter pintor(this);
+  pintor.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
+  pintor.drawRect(rect().adjusted(2, 2, -3, -3));
 }
 
 }  // namespace tirelo::gui

@@ -174,6 +174,11 @@ void FPrincipal::CreaControls() {
     boto->setGeometry(b.lloc);
     PosaOrdre(boto, b.ordre);
     Anomena(boto, QString::fromUtf8(b.nom));
+    // The focus outline is drawn in the highlight colour, which the blue background
+    // would swallow: a dark one keeps the focus visible.
+    QPalette colors = boto->palette();
+    colors.setColor(QPalette::Highlight, Qt::black);
+    boto->setPalette(colors);
     connect(boto, &QPushButton::clicked, this, [this, ordre = b.ordre] { Ordre(ordre); });
   }
 }

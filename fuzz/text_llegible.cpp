@@ -1,0 +1,57 @@
+// Fuzzes the readable text of the exercise markup with arbitrary bytes. Besides
+// crashes, leaks and undefined behaviour, it checks the shape every result has: lines
+// separated by one '\n', none empty, none with a blank at either end or two blanks in
+// a row, no control character; and text free of markup comes out only folded.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "document/TextLlegible.h"
+
+namespace {
+
+void Comprova(bool condicio, const char* que) {
+  if (!condicio) {
+    std::fprintf(stderr, "property broken: %s\n", que);
+    std::abort();
+  }
+}
+
+void ComprovaForma(std::string_view llegible) {
+  Comprova(llegible.empty() || (llegible.front() != '\n' && llegible.back() != '\n'), "no break at either end");
+  Comprova(llegible.find("\n\n") == std::string_view::npos, "no empty line");
+  Comprova(llegible.find("  ") == std::string_view::npos, "blanks folded");
+  Comprova(llegible.find(" \n") == std::string_view::npos && llegible.find("\n ") == std::string_view::npos,
+           "lines trimmed");
+  Comprova(llegible.empty() || (llegible.front() != ' ' && llegible.back() != ' '), "text trimmed");
+  for (const char c : llegible) {
+    Comprova(c == '\n' || static_cast<unsigned char>(c) >= 32, "no control character");
+  }
+}
+
+// Blanks folded and the ends trimmed, as the readable text does to plain text.
+std::string Plegat(std::string_view text) {
+  std::string r;
+  for (const char c : text) {
+    if (c != ' ' || (!r.empty() && r.back() != ' ')) r += c;
+  }
+  while (!r.empty() && r.back() == ' ') r.pop_back();
+  return r;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const std::string llegible = tirelo::TextLlegible(text);
+  ComprovaForma(llegible);
+  bool pla = true;
+  for (const char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u < 32 || c == '^' || c == '_' || c == '#' || c == '\\' || c == '{' || c == '}') pla = false;
+  }
+  if (pla) Comprova(llegible == Plegat(text), "plain text is only folded");
+  return 0;
+}
