@@ -141,3 +141,30 @@ TEST(Marcat, DeepNestingDoesNotExhaustTheStack) {
 
 }  // namespace
 }  // namespace tirelo
+
+namespace tirelo {
+namespace {
+
+TEST(Marcat, EscapedRtfCharacterNeedsTwoHexDigits) {
+  const std::pair<std::string_view, std::optional<char>> casos[] = {
+      {"'e9s", '\xE9'}, {"'4A", 'J'}, {"'e", std::nullopt}, {"'g0", std::nullopt}, {"tab ", std::nullopt}, {"", std::nullopt},
+  };
+  for (const auto& [resta, caracter] : casos) EXPECT_EQ(CaracterEscapat(resta), caracter) << resta;
+}
+
+TEST(Marcat, ScriptArgumentOfAnUnclosedParenthesisIsEmpty) {
+  EXPECT_EQ(ArgumentIndex("(n+1)x").text, "n+1");
+  EXPECT_EQ(ArgumentIndex("2x").text, "2");
+  const Argument obert = ArgumentIndex("(n+1");
+  EXPECT_TRUE(obert.text.empty());
+  EXPECT_EQ(obert.llargada, LlargadaArgument("(n+1").llargada);  // reading still goes on past it
+}
+
+TEST(Marcat, CommandLettersReadInUpperCase) {
+  EXPECT_EQ(LletraOrdre('b'), 'B');
+  EXPECT_EQ(LletraOrdre('F'), 'F');
+  EXPECT_EQ(LletraOrdre('&'), '&');
+}
+
+}  // namespace
+}  // namespace tirelo

@@ -73,7 +73,6 @@ std::string PrefixArrel(std::size_t llargada) {
          std::string(kRadical);
 }
 
-char Majuscula(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // The translator works on an explicit stack instead of recursing, so that deeply
 // nested arguments ("#B(#B(#B(...") of a text of any length cannot exhaust the call
@@ -171,7 +170,7 @@ class Traductor {
       t.tram = {};
       return false;
     }
-    const char lletra = Majuscula(t.tram[1]);
+    const char lletra = LletraOrdre(t.tram[1]);
     const Argument a = ArgumentDe(t.tram.substr(2));
     t.tram.remove_prefix(2 + a.llargada);
     switch (lletra) {
@@ -270,6 +269,28 @@ std::string TwipsDeCm(double cm) {
   char text[512];
   std::snprintf(text, sizeof text, "%.0f", twips);
   return text;
+}
+
+Argument ArgumentIndex(std::string_view resta) {
+  Argument a = LlargadaArgument(resta);
+  if (resta.empty() || resta[0] != '(') return a;
+  const bool tancat =
+      a.llargada == a.text.size() + 2 && a.llargada <= resta.size() && resta[a.llargada - 1] == ')';
+  if (!tancat) a.text = {};
+  return a;
+}
+
+char LletraOrdre(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+std::optional<char> CaracterEscapat(std::string_view resta) {
+  auto Hex = [](char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+  };
+  if (resta.size() < 3 || resta[0] != '\'' || Hex(resta[1]) < 0 || Hex(resta[2]) < 0) return std::nullopt;
+  return static_cast<char>(Hex(resta[1]) * 16 + Hex(resta[2]));
 }
 
 }  // namespace tirelo

@@ -3,6 +3,7 @@
 // their own (CR, '^', '_', '|', '#'); every other byte, backslashes and braces
 // included, stands for itself, so texts may carry raw RTF such as "\tab ".
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,17 @@ struct Argument {
   std::string_view text;  // a view into the text passed in
 };
 Argument LlargadaArgument(std::string_view resta);
+// A script's argument as the screen shows it: like any other argument, except that a
+// "(" never closed gives an empty one. Reading goes on where the shared rule says.
+Argument ArgumentIndex(std::string_view resta);
+
+// The command letter of "#x" as the command table reads it: lower case as upper case.
+char LletraOrdre(char c);
+
+// The RTF escape "\'hh" that a text may embed, given the text after the backslash:
+// the byte it stands for; nullopt when the text does not start with one.
+//   CaracterEscapat("'e9s") -> '\xE9'
+std::optional<char> CaracterEscapat(std::string_view resta);
 
 // One markup text as an RTF fragment for a document in the ANSI character set.
 // Every group it opens it closes; braces of the text itself are raw RTF and pass on.

@@ -19,15 +19,6 @@ bool EsLletraODigit(char c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || u >= 0xC0;
 }
 
-int ValorHex(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-char Majuscula(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
 // Where the ")" that closes the "(" at position 0 stands; npos when none does.
 std::size_t ParentesiQueTanca(std::string_view s) {
   int profunditat = 0;
@@ -77,7 +68,7 @@ class Lector {
   // "#": i is at the command letter.
   std::size_t Ordre(std::string_view text, std::size_t i, int profunditat) {
     if (i >= text.size()) return i;
-    const char lletra = Majuscula(text[i]);
+    const char lletra = LletraOrdre(text[i]);
     const std::string_view resta = text.substr(i + 1);
     const Argument a = LlargadaArgument(resta);
     const std::size_t seguent = i + 1 + std::min(a.llargada, resta.size());
@@ -132,8 +123,8 @@ class Lector {
   // and "\par" a break; other control words say nothing. The blank that ends a
   // control word belongs to it.
   std::size_t SequenciaRtf(std::string_view text, std::size_t i) {
-    if (i + 2 < text.size() && text[i] == '\'' && ValorHex(text[i + 1]) >= 0 && ValorHex(text[i + 2]) >= 0) {
-      sortida_ += static_cast<char>(ValorHex(text[i + 1]) * 16 + ValorHex(text[i + 2]));
+    if (const auto c = CaracterEscapat(text.substr(i))) {
+      sortida_ += *c;
       return i + 3;
     }
     std::size_t fi = i;
@@ -148,15 +139,13 @@ class Lector {
   // that hold the raised text) reads as the braces' content.
   std::size_t Index(std::string_view text, std::size_t i, char marca) {
     const std::string_view resta = text.substr(i);
-    Argument a = LlargadaArgument(resta);
+    Argument a = ArgumentIndex(resta);
     std::size_t seguent = i + std::min(a.llargada, resta.size());
     if (a.text == "{") {
       const std::size_t tanca = text.find('}', seguent);
       const std::size_t fi = tanca == std::string_view::npos ? text.size() : tanca;
       a.text = text.substr(seguent, fi - seguent);
       seguent = std::min(fi + 1, text.size());
-    } else if (!resta.empty() && resta[0] == '(' && ParentesiQueTanca(resta) == std::string_view::npos) {
-      a.text = {};  // a "(" never closed raises nothing, as on the screen
     }
     std::string argument;  // as written, but for controls, which show nothing
     for (const char c : a.text) {

@@ -14,26 +14,6 @@ constexpr char CR = '\r';
 // this depth an argument is drawn as written, so hostile texts cannot exhaust the stack.
 constexpr int ProfunditatMaxima = 16;
 
-int ValorHex(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-char Majuscula(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// A script's argument: like any other argument, except that a "(" never closed
-// gives an empty one. Reading goes on where the shared rule says it ends.
-Argument ArgumentIndex(std::string_view resta) {
-  Argument a = LlargadaArgument(resta);
-  if (resta.empty() || resta[0] != '(') return a;
-  const bool tancat = a.llargada == a.text.size() + 2 && a.llargada <= resta.size() &&
-                      resta[a.llargada - 1] == ')';
-  if (!tancat) a.text = {};
-  return a;
-}
-
 // One pass of the renderer over one text. Plain characters gather in a pending run
 // that is drawn at the pen whenever something else has to happen.
 class Tracador {
@@ -96,7 +76,7 @@ class Tracador {
   // "#": i is at the command letter.
   std::size_t Ordre(std::string_view text, std::size_t i, int profunditat) {
     if (i >= text.size()) return i;  // a "#" that ends the text
-    const char lletra = Majuscula(text[i]);
+    const char lletra = LletraOrdre(text[i]);
     const std::string_view resta = text.substr(i + 1);
     const Argument a = LlargadaArgument(resta);
     const std::size_t seguent = i + 1 + std::min(a.llargada, resta.size());
@@ -200,9 +180,8 @@ class Tracador {
 
   // "\": i is after the backslash.
   std::size_t SequenciaRtf(std::string_view text, std::size_t i) {
-    if (i + 2 < text.size() && text[i] == '\'' && ValorHex(text[i + 1]) >= 0 &&
-        ValorHex(text[i + 2]) >= 0) {
-      pendent_ += static_cast<char>(ValorHex(text[i + 1]) * 16 + ValorHex(text[i + 2]));
+    if (const auto c = CaracterEscapat(text.substr(i))) {
+      pendent_ += *c;
       return i + 3;
     }
     std::size_t fi = i;
