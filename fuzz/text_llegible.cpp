@@ -20,7 +20,8 @@ void Comprova(bool condicio, const char* que) {
 }
 
 void ComprovaForma(std::string_view llegible) {
-  Comprova(llegible.empty() || (llegible.front() != '\n' && llegible.back() != '\n'), "no break at either end");
+  Comprova(llegible.empty() || (llegible.front() != '\n' && llegible.back() != '\n'),
+           "no break at either end");
   Comprova(llegible.find("\n\n") == std::string_view::npos, "no empty line");
   Comprova(llegible.find("  ") == std::string_view::npos, "blanks folded");
   Comprova(llegible.find(" \n") == std::string_view::npos && llegible.find("\n ") == std::string_view::npos,

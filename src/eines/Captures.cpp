@@ -7,10 +7,10 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QKeyEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>

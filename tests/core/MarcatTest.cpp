@@ -147,7 +147,8 @@ namespace {
 
 TEST(Marcat, EscapedRtfCharacterNeedsTwoHexDigits) {
   const std::pair<std::string_view, std::optional<char>> casos[] = {
-      {"'e9s", '\xE9'}, {"'4A", 'J'}, {"'e", std::nullopt}, {"'g0", std::nullopt}, {"tab ", std::nullopt}, {"", std::nullopt},
+      {"'e9s", '\xE9'},      {"'4A", 'J'},           {"'e", std::nullopt},
+      {"'g0", std::nullopt}, {"tab ", std::nullopt}, {"", std::nullopt},
   };
   for (const auto& [resta, caracter] : casos) EXPECT_EQ(CaracterEscapat(resta), caracter) << resta;
 }

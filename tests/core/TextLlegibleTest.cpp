@@ -1,8 +1,8 @@
-#include "document/TextLlegible.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "document/TextLlegible.h"
 
 namespace tirelo {
 namespace {
@@ -15,7 +15,9 @@ struct Cas {
 
 class TextLlegibleTest : public testing::TestWithParam<Cas> {};
 
-TEST_P(TextLlegibleTest, ReadsAsTheDocumentShows) { EXPECT_EQ(TextLlegible(GetParam().marcat), GetParam().llegible); }
+TEST_P(TextLlegibleTest, ReadsAsTheDocumentShows) {
+  EXPECT_EQ(TextLlegible(GetParam().marcat), GetParam().llegible);
+}
 
 const Cas kCasos[] = {
     {"PlainTextStays", "Calcula el m.c.d. de 12 i 18", "Calcula el m.c.d. de 12 i 18"},

@@ -57,7 +57,6 @@ TEST(VistaPrevia, EmptyTextsStillTakeTheirLine) {
   EXPECT_EQ(Vista(Exercici{}), (std::vector<Lloc>{{"Enunciat:", 15, 7}, {"Resposta:", 15, 39}}));
 }
 
-
 TEST(VistaPrevia, ReadableTextFollowsTheDrawnBlocks) {
   const std::pair<int, const char*> casos[] = {
       {0, "Enunciat:\nE\ne2\nResposta:\nR"},

@@ -36,7 +36,9 @@ struct Entorn {
   Programa prg{ui, 5};
   Entorn() {
     for (const char* enunciat : {"Calcula x^2", "#B(Resol:) #F(1/2)"}) {
-      tirelo::Afegeix(prg, Exercici{.enunciat = enunciat, .resposta = "R", .pista = "", .posicioPista = 0, .llest = true});
+      tirelo::Afegeix(
+          prg,
+          Exercici{.enunciat = enunciat, .resposta = "R", .pista = "", .posicioPista = 0, .llest = true});
     }
   }
 };
@@ -62,7 +64,10 @@ PeticioSubtipus Peticio() {
 }
 
 Exercici ExempleEditor() {
-  return Exercici{.enunciat = "#B(Calcula:) x^(n+1)", .resposta = "#F(3/4)", .pista = "P", .posicioPista = 2,
+  return Exercici{.enunciat = "#B(Calcula:) x^(n+1)",
+                  .resposta = "#F(3/4)",
+                  .pista = "P",
+                  .posicioPista = 2,
                   .llest = true};
 }
 
@@ -84,16 +89,19 @@ const std::vector<Finestra>& Finestres() {
        {"a l'enunciat", "surt", QString::fromUtf8("Bé")}},
       {"contingutprob",
        [](Entorn&) { return std::make_unique<EditorExercici>(nullptr, ExempleEditor()); },
-       {{ordre_editor::Enunciat, "Enunciat"}, {ordre_editor::Resposta, "resposta"}, {ordre_editor::Pista, "pista"}},
+       {{ordre_editor::Enunciat, "Enunciat"},
+        {ordre_editor::Resposta, "resposta"},
+        {ordre_editor::Pista, "pista"}},
        {"Enunciat", "resposta", "no posar", "pista", QString::fromUtf8("cancel·la"), "accepta",
         QString::fromUtf8("Vista prèvia")}},
       {"desarserie",
        [](Entorn&) {
-         return std::make_unique<FinestraDesar>(nullptr, ValorsDesar{.nomFitxer = "tema1", .titol = "Full 1", .disposicio = 1});
+         return std::make_unique<FinestraDesar>(
+             nullptr, ValorsDesar{.nomFitxer = "tema1", .titol = "Full 1", .disposicio = 1});
        },
        {{ordre_desar::NomFitxer, "nom fitxer"}, {ordre_desar::Titol, QString::fromUtf8("títol")}},
-       {"nom fitxer", QString::fromUtf8("títol"), "enunciat / resposta seguits", QString::fromUtf8("Cancel·la"),
-        "Accepta"}},
+       {"nom fitxer", QString::fromUtf8("títol"), "enunciat / resposta seguits",
+        QString::fromUtf8("Cancel·la"), "Accepta"}},
       {"tipuseq2",
        [](Entorn&) { return std::make_unique<FinestraTipusEq2>(nullptr); },
        {},
@@ -144,7 +152,8 @@ int SenseNom(QAccessibleInterface* a, QStringList& mancats) {
         mancats << QStringLiteral("%1: '%2'").arg(int(fill->role())).arg(fill->text(QAccessible::Name));
       }
     }
-    if (fill->role() != QAccessible::List) interactius += SenseNom(fill, mancats);  // a list's lines are its data
+    if (fill->role() != QAccessible::List)
+      interactius += SenseNom(fill, mancats);  // a list's lines are its data
   }
   return interactius;
 }
@@ -189,10 +198,12 @@ class AccessibilitatTest : public QObject {
     QAccessibleInterface* vista = QAccessible::queryAccessibleInterface(f.VistaPrevia());
     QCOMPARE(vista->text(QAccessible::Name), QString::fromUtf8("Vista prèvia"));
     QVERIFY(vista->state().focusable);
-    QCOMPARE(vista->text(QAccessible::Value), QStringLiteral("Enunciat:\nCalcula: x^(n+1)\nResposta:\n3/4\nP"));
+    QCOMPARE(vista->text(QAccessible::Value),
+             QStringLiteral("Enunciat:\nCalcula: x^(n+1)\nResposta:\n3/4\nP"));
     QCOMPARE(vista->text(QAccessible::Description), vista->text(QAccessible::Value));
     f.MarcaOpcio(ordre_editor::AEnunciat);
-    QCOMPARE(vista->text(QAccessible::Value), QStringLiteral("Enunciat:\nCalcula: x^(n+1)\nP\nResposta:\n3/4"));
+    QCOMPARE(vista->text(QAccessible::Value),
+             QStringLiteral("Enunciat:\nCalcula: x^(n+1)\nP\nResposta:\n3/4"));
   }
 
   void LesLiniesDelLotSEscoltenSenseCodis() {

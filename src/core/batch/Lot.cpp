@@ -66,7 +66,8 @@ EstatControls CalculaEstat(const Lot& lot) {
 void AvisaLotPle(Programa& prg) {
   prg.ui.Avis(
       "El lot ja \xE9s ple (50 exercicis): aquest exercici no s'hi ha afegit.\n"
-      "Per fer-hi lloc, elimina'n algun amb \"-\", o desa el lot i reinicia'l amb \"Reset\".",
+      "Per fer-hi lloc, elimina'n algun amb \"-\" (Elimina l'exercici), o desa el lot i "
+      "reinicia'l amb \"Reset\".",
       "Lot ple");
 }
 

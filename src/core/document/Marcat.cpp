@@ -73,7 +73,6 @@ std::string PrefixArrel(std::size_t llargada) {
          std::string(kRadical);
 }
 
-
 // The translator works on an explicit stack instead of recursing, so that deeply
 // nested arguments ("#B(#B(#B(...") of a text of any length cannot exhaust the call
 // stack. A task translates a piece of the text and then appends a closing literal.
@@ -280,7 +279,9 @@ Argument ArgumentIndex(std::string_view resta) {
   return a;
 }
 
-char LletraOrdre(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char LletraOrdre(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 std::optional<char> CaracterEscapat(std::string_view resta) {
   auto Hex = [](char c) {

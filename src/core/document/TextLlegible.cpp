@@ -100,10 +100,12 @@ class Lector {
   void Fraccio(std::string_view argument, int profunditat) {
     if (!argument.empty() && argument[0] >= 1 && argument[0] <= 9) argument.remove_prefix(1);
     const std::size_t barra = argument.find('/');
-    const std::string_view num = barra == std::string_view::npos ? std::string_view() : argument.substr(0, barra);
+    const std::string_view num =
+        barra == std::string_view::npos ? std::string_view() : argument.substr(0, barra);
     const std::string_view den = barra == std::string_view::npos ? argument : argument.substr(barra + 1);
     const std::string n = Interior(num, profunditat);
-    sortida_ += ' ' + (n.empty() ? std::string() : Agrupa(n)) + "/" + Agrupa(Interior(den, profunditat)) + ' ';
+    sortida_ +=
+        ' ' + (n.empty() ? std::string() : Agrupa(n)) + "/" + Agrupa(Interior(den, profunditat)) + ' ';
   }
 
   // "#M": the block's lines as written, without the bars that frame them.
@@ -184,6 +186,8 @@ std::string Endreca(const std::string& brut) {
 
 }  // namespace
 
-std::string TextLlegible(std::string_view marcat) { return Endreca(Lector().Llegeix(marcat, 0)); }
+std::string TextLlegible(std::string_view marcat) {
+  return Endreca(Lector().Llegeix(marcat, 0));
+}
 
 }  // namespace tirelo

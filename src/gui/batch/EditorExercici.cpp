@@ -51,7 +51,8 @@ QPlainTextEdit* CampDeLinies(const std::string& text) {
 EditorExercici::EditorExercici(QWidget* pare, const Exercici& e)
     : FinestraSecundaria(pare, "contingutprob", QStringLiteral("Exercici"), QRect(200, 10, 600, 500)),
       copia_(e) {
-  vista_ = AfegeixControl(new ZonaDibuixada(QStringLiteral("Vista pr\u00E8via"), nullptr), 0, RectVistaPrevia());
+  vista_ =
+      AfegeixControl(new ZonaDibuixada(QStringLiteral("Vista pr\u00E8via"), nullptr), 0, RectVistaPrevia());
   enunciat_ = AfegeixControl(CampDeLinies(e.enunciat), Enunciat, QRect(8, 270, 576, 57));
   resposta_ = AfegeixControl(CampDeLinies(e.resposta), Resposta, QRect(8, 350, 576, 26));
   pista_ = AfegeixCamp(Pista, QRect(8, 400, 576, 26));

@@ -24,16 +24,18 @@ FinestraDesar::FinestraDesar(QWidget* pare, const ValorsDesar& valors)
   AfegeixEtiqueta(10, 14, QStringLiteral("nom fitxer:"), nom);
   AfegeixEtiqueta(10, 44, QStringLiteral("t\u00EDtol:"), titol);
   AfegeixEtiqueta(256, 14, QStringLiteral(".rtf"));
-  nom->setAccessibleDescription(QStringLiteral("Sense carpeta ni extensi\u00F3: el document es desa com a .rtf"));
+  nom->setAccessibleDescription(
+      QStringLiteral("Sense carpeta ni extensi\u00F3: el document es desa com a .rtf"));
   Anomena(AfegeixGrup(QStringLiteral("presentaci\u00F3:"), QRect(8, 70, 292, 77)),
           NomDEtiqueta(QStringLiteral("presentaci\u00F3:")));
-  auto* seguits =
-      AfegeixOpcio(ordre_desar::Seguits, QStringLiteral("enunciat / resposta seguits"), QRect(18, 90, 244, 26));
-  auto* blocs =
-      AfegeixOpcio(ordre_desar::Blocs, QStringLiteral("bloc enunciats / bloc respostes"), QRect(18, 112, 244, 26));
+  auto* seguits = AfegeixOpcio(ordre_desar::Seguits, QStringLiteral("enunciat / resposta seguits"),
+                               QRect(18, 90, 244, 26));
+  auto* blocs = AfegeixOpcio(ordre_desar::Blocs, QStringLiteral("bloc enunciats / bloc respostes"),
+                             QRect(18, 112, 244, 26));
   auto* accepta = AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("&Accepta"), QRect(160, 154, 80, 30));
   accepta->setDefault(true);
-  auto* cancella = AfegeixBoto(ordre_finestra::Surt, QStringLiteral("&Cancel\u00B7la"), QRect(70, 154, 80, 30));
+  auto* cancella =
+      AfegeixBoto(ordre_finestra::Surt, QStringLiteral("&Cancel\u00B7la"), QRect(70, 154, 80, 30));
   OrdeneFocus({nom, titol, seguits, blocs, cancella, accepta});
 
   nom->setText(DeCp1252(valors.nomFitxer));

@@ -1,11 +1,10 @@
 #include "shell/Accessibilitat.h"
 
-#include <algorithm>
-
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QPainter>
+#include <algorithm>
 
 namespace tirelo::gui {
 
@@ -46,9 +45,9 @@ void Anomena(QWidget* control, const QString& nom, const QString& descripcio) {
   control->setAccessibleName(nom);
   if (!descripcio.isEmpty()) control->setAccessibleDescription(descripcio);
   auto* boto = qobject_cast<QAbstractButton*>(control);
-  if (boto && std::none_of(boto->text().cbegin(), boto->text().cend(), [](QChar c) { return c.isLetter(); })) {
-    boto->setToolTip(nom);
-  }
+  if (!boto) return;
+  const QString text = boto->text();
+  if (std::none_of(text.cbegin(), text.cend(), [](QChar c) { return c.isLetter(); })) boto->setToolTip(nom);
 }
 
 QString NomDEtiqueta(const QString& etiqueta) {

@@ -220,7 +220,8 @@ void FPrincipal::ActualitzaLlista() {
   if (ara != linies) {
     llista->clear();
     llista->addItems(linies);
-    for (int i = 0; i < llista->count(); ++i) llista->item(i)->setData(Qt::AccessibleTextRole, llegibles.at(i));
+    for (int i = 0; i < llista->count(); ++i)
+      llista->item(i)->setData(Qt::AccessibleTextRole, llegibles.at(i));
   }
   const int fila = prg_.lot.Seleccio() - 1;
   if (fila >= 0 && fila < llista->count()) {

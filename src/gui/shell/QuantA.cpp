@@ -48,8 +48,8 @@ FinestraQuantA::FinestraQuantA(QWidget* pare, tirelo::Programa& prg)
   setWindowTitle(QStringLiteral("Quant a ") + FitxerPrograma().completeBaseName() + QStringLiteral("..."));
   boto->setText(TextosBoto().at(prg.Random(static_cast<int32_t>(TextosBoto().size()))));
   // The window's texts are drawn: its description and its only button say them.
-  const QString textos = DeCp1252(programa_) + QStringLiteral(". ") + DeCp1252(titol_) + QStringLiteral(". ") +
-                         DeCp1252(credit_) + QStringLiteral(".");
+  const QString textos = DeCp1252(programa_) + QStringLiteral(". ") + DeCp1252(titol_) +
+                         QStringLiteral(". ") + DeCp1252(credit_) + QStringLiteral(".");
   setAccessibleDescription(textos);
   Anomena(boto, boto->text() + QStringLiteral(" (tanca)"), textos);
   boto->setFocus();
