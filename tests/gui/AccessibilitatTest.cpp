@@ -201,6 +201,13 @@ class AccessibilitatTest : public QObject {
     QCOMPARE(vista->text(QAccessible::Value),
              QStringLiteral("Enunciat:\nCalcula: x^(n+1)\nResposta:\n3/4\nP"));
     QCOMPARE(vista->text(QAccessible::Description), vista->text(QAccessible::Value));
+    // A screen reader walks the text line by line.
+    QAccessibleTextInterface* text = vista->textInterface();
+    QVERIFY(text);
+    QCOMPARE(text->text(0, text->characterCount()), vista->text(QAccessible::Value));
+    int inici = -1, fi = -1;
+    QCOMPARE(text->textAtOffset(10, QAccessible::LineBoundary, &inici, &fi).trimmed(),
+             QStringLiteral("Calcula: x^(n+1)"));
     f.MarcaOpcio(ordre_editor::AEnunciat);
     QCOMPARE(vista->text(QAccessible::Value),
              QStringLiteral("Enunciat:\nCalcula: x^(n+1)\nP\nResposta:\n3/4"));

@@ -5,23 +5,55 @@
 #include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 namespace tirelo::gui {
 
 namespace {
 
-// A drawn area reads as text, with its drawing's words as value and description.
-class AccessibleZona : public QAccessibleWidget {
+// A drawn area reads as text: its drawing's words are its value, its description
+// and the text a screen reader walks through line by line. The text cannot be
+// selected or edited; the reading cursor is the only state.
+class AccessibleZona : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
   explicit AccessibleZona(ZonaDibuixada* zona) : QAccessibleWidget(zona, QAccessible::StaticText) {}
 
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value || t == QAccessible::Description) return Zona()->Text();
+    if (t == QAccessible::Value || t == QAccessible::Description) return Text();
     return QAccessibleWidget::text(t);
   }
 
+  void selection(int, int* inici, int* fi) const override { *inici = *fi = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return std::min(cursor_, characterCount()); }
+  void setCursorPosition(int posicio) override { cursor_ = std::clamp(posicio, 0, characterCount()); }
+  QString text(int inici, int fi) const override {
+    const int n = characterCount();
+    inici = std::clamp(inici, 0, n);
+    fi = fi < 0 ? n : std::clamp(fi, inici, n);
+    return Text().mid(inici, fi - inici);
+  }
+  int characterCount() const override { return static_cast<int>(Text().size()); }
+  QRect characterRect(int) const override { return rect(); }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int offset, int* inici, int* fi) const override {
+    *inici = *fi = offset;
+    return {};
+  }
+
  private:
-  ZonaDibuixada* Zona() const { return static_cast<ZonaDibuixada*>(widget()); }
+  const QString& Text() const { return static_cast<ZonaDibuixada*>(widget())->Text(); }
+
+  int cursor_ = 0;
 };
 
 QAccessibleInterface* FabricaZona(const QString& classe, QObject* objecte) {
@@ -73,11 +105,11 @@ ZonaDibuixada::ZonaDibuixada(const QString& nom, QWidget* pare) : QWidget(pare) 
 
 void ZonaDibuixada::PosaText(const QString& text) {
   if (text == text_) return;
-  text_ = text;
-  QAccessibleEvent canvi(this, QAccessible::DescriptionChanged);
+  const QString abans = std::exchange(text_, text);
+  QAccessibleTextUpdateEvent canvi(this, 0, abans, text_);
   QAccessible::updateAccessibility(&canvi);
-  QAccessibleValueChangeEvent valor(this, text_);
-  QAccessible::updateAccessibility(&valor);
+  QAccessibleEvent descripcio(this, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&descripcio);
 }
 
 void ZonaDibuixada::focusInEvent(QFocusEvent* e) {
