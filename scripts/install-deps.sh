@@ -14,8 +14,9 @@ packages=(
   xvfb xauth libreoffice-writer-nogui poppler-utils fonts-liberation fonts-dejavu-core
   # a face like Comic Sans for the About window
   fonts-comic-neue
-  # installation checks
-  desktop-file-utils appstream
+  # installation checks: desktop entry, metainfo, the Debian package (lintian), the
+  # manual page (man, groff), the bash completion, and gzip for the page and changelog
+  desktop-file-utils appstream lintian man-db groff-base bash-completion gzip
   # timing
   hyperfine valgrind
   # checks of the command line's JSON

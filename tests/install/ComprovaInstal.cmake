@@ -15,7 +15,11 @@ foreach(f
     share/icons/hicolor/scalable/apps/tirelo.svg
     share/icons/hicolor/32x32/apps/tirelo.png
     share/icons/hicolor/16x16/apps/tirelo.png
-    share/icons/hicolor/256x256/apps/tirelo.png)
+    share/icons/hicolor/256x256/apps/tirelo.png
+    share/man/man1/tirelo.1.gz
+    share/bash-completion/completions/tirelo
+    share/doc/tirelo/copyright
+    share/doc/tirelo/changelog.gz)
   if(NOT EXISTS ${PREFIX}/${f})
     message(FATAL_ERROR "not installed: ${f}")
   endif()
