@@ -24,7 +24,7 @@ sed 's/\xe2\x80\x90/-/g' "$dir/text" >"$dir/net"
 
 "$tirelo" --help | sed -n 's/^  tirelo \([a-z-]*\).*/\1/p' >"$dir/ordres"
 "$tirelo" genera --help | grep -o -- '--[a-z][a-z]*' | sort -u >"$dir/opcions"
-[ -s "$dir/ordres" ] && [ -s "$dir/opcions" ] || falla "the help lists no commands or options"
+{ [ -s "$dir/ordres" ] && [ -s "$dir/opcions" ]; } || falla "the help lists no commands or options"
 while read -r nom; do
   grep -q -- "tirelo $nom" "$dir/net" || falla "the manual page does not name 'tirelo $nom'"
 done <"$dir/ordres"
