@@ -66,20 +66,26 @@ posa_capcalera() {
   rm -f "$temporal"
 }
 
-comprova=false
-[ "${1:-}" = "--comprova" ] && comprova=true
-falten=0
-while IFS= read -r fitxer; do
-  [ -f "$fitxer" ] || continue
-  c=$(comentari "$fitxer")
-  [ -n "$c" ] || continue
-  te_capcalera "$fitxer" && continue
-  if $comprova; then
-    echo "no licence header: $fitxer"
-    falten=$((falten + 1))
-  else
-    posa_capcalera "$fitxer" "$c"
-    echo "header added: $fitxer"
-  fi
-done < <(fitxers)
-[ "$falten" -eq 0 ]
+# The whole work in one function: bash has read all of it before the script may
+# rewrite its own file.
+main() {
+  local comprova=false falten=0 fitxer c
+  [ "${1:-}" = "--comprova" ] && comprova=true
+  while IFS= read -r fitxer; do
+    [ -f "$fitxer" ] || continue
+    c=$(comentari "$fitxer")
+    [ -n "$c" ] || continue
+    te_capcalera "$fitxer" && continue
+    if $comprova; then
+      echo "no licence header: $fitxer"
+      falten=$((falten + 1))
+    else
+      posa_capcalera "$fitxer" "$c"
+      echo "header added: $fitxer"
+    fi
+  done < <(fitxers)
+  [ "$falten" -eq 0 ]
+}
+
+main "$@"
+exit
