@@ -66,8 +66,8 @@ posa_capcalera() {
   rm -f "$temporal"
 }
 
-# The whole work in one function: bash has read all of it before the script may
-# rewrite its own file.
+# The whole work in one function, called and followed by exit on one line: bash has
+# read all of it before the script may rewrite its own file.
 main() {
   local comprova=false falten=0 fitxer c
   [ "${1:-}" = "--comprova" ] && comprova=true
@@ -87,5 +87,4 @@ main() {
   [ "$falten" -eq 0 ]
 }
 
-main "$@"
-exit
+main "$@"; exit
