@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Builds the manual page tirelo.1 from its template: the version and the list of
 # topics and subtypes, taken from `tirelo genera --help` so that the page and the
 # program never disagree.

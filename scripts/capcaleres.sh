@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Puts the licence header (an SPDX identifier and the copyright line) at the top of
 # every source file that lacks it, in that file's comment syntax; files that have it
 # are left alone, so the script can run again at any time.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Installs every Debian/Ubuntu package that building, running and testing Tirelo needs.
 # Packages already present are skipped; sudo is used only when not running as root.
 set -euo pipefail

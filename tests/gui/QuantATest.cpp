@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The About window: what it shows, the random button text and the re-seeding.
 #include <QFileInfo>
 #include <QPushButton>

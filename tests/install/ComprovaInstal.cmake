@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Installs the build into a scratch prefix and checks that every file lands where a
 # Linux desktop looks for it, and that the desktop entry and metainfo validate.
 # Variables: BUILD (build folder), PREFIX (scratch prefix).

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Builds the Debian package of the build tree into a scratch folder and checks its
 # dependencies and its lintian report: no errors and no warnings. Without lintian the
 # check is skipped.

@@ -1,4 +1,6 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Checks the bash completion as bash-completion runs it: commands, the options of
 # `tirelo genera`, their values, and topics and subtypes for --serie. Skipped (77)
 # without bash-completion. Usage: complecio.sh path/to/tirelo path/to/completion

@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Checks the manual page: it renders without a warning, names every command of
 # `tirelo --help` and every option of `tirelo genera --help`, and holds the README's
 # examples. Usage: manual.sh path/to/tirelo path/to/tirelo.1 path/to/README.md
