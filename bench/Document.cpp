@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Saving a batch of 50 exercises, every field full of markup, as an RTF document in
 // a scratch folder: the name check, the folder, the translation and the file writes,
 // as "-> fitxer .rtf" does them.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Every generator of every topic, driven as the desktop program drives it: the topic
 // entry asks the series window for a subtype, the generator fills the exercise under
 // construction and the append step adds it to the batch. Reported as exercises per

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // What the main window recomputes after every batch command (append, delete, move,
 // empty): the list lines, the caption and the enabled states, for a full batch.
 #include <benchmark/benchmark.h>

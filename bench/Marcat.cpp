@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The markup translation on statements as long as they can be (255 characters),
 // each full of one kind of markup and one of all kinds mixed.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Benchmarks registered at run time, from what the program itself reports.
 namespace tirelo::banc {

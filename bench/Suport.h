@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // What the benchmarks share: a seam that answers without anyone there, and marked-up
 // texts as long as an exercise's fields allow.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The editor's preview of a whole exercise, every field full of markup, laid out on
 // a recording canvas: the core's share of each redraw while a person types.
 #include <benchmark/benchmark.h>

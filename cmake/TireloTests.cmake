@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # tirelo_test(NAME SOURCE [LIBS ...] [LABELS ...])
 # Registers one test executable. Every test of the project goes through here, so the
 # environment (offscreen Qt platform, a timeout) is set in one place.

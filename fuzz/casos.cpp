@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Fuzzes the count field of the series window with arbitrary bytes. Besides crashes
 // and undefined behaviour, it checks what every reading must keep: an accepted count
 // is 1..255 and is exactly the number written, blanks around the text change

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Fuzzes what saving takes from the user: the file name typed in the save window and
 // the exercise lines written into the document. Besides crashes, leaks and undefined
 // behaviour it checks that a name the check lets through lands as one plain file

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Any bytes draw on the preview without crashing, and the font comes back to where
 // it started.
 #include <cstddef>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Fuzzes the options of `tirelo genera` with arbitrary bytes: the whole input as one
 // --serie value, and the input split at NUL bytes as the arguments after "genera".
 // Besides crashes, leaks and undefined behaviour, it checks that every series

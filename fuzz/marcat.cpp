@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Fuzzes the markup translator and the argument rule with arbitrary bytes. Besides
 // crashes, leaks and undefined behaviour, it checks properties that any correct
 // translation has: groups it opens are closed, no raw CR leaks into the RTF, plain

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Fuzzes a whole save with the file name typed in the save window (arbitrary bytes),
 // in a scratch folder on the real file system; the name check on its own is fuzzed by
 // fuzz/desar.cpp. Besides crashes, leaks and undefined behaviour, it checks that a

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Measures what the program costs over the floor it stands on. Builds a Release build
 # with the benchmarks into build-bench/, runs the benchmarks of the core and of the
 # windows (Google Benchmark; arguments are passed to them, e.g.

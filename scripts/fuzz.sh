@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs every one of them
 # (fuzz/<name>.cpp, seeded from fuzz/corpus/<name>/) for a fixed time.
 # Each target runs 20 s, the markup translator (the richest grammar) 60 s: about two

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Installs every Debian/Ubuntu package that building, running and testing Tirelo needs.
 # Packages already present are skipped; sudo is used only when not running as root.
 set -euo pipefail
@@ -14,8 +16,9 @@ packages=(
   xvfb xauth libreoffice-writer-nogui poppler-utils fonts-liberation fonts-dejavu-core
   # a face like Comic Sans for the About window
   fonts-comic-neue
-  # installation checks
-  desktop-file-utils appstream
+  # installation checks: desktop entry, metainfo, the Debian package (lintian), the
+  # manual page (man, groff), the bash completion, and gzip for the page and changelog
+  desktop-file-utils appstream lintian man-db groff-base bash-completion gzip
   # timing
   hyperfine valgrind
   # checks of the command line's JSON

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Installs what is missing, builds into build/ and starts the program (arguments pass on).
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Saves a PNG of every window of the desktop program under build/screenshots/, drawn
 # under a virtual X display (Xvfb), so that the windows can be seen without a desktop.
 # Usage: scripts/screenshots.sh [build-dir]

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Installs what is missing, builds everything and runs the whole test suite.
 # Usage: scripts/test.sh [build-dir] [extra cmake options...]
 # Exits non-zero on any failure.

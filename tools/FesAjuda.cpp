@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Build tool: turns the help's HTML source (with its pictures) into the PDF that
 // "&Ajuda" opens. Run at build time on the offscreen platform.
 #include <QFile>

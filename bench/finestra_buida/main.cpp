@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The floor the desktop program's start stands on: a Qt Widgets program that shows one
 // empty window of the main window's size, built with the same flags, ending on the
 // same hook once the window is first painted. With --amb-text the window holds one

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // What the windows do on each action a person takes, with the batch full and every
 // text full of markup: the main window redrawn after a move, the editor's preview
 // painted with QPainter, and the series window opened and painted. Runs on Qt's

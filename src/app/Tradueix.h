@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // `tirelo tradueix`: the exercise markup read from standard input (Windows-1252 bytes,
 // any length, NUL bytes included), its RTF translation written to standard output.

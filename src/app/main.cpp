@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The tirelo program: the desktop program when started without a command, and the
 // commands that work without a display. A new command is one row of kOrdres.
 #include <cstdio>

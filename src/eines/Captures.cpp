@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Saves a PNG of every window of the desktop program, as a person would see it:
 //   tirelo_captures <folder>
 // Each secondary window is opened the way the program opens it (a command of the

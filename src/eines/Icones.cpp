@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Renders the program icon into the PNG sizes a desktop looks for:
 //   tirelo_icones <folder> 16 32 48 ...  writes <folder>/hicolor/<n>x<n>/apps/tirelo.png
 #include <QDir>

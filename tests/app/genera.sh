@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Checks `tirelo genera` from the outside: the same arguments and seed give the same
 # bytes, JSON output parses for every subtype of every topic, and every bad input
 # names its problem on one line, exits with 2 and writes nothing.

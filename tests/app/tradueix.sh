@@ -1,4 +1,6 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Checks `tirelo tradueix` from the outside: bytes in on standard input, RTF out on
 # standard output, nothing added or lost. Usage: tradueix.sh path/to/tirelo
 set -u

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Saves one batch holding every kind of markup in both layouts, has LibreOffice
 // convert the two documents to text and to PDF (one call per format, with a private
 // profile so that parallel runs do not collide), and checks what a reader sees.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The exercise editor: what it shows on opening, what accepting and leaving do to
 // the exercise, the preview following the hint placement, and text that exercises
 // cannot hold.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The main window over a real program: its first state, the status it shows after
 // the batch changes, and its commands driven through the real modal windows.
 #include <QAction>

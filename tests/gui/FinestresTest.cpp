@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The secondary windows on their own: the series window, the hint placement window,
 // the save window, the message boxes, and the text border they share.
 #include <QGroupBox>

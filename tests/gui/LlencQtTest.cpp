@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The desktop canvas: fonts mapped from their description, text drawn with its top
 // at the given y.
 #include <QFontMetrics>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The About window: what it shows, the random button text and the re-seeding.
 #include <QFileInfo>
 #include <QPushButton>
@@ -105,6 +107,12 @@ class QuantATest : public QObject {
     QVERIFY(Pixels(imatge, QRect(20, 50, 120, 16), QColor(220, 100, 0)) > 20);   // the title, orange
     QVERIFY(Pixels(imatge, QRect(66, 130, 120, 16), QColor(0, 100, 250)) > 20);  // the credit line, blue
     QVERIFY(Pixels(imatge, QRect(60, 10, 80, 36), QColor(0, 100, 250)) > 40);    // the name, large and blue
+    // The licence, a small line under the credit and clear of the button: drawn pixels
+    // are those that are not the background.
+    const QColor fons(255, 255, 178);
+    const QRect llicencia(66, 150, 150, 16), sotaLlicencia(0, 168, 312, 11);
+    QVERIFY(llicencia.width() * llicencia.height() - Pixels(imatge, llicencia, fons) > 40);
+    QCOMPARE(Pixels(imatge, sotaLlicencia, fons), sotaLlicencia.width() * sotaLlicencia.height());
     QCOMPARE(Pixels(imatge, QRect(0, 90, 312, 30), QColor(0, 100, 250)), 0);     // nothing between them
   }
 };

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The equation-form window: its controls and default state, what each way of closing
 // it answers, and the window asked by the equations topic through the real seam.
 #include <QApplication>

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Copyright (C) 2026 Equip de Tirelo
 # Installs the build into a scratch prefix and checks that every file lands where a
 # Linux desktop looks for it, and that the desktop entry and metainfo validate.
 # Variables: BUILD (build folder), PREFIX (scratch prefix).
@@ -15,7 +17,11 @@ foreach(f
     share/icons/hicolor/scalable/apps/tirelo.svg
     share/icons/hicolor/32x32/apps/tirelo.png
     share/icons/hicolor/16x16/apps/tirelo.png
-    share/icons/hicolor/256x256/apps/tirelo.png)
+    share/icons/hicolor/256x256/apps/tirelo.png
+    share/man/man1/tirelo.1.gz
+    share/bash-completion/completions/tirelo
+    share/doc/tirelo/copyright
+    share/doc/tirelo/changelog.gz)
   if(NOT EXISTS ${PREFIX}/${f})
     message(FATAL_ERROR "not installed: ${f}")
   endif()

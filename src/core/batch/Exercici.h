@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // One exercise: statement, answer and hint in exercise markup, where the hint goes,
 // and the ready flag a generator sets when the exercise is complete.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The batch ("Lot exercicis"): at most 50 exercises at positions 1..count, in order,
 // with the selected position of the main window's list (0 for none).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The RTF document writer: creates the document file, writes the fixed header,
 // appends pieces of RTF in call order (exercise markup translated on the way) and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The exercise markup and its translation to RTF. Five characters have a meaning of
 // their own (CR, '^', '_', '|', '#'); every other byte, backslashes and braces

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The program's one random source. Random(n) gives the same numbers for the same
 // seed on every compiler and platform: the generator and the bounded draw are

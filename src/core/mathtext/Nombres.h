@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Integer helpers shared by the generators: gcd ("mcd"), lcm ("MCM"), fraction
 // reduction, integer powers, the perfect-square test, the operation selector,

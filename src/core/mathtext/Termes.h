@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Terms and polynomials written as exercise markup the way a textbook writes them:
 // coefficient 1 not written, -1 as a bare minus, zero terms vanishing, "+" before

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Byte-text helpers. Exercise texts are Windows-1252 byte strings; these helpers
 // cut them to their field's length and convert them at the program's borders.

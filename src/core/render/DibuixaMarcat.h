@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Draws exercise markup on the screen text module, for the editor's preview. The
 // preview approximates the document: it understands the markup characters, the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The surface the screen text module draws on. The core lays text out; a front end
 // (QPainter on the desktop, a recorder in the tests) draws and measures it.

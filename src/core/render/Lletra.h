@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The font painter of the About window: a font description of its own, selected on
 // its canvas every time it changes. Texts are then drawn with EscriuA.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The screen text module: the canvas the preview draws on, the current font
 // description and the pen. Text is drawn with its top at the pen's y and moves the

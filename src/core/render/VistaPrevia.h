@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The exercise editor's preview: statement, answer and hint drawn from their markup
 // inside a frame, the hint below the statement or the answer as its placement says.

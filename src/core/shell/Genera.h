@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Worksheets without windows: the options of `tirelo genera`, the description of
 // every topic, and the generation of a whole batch with the seam answering from

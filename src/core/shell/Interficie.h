@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The one seam between the core and the person using the program. The desktop
 // program answers through real modal windows, the command line from its options,

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The "Temes" menu built from the descriptor's topic list: names separated by ';',
 // one level of grouping with "name(a;b)". Items get commands 201, 202, ... in order.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The main window's commands that the core carries out. The window only forwards
 // the command number; it handles by itself the ones that open its own windows.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The program-wide state, in one object passed by reference: the descriptor, the
 // batch, the exercise under construction, the protocol values and options, the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Topic: roots ("RADICALS"). Rationalising a denominator that is a square root, an
 // n-th root, or a whole number plus a square root. Roots are written R_n(radicand).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Writing the cases of a multi-case exercise: every case adds a piece to the
 // statement and a piece to the answer, each introduced by the case label and

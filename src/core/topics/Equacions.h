@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Topic: equations and systems. Every equation is built backwards from integer
 // solutions drawn first, so that the answers are small integers.

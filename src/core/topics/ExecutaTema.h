@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Topic dispatch: the only link from the "Temes" menu to the nine topic entries.
 #include <cstdint>

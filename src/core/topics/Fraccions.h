@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Topic: fractions. Simplifying several fractions at once, and one operation (sum,
 // difference, product or quotient) between two random fractions, stacked.

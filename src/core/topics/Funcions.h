@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Topic: functions. Straight lines y = mx + n and parabolas y = ax² + bx + c, each
 // built backwards from small integers drawn first.

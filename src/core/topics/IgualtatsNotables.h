@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Topic: notable identities. The square of a binomial, a sum times a difference,
 // and a difference of squares to factorise.

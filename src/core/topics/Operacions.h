@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Topic: algebraic operations. Drill on monomials and polynomials: reduce a product
 // to one monomial, take out a common factor, remove parentheses, multiply two

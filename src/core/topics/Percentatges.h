@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Topic: percentages. Word problems on discounts and increases in euros, relating an
 // initial amount, a percentage and a final amount; the subtype decides which is asked.

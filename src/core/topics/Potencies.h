@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Topic: powers of letters. Five rules: product and quotient with the same base,
 // product and quotient with the same exponent, power of a power.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The exercise editor window (contingutprob): statement, answer, hint and where the
 // hint goes, with a drawn preview.

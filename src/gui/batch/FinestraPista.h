@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The hint placement window (posarpista): where the hint of every new exercise goes.
 #include <cstdint>

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The series window (problmen): the topic's subtypes as "[k] name", the number of
 // cases with its arrows, "Bé" and "Sortir".

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The screen text module's canvas on the desktop: a QPainter, with the font
 // description mapped to the closest QFont.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The main window (FPrincipal): the batch list with its buttons and the menu bar.
 // It draws what the core computes and forwards every command to the core; only the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The base of every secondary window: a modal dialog with fixed place and size, the
 // pale background, black text, the program icon, labels painted at given points and

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The program icon IcPrg, drawn from resources/icons/tirelo.svg.
 #include <QIcon>

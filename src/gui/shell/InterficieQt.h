@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The user seam answered through real windows: the series, save, editor and
 // equation-form windows, message boxes, and the desktop's opener for files.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Message boxes in Catalan: Yes/No questions and notices with an OK button, owned by
 // the window that asks and modal to the whole program.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #include "shell/QuantA.h"
 
 #include <QCoreApplication>
@@ -20,6 +22,8 @@ const QColor kGroc(255, 255, 178);
 const QColor kBlau(0, 100, 250);
 const QColor kTaronja(220, 100, 0);
 const char* const kAutor = "Equip de Tirelo";
+// The licence, in a smaller line under the credit, above the button.
+const char* const kLlicencia = "Llic\xE8ncia: GPL-3.0 o posterior";  // Windows-1252
 
 QFileInfo FitxerPrograma() { return QFileInfo(QCoreApplication::applicationFilePath()); }
 
@@ -67,6 +71,8 @@ void FinestraQuantA::paintEvent(QPaintEvent* e) {
   EscriuA(llenc, 20, 50, titol_);
   llenc.PosaColorText(kBlau);
   EscriuA(llenc, 66, 130, credit_);
+  lletra.Mida(12, 5);
+  EscriuA(llenc, 66, 152, kLlicencia);
   lletra.Cara("Comic sans ms");
   lletra.Negreta(false);
   lletra.Mida(36, 16);

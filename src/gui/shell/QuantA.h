@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The About window (FerSobre), shown by "&Quant a PrTirelo": the program's title,
 // its file name in a large face and a credit line.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Start-up timing: with TIRELO_SURT_EN_MOSTRAR set (to anything but empty), the program
 // ends as soon as its main window has been painted for the first time, so that

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The border between the core's Windows-1252 byte texts and Qt's Unicode strings.
 // Every conversion of the desktop program goes through here.

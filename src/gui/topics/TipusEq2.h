@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The equation-form window (tipuseq2) of the equations topic: asked before every
 // quadratic or biquadratic case, it opens on the complete form every time.

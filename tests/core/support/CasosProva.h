@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Helpers for the topic tests: taking the cases of a multi-case statement or answer
 // apart, matching them against patterns, and running generators and topic entries.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // A canvas that records what is drawn on it, for the renderer's tests. Every
 // character is as wide as the selected font's width (6 px at 16 x 6, 4 px in scripts).

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Reading back the polynomials and points that the generators write, so that tests
 // can substitute the answers into the statements.

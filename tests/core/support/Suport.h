@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Test doubles shared by the core tests: a random source that replays scripted
 // draws, and a seam that answers from a script and records what it was asked.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Drives the modal windows that code under test opens: each scripted action receives
 // the next window that becomes the active modal one, in order. Header only, for the
