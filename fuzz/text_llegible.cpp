@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // Fuzzes the readable text of the exercise markup with arbitrary bytes. Besides
 // crashes, leaks and undefined behaviour, it checks the shape every result has: lines
 // separated by one '\n', none empty, none with a blank at either end or two blanks in

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // What a screen reader meets in every window, through Qt's accessibility layer: every
 // control that takes a click, a key or the focus has a name made of words, the fields
 // that painted labels caption carry the label's text, and Tab visits the controls in

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Exercise markup as plain readable text, for what a screen reader says and a braille
 // display shows: the markup's codes and embedded RTF go, what the document shows stays.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // What the desktop's accessibility layer (and so a screen reader) says of the
 // windows: names and descriptions of controls, painted labels tied to their fields,
