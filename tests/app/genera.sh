@@ -19,7 +19,8 @@ falla() {
 "$tirelo" genera --serie fraccions:2 --serie 8:4:3:2 --llavor 7 --sortida full.rtf || falla "the example sheet"
 "$tirelo" genera --serie fraccions:2 --serie 8:4:3:2 --llavor 7 --sortida full2.rtf || falla "the example sheet again"
 cmp -s full.rtf full2.rtf || falla "the same seed gives different documents"
-head -c 17 full.rtf | grep -q '{\\rtf\\ansi \\deff2' || falla "not an RTF document"
+# The header declares the code page (mended from a bare \\ansi)
+head -c 30 full.rtf | grep -q '{\\rtf\\ansi\\ansicpg1252 \\deff2' || falla "not an RTF document"
 "$tirelo" genera --serie fraccions:2 --serie 8:4:3:2 --llavor 8 --sortida full3.rtf || falla "another seed"
 cmp -s full.rtf full3.rtf && falla "another seed gives the same document"
 
