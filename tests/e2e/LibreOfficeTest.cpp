@@ -73,14 +73,24 @@ std::string Desentitat(std::string s) {
   return s;
 }
 
-// LibreOffice's text keeps runs of blanks as six-per-em spaces mixed with blanks:
-// every run becomes one blank, so that texts compare by what they say.
+// LibreOffice's text keeps runs of blanks as six-per-em spaces mixed with blanks, and
+// the document's non-breaking hyphens and blanks as such: every run of blanks becomes
+// one blank and a non-breaking hyphen a minus sign, so that texts compare by what
+// they say.
 std::string UnBlanc(const std::string& text) {
   std::string r;
-  const std::string sisena = "\u2006";
+  const std::string sisena = "\u2006", fixe = "\u00A0", guio = "\u2011";
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool blanc = text[i] == ' ' || text.compare(i, sisena.size(), sisena) == 0;
-    if (blanc && text[i] != ' ') i += sisena.size() - 1;
+    if (text.compare(i, guio.size(), guio) == 0) {
+      r += '-';
+      i += guio.size() - 1;
+      continue;
+    }
+    const std::size_t llarg = text.compare(i, sisena.size(), sisena) == 0 ? sisena.size()
+                              : text.compare(i, fixe.size(), fixe) == 0   ? fixe.size()
+                                                                          : 1;
+    const bool blanc = text[i] == ' ' || llarg > 1;
+    if (blanc) i += llarg - 1;
     if (blanc && !r.empty() && r.back() == ' ') continue;
     r += blanc ? ' ' : text[i];
   }
