@@ -184,6 +184,7 @@ void GenFactorComu(Programa& prg, int subtipus) {
   if (extreu) ex.enunciat += kCR;
   ex.resposta = casos.Resposta();
   ex.llest = true;
+  prg.serie.casosEscrits = casos.Casos();
 }
 
 void GenProducteBinomis(Programa& prg) {

@@ -1,5 +1,6 @@
 #include "batch/FinestraSerie.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -35,11 +36,24 @@ FinestraSerie::FinestraSerie(QWidget* pare, const PeticioSubtipus& peticio)
   AfegeixBoto(ordre_serie::MesCasos, QStringLiteral(">"), QRect(206, 176, 22, 22));
   AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("B\u00E9"), QRect(220, 212, 52, 24))->setDefault(true);
   AfegeixBoto(ordre_finestra::Surt, QStringLiteral("Sortir"), QRect(20, 212, 52, 24));
+  if (peticio.retallats) MostraCasosRetallats(*peticio.retallats);
 
   connect(llista, &QListWidget::itemSelectionChanged, this, &FinestraSerie::ActualitzaCasos);
   connect(llista, &QListWidget::itemDoubleClicked, this, [this] { Comanda(ordre_finestra::Accepta); });
   ActualitzaCasos();
   llista->setFocus();
+}
+
+// The exercise just appended holds fewer cases than were asked: said in small print
+// beside the count, where the teacher sets the next one, without stopping the loop.
+void FinestraSerie::MostraCasosRetallats(const CasosRetallats& c) {
+  avisCasos_ = new QLabel(DeCp1252(TextCasosRetallats(c)));
+  avisCasos_->setObjectName(QStringLiteral("avisCasos"));
+  avisCasos_->setWordWrap(true);
+  QFont lletra = avisCasos_->font();
+  lletra.setPointSizeF(lletra.pointSizeF() * 0.8);
+  avisCasos_->setFont(lletra);
+  AfegeixControl(avisCasos_, 0, QRect(12, 180, 142, 32));
 }
 
 QListWidget* FinestraSerie::Llista() const { return ControlDe<QListWidget>(ordre_serie::Llista); }
