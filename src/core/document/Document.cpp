@@ -81,6 +81,12 @@ std::string EquilibraClaus(std::string_view rtf) {
   return r;
 }
 
+// A non-breaking hyphen and a non-breaking blank, as Unicode characters with their
+// plain fallbacks: unrtf drops the RTF symbols "\_" and "\~" ("x²-9" read "x²9"),
+// while every reader takes these.
+constexpr std::string_view kGuioFix = "\\u8209-";
+constexpr std::string_view kBlancFix = "\\u160\\'a0";
+
 bool EsLletra(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
 // The text read so far ends with a case label without its blank: one or two small
@@ -134,9 +140,9 @@ std::string SenseSaltsDinsExpressions(std::string_view rtf) {
     }
     blancsEtiqueta = c == ' ' && (blancsEtiqueta || AcabaEnEtiqueta(text));
     if (c == '-') {
-      r += "\\_";
+      r += kGuioFix;
     } else if (blancsEtiqueta) {
-      r += "\\~";
+      r += kBlancFix;
     } else {
       r += c;
     }
