@@ -52,6 +52,24 @@ for e in lot:
     assert e["enunciat"] and e["posicio_pista"] == 2, e
 PY
 
+# Thirty simplifications do not fit in one exercise, four do: one line on standard
+# error for the first only, the sheet still made, and its JSON gives both counts.
+"$tirelo" genera --serie 3:1:30 --serie 3:1:4 --llavor 3 --json >casos.json 2>casos.txt ||
+  falla "cases that do not fit: failure"
+[ "$(wc -l <casos.txt)" -eq 1 ] || falla "cases that do not fit: not one line: $(cat casos.txt)"
+grep -qx 'tirelo genera: Exercici 1: hi caben [0-9]* casos dels 30 demanats\.' casos.txt ||
+  falla "cases that do not fit: not told: $(cat casos.txt)"
+python3 - casos.json casos.txt <<'PY' || falla "cases that do not fit: JSON"
+import json, re, sys
+with open(sys.argv[1], encoding="utf-8") as f:
+    lot = json.load(f)
+with open(sys.argv[2], encoding="utf-8") as f:
+    dits = int(re.search(r"hi caben (\d+) casos", f.read()).group(1))
+etiquetes = len(re.findall(r"(?:^|\s)[a-z]{1,2}\) ", lot[0]["enunciat"]))
+assert lot[0]["casos_demanats"] == 30 and lot[0]["casos"] == etiquetes == dits < 30, (lot[0], dits)
+assert "casos_demanats" not in lot[1] and "casos" not in lot[1], lot[1]
+PY
+
 # Bad input: one line naming the problem, exit code 2, no file.
 dolenta() {
   descripcio="$1"

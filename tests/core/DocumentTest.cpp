@@ -152,7 +152,7 @@ TEST(Document, AMarkupLineIsAlwaysABalancedPieceOfRtf) {
 // after a case label: minus signs become non-breaking hyphens (H), the blanks after a
 // label non-breaking blanks (B). RTF controls, negative parameters included, pass as
 // they are.
-const std::string H = "\\u8209-";
+const std::string H = "\\u8209\\'2d";
 const std::string B = "\\u160\\'a0";
 
 TEST(Document, NoLineBreaksInsideAnExpressionOrAfterALabel) {

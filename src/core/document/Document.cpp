@@ -84,7 +84,9 @@ std::string EquilibraClaus(std::string_view rtf) {
 // A non-breaking hyphen and a non-breaking blank, as Unicode characters with their
 // plain fallbacks: unrtf drops the RTF symbols "\_" and "\~" ("x²-9" read "x²9"),
 // while every reader takes these.
-constexpr std::string_view kGuioFix = "\\u8209-";
+// The fallback is escaped: pandoc took a bare "-" after the number as part of the
+// word and unrtf skipped the whole word after it ("\u8209 -49," read "-").
+constexpr std::string_view kGuioFix = "\\u8209\\'2d";
 constexpr std::string_view kBlancFix = "\\u160\\'a0";
 
 bool EsLletra(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
