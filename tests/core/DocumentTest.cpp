@@ -150,8 +150,8 @@ TEST(Document, AMarkupLineIsAlwaysABalancedPieceOfRtf) {
 
 // Lines may break between cases and between words, never at a minus sign nor right
 // after a case label: minus signs become non-breaking hyphens (H), the blanks after a
-// label non-breaking blanks (B). RTF controls, negative parameters included, pass as
-// they are.
+// label non-breaking blanks (B), and a word joiner holds ")(" together. RTF controls,
+// negative parameters included, pass as they are.
 const std::string H = "\\u8209\\'2d";
 const std::string B = "\\u160\\'a0";
 
@@ -172,6 +172,8 @@ TEST(Document, NoLineBreaksInsideAnExpressionOrAfterALabel) {
       {"\\fi-360\\li360 x", "\\fi-360\\li360 x"},
       {"\\'e0-\\u8730\\'76 -", "\\'e0" + H + "\\u8730\\'76 " + H},
       {"\\{c) d", "\\{c)" + B + "d"},
+      {"(x+3)(x-3)", "(x+3){\\uc0\\u8288 }(x" + H + "3)"},
+      {"(x+3) (x", "(x+3) (x"},
   };
   for (const auto& c : casos) EXPECT_EQ(SenseSaltsDinsExpressions(c.rtf), c.esperat) << c.rtf;
 }

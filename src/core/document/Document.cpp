@@ -88,6 +88,9 @@ std::string EquilibraClaus(std::string_view rtf) {
 // word and unrtf skipped the whole word after it ("\u8209 -49," read "-").
 constexpr std::string_view kGuioFix = "\\u8209\\'2d";
 constexpr std::string_view kBlancFix = "\\u160\\'a0";
+// A word joiner (U+2060) with no fallback, between two brackets: "(x+3)(x-3)" would
+// otherwise break between its factors.
+constexpr std::string_view kUnio = "{\\uc0\\u8288 }";
 
 bool EsLletra(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
@@ -141,6 +144,7 @@ std::string SenseSaltsDinsExpressions(std::string_view rtf) {
       continue;
     }
     blancsEtiqueta = c == ' ' && (blancsEtiqueta || AcabaEnEtiqueta(text));
+    if (c == '(' && !text.empty() && text.back() == ')') r += kUnio;
     if (c == '-') {
       r += kGuioFix;
     } else if (blancsEtiqueta) {

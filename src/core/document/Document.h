@@ -41,9 +41,9 @@ struct FalladaDocument {
 
 // The translation of an exercise line with its line breaks kept between cases and
 // words: every minus sign becomes a non-breaking hyphen (U+2011, "\u8209\'2d") and the
-// blanks after a case label ("b) ") non-breaking blanks (U+00A0, "\u160\'a0"), so
-// that no reader breaks a line inside an expression or right after a label. RTF
-// controls pass unchanged.
+// blanks after a case label ("b) ") non-breaking blanks (U+00A0, "\u160\'a0"), and a
+// word joiner (U+2060) goes between ")(", so that no reader breaks a line inside an
+// expression or right after a label. RTF controls pass unchanged.
 //   SenseSaltsDinsExpressions("a) x{\super -2}") == "a)\u160\'a0x{\super \u8209\'2d2}"
 std::string SenseSaltsDinsExpressions(std::string_view rtf);
 // Every byte from 0x80 up written as "\'hh" (the header declares code page 1252):
