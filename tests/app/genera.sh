@@ -3,17 +3,7 @@
 # bytes, JSON output parses for every subtype of every topic, and every bad input
 # names its problem on one line, exits with 2 and writes nothing.
 # Usage: genera.sh path/to/tirelo
-set -u
-tirelo="$1"
-fallades=0
-dir=$(mktemp -d) || exit 1
-trap 'rm -rf "$dir"' EXIT
-cd "$dir" || exit 1
-
-falla() {
-  echo "FALLA: $*"
-  fallades=$((fallades + 1))
-}
+. "$(dirname "$0")/comu.sh"
 
 # The example sheet: written, and written again byte for byte.
 "$tirelo" genera --serie fraccions:2 --serie 8:4:3:2 --llavor 7 --sortida full.rtf || falla "the example sheet"

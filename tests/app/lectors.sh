@@ -3,17 +3,7 @@
 # checks that every character of the title and of the exercises survives: the
 # accented letters, "€", "²", "·" and the minus signs of the expressions.
 # Usage: lectors.sh path/to/tirelo
-set -u
-tirelo="$1"
-fallades=0
-dir=$(mktemp -d) || exit 1
-trap 'rm -rf "$dir"' EXIT
-cd "$dir" || exit 1
-
-falla() {
-  echo "FALLA: $*"
-  fallades=$((fallades + 1))
-}
+. "$(dirname "$0")/comu.sh"
 
 for eina in pandoc unrtf; do
   command -v "$eina" >/dev/null || { echo "FALLA: $eina is needed: scripts/install-deps.sh"; exit 1; }
