@@ -82,10 +82,10 @@ std::string EquilibraClaus(std::string_view rtf) {
 }
 
 // A non-breaking hyphen and a non-breaking blank, as Unicode characters with their
-// plain fallbacks: unrtf drops the RTF symbols "\_" and "\~" ("x²-9" read "x²9"),
-// while every reader takes these.
-// The fallback is escaped: pandoc took a bare "-" after the number as part of the
-// word and unrtf skipped the whole word after it ("\u8209 -49," read "-").
+// plain fallbacks: unrtf drops the RTF symbols "\_" and "\~" ("xÂ²-9" read "xÂ²9"),
+// while every reader takes these. The fallback is escaped: pandoc took a bare "-"
+// after the number as part of the word and unrtf skipped the whole word after it
+// ("\u8209 -49," read "-").
 constexpr std::string_view kGuioFix = "\\u8209\\'2d";
 constexpr std::string_view kBlancFix = "\\u160\\'a0";
 // A word joiner (U+2060) with no fallback, between two brackets: "(x+3)(x-3)" would

@@ -114,7 +114,7 @@ void GenRecta(Programa& prg, int subtipus) {
 
 void GenParabola(Programa& prg, int subtipus) {
   // The cases are separated by ",  " as in the other topics: with nothing between
-  // them a label ran into the number before it ("y = 3x²-18x-2b)" read as "-2b").
+  // them a label ran into the number before it ("y = 3xÂ²-18x-2b)" read as "-2b").
   const char* capcalera = subtipus == 5 ? kInterseccions : kEquacioParabola;
   EscriuCasos(prg, EntornCasos{capcalera, ""},
               [subtipus](Programa& p) { return CasParabola(subtipus, AleatParabola(*p.aleatori)); });
