@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-// Fuzzes the markup translator and the argument rule with arbitrary bytes. Besides
-// crashes, leaks and undefined behaviour, it checks properties that any correct
-// translation has: groups it opens are closed, no raw CR leaks into the RTF, plain
-// text is unchanged, and a text translates the same alone and as a nested argument.
+// Fuzzes the markup translator, the argument rule and the writer's passes over a
+// translated line with arbitrary bytes. Besides crashes, leaks and undefined
+// behaviour, it checks properties that any correct translation has: groups it opens
+// are closed, no raw CR leaks into the RTF, plain text is unchanged, a text translates
+// the same alone and as a nested argument, the unbreakable characters only stand in
+// for minus signs and blanks, and escaped bytes are all below 0x80.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "document/Document.h"
 #include "document/Marcat.h"
 
 namespace {
@@ -68,8 +71,28 @@ std::string LiniesRtf(std::string s) {
   return r;
 }
 
+std::string Substitueix(std::string s, std::string_view que, std::string_view per) {
+  for (auto p = s.find(que); p != std::string::npos; p = s.find(que, p + per.size())) s.replace(p, que.size(), per);
+  return s;
+}
+
+// The passes the writer makes over a translated line before it reaches the file.
+void ComprovaEscriptura(const std::string& rtf) {
+  const std::string fix = tirelo::SenseSaltsDinsExpressions(rtf);
+  const std::string desfet =
+      Substitueix(Substitueix(Substitueix(fix, "{\\uc0\\u8288 }", ""), "\\u8209\\'2d", "-"), "\\u160\\'a0", " ");
+  if (rtf.find("\\u") == std::string::npos) Comprova(desfet == rtf, "only minus signs, blanks and joiners change");
+  Comprova(Saldo(fix, '{', '}') == Saldo(rtf, '{', '}'), "the groups stay as they were");
+  const std::string escapat = tirelo::AmbBytesEscapats(fix);
+  std::size_t alts = 0;
+  for (const char c : fix) alts += static_cast<unsigned char>(c) >= 0x80;
+  Comprova(escapat.size() == fix.size() + 3 * alts, "every high byte takes four characters");
+  for (const char c : escapat) Comprova(static_cast<unsigned char>(c) < 0x80, "no byte from 0x80 up is left");
+}
+
 void ComprovaTraduccio(std::string_view text) {
   const std::string rtf = TradueixMarcat(text);
+  ComprovaEscriptura(rtf);
   if (text.find_first_of("{}") == std::string_view::npos) {
     Comprova(Saldo(rtf, '{', '}') == 0, "every group opened is closed");
   }

@@ -14,6 +14,8 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # headless windows, screenshots, a real RTF reader for end-to-end checks
   xvfb xauth libreoffice-writer-nogui poppler-utils fonts-liberation fonts-dejavu-core
+  # two other RTF readers, that must read back every character of a document
+  pandoc unrtf
   # a face like Comic Sans for the About window
   fonts-comic-neue
   # installation checks: desktop entry, metainfo, the Debian package (lintian), the

@@ -75,6 +75,9 @@ int ExecutaGenera(const std::vector<std::string>& args) {
   }
   const LotGenerat lot = GeneraSeries(opcions, llavor);
   for (const auto& avis : lot.ui->avisos) std::cerr << "tirelo genera: " << Utf8DeCp1252(avis) << "\n";
+  // One line per exercise that holds fewer cases than were asked; the sheet is still made.
+  for (const auto& r : lot.ui->retallats)
+    std::cerr << "tirelo genera: " << Utf8DeCp1252(TextCasosRetallats(r)) << "\n";
 
   if (!opcions.sortida.empty()) {
     if (const auto error = EscriuSortida(*lot.prg, opcions.sortida)) {

@@ -166,6 +166,11 @@ int main(int argc, char** argv) {
   peticio.casos = "10000";
   peticio.seleccio = 2;
   captures.Modal(QStringLiteral("problmen"), [&] { ui.DemanaSubtipus(peticio); });
+  // After an exercise that lost cases, the window notes it beside the count.
+  PeticioSubtipus retallada = peticio;
+  retallada.seleccio = 1;
+  retallada.retallats = CasosRetallats{3, 255, 23};
+  captures.Modal(QStringLiteral("problmen-casos-retallats"), [&] { ui.DemanaSubtipus(retallada); });
   captures.Modal(QStringLiteral("posarpista"), [&] { finestra.Ordre(ordre::PosarPistes); });
   captures.Modal(QStringLiteral("desarserie"), [&] {
     ValorsDesar valors{"tema1", "Full 1", 1};

@@ -5,23 +5,14 @@
 # bytes, JSON output parses for every subtype of every topic, and every bad input
 # names its problem on one line, exits with 2 and writes nothing.
 # Usage: genera.sh path/to/tirelo
-set -u
-tirelo="$1"
-fallades=0
-dir=$(mktemp -d) || exit 1
-trap 'rm -rf "$dir"' EXIT
-cd "$dir" || exit 1
-
-falla() {
-  echo "FALLA: $*"
-  fallades=$((fallades + 1))
-}
+. "$(dirname "$0")/comu.sh"
 
 # The example sheet: written, and written again byte for byte.
 "$tirelo" genera --serie fraccions:2 --serie 8:4:3:2 --llavor 7 --sortida full.rtf || falla "the example sheet"
 "$tirelo" genera --serie fraccions:2 --serie 8:4:3:2 --llavor 7 --sortida full2.rtf || falla "the example sheet again"
 cmp -s full.rtf full2.rtf || falla "the same seed gives different documents"
-head -c 17 full.rtf | grep -q '{\\rtf\\ansi \\deff2' || falla "not an RTF document"
+# The header declares the code page (mended from a bare \\ansi)
+head -c 30 full.rtf | grep -q '{\\rtf\\ansi\\ansicpg1252 \\deff2' || falla "not an RTF document"
 "$tirelo" genera --serie fraccions:2 --serie 8:4:3:2 --llavor 8 --sortida full3.rtf || falla "another seed"
 cmp -s full.rtf full3.rtf && falla "another seed gives the same document"
 
@@ -51,6 +42,24 @@ assert len(lot) == esperats, (len(lot), esperats)
 for e in lot:
     assert set(e) == {"tema", "subtipus", "enunciat", "resposta", "pista", "posicio_pista"}, e
     assert e["enunciat"] and e["posicio_pista"] == 2, e
+PY
+
+# Thirty simplifications do not fit in one exercise, four do: one line on standard
+# error for the first only, the sheet still made, and its JSON gives both counts.
+"$tirelo" genera --serie 3:1:30 --serie 3:1:4 --llavor 3 --json >casos.json 2>casos.txt ||
+  falla "cases that do not fit: failure"
+[ "$(wc -l <casos.txt)" -eq 1 ] || falla "cases that do not fit: not one line: $(cat casos.txt)"
+grep -qx 'tirelo genera: Exercici 1: hi caben [0-9]* casos dels 30 demanats\.' casos.txt ||
+  falla "cases that do not fit: not told: $(cat casos.txt)"
+python3 - casos.json casos.txt <<'PY' || falla "cases that do not fit: JSON"
+import json, re, sys
+with open(sys.argv[1], encoding="utf-8") as f:
+    lot = json.load(f)
+with open(sys.argv[2], encoding="utf-8") as f:
+    dits = int(re.search(r"hi caben (\d+) casos", f.read()).group(1))
+etiquetes = len(re.findall(r"(?:^|\s)[a-z]{1,2}\) ", lot[0]["enunciat"]))
+assert lot[0]["casos_demanats"] == 30 and lot[0]["casos"] == etiquetes == dits < 30, (lot[0], dits)
+assert "casos_demanats" not in lot[1] and "casos" not in lot[1], lot[1]
 PY
 
 # Bad input: one line naming the problem, exit code 2, no file.

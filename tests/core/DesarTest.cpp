@@ -103,7 +103,7 @@ TEST_F(Desar, LayoutOneWritesAllStatementsThenAllAnswers) {
                              "{\\b Respostes}\\line \\line {\\b 1)}R1\\par \\pard {\\b 2)}R2\\par \\pard ");
 }
 
-TEST_F(Desar, HintsAndCutLinesAsTheDocumentShowsThem) {
+TEST_F(Desar, HintsAndLongLinesAsTheDocumentShowsThem) {
   prg.lot.Afegeix(Ex("E", "R", "H", 2));
   for (int k = 2; k <= 11; ++k) prg.lot.Afegeix(Ex("E", "R"));
   const std::string pista = "(Nota: " + std::string(72, 'p') + ")";  // the longest hint
@@ -113,9 +113,10 @@ TEST_F(Desar, HintsAndCutLinesAsTheDocumentShowsThem) {
   const std::string cos = Cos("pistes");
   EXPECT_NE(cos.find("{\\b 1) }E\\par \\pard \\line Resp: R\\par \\pard   Comentari: H\\par \\pard \\line {\\b 2) }"),
             std::string::npos);
-  // Label and statement hold 255 characters before translation; the hint follows
-  // whole in a paragraph of its own.
-  EXPECT_NE(cos.find("{\\b 12) }" + std::string(246, 'e') + "\\par \\pard   Comentari: " + pista +
+  // Mended: the statement is written whole behind its label (it was cut so that both
+  // held 255 characters, which lost the end of a statement's last case); the hint
+  // follows whole in a paragraph of its own.
+  EXPECT_NE(cos.find("{\\b 12) }" + std::string(250, 'e') + "\\par \\pard   Comentari: " + pista +
                      "\\par \\pard \\line Resp: R\\par \\pard "),
             std::string::npos);
 }
@@ -135,7 +136,8 @@ TEST_F(Desar, TheHintOfAGeneratedFractionComesOutWhole) {
   Tecleja("fraccio", "Full 1", 1);
   ASSERT_TRUE(Desa(prg));
   const std::string cos = Cos("fraccio");
-  const std::string sencera = "  Comentari: (Nota: extrau factor com\xFA i simplifica)\\par ";
+  // "\\'fa": bytes from 0x80 up are escaped.
+  const std::string sencera = "  Comentari: (Nota: extrau factor com\\'fa i simplifica)\\par ";
   int senceres = 0;
   for (auto p = cos.find(sencera); p != std::string::npos; p = cos.find(sencera, p + 1)) ++senceres;
   EXPECT_EQ(senceres, kExercicis);
@@ -145,7 +147,8 @@ TEST_F(Desar, TheTitleIsWrittenAsTypedWithItsRtfCharactersEscaped) {
   prg.lot.Afegeix(Ex("S", "R"));
   Tecleja("t", "Tema {2} \\ x^2 \x80", 0);
   ASSERT_TRUE(Desa(prg));
-  EXPECT_EQ(Cos("t").rfind("{\\qc{\\b Tema \\{2\\} \\\\ x^2 \x80}\\line \\line \\par }{", 0), 0u);
+  // "\\'80": the euro sign escaped, as every byte from 0x80 up.
+  EXPECT_EQ(Cos("t").rfind("{\\qc{\\b Tema \\{2\\} \\\\ x^2 \\'80}\\line \\line \\par }{", 0), 0u);
 }
 
 TEST_F(Desar, TheFileNameIsConvertedForTheFileSystemAndSavingTwiceWritesTheSamePath) {

@@ -76,14 +76,16 @@ TEST(Funcions, PointsAreRedrawnUntilTheirAbscissasDiffer) {
   EXPECT_TRUE(s.guio->Esgotat());
 }
 
-TEST(Funcions, CasesAreLabelledWithNothingBetweenThem) {
+// Mended: the cases are separated by ",  "; before, a label ran into the number
+// that ended the case before it.
+TEST(Funcions, CasesAreSeparatedLikeTheOtherTopics) {
   Escena s(Guio({Parabola(0, 1, 0, {1, 2, 3}), Parabola(0, -1, 0, {1, 2, 3}), Parabola(1, 1, 3, {3, 0, 2})}), 3);
   GenParabola(*s.prg, 4);
   EXPECT_EQ(s.e().enunciat, kEquacioParabola +
-                                "a) que t\xE9 com a v\xE8rtex  (0,0) i passa pel punt: (1,1)"
-                                "b) que t\xE9 com a v\xE8rtex  (0,0) i passa pel punt: (1,-1)"
+                                "a) que t\xE9 com a v\xE8rtex  (0,0) i passa pel punt: (1,1),  "
+                                "b) que t\xE9 com a v\xE8rtex  (0,0) i passa pel punt: (1,-1),  "
                                 "c) que t\xE9 com a v\xE8rtex  (1,2) i passa pel punt: (3,6)");
-  EXPECT_EQ(s.e().resposta, "a)     y = x\xB2" "b)     y = -x\xB2" "c)     y = x\xB2-2x+3");
+  EXPECT_EQ(s.e().resposta, "a)     y = x\xB2,  " "b)     y = -x\xB2,  " "c)     y = x\xB2-2x+3");
 }
 
 TEST(Funcions, LinePassesThroughBothPointsForManySeeds) {
@@ -190,8 +192,8 @@ TEST(Funcions, ManyCasesKeepOnlyWholeCasesInBothTexts) {
     const Exercici& e = prg.exercici;
     EXPECT_LE(e.enunciat.size(), 255u);
     EXPECT_LE(e.resposta.size(), 255u);
-    // Labels have no separator before them: they open a case's text ("que", "y = ")
-    // in the statement and four or nine blanks in the answer.
+    // Labels open a case's text ("que", "y = ") in the statement and four or nine
+    // blanks in the answer.
     const std::size_t casos = Compta(e.enunciat, "[a-z]\\) (que|y = )");
     EXPECT_GT(casos, 2u) << e.enunciat;
     EXPECT_EQ(Compta(e.resposta, "[a-z]\\)    "), casos) << e.enunciat << "\n" << e.resposta;
@@ -209,20 +211,22 @@ TEST(Funcions, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
     const std::string capcalera[] = {kEquacioParabola, kEquacioParabola, kInterseccions};
     for (int subtipus : {3, 4, 5}) {
       prova::ComprovaSerieLlarga([subtipus](Programa& p) { GenParabola(p, subtipus); },
-                                 {capcalera[subtipus - 3], "", ""}, {"", "", ""}, 40, llavor);
+                                 {capcalera[subtipus - 3]}, {""}, 40, llavor);
     }
   }
 }
 
 TEST(Funcions, FourWholeVertexCasesOfSix) {
-  // Each case takes 53 characters of the statement: a fifth would reach 288.
+  // Each case takes 53 characters of the statement and its separator 3: a fifth
+  // would reach 300.
   std::vector<int32_t> draws;
   for (int i = 0; i < 6; ++i) draws = Guio({draws, Parabola(1, 1, 3, {3, 0, 2})});
   Escena s(draws, 6);
   GenParabola(*s.prg, 4);
   const std::string cas = ") que t\xE9 com a v\xE8rtex  (1,2) i passa pel punt: (3,6)";
-  EXPECT_EQ(s.e().enunciat, kEquacioParabola + "a" + cas + "b" + cas + "c" + cas + "d" + cas);
-  EXPECT_EQ(s.e().resposta, "a)     y = x\xB2-2x+3" "b)     y = x\xB2-2x+3" "c)     y = x\xB2-2x+3"
+  EXPECT_EQ(s.e().enunciat,
+            kEquacioParabola + "a" + cas + ",  b" + cas + ",  c" + cas + ",  d" + cas);
+  EXPECT_EQ(s.e().resposta, "a)     y = x\xB2-2x+3,  " "b)     y = x\xB2-2x+3,  " "c)     y = x\xB2-2x+3,  "
                             "d)     y = x\xB2-2x+3");
   EXPECT_TRUE(s.guio->Esgotat());
 }

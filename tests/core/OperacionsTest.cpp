@@ -581,9 +581,10 @@ TEST(Operacions, TopicRunsThroughTheDispatch) {
   const PeticioSubtipus& peticio = ui.peticionsSubtipus.front();
   EXPECT_EQ(peticio.titol, "OPERACIONS ALG\xC8" "BRIQUES");
   EXPECT_EQ(peticio.casos, "10000");
+  // "Multiplicar binomis", mended from the misspelt "Multipliar binomis" shown before.
   const std::vector<std::string> subtipus = {
       "Reduir un terme (ex.: 3x2 --> 6x)", "Treure Factor com\xFA", "Treure par\xE8ntesis",
-      "Multipliar binomis", "Simplificar una fracci\xF3 alg\xE8" "brica"};
+      "Multiplicar binomis", "Simplificar una fracci\xF3 alg\xE8" "brica"};
   EXPECT_EQ(peticio.subtipus, subtipus);
   ASSERT_EQ(prg.lot.Nombre(), 5);
   EXPECT_EQ(prg.lot[1].enunciat.rfind(kEnunciatRedueix + "a) ", 0), 0u);

@@ -34,8 +34,9 @@ TEST(Percentatges, DiscountedFinalPrice) {
 TEST(Percentatges, NetAmountOfAnInvoiceWithTaxes) {
   prova::Escena p({21, 33});  // q = 121, P = 123, F = 148.83
   const Exercici& e = Genera(p, 5);
+  // "Quant seria", mended from the misspelt "Quuan seria" printed before.
   EXPECT_EQ(e.enunciat,
-            "Una factura puja 148.83\x80 amb un 21 % d'impostos inclosos\r\n Quuan seria \"en negre\"?");
+            "Una factura puja 148.83\x80 amb un 21 % d'impostos inclosos\r\n Quant seria \"en negre\"?");
   EXPECT_EQ(e.resposta, " 123 \x80");
 }
 

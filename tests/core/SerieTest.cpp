@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Suport.h"
+#include "topics/Casos.h"
 
 namespace tirelo {
 namespace {
@@ -226,6 +227,37 @@ TEST_F(SerieTest, TopicLoopGeneratesCutsAppendsAndEndsWhenLeft) {
   EXPECT_EQ(prg.lot[1].pista.size(), 80u);
   EXPECT_EQ(prg.lot[1].posicioPista, 2);
   EXPECT_EQ(prg.serie.subtipusRecordat, 1);
+}
+
+// Cases of 100 characters: two fit in a text. The next series window says how many
+// cases the exercise before it holds when fewer than asked fit, and nothing when all
+// fit or when the subtype takes no number of cases (3 in "110").
+TEST_F(SerieTest, TheNextSeriesWindowTellsTheCasesThatDidNotFit) {
+  struct Pas {
+    int subtipus;
+    uint16_t demanats;
+    std::optional<CasosRetallats> dit;  // by the series window after it
+  };
+  const Pas passos[] = {
+      {1, 5, CasosRetallats{1, 5, 2}},
+      {2, 2, std::nullopt},
+      {3, 5, std::nullopt},
+      {2, 3, CasosRetallats{4, 3, 2}},
+  };
+  for (const Pas& p : passos) ui.Tria(p.subtipus, p.demanats);
+  BucleTema(prg, kTemaProva, [](Programa& p, int) {
+    EscriuCasos(p, "", [](Programa&) { return Cas{std::string(100, 'x'), "r"}; });
+  });
+  ASSERT_EQ(prg.lot.Nombre(), 4);
+  ASSERT_EQ(ui.peticionsSubtipus.size(), std::size(passos) + 1);
+  EXPECT_FALSE(ui.peticionsSubtipus[0].retallats);
+  for (std::size_t i = 0; i < std::size(passos); ++i)
+    EXPECT_EQ(ui.peticionsSubtipus[i + 1].retallats, passos[i].dit) << "step " << i;
+  EXPECT_FALSE(prg.serie.retallats);  // told once
+}
+
+TEST(Serie, TheLostCasesNotice) {
+  EXPECT_EQ(TextCasosRetallats({3, 12, 5}), "Exercici 3: hi caben 5 casos dels 12 demanats.");
 }
 
 }  // namespace

@@ -12,11 +12,13 @@
 #include <filesystem>
 #include <map>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "batch/Desar.h"
 #include "mathtext/Text.h"
+#include "shell/Genera.h"
 #include "support/Suport.h"
 #include "topics/ExecutaTema.h"
 
@@ -38,6 +40,7 @@ struct Paraula {
 
 struct Llegit {
   std::string text;               // the text conversion, UTF-8
+  std::vector<std::string> linies;  // the PDF's lines as laid out, blanks at their end trimmed
   std::vector<Paraula> paraules;  // the PDF's words, in reading order
   std::vector<double> amplades;   // page widths
 };
@@ -75,14 +78,28 @@ std::string Desentitat(std::string s) {
   return s;
 }
 
-// LibreOffice's text keeps runs of blanks as six-per-em spaces mixed with blanks:
-// every run becomes one blank, so that texts compare by what they say.
+// LibreOffice's text keeps runs of blanks as six-per-em spaces mixed with blanks, and
+// the document's non-breaking hyphens, blanks and word joiners as such: every run of
+// blanks becomes one blank, a non-breaking hyphen a minus sign and a joiner nothing,
+// so that texts compare by what they say.
 std::string UnBlanc(const std::string& text) {
   std::string r;
-  const std::string sisena = "\u2006";
+  const std::string sisena = "\u2006", fixe = "\u00A0", guio = "\u2011", unio = "\u2060";
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const bool blanc = text[i] == ' ' || text.compare(i, sisena.size(), sisena) == 0;
-    if (blanc && text[i] != ' ') i += sisena.size() - 1;
+    if (text.compare(i, unio.size(), unio) == 0) {
+      i += unio.size() - 1;
+      continue;
+    }
+    if (text.compare(i, guio.size(), guio) == 0) {
+      r += '-';
+      i += guio.size() - 1;
+      continue;
+    }
+    const std::size_t llarg = text.compare(i, sisena.size(), sisena) == 0 ? sisena.size()
+                              : text.compare(i, fixe.size(), fixe) == 0   ? fixe.size()
+                                                                          : 1;
+    const bool blanc = text[i] == ' ' || llarg > 1;
+    if (blanc) i += llarg - 1;
     if (blanc && !r.empty() && r.back() == ' ') continue;
     r += blanc ? ' ' : text[i];
   }
@@ -116,6 +133,8 @@ class LibreOffice : public ::testing::Test {
       DesaLot(nom, disposicio);
     for (const auto& [nom, disposicio] : {std::pair{"sistemes0", 0}, std::pair{"sistemes1", 1}})
       DesaSistemes(nom, disposicio);
+    for (const auto& [nom, disposicio] : {std::pair{"estres0", 0}, std::pair{"estres1", 1}})
+      DesaEstres(nom, disposicio);
     Converteix();
   }
   static void TearDownTestSuite() {
@@ -156,6 +175,28 @@ class LibreOffice : public ::testing::Test {
     ASSERT_TRUE(tirelo::Desa(prg)) << nom;
   }
 
+  // Every subtype of every topic, at 12 cases where the subtype takes a number of
+  // cases: the longest statements and answers each topic writes. Counts the labels
+  // that the markup itself ends a line after (the label above a system's equations).
+  static void DesaEstres(const std::string& nom, int disposicio) {
+    prova::InterficieFalsa ui;
+    Programa prg(ui, 4);
+    for (const auto& tema : DescriuTemes()) {
+      for (int s = 1; s <= static_cast<int>(tema.subtipus.size()); ++s) ui.Tria(s, tema.PrenCasos(s) ? 12 : 1);
+      ui.Surt();
+      ExecutaTema(prg, static_cast<uint16_t>(tema.numero));
+    }
+    ASSERT_GT(prg.lot.Nombre(), 30);
+    etiquetesSoles_ = 0;
+    static const std::regex soles(R"re((^|\s)[a-z]{1,2}\) \r)re");
+    for (int k = 1; k <= prg.lot.Nombre(); ++k)
+      for (const std::string* t : {&prg.lot[k].enunciat, &prg.lot[k].resposta})
+        etiquetesSoles_ += static_cast<int>(std::distance(std::sregex_iterator(t->begin(), t->end(), soles), {}));
+    ui.escriuValorsDesar = true;
+    ui.valorsDesar = {nom, "Totes les s\xE8ries", disposicio};
+    ASSERT_TRUE(tirelo::Desa(prg)) << nom;
+  }
+
   // One soffice call per format converts both documents.
   static void Converteix() {
     ASSERT_TRUE(fs::exists(TIRELO_SOFFICE)) << "LibreOffice (soffice) is needed: scripts/install-deps.sh";
@@ -178,12 +219,22 @@ class LibreOffice : public ::testing::Test {
           std::string(TIRELO_PDFTOTEXT) + " -bbox " + Cometes(dir_ / (nom + ".pdf")) + " " + Cometes(bbox);
       ASSERT_EQ(std::system(ordre.c_str()), 0) << ordre;
       LlegeixPdf(prova::LlegeixFitxer(bbox.string()), l);
+      const fs::path linies = dir_ / (nom + ".linies");
+      const std::string disposa =
+          std::string(TIRELO_PDFTOTEXT) + " -layout " + Cometes(dir_ / (nom + ".pdf")) + " " + Cometes(linies);
+      ASSERT_EQ(std::system(disposa.c_str()), 0) << disposa;
+      std::istringstream in(prova::LlegeixFitxer(linies.string()));
+      for (std::string linia; std::getline(in, linia);) {
+        linia = UnBlanc(linia);
+        while (!linia.empty() && std::isspace(static_cast<unsigned char>(linia.back()))) linia.pop_back();
+        l.linies.push_back(linia);
+      }
       ASSERT_FALSE(l.text.empty()) << nom;
       ASSERT_FALSE(l.paraules.empty()) << nom;
     }
   }
 
-  static constexpr const char* kDocuments[] = {"seguits", "blocs", "sistemes0", "sistemes1"};
+  static constexpr const char* kDocuments[] = {"seguits", "blocs", "sistemes0", "sistemes1", "estres0", "estres1"};
   static std::string Documents() {
     std::string r;
     for (const std::string nom : kDocuments) r += " " + Cometes(dir_ / "Exerc" / (nom + ".rtf"));
@@ -204,6 +255,7 @@ class LibreOffice : public ::testing::Test {
 
   static inline fs::path anterior_, dir_, perfil_;
   static inline std::map<std::string, Llegit> llegits_;
+  static inline int etiquetesSoles_ = 0;
 };
 
 TEST_F(LibreOffice, EverySavedDocumentHasBalancedBraces) {
@@ -365,6 +417,69 @@ TEST_F(LibreOffice, GeneratedSystemsDoNotLeakTheirIndent) {
     EXPECT_GT(sagnades, 8) << nom << ": the equations are indented";
     EXPECT_EQ(alMarge, nom == "sistemes0" ? 10 : 11) << nom;
   }
+}
+
+// Lines break between cases and between words only: no line of the stress sheets ends
+// in a minus sign, nor between the factors of a product "(x+3)(x-3)", nor in a case
+// label whose case goes on the next line. A label ends
+// a line only above a system's equations, where the markup itself breaks the line,
+// and then stands alone.
+TEST_F(LibreOffice, NoLineEndsInsideAnExpressionOrAfterABareLabel) {
+  // A label follows a blank, the start of a line or an exercise's number ("3)a)");
+  // "(2a+x)" ends a term. A fraction's bar is a run of hyphens, not a minus sign.
+  static const std::regex etiqueta(R"re((^|\s|[0-9]\))[a-z]{1,2}\)$)re");
+  static const std::regex menys(R"re((^|[^-])-$)re");
+  for (const std::string nom : {"estres0", "estres1"}) {
+    int soles = 0;
+    const auto& linies = Document(nom).linies;
+    for (std::size_t i = 0; i + 1 < linies.size(); ++i) {
+      // The last word of a line ends in ")", the next line starts with "(", and the
+      // document holds the two together: a product broken between its factors.
+      const std::string& l = linies[i];
+      std::istringstream seguent(linies[i + 1]);
+      std::string primera;
+      seguent >> primera;
+      if (!l.ends_with(")") || !primera.starts_with("(")) continue;
+      const std::string junts = l.substr(l.find_last_of(' ') + 1) + primera;
+      EXPECT_EQ(Document(nom).text.find(junts), std::string::npos) << nom << ": " << junts;
+    }
+    for (const std::string& l : linies) {
+      EXPECT_FALSE(std::regex_search(l, menys)) << nom << ": " << l;
+      if (!std::regex_search(l, etiqueta)) continue;
+      ++soles;
+      EXPECT_TRUE(std::regex_match(l, std::regex(R"re(\s*[a-z]{1,2}\))re"))) << nom << ": " << l;
+    }
+    EXPECT_EQ(soles, etiquetesSoles_) << nom;
+  }
+}
+
+// The labels of the cases of exercise k, in order, from its paragraphs in the text
+// conversion of layout 1: its statement or its answer, after the line that starts
+// with "k)" and up to the next exercise's.
+std::vector<std::string> EtiquetesDe(const std::string& text, int k) {
+  static const std::regex etiqueta(R"re((?:^|\s|[0-9]\))([a-z]{1,2})\) )re");
+  std::vector<std::string> r;
+  const std::string inici = "\n" + std::to_string(k) + ")", seguent = "\n" + std::to_string(k + 1) + ")";
+  const auto a = text.find(inici);
+  if (a == std::string::npos) return r;
+  auto b = std::min(text.find(seguent, a), text.find("\nRespostes", a));
+  const std::string tros = text.substr(a + inici.size(), b == std::string::npos ? b : b - a - inici.size());
+  for (std::sregex_iterator it(tros.begin(), tros.end(), etiqueta), fi; it != fi; ++it) r.push_back((*it)[1]);
+  return r;
+}
+
+TEST_F(LibreOffice, EveryStatementAndItsAnswerHoldTheSameCases) {
+  const std::string& t = Document("estres1").text;
+  const auto respostes = t.find("\nRespostes");
+  ASSERT_NE(respostes, std::string::npos);
+  const std::string enunciats = t.substr(0, respostes) + "\n", solucions = t.substr(respostes);
+  int ambCasos = 0;
+  for (int k = 1; enunciats.find("\n" + std::to_string(k) + ")") != std::string::npos; ++k) {
+    const auto e = EtiquetesDe(enunciats, k);
+    EXPECT_EQ(e, EtiquetesDe(solucions, k)) << "exercise " << k;
+    ambCasos += e.size() > 1;
+  }
+  EXPECT_GT(ambCasos, 20);
 }
 
 }  // namespace

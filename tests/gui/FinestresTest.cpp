@@ -3,6 +3,7 @@
 // The secondary windows on their own: the series window, the hint placement window,
 // the save window, the message boxes, and the text border they share.
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -94,6 +95,24 @@ class FinestresTest : public QObject {
     ComprovaControl(f, ordre_finestra::Accepta, QString::fromUtf8("Bé"), QRect(220, 212, 52, 24));
     ComprovaControl(f, ordre_finestra::Surt, "Sortir", QRect(20, 212, 52, 24));
     QVERIFY(ActivatsCasos(f));  // "Simplificació" takes a number of cases
+  }
+
+  // The exercise just appended lost cases: the window says so beside the count, in
+  // the room the list and buttons leave, and still opens ready for the next one.
+  void SerieDiuElsCasosQueNoHiCabien() {
+    PeticioSubtipus p = PeticioFraccions();
+    FinestraSerie sense(nullptr, p);
+    QVERIFY(!sense.AvisCasos());
+    p.retallats = CasosRetallats{3, 12, 5};
+    FinestraSerie f(nullptr, p);
+    QVERIFY(f.AvisCasos());
+    QCOMPARE(f.AvisCasos()->text(), QStringLiteral("Exercici 3: hi caben 5 casos dels 12 demanats."));
+    const QRect lloc = f.AvisCasos()->geometry();
+    QVERIFY(!lloc.intersects(f.Llista()->geometry()));
+    for (const int ordre : {ordre_serie::MenysCasos, ordre_finestra::Surt})
+      QVERIFY(!lloc.intersects(f.Control(ordre)->geometry()));
+    QVERIFY(f.AvisCasos()->heightForWidth(lloc.width()) <= lloc.height());
+    QCOMPARE(f.Llista()->currentRow(), 0);
   }
 
   void SerieCasosSegonsSubtipus() {

@@ -94,12 +94,13 @@ void EscriuTitol(Document& doc, std::string_view titol) {
   doc.EscriuText("}");
 }
 
-// An exercise line: label and text cut together to a text's length, then translated.
-// The paragraph after it starts from the default settings ("\pard "): the cut can
-// take away the " #0 " that ends a long system of equations, and the system's indent
-// must not reach its answer or the exercises after it.
+// An exercise line: label and text, translated. The text is written whole: it already
+// holds at most a text's length of whole cases, and cutting it again behind the label
+// lost the end of its last case while the answer still gave that case. The paragraph
+// after it starts from the default settings ("\pard "), so that an indent a
+// hand-edited text leaves open cannot reach the exercises after it.
 void EscriuLinia(Document& doc, std::string_view etiqueta, const std::string& text) {
-  doc.EscriuMarcatSalt(Talla(std::string(etiqueta) + text, LlargadaText));
+  doc.EscriuMarcatSalt(std::string(etiqueta) + text);
   doc.EscriuText("\\pard ");
 }
 

@@ -16,6 +16,16 @@ namespace {
 bool CasosValids(long long n) { return n >= 1 && n <= 255; }
 }  // namespace
 
+std::string TextCasosRetallats(const CasosRetallats& c) {
+  return "Exercici " + std::to_string(c.exercici) + ": hi caben " + std::to_string(c.casos) + " casos dels " +
+         std::to_string(c.demanats) + " demanats.";
+}
+
+bool PrenCasos(std::string_view cadenaCasos, int k) {
+  return k >= 1 && static_cast<std::size_t>(k) <= cadenaCasos.size() &&
+         cadenaCasos[static_cast<std::size_t>(k) - 1] == '1';
+}
+
 std::string LletresCas(int i) {
   constexpr int kLletres = 26;
   if (i <= kLletres) return std::string(1, static_cast<char>('a' + i - 1));
@@ -46,6 +56,7 @@ bool TextsCasos::Afegeix(std::string_view enunciat, std::string_view resposta) {
   if (ple_) return false;
   enunciat_ += enunciat;
   resposta_ += resposta;
+  ++casos_;
   return true;
 }
 
@@ -124,6 +135,7 @@ int DemanaSeguentSubtipus(Programa& prg) {
   const int linies = static_cast<int>(peticio.subtipus.size());
   peticio.seleccio = recordat <= linies ? recordat : 0;
   peticio.nombreCasos = s.nombreCasos;
+  peticio.retallats = std::exchange(s.retallats, std::nullopt);
 
   const RespostaSubtipus r = prg.ui.DemanaSubtipus(peticio);
   if (!r.acceptat) return 0;  // "Sortir", the close box, or a window that could not open
@@ -160,9 +172,15 @@ void BucleTema(Programa& prg, const Tema& tema, const std::function<void(Program
     prg.serie.llistaSubtipus = tema.llistaSubtipus;
     const int k = DemanaSeguentSubtipus(prg);
     if (k == 0) return;
+    const int demanats = prg.serie.nombreCasos;  // a generator may lower it to its pool
+    prg.serie.casosEscrits.reset();
     genera(prg, k);
     prg.exercici.Limita();  // every text is cut to its field, never refused
+    const int abans = prg.lot.Nombre();
     PasAfegir(prg);
+    const auto escrits = prg.serie.casosEscrits;
+    if (prg.lot.Nombre() > abans && PrenCasos(tema.cadenaCasos, k) && escrits && *escrits < demanats)
+      prg.serie.retallats = CasosRetallats{prg.lot.Nombre(), demanats, *escrits};
   }
 }
 

@@ -15,6 +15,17 @@ namespace tirelo {
 
 struct Programa;
 
+// An exercise appended with fewer cases than were asked: the others did not fit in
+// its texts. exercici is its position in the batch.
+struct CasosRetallats {
+  int exercici = 0;
+  int demanats = 0;
+  int casos = 0;
+  bool operator==(const CasosRetallats&) const = default;
+};
+// "Exercici 3: hi caben 5 casos dels 12 demanats."
+std::string TextCasosRetallats(const CasosRetallats& c);
+
 // The protocol's program-wide values.
 struct ValorsSerie {
   std::string titolTema;
@@ -24,7 +35,15 @@ struct ValorsSerie {
   uint8_t subtipusRecordat = 0;  // 0 stands for 1 when the series window opens
   int32_t opcioPista = 0;        // 0 "no posar-ne", 1 "a l'enunciat", 2 "a la &resposta"
   bool opcioConformitat = false; // "Preguntar &conformitat"
+  // Cases the generator of the exercise under construction wrote, when it writes a
+  // number of cases; unset otherwise.
+  std::optional<int> casosEscrits;
+  // The exercise last appended when it lost cases; the next series window tells it.
+  std::optional<CasosRetallats> retallats;
 };
+
+// Does subtype k (1-based) take a number of cases in this cases string?
+bool PrenCasos(std::string_view cadenaCasos, int k);
 
 // The letters of case i: "a" to "z", then "aa", "ab", ... A 27th case must not take
 // the next codes, '{' and '}', which are raw RTF braces in a text and would break the
@@ -59,16 +78,19 @@ class TextsCasos {
   bool AfegeixCas(const Programa& prg, int i, std::string_view enunciat, std::string_view resposta);
   const std::string& Enunciat() const { return enunciat_; }
   const std::string& Resposta() const { return resposta_; }
+  int Casos() const { return casos_; }  // the pieces that went in
 
  private:
   std::string enunciat_, resposta_;
   std::size_t maxEnunciat_, maxResposta_;
   DisposicioCasos disposicioEnunciat_, disposicioResposta_;
   bool ple_ = false;
+  int casos_ = 0;
 };
 
 // Refreshes the status, clears the ready flag and hint of the exercise under
-// construction, shows the series window and returns the chosen subtype (0: left).
+// construction, shows the series window (telling the cases the exercise before it
+// lost, if any) and returns the chosen subtype (0: left).
 int DemanaSeguentSubtipus(Programa& prg);
 // Applies the hint option, asks for approval when that option is set, and appends.
 void PasAfegir(Programa& prg);
@@ -81,7 +103,8 @@ struct Tema {
   bool refrescaAlPrincipi = false;  // some topics refresh the status at each pass
 };
 // The loop of every topic entry: runs genera(prg, subtype) for each subtype chosen
-// until the user leaves the series window.
+// until the user leaves the series window. An exercise appended with fewer cases
+// than asked is noted in prg.serie.retallats.
 void BucleTema(Programa& prg, const Tema& tema, const std::function<void(Programa&, int)>& genera);
 
 // The count field of the series window: the text without leading and trailing blanks

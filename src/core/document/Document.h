@@ -3,7 +3,8 @@
 #pragma once
 // The RTF document writer: creates the document file, writes the fixed header,
 // appends pieces of RTF in call order (exercise markup translated on the way) and
-// closes the document. It escapes nothing: callers hand it ready RTF.
+// closes the document. Callers hand it ready RTF; it only writes every byte from 0x80
+// up as "\'hh".
 //
 //   Document doc;
 //   doc.ObreDocument("Exerc/tema1.rtf");
@@ -39,6 +40,17 @@ struct FalladaDocument {
   OperacioFitxer operacio;
   std::string motiu;  // the system's reason, in the locale's encoding
 };
+
+// The translation of an exercise line with its line breaks kept between cases and
+// words: every minus sign becomes a non-breaking hyphen (U+2011, "\u8209\'2d") and the
+// blanks after a case label ("b) ") non-breaking blanks (U+00A0, "\u160\'a0"), and a
+// word joiner (U+2060) goes between ")(", so that no reader breaks a line inside an
+// expression or right after a label. RTF controls pass unchanged.
+//   SenseSaltsDinsExpressions("a) x{\super -2}") == "a)\u160\'a0x{\super \u8209\'2d2}"
+std::string SenseSaltsDinsExpressions(std::string_view rtf);
+// Every byte from 0x80 up written as "\'hh" (the header declares code page 1252):
+// readers that would otherwise guess the raw bytes' encoding keep every character.
+std::string AmbBytesEscapats(std::string_view bytes);
 
 // "{\b " + text + "}"
 std::string Negreta(std::string_view text);

@@ -43,9 +43,7 @@ ErrorOpcions Error(std::string m) { return ErrorOpcions{std::move(m)}; }
 
 }  // namespace
 
-bool DescripcioTema::PrenCasos(int s) const {
-  return s >= 1 && static_cast<std::size_t>(s) <= casos.size() && casos[static_cast<std::size_t>(s) - 1] == '1';
-}
+bool DescripcioTema::PrenCasos(int s) const { return tirelo::PrenCasos(casos, s); }
 
 std::vector<DescripcioTema> DescriuTemes() {
   std::vector<DescripcioTema> temes;
@@ -202,6 +200,7 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
 
 RespostaSubtipus InterficieLinia::DemanaSubtipus(const PeticioSubtipus& p) {
   if (!primera) primera = p;
+  if (p.retallats) retallats.push_back(*p.retallats);
   if (respostes.empty()) return {false, 0, p.nombreCasos};
   const auto r = respostes.front();
   respostes.pop_front();
@@ -226,8 +225,9 @@ LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor) {
     const int abans = prg.lot.Nombre();
     ExecutaTema(prg, static_cast<uint16_t>(s.tema));
     g.ui->respostes.clear();
-    for (int k = abans; k < prg.lot.Nombre(); ++k) g.origen.push_back({s.tema, s.subtipus});
+    for (int k = abans; k < prg.lot.Nombre(); ++k) g.origen.push_back({s.tema, s.subtipus, std::nullopt});
   }
+  for (const auto& r : g.ui->retallats) g.origen[static_cast<std::size_t>(r.exercici) - 1].retallats = r;
   return g;
 }
 
@@ -273,7 +273,11 @@ std::string LotEnJson(const Programa& prg, const std::vector<ExerciciGenerat>& o
     AfegeixJson(out, e.resposta);
     out += ", \"pista\": ";
     AfegeixJson(out, e.pista);
-    out += ", \"posicio_pista\": " + std::to_string(e.posicioPista) + "}";
+    out += ", \"posicio_pista\": " + std::to_string(e.posicioPista);
+    if (o.retallats)
+      out += ", \"casos_demanats\": " + std::to_string(o.retallats->demanats) +
+             ", \"casos\": " + std::to_string(o.retallats->casos);
+    out += "}";
   }
   out += prg.lot.Nombre() == 0 ? "]\n" : "\n]\n";
   return out;

@@ -67,6 +67,7 @@ std::variant<SerieDemanada, ErrorOpcions> LlegeixSerie(std::string_view text,
 struct ExerciciGenerat {
   int tema = 0;
   int subtipus = 0;
+  std::optional<CasosRetallats> retallats;  // fewer cases fit than were asked
 };
 
 // A seam that answers from the options: each series window from a queue of
@@ -77,6 +78,7 @@ class InterficieLinia final : public Interficie {
   FormaEq2 forma = FormaEq2::Completa;
   std::vector<std::string> avisos;          // notices the core gave (Windows-1252)
   std::optional<PeticioSubtipus> primera;   // the first series window asked for
+  std::vector<CasosRetallats> retallats;    // exercises that lost cases, as the series windows told
 
   RespostaSubtipus DemanaSubtipus(const PeticioSubtipus& p) override;
   bool EditaExercici(Exercici&) override { return true; }
@@ -96,7 +98,8 @@ struct LotGenerat {
 };
 LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor);
 
-// The batch as a JSON array, texts in UTF-8 with the markup kept as it is.
+// The batch as a JSON array, texts in UTF-8 with the markup kept as it is; an
+// exercise that lost cases also gives "casos_demanats" and "casos".
 std::string LotEnJson(const Programa& prg, const std::vector<ExerciciGenerat>& origen);
 
 // The help of `tirelo genera`: usage, topics with their subtypes, two examples (UTF-8).

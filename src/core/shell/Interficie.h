@@ -8,11 +8,13 @@
 // Texts handed across are Windows-1252 (as every exercise text); paths are the
 // file system's own bytes (UTF-8 on Linux).
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "batch/Exercici.h"
+#include "batch/Serie.h"
 
 namespace tirelo {
 
@@ -23,6 +25,7 @@ struct PeticioSubtipus {
   std::string casos;                  // cases string: '1' enables the count for that subtype
   int seleccio = 0;                   // 1-based line selected on opening; 0 none
   uint16_t nombreCasos = 1;           // the number of cases the arrows step from
+  std::optional<CasosRetallats> retallats;  // the exercise just appended lost cases
 };
 
 // How the series window closed.

@@ -20,6 +20,7 @@ void EscriuCasos(Programa& prg, const EntornCasos& entorn, const std::function<C
   ex.resposta = casos.Resposta();
   ex.pista.clear();
   ex.llest = true;
+  prg.serie.casosEscrits = casos.Casos();
 }
 
 void EscriuCasos(Programa& prg, std::string_view capcalera, const std::function<Cas(Programa&)>& cas) {

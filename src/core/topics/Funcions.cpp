@@ -115,10 +115,10 @@ void GenRecta(Programa& prg, int subtipus) {
 }
 
 void GenParabola(Programa& prg, int subtipus) {
-  // The cases follow one another with their labels and nothing between them.
-  constexpr DisposicioCasos kSeguits{"", false};
+  // The cases are separated by ",  " as in the other topics: with nothing between
+  // them a label ran into the number before it ("y = 3x²-18x-2b)" read as "-2b").
   const char* capcalera = subtipus == 5 ? kInterseccions : kEquacioParabola;
-  EscriuCasos(prg, {capcalera, "", kSeguits, kSeguits},
+  EscriuCasos(prg, EntornCasos{capcalera, ""},
               [subtipus](Programa& p) { return CasParabola(subtipus, AleatParabola(*p.aleatori)); });
 }
 

@@ -186,6 +186,7 @@ void GenFactorComu(Programa& prg, int subtipus) {
   if (extreu) ex.enunciat += kCR;
   ex.resposta = casos.Resposta();
   ex.llest = true;
+  prg.serie.casosEscrits = casos.Casos();
 }
 
 void GenProducteBinomis(Programa& prg) {
@@ -232,7 +233,7 @@ void TemaOperacions(Programa& prg) {
   static constexpr Tema kTema{
       "OPERACIONS ALG\xC8" "BRIQUES",
       "Reduir un terme (ex.: 3x2 --> 6x);Treure Factor com\xFA;Treure par\xE8ntesis;"
-      "Multipliar binomis;Simplificar una fracci\xF3 alg\xE8" "brica",
+      "Multiplicar binomis;Simplificar una fracci\xF3 alg\xE8" "brica",
       "10000",
       true,
   };

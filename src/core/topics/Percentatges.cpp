@@ -26,7 +26,7 @@ constexpr Plantilla kPlantilles[] = {
     {"Un vestit que valia @P\x80 ara costa @F \x80\r\n Quin ha estat el % de rebaixa?", "  @D %"},
     {"Un servei que abans d'impostos val @P\x80 est\xE0 sotm\xE8s a un impost del @D %\r\n Quant et tocar\xE0 pagar?",
      "  @F \x80"},
-    {"Una factura puja @F\x80 amb un @D % d'impostos inclosos\r\n Quuan seria \"en negre\"?", " @P \x80"},
+    {"Una factura puja @F\x80 amb un @D % d'impostos inclosos\r\n Quant seria \"en negre\"?", " @P \x80"},
     {"Un b\xE9 que val @P\x80, amb garantia addicional ens costar\xE0 @F \x80\r\n"
      " Quin \xE9s el % d'augment respecte el preu original?",
      "  @D %"},

@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Equip de Tirelo
 #include "batch/FinestraSerie.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -46,11 +47,24 @@ FinestraSerie::FinestraSerie(QWidget* pare, const PeticioSubtipus& peticio)
   Anomena(be, QStringLiteral("B\u00E9"), QStringLiteral("Genera un exercici del subtipus triat"));
   Anomena(sortir, QStringLiteral("Sortir"), QStringLiteral("Deixa aquest tema"));
   OrdeneFocus({llista, menys, casos, mes, sortir, be});
+  if (peticio.retallats) MostraCasosRetallats(*peticio.retallats);
 
   connect(llista, &QListWidget::itemSelectionChanged, this, &FinestraSerie::ActualitzaCasos);
   connect(llista, &QListWidget::itemDoubleClicked, this, [this] { Comanda(ordre_finestra::Accepta); });
   ActualitzaCasos();
   llista->setFocus();
+}
+
+// The exercise just appended holds fewer cases than were asked: said in small print
+// beside the count, where the teacher sets the next one, without stopping the loop.
+void FinestraSerie::MostraCasosRetallats(const CasosRetallats& c) {
+  avisCasos_ = new QLabel(DeCp1252(TextCasosRetallats(c)));
+  avisCasos_->setObjectName(QStringLiteral("avisCasos"));
+  avisCasos_->setWordWrap(true);
+  QFont lletra = avisCasos_->font();
+  lletra.setPointSizeF(lletra.pointSizeF() * 0.8);
+  avisCasos_->setFont(lletra);
+  AfegeixControl(avisCasos_, 0, QRect(12, 180, 142, 32));
 }
 
 QListWidget* FinestraSerie::Llista() const { return ControlDe<QListWidget>(ordre_serie::Llista); }

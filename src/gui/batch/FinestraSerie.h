@@ -9,6 +9,7 @@
 #include "shell/FinestraSecundaria.h"
 #include "shell/Interficie.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 
@@ -33,6 +34,8 @@ class FinestraSerie : public FinestraSecundaria {
 
   QListWidget* Llista() const;
   QLineEdit* CampDeCasos() const;
+  // The note that the exercise before lost cases; nullptr when it lost none.
+  QLabel* AvisCasos() const { return avisCasos_; }
 
  protected:
   bool PotAcceptar() override;
@@ -42,10 +45,12 @@ class FinestraSerie : public FinestraSecundaria {
   int LiniaSeleccionada() const;  // 1-based; 0 none
   void ActualitzaCasos();         // the count field and arrows follow the selected subtype
   void PosaCasos(int n);
+  void MostraCasosRetallats(const tirelo::CasosRetallats& c);
 
   std::string cadenaCasos_;
   uint16_t nombreCasos_;
   int seleccionat_ = 0;
+  QLabel* avisCasos_ = nullptr;
 };
 
 // Shows the series window for the request and answers it.

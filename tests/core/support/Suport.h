@@ -16,9 +16,12 @@
 namespace tirelo::prova {
 
 // The two header lines every saved RTF document starts with.
+// Mended: the code page is declared ("\\ansicpg1252") and the page is A4 with 2 cm
+// margins (the third line).
 inline const std::string CapcaleraRtf =
-    "{\\rtf\\ansi \\deff2\r\n"
-    "{\\fonttbl\\f0\\froman Times New Roman;\\f1\\fdecor Courier New;\\f2\\fswiss Arial;}\r\n";
+    "{\\rtf\\ansi\\ansicpg1252 \\deff2\r\n"
+    "{\\fonttbl\\f0\\froman Times New Roman;\\f1\\fdecor Courier New;\\f2\\fswiss Arial;}\r\n"
+    "\\paperw11906\\paperh16838\\margl1134\\margr1134\\margt1134\\margb1134 \r\n";
 // A whole file's bytes; empty when it cannot be read.
 std::string LlegeixFitxer(const std::string& cami);
 
