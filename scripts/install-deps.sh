@@ -8,6 +8,8 @@ packages=(
   build-essential cmake ninja-build pkg-config git ccache clang libclang-rt-dev
   # Qt 6 Widgets, its platform plugins (xcb, offscreen) and its Catalan translations
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n qt6-svg-dev libgl-dev
+  # JSON of the batch files (.tirelo)
+  nlohmann-json3-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # headless windows, screenshots, a real RTF reader for end-to-end checks

@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "batch/Desar.h"
+#include "batch/EscripturaAtomica.h"
 #include "mathtext/Aleatori.h"
 #include "mathtext/Text.h"
 #include "shell/Genera.h"
@@ -28,31 +29,12 @@ bool SortidaEstandard(const std::string& text) {
   return static_cast<bool>(std::cout);
 }
 
-// Writes the document to the given path. A regular file (or a new one) is written
-// beside its target and renamed over it only once complete, so a failure leaves the
-// target as it was and no partial document behind. Anything else (a device, a pipe)
-// is written in place and never removed.
+// Writes the document to the given path, atomically.
 std::optional<std::string> EscriuSortida(const Programa& prg, const std::string& sortida) {
-  namespace fs = std::filesystem;
-  const fs::path cami(sortida);
-  std::error_code ec;
-  const auto estat = fs::status(cami, ec);
-  if (fs::exists(estat) && !fs::is_regular_file(estat)) {
+  return EscriuAtomicament(sortida, [&prg](const std::filesystem::path& cami) -> std::optional<std::string> {
     if (const auto f = EscriuLot(prg.lot, prg.desar, cami)) return f->motiu;
     return std::nullopt;
-  }
-  fs::path temporal = cami;
-  temporal += ".tirelo-" + std::to_string(::getpid());
-  if (const auto f = EscriuLot(prg.lot, prg.desar, temporal)) {
-    fs::remove(temporal, ec);
-    return f->motiu;
-  }
-  fs::rename(temporal, cami, ec);
-  if (ec) {
-    fs::remove(temporal, ec);
-    return std::string("no es pot posar al seu lloc");
-  }
-  return std::nullopt;
+  });
 }
 
 }  // namespace

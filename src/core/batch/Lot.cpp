@@ -89,6 +89,7 @@ void EditaSeleccionat(Programa& prg) {
   // shrunk meanwhile: a position that no longer exists has nothing to write back to.
   if (p > prg.lot.Nombre()) return;
   copia.Limita();
+  if (!MateixosTextos(copia, prg.lot[p])) copia.editat = true;
   prg.lot[p] = copia;
   prg.lot.Selecciona(p);
   RefrescaEstat(prg);

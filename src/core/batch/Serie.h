@@ -22,6 +22,7 @@ struct ValorsSerie {
   uint8_t subtipusRecordat = 0;  // 0 stands for 1 when the series window opens
   int32_t opcioPista = 0;        // 0 "no posar-ne", 1 "a l'enunciat", 2 "a la &resposta"
   bool opcioConformitat = false; // "Preguntar &conformitat"
+  int temaActual = 0;            // the topic whose entry runs (1..9), for the recipes
 };
 
 // The letters of case i: "a" to "z", then "aa", "ab", ... A 27th case must not take
@@ -68,6 +69,9 @@ class TextsCasos {
 // Refreshes the status, clears the ready flag and hint of the exercise under
 // construction, shows the series window and returns the chosen subtype (0: left).
 int DemanaSeguentSubtipus(Programa& prg);
+// Notes in the exercise under construction how it is about to be drawn: the running
+// topic, this subtype, the number of cases and the random source's state.
+void AnotaRecepta(Programa& prg, int subtipus);
 // Applies the hint option, asks for approval when that option is set, and appends.
 void PasAfegir(Programa& prg);
 
