@@ -11,6 +11,7 @@
 #include "batch/EscripturaAtomica.h"
 #include "mathtext/Aleatori.h"
 #include "mathtext/Text.h"
+#include "shell/FitxerLot.h"
 #include "shell/Genera.h"
 
 namespace tirelo {
@@ -53,11 +54,27 @@ int ExecutaGenera(const std::vector<std::string>& args) {
   } else {
     llavor = LlavorDelRellotge();
   }
-  const LotGenerat lot = GeneraSeries(opcions, llavor);
+  std::optional<ContingutLot> inicial;
+  if (!opcions.lot.empty()) {
+    auto llegit = ObreFitxerLot(opcions.lot, temes);
+    if (const auto* e = std::get_if<ErrorLot>(&llegit)) return Falla(opcions.lot + ": " + Utf8DeCp1252(e->missatge));
+    inicial = std::move(std::get<ContingutLot>(llegit));
+    int total = static_cast<int>(inicial->exercicis.size());
+    for (const auto& s : opcions.series) total += s.exercicis;
+    if (total > Lot::Maxim) {
+      return Falla("el lot pot tenir com a m\xC3\xA0xim " + std::to_string(Lot::Maxim) + " exercicis i se'n demanen " +
+                   std::to_string(total));
+    }
+  }
+  const LotGenerat lot = GeneraSeries(opcions, llavor, inicial ? &*inicial : nullptr);
   for (const auto& avis : lot.ui->avisos) std::cerr << "tirelo genera: " << Utf8DeCp1252(avis) << "\n";
 
   if (!opcions.sortida.empty()) {
-    if (const auto error = EscriuSortida(*lot.prg, opcions.sortida)) {
+    const auto error = EsFitxerLot(opcions.sortida)
+                           ? DesaFitxerLot({lot.prg->lot.Exercicis(), lot.prg->desar.titol, lot.prg->desar.disposicio},
+                                           opcions.sortida)
+                           : EscriuSortida(*lot.prg, opcions.sortida);
+    if (error) {
       return Falla("no es pot escriure " + opcions.sortida + ": " + *error);
     }
   }
@@ -65,7 +82,7 @@ int ExecutaGenera(const std::vector<std::string>& args) {
     return Falla("no s'ha pogut escriure el JSON a la sortida est\xC3\xA0ndard");
   }
   // Told once the sheet exists, so that it can be made again.
-  if (!opcions.llavor) std::cerr << "llavor: " << llavor << "\n";
+  if (!opcions.llavor && !opcions.series.empty()) std::cerr << "llavor: " << llavor << "\n";
   return 0;
 }
 
