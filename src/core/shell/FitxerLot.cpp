@@ -7,7 +7,10 @@
 #include <system_error>
 
 #include "batch/EscripturaAtomica.h"
+#include "batch/Desar.h"
+#include "batch/Historial.h"
 #include "batch/Lot.h"
+#include "shell/Programa.h"
 #include "mathtext/Text.h"
 
 namespace tirelo {
@@ -190,6 +193,69 @@ std::variant<ContingutLot, ErrorLot> ObreFitxerLot(const std::filesystem::path& 
   const std::string text((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
   if (f.bad()) return ErrorLot{"No s'ha pogut llegir el fitxer"};
   return LlegeixJsonLot(text, temes);
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+ContingutLot ContingutDe(const Programa& prg) {
+  return {prg.lot.Exercicis(), prg.desar.titol, prg.desar.disposicio};
+}
+
+}  // namespace
+
+void DesaLot(Programa& prg) {
+  if (prg.lot.Nombre() == 0) return;
+  const auto carpeta = CarpetaExerc(prg);
+  if (!carpeta) return;
+  const std::string nom = prg.desar.nomFitxer.empty() ? std::string("lot") : Utf8DeCp1252(prg.desar.nomFitxer);
+  const auto triat = prg.ui.DemanaFitxerLot(true, (*carpeta / (nom + std::string(ExtensioLot))).string());
+  if (!triat || triat->empty()) return;
+  fs::path cami(*triat);
+  if (cami.extension() != ExtensioLot) cami += ExtensioLot;
+  if (!PreguntaSubstituir(prg, cami)) return;
+  if (const auto motiu = DesaFitxerLot(ContingutDe(prg), cami)) {
+    prg.ui.Avis("No s'ha pogut desar el lot a " + TextDelSistema(cami.string()) + ":\r" + TextDelSistema(*motiu),
+                TitolNoDesat);
+    return;
+  }
+  prg.historial.MarcaDesat();
+  InformaDesat(prg, cami);
+}
+
+void ObreLot(Programa& prg) {
+  std::error_code ec;
+  const fs::path actual = fs::current_path(ec);
+  const fs::path exerc = actual / "Exerc";
+  const auto triat = prg.ui.DemanaFitxerLot(false, (fs::is_directory(exerc, ec) ? exerc : actual).string());
+  if (triat && !triat->empty()) ObreLotDe(prg, *triat);
+}
+
+bool ObreLotDe(Programa& prg, const std::string& cami) {
+  const auto llegit = ObreFitxerLot(cami, DescriuTemes());
+  if (const auto* error = std::get_if<ErrorLot>(&llegit)) {
+    prg.ui.Avis(TextDelSistema(cami) + ":\r" + error->missatge + "\rEl lot actual no ha canviat.",
+                "No s'ha pogut obrir el lot");
+    return false;
+  }
+  if (HiHaCanvisSenseDesar(prg) &&
+      !prg.ui.Pregunta("El lot actual t\xE9 canvis que no s'han desat.\rVols substituir-lo pel lot del fitxer?",
+                       "Confirmar")) {
+    return false;
+  }
+  const auto& c = std::get<ContingutLot>(llegit);
+  AbansDeCanviar(prg);
+  prg.lot.Buida();
+  for (const Exercici& e : c.exercicis) prg.lot.Afegeix(e);
+  prg.lot.Selecciona(prg.lot.Nombre() > 0 ? 1 : 0);
+  prg.desar.titol = c.titol;
+  prg.desar.disposicio = c.disposicio;
+  if (const auto nom = Cp1252DeUtf8(fs::path(cami).stem().string())) prg.desar.nomFitxer = Talla(*nom);
+  prg.document.escrit = false;  // no document of this batch exists yet
+  prg.historial.MarcaDesat();
+  RefrescaEstat(prg);
+  return true;
 }
 
 }  // namespace tirelo

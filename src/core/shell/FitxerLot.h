@@ -44,4 +44,14 @@ std::optional<std::string> DesaFitxerLot(const ContingutLot& contingut, const st
 std::variant<ContingutLot, ErrorLot> ObreFitxerLot(const std::filesystem::path& cami,
                                                    const std::vector<DescripcioTema>& temes);
 
+struct Programa;
+
+// "Desar &lot…": asks where (in "Exerc"), asks before replacing a file, writes the batch.
+void DesaLot(Programa& prg);
+// "&Obrir lot…": asks which file, then ObreLotDe.
+void ObreLot(Programa& prg);
+// Replaces the batch with a batch file's (asking first when the batch has unkept
+// changes); a bad file is told and leaves the batch as it was. True when opened.
+bool ObreLotDe(Programa& prg, const std::string& cami);
+
 }  // namespace tirelo
