@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 
@@ -17,6 +18,7 @@
 #include "batch/FinestraSerie.h"
 #include "batch/Lot.h"
 #include "shell/FPrincipal.h"
+#include "shell/FinestraAjuda.h"
 #include "shell/FitxerLot.h"
 #include "shell/InterficieQt.h"
 #include "shell/Ordres.h"
@@ -346,16 +348,32 @@ class FPrincipalTest : public QObject {
     QCOMPARE(prg_->serie.opcioPista, 1);
   }
 
-  void AjudaPelNucliSenseAvis() {
+  // A help file the desktop cannot open is shown by the program's own help window.
+  void AjudaSenseObridorObreLaFinestraAjuda() {
     QStringList obertures;
     ui_->PosaObridor([&](const QString& cami) {
       obertures << cami;
       return false;
     });
     GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      auto* ajuda = qobject_cast<FinestraAjuda*>(w);
+      QVERIFY(ajuda);
+      QCOMPARE(ajuda->windowTitle(), QStringLiteral("Ajuda"));
+      QVERIFY(ajuda->Navegador()->toPlainText().contains(QStringLiteral("Exercicis de Tirelo")));
+      QTest::keyClick(ajuda, Qt::Key_Escape);
+    });
     f_->Accio(ordre::Ajuda)->trigger();
     QCOMPARE(obertures, QStringList{"PrTirelo.pdf"});
-    QVERIFY(guio.Vistes().isEmpty());  // a help file that does not open shows nothing
+    QVERIFY(guio.Acabat());
+  }
+
+  // When the desktop opens it, the program shows nothing of its own.
+  void AjudaAmbObridorNoMostraRes() {
+    ui_->PosaObridor([](const QString&) { return true; });
+    GuioModal guio;
+    f_->Accio(ordre::Ajuda)->trigger();
+    QVERIFY(guio.Vistes().isEmpty());
   }
 
   void FraccionsDeCapACap() {
@@ -474,11 +492,12 @@ class FPrincipalTest : public QObject {
     Afegeix("A");
     prg_->document = {document.toStdString(), true};
     GuioModal guio;
-    guio.Despres([](QWidget* w) {
+    guio.Despres([document](QWidget* w) {
       QCOMPARE(w->windowTitle(), QStringLiteral("Cal un editor de fitxers .rtf"));
       const QStringList linies = static_cast<QMessageBox*>(w)->text().split('\n');
-      QCOMPARE(linies.first(), QStringLiteral("Com ara, WordPad o Word"));
-      QCOMPARE(linies.last(), QStringLiteral("amb ell (\"Opciones de carpeta\"...)"));
+      QCOMPARE(linies.first(), QStringLiteral("No s'ha trobat cap programa per obrir documents .rtf."));
+      QCOMPARE(linies.at(2), document);  // where the document is, in full
+      QVERIFY(linies.at(4).contains(QStringLiteral("LibreOffice Writer")));
       PremBoto(w, "D'acord");
     });
     QTest::mouseClick(f_->Control(ordre::EditarImprimir), Qt::LeftButton);

@@ -162,6 +162,15 @@ bool EscriuDocument(Programa& prg, const fs::path& cami) {
 
 }  // namespace
 
+std::string TextCalEditor(const std::string& cami) {
+  return "No s'ha trobat cap programa per obrir documents .rtf.\r"
+         "El document s'ha desat a:\r" +
+         TextDelSistema(fs::absolute(cami).string()) +
+         "\r\rPer obrir-lo i imprimir-lo, instal\xB7leu el LibreOffice Writer\r"
+         "(paquet libreoffice-writer) o un altre editor de documents .rtf,\r"
+         "o obriu aquest fitxer des del vostre editor.";
+}
+
 std::optional<std::string> ValidaNomFitxer(std::string_view nom) {
   const std::string_view despres = "\rEl document no s'ha desat.";
   auto refusa = [&](std::string_view per) { return std::string(per) + std::string(despres); };
@@ -206,7 +215,7 @@ void ObreEnEditor(Programa& prg) {
   std::error_code ec;
   const bool hiEs = prg.document.escrit && fs::exists(prg.document.cami, ec);
   if (!hiEs && !Desa(prg)) return;
-  if (!prg.ui.ObreAmbEscriptori(prg.document.cami)) prg.ui.Avis(TextCalEditor, TitolCalEditor);
+  if (!prg.ui.ObreAmbEscriptori(prg.document.cami)) prg.ui.Avis(TextCalEditor(prg.document.cami), TitolCalEditor);
 }
 
 std::optional<FalladaDocument> EscriuLot(const Lot& lot, const ValorsDesar& valors,

@@ -49,13 +49,9 @@ inline constexpr std::string_view TitolNomNoValid = "Nom de fitxer no v\xE0lid";
 // Caption of the notices of a failed save.
 inline constexpr std::string_view TitolNoDesat = "No s'ha pogut desar";
 
-// The notice when the desktop has no program for the document.
+// The notice when the desktop has no program for the document: where the document
+// is, and what opens it on this desktop.
 inline constexpr std::string_view TitolCalEditor = "Cal un editor de fitxers .rtf";
-inline constexpr std::string_view TextCalEditor =
-    "Com ara, WordPad o Word\r"
-    "---------------------------------\r"
-    "Si ja est\xE0 instal\xB7lat\r"
-    "cal associar l'extensi\xF3 .rtf\r"
-    "amb ell (\"Opciones de carpeta\"...)";
+std::string TextCalEditor(const std::string& cami);
 
 }  // namespace tirelo

@@ -69,6 +69,8 @@ class Interficie {
     (void)proposat;
     return std::nullopt;
   }
+  // The help shown by the program itself, when the desktop cannot open the help file.
+  virtual void MostraAjuda() {}
   // A short note that needs no answer, such as where a file was saved.
   virtual void Informa(std::string_view text) { (void)text; }
 };

@@ -27,8 +27,9 @@ void ExecutaDeLaTaula(Programa& prg, int numero) {
     case ordre::Refer: Refes(prg); break;
     case ordre::Conformitat: prg.serie.opcioConformitat = !prg.serie.opcioConformitat; break;
     case ordre::Ajuda:
-      // An empty name greys the command out; a failure to open is not reported.
-      if (!prg.desc.fitxerAjuda.empty()) prg.ui.ObreAmbEscriptori(CamiAjuda(prg));
+      // An empty name greys the command out. When the desktop cannot open the help
+      // file, the program shows the help itself.
+      if (!prg.desc.fitxerAjuda.empty() && !prg.ui.ObreAmbEscriptori(CamiAjuda(prg))) prg.ui.MostraAjuda();
       break;
     default: break;
   }

@@ -12,6 +12,7 @@
 #include "batch/FinestraDesar.h"
 #include "batch/FinestraSerie.h"
 #include "shell/FPrincipal.h"
+#include "shell/FinestraAjuda.h"
 #include "shell/Missatges.h"
 #include "shell/TextQt.h"
 #include "topics/TipusEq2.h"
@@ -84,6 +85,10 @@ std::optional<std::string> InterficieQt::DemanaFitxerLot(bool desar, const std::
             : QFileDialog::getOpenFileName(Propietari(), QStringLiteral("Obrir lot"), inici, filtre);
   if (triat.isEmpty()) return std::nullopt;
   return QFile::encodeName(triat).toStdString();
+}
+
+void InterficieQt::MostraAjuda() {
+  if (!tancant_) MostraFinestraAjuda(Propietari());
 }
 
 void InterficieQt::Informa(std::string_view text) {
