@@ -13,7 +13,7 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # headless windows, screenshots, a real RTF reader for end-to-end checks
-  xvfb xauth libreoffice-writer-nogui poppler-utils fonts-liberation fonts-dejavu-core
+  xvfb xauth x11-utils libreoffice-writer-nogui poppler-utils fonts-liberation fonts-dejavu-core
   # a face like Comic Sans for the About window
   fonts-comic-neue
   # installation checks
