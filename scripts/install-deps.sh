@@ -10,10 +10,12 @@ packages=(
   build-essential cmake ninja-build pkg-config git ccache clang libclang-rt-dev
   # Qt 6 Widgets, its platform plugins (xcb, offscreen) and its Catalan translations
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n qt6-svg-dev libgl-dev
+  # JSON of the batch files (.tirelo)
+  nlohmann-json3-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # headless windows, screenshots, a real RTF reader for end-to-end checks
-  xvfb xauth libreoffice-writer-nogui poppler-utils fonts-liberation fonts-dejavu-core
+  xvfb xauth x11-utils libreoffice-writer-nogui poppler-utils fonts-liberation fonts-dejavu-core
   # two other RTF readers, that must read back every character of a document
   pandoc unrtf
   # a face like Comic Sans for the About window

@@ -58,6 +58,8 @@ int ExecutaEscriptori(int argc, char** argv) {
   tirelo::gui::FPrincipal finestra(prg, ui);
   tirelo::gui::SurtEnMostrarSiCal(finestra);
   finestra.show();
+  // A batch file named on the command line (the desktop entry passes it as %f).
+  finestra.ObreArguments(QCoreApplication::arguments());
   return QApplication::exec();
 }
 

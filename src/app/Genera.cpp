@@ -10,8 +10,10 @@
 #include <iostream>
 
 #include "batch/Desar.h"
+#include "batch/EscripturaAtomica.h"
 #include "mathtext/Aleatori.h"
 #include "mathtext/Text.h"
+#include "shell/FitxerLot.h"
 #include "shell/Genera.h"
 
 namespace tirelo {
@@ -30,31 +32,12 @@ bool SortidaEstandard(const std::string& text) {
   return static_cast<bool>(std::cout);
 }
 
-// Writes the document to the given path. A regular file (or a new one) is written
-// beside its target and renamed over it only once complete, so a failure leaves the
-// target as it was and no partial document behind. Anything else (a device, a pipe)
-// is written in place and never removed.
+// Writes the document to the given path, atomically.
 std::optional<std::string> EscriuSortida(const Programa& prg, const std::string& sortida) {
-  namespace fs = std::filesystem;
-  const fs::path cami(sortida);
-  std::error_code ec;
-  const auto estat = fs::status(cami, ec);
-  if (fs::exists(estat) && !fs::is_regular_file(estat)) {
+  return EscriuAtomicament(sortida, [&prg](const std::filesystem::path& cami) -> std::optional<std::string> {
     if (const auto f = EscriuLot(prg.lot, prg.desar, cami)) return f->motiu;
     return std::nullopt;
-  }
-  fs::path temporal = cami;
-  temporal += ".tirelo-" + std::to_string(::getpid());
-  if (const auto f = EscriuLot(prg.lot, prg.desar, temporal)) {
-    fs::remove(temporal, ec);
-    return f->motiu;
-  }
-  fs::rename(temporal, cami, ec);
-  if (ec) {
-    fs::remove(temporal, ec);
-    return std::string("no es pot posar al seu lloc");
-  }
-  return std::nullopt;
+  });
 }
 
 }  // namespace
@@ -73,14 +56,30 @@ int ExecutaGenera(const std::vector<std::string>& args) {
   } else {
     llavor = LlavorDelRellotge();
   }
-  const LotGenerat lot = GeneraSeries(opcions, llavor);
+  std::optional<ContingutLot> inicial;
+  if (!opcions.lot.empty()) {
+    auto llegit = ObreFitxerLot(opcions.lot, temes);
+    if (const auto* e = std::get_if<ErrorLot>(&llegit)) return Falla(opcions.lot + ": " + Utf8DeCp1252(e->missatge));
+    inicial = std::move(std::get<ContingutLot>(llegit));
+    int total = static_cast<int>(inicial->exercicis.size());
+    for (const auto& s : opcions.series) total += s.exercicis;
+    if (total > Lot::Maxim) {
+      return Falla("el lot pot tenir com a m\xC3\xA0xim " + std::to_string(Lot::Maxim) + " exercicis i se'n demanen " +
+                   std::to_string(total));
+    }
+  }
+  const LotGenerat lot = GeneraSeries(opcions, llavor, inicial ? &*inicial : nullptr);
   for (const auto& avis : lot.ui->avisos) std::cerr << "tirelo genera: " << Utf8DeCp1252(avis) << "\n";
   // One line per exercise that holds fewer cases than were asked; the sheet is still made.
   for (const auto& r : lot.ui->retallats)
     std::cerr << "tirelo genera: " << Utf8DeCp1252(TextCasosRetallats(r)) << "\n";
 
   if (!opcions.sortida.empty()) {
-    if (const auto error = EscriuSortida(*lot.prg, opcions.sortida)) {
+    const auto error = EsFitxerLot(opcions.sortida)
+                           ? DesaFitxerLot({lot.prg->lot.Exercicis(), lot.prg->desar.titol, lot.prg->desar.disposicio},
+                                           opcions.sortida)
+                           : EscriuSortida(*lot.prg, opcions.sortida);
+    if (error) {
       return Falla("no es pot escriure " + opcions.sortida + ": " + *error);
     }
   }
@@ -88,7 +87,7 @@ int ExecutaGenera(const std::vector<std::string>& args) {
     return Falla("no s'ha pogut escriure el JSON a la sortida est\xC3\xA0ndard");
   }
   // Told once the sheet exists, so that it can be made again.
-  if (!opcions.llavor) std::cerr << "llavor: " << llavor << "\n";
+  if (!opcions.llavor && !opcions.series.empty()) std::cerr << "llavor: " << llavor << "\n";
   return 0;
 }
 

@@ -4,6 +4,7 @@
 // commands that work without a display. A new command is one row of kOrdres.
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string_view>
 
 #include "Escriptori.h"
@@ -29,6 +30,7 @@ void MostraAjuda(std::FILE* f) {
       "\n"
       "\xC3\x9As:\n"
       "  tirelo              obre el programa d'escriptori\n"
+      "  tirelo F.tirelo     obre el programa d'escriptori amb el lot desat a F.tirelo\n"
       "  tirelo --help       mostra aquesta ajuda\n",
       f);
   for (const Ordre& o : kOrdres) std::fprintf(f, "  tirelo %-13s%s\n", o.nom, o.descripcio);
@@ -52,6 +54,11 @@ int main(int argc, char** argv) {
       return 1;
     }
     return 0;
+  }
+  // Anything else that names a file (a batch file from the desktop) opens the program on it.
+  if (argc > 1 && !BuscaOrdre(argv[1]) && argv[1][0] != '-' &&
+      (std::filesystem::exists(argv[1]) || std::string_view(argv[1]).ends_with(".tirelo"))) {
+    return ExecutaEscriptori(argc, argv);
   }
   if (argc > 1) {
     if (const Ordre* o = BuscaOrdre(argv[1])) return o->executa(argc - 2, argv + 2);

@@ -61,6 +61,17 @@ etiquetes = len(re.findall(r"(?:^|\s)[a-z]{1,2}\) ", lot[0]["enunciat"]))
 assert lot[0]["casos_demanats"] == 30 and lot[0]["casos"] == etiquetes == dits < 30, (lot[0], dits)
 assert "casos_demanats" not in lot[1] and "casos" not in lot[1], lot[1]
 PY
+# A batch file keeps the sheet: written with --sortida F.tirelo, it becomes the same
+# document again with --lot, and further series join it.
+"$tirelo" genera --serie fraccions:2 --serie 8:4:3:2 --llavor 7 --titol "Full 1" --disposicio 0 \
+  --sortida full.tirelo || falla "a batch file"
+"$tirelo" genera --serie fraccions:2 --serie 8:4:3:2 --llavor 7 --titol "Full 1" --disposicio 0 \
+  --sortida titol.rtf || falla "the sheet with a title"
+"$tirelo" genera --lot full.tirelo --sortida lot.rtf || falla "a document from a batch file"
+cmp -s titol.rtf lot.rtf || falla "the batch file does not give the same document"
+ls | grep -q 'tirelo-' && falla "a temporary file was left behind"
+"$tirelo" genera --lot full.tirelo --serie 3:1 --llavor 9 --json >mes.json || falla "a batch file and a series"
+python3 -c 'import json,sys; assert len(json.load(open(sys.argv[1]))) == 4' mes.json || falla "the series joins the batch file"
 
 # Bad input: one line naming the problem, exit code 2, no file.
 dolenta() {
@@ -82,6 +93,10 @@ dolenta "cases for a subtype without cases" --serie 3:2:2 --sortida out.rtf
 dolenta "more than 50 exercises" --serie 3:1:1:30 --serie 1:1:1:21 --sortida out.rtf
 dolenta "no output" --serie 3:1
 dolenta "unwritable output" --serie 3:1 --sortida no/such/folder/out.rtf
+echo '{"format": "altre"}' >altre.tirelo
+dolenta "not a batch file" --lot altre.tirelo --sortida out.rtf
+dolenta "a missing batch file" --lot cap.tirelo --sortida out.rtf
+dolenta "a batch file and too many exercises" --lot full.tirelo --serie 3:1:1:48 --sortida out.rtf
 [ -e no ] && falla "unwritable output: a folder was made"
 
 # A standard output that cannot take the JSON or the help (a full disk) is a failure.

@@ -333,8 +333,11 @@ TEST_F(Desar, WithoutAnEditorTheNoticeSaysSo) {
   ASSERT_EQ(ui.avisos.size(), 1u);
   EXPECT_EQ(ui.avisos[0].titol, "Cal un editor de fitxers .rtf");
   EXPECT_EQ(ui.avisos[0].text,
-            "Com ara, WordPad o Word\r---------------------------------\rSi ja est\xE0 instal\xB7lat\r"
-            "cal associar l'extensi\xF3 .rtf\ramb ell (\"Opciones de carpeta\"...)");
+            "No s'ha trobat cap programa per obrir documents .rtf.\rEl document s'ha desat a:\r" +
+                (dir_ / "Exerc" / "t.rtf").string() +
+                "\r\rPer obrir-lo i imprimir-lo, instal\xB7leu el LibreOffice Writer\r"
+                "(paquet libreoffice-writer) o un altre editor de documents .rtf,\r"
+                "o obriu aquest fitxer des del vostre editor.");
   EXPECT_TRUE(fs::exists(dir_ / "Exerc" / "t.rtf"));  // the document stays on disk
   EXPECT_TRUE(prg.document.escrit);
 }

@@ -201,10 +201,48 @@ class EditorExerciciTest : public QObject {
     QCOMPARE(f.Copia().posicioPista, 1);
     QTRY_VERIFY(pintades.vegades > 0);
     QCOMPARE(VistaPrevia(f), VistaPrevia(esperat));
-    // The typed text reaches the exercise only on "accepta": the preview stays.
+    // The preview follows the typing; the exercise changes only on "accepta".
     Linies(&f, Enunciat)->setPlainText(QStringLiteral("un altre"));
-    QCOMPARE(VistaPrevia(f), VistaPrevia(esperat));
+    e.enunciat = "un altre";
+    EditorExercici escrit(nullptr, e);
+    QCOMPARE(VistaPrevia(f), VistaPrevia(escrit));
+    QCOMPARE(f.Copia().enunciat, Exemple().enunciat);
     f.close();
+  }
+
+  // Each field says how many characters it still takes, and how many would be cut.
+  void CaractersQueQueden() {
+    Exercici e = Exemple();
+    e.enunciat = std::string(250, 'a');
+    e.resposta = "R";
+    e.pista = std::string(80, 'p');
+    EditorExercici f(nullptr, e);
+    auto Comptador = [&f](const char* nom) {
+      for (auto* l : f.findChildren<QLabel*>())
+        if (l->accessibleName() == QString::fromUtf8(nom)) return l->text();
+      return QStringLiteral("(cap)");
+    };
+    QCOMPARE(Comptador("Caràcters que queden a l'enunciat"), QStringLiteral("queden 5"));
+    QCOMPARE(Comptador("Caràcters que queden a la resposta"), QStringLiteral("queden 254"));
+    QCOMPARE(Comptador("Caràcters que queden a la pista"), QStringLiteral("queden 0"));
+    f.findChild<QLineEdit*>()->setText(QString(104, QChar('p')));
+    QCOMPARE(Comptador("Caràcters que queden a la pista"), QString::fromUtf8("24 de més: es tallarà"));
+  }
+
+  // Enter accepts through the default button, Esc cancels.
+  void EnterAcceptaIEscCancella() {
+    Exercici e = Exemple();
+    QVERIFY(Edita(e, [](QWidget* w) {
+      auto* pista = w->findChild<QLineEdit*>();
+      pista->setText(QStringLiteral("nova"));
+      QTest::keyClick(pista, Qt::Key_Return);
+    }));
+    QCOMPARE(e.pista, std::string("nova"));
+    QVERIFY(!Edita(e, [](QWidget* w) {
+      w->findChild<QLineEdit*>()->setText(QStringLiteral("altra"));
+      QTest::keyClick(w->findChild<QLineEdit*>(), Qt::Key_Escape);
+    }));
+    QCOMPARE(e.pista, std::string("nova"));
   }
 };
 

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 
@@ -19,6 +20,8 @@
 #include "batch/FinestraSerie.h"
 #include "batch/Lot.h"
 #include "shell/FPrincipal.h"
+#include "shell/FinestraAjuda.h"
+#include "shell/FitxerLot.h"
 #include "shell/InterficieQt.h"
 #include "shell/Ordres.h"
 #include "shell/Programa.h"
@@ -129,7 +132,12 @@ class FPrincipalTest : public QObject {
     for (const QAction* a : f_->menuBar()->actions()) titols << a->text();
     QCOMPARE(titols, (QStringList{"Lot exercicis", "Temes", "&Opcions", "&Info", "&Sortir"}));
     QVERIFY(!f_->Accio(ordre::Sortir)->menu());  // an item of the bar itself
-    QCOMPARE(Textos(f_->Menu(0)), (QStringList{"&Desar", "&Editar/Imprimir", "-", "&Reiniciar"}));
+    QCOMPARE(Textos(f_->Menu(0)),
+             (QStringList{"&Desar", "&Editar/Imprimir", "-", QString::fromUtf8("&Obrir lot…"),
+                          QString::fromUtf8("Desar &lot…"), "-", QString::fromUtf8("&Desfés"),
+                          QString::fromUtf8("Refé&s"), "-", "&Reiniciar"}));
+    QCOMPARE(f_->Accio(ordre::Desfer)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QCOMPARE(f_->Accio(ordre::Refer)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
     QCOMPARE(Textos(f_->Menu(1)), (QStringList{"divisors", "igualtats notables", "fraccions", QString::fromUtf8("potències"),
                                                "arrels", "operacions", "percentatges", "equacions", "funcions"}));
     QCOMPARE(Textos(f_->Menu(2)), (QStringList{"Preguntar &conformitat", "posar &pistes"}));
@@ -197,13 +205,126 @@ class FPrincipalTest : public QObject {
     QCOMPARE(f_->ColorEtiqueta(), QColor(200, 150, 160));
   }
 
-  void SortirSensePregunta() {
-    Afegeix("A");
+  // Quitting asks only when the batch holds changes that nothing keeps; "No" is the
+  // default, so Enter keeps the program open.
+  void Sortir_data() {
+    QTest::addColumn<bool>("afegeix");
+    QTest::addColumn<bool>("desa");
+    QTest::addColumn<QString>("resposta");  // empty: no question expected
+    QTest::addColumn<bool>("tancada");
+    QTest::newRow("empty batch") << false << false << QString() << true;
+    QTest::newRow("saved batch") << true << true << QString() << true;
+    QTest::newRow("unsaved, Enter") << true << false << QStringLiteral("Enter") << false;
+    QTest::newRow("unsaved, No") << true << false << QStringLiteral("No") << false;
+    QTest::newRow("unsaved, Yes") << true << false << QString::fromUtf8("Sí") << true;
+  }
+  void Sortir() {
+    QFETCH(bool, afegeix);
+    QFETCH(bool, desa);
+    QFETCH(QString, resposta);
+    QFETCH(bool, tancada);
+    if (afegeix) Afegeix("A");
+    if (desa) prg_->historial.MarcaDesat();
     GuioModal guio;
+    if (!resposta.isEmpty()) {
+      guio.Despres([resposta](QWidget* w) {
+        auto* caixa = qobject_cast<QMessageBox*>(w);
+        QVERIFY(caixa);
+        QCOMPARE(caixa->windowTitle(), QStringLiteral("Confirmar"));
+        QCOMPARE(caixa->text(), QStringLiteral("Sortir del programa?"));
+        QCOMPARE(caixa->defaultButton(), caixa->button(QMessageBox::No));
+        if (resposta == QStringLiteral("Enter")) {
+          QTest::keyClick(caixa, Qt::Key_Return);
+        } else {
+          PremBoto(w, resposta);
+        }
+      });
+    }
     f_->Accio(ordre::Sortir)->trigger();
     QCoreApplication::processEvents();
-    QVERIFY(!f_->isVisible());
-    QVERIFY(guio.Vistes().isEmpty());
+    QCOMPARE(f_->isVisible(), !tancada);
+    QVERIFY(guio.Acabat());
+  }
+
+  // The close box (and Alt+F4) ask the same question.
+  void CaixaDeTancarPregunta() {
+    Afegeix("A");
+    GuioModal guio;
+    guio.Despres([](QWidget* w) { PremBoto(w, "No"); });
+    f_->close();
+    QVERIFY(f_->isVisible());
+    QCOMPARE(guio.Vistes(), QStringList{"pregunta"});
+  }
+
+  // Ctrl+Z and Ctrl+Y go through the menu items, which follow the history.
+  void DesferIRefer() {
+    QVERIFY(!f_->Accio(ordre::Desfer)->isEnabled());
+    Afegeix("A");
+    Afegeix("B");
+    QVERIFY(f_->Accio(ordre::Desfer)->isEnabled());
+    f_->Accio(ordre::Desfer)->trigger();
+    QCOMPARE(Linies(f_->Llista()), QStringList{"1]A"});
+    QVERIFY(f_->Accio(ordre::Refer)->isEnabled());
+    f_->Accio(ordre::Refer)->trigger();
+    QCOMPARE(Linies(f_->Llista()), (QStringList{"1]A", "2]B"}));
+    QVERIFY(!f_->Accio(ordre::Refer)->isEnabled());
+  }
+
+  // In the list, Delete deletes the selected exercise after the question (default
+  // "No") and Enter opens it in the editor.
+  void TeclesDeLaLlista() {
+    Afegeix("A");
+    Afegeix("B");
+    f_->activateWindow();
+    f_->Llista()->setFocus();
+    GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      auto* caixa = qobject_cast<QMessageBox*>(w);
+      QVERIFY(caixa);
+      QCOMPARE(caixa->defaultButton(), caixa->button(QMessageBox::No));
+      PremBoto(w, QString::fromUtf8("Sí"));
+    });
+    guio.Despres([](QWidget* w) { QCOMPARE(w->windowTitle(), QStringLiteral("Exercici")); static_cast<QDialog*>(w)->reject(); });
+    QTest::keyClick(f_->Llista(), Qt::Key_Delete);
+    QCOMPARE(Linies(f_->Llista()), QStringList{"1]A"});
+    QTest::keyClick(f_->Llista(), Qt::Key_Return);
+    QVERIFY(guio.Acabat());
+  }
+
+  // The program started on a batch file (the desktop entry's %f) shows it at once,
+  // its count in the caption, and counts it as kept.
+  void ObreElFitxerDeLaLinia() {
+    QTemporaryDir dir;
+    const std::string cami = (dir.path() + QStringLiteral("/full.tirelo")).toStdString();
+    ContingutLot c;
+    c.exercicis = {Exercici{.enunciat = "E1", .resposta = "R1", .pista = ""}, Exercici{.enunciat = "E2", .resposta = "R2", .pista = ""}};
+    QVERIFY(!DesaFitxerLot(c, cami));
+    f_->ObreArguments({QStringLiteral("tirelo"), QString::fromStdString(cami)});
+    QCOMPARE(f_->windowTitle(), QString::fromUtf8("Exercicis de Tirelo. Nº exercicis: 2"));
+    QCOMPARE(Linies(f_->Llista()), (QStringList{"1]E1", "2]E2"}));
+    QVERIFY(!HiHaCanvisSenseDesar(*prg_));
+  }
+
+  // A bad file is told, naming the problem, and the batch stays as it was.
+  void FitxerDolentDeixaElLot() {
+    Afegeix("A");
+    QTemporaryDir dir;
+    const QString cami = dir.path() + QStringLiteral("/dolent.tirelo");
+    QFile f(cami);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(R"({"format": "tirelo-lot", "versio": 7, "exercicis": []})");
+    f.close();
+    GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      auto* caixa = qobject_cast<QMessageBox*>(w);
+      QVERIFY(caixa);
+      QCOMPARE(caixa->windowTitle(), QStringLiteral("No s'ha pogut obrir el lot"));
+      QVERIFY(caixa->text().contains(QString::fromUtf8("Versió del fitxer de lot desconeguda (7)")));
+      PremBoto(w, "D'acord");
+    });
+    f_->ObreArguments({QStringLiteral("tirelo"), cami});
+    QVERIFY(guio.Acabat());
+    QCOMPARE(Linies(f_->Llista()), QStringList{"1]A"});
   }
 
   void ConformitatCanviaOpcioIMarca() {
@@ -229,16 +350,32 @@ class FPrincipalTest : public QObject {
     QCOMPARE(prg_->serie.opcioPista, 1);
   }
 
-  void AjudaPelNucliSenseAvis() {
+  // A help file the desktop cannot open is shown by the program's own help window.
+  void AjudaSenseObridorObreLaFinestraAjuda() {
     QStringList obertures;
     ui_->PosaObridor([&](const QString& cami) {
       obertures << cami;
       return false;
     });
     GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      auto* ajuda = qobject_cast<FinestraAjuda*>(w);
+      QVERIFY(ajuda);
+      QCOMPARE(ajuda->windowTitle(), QStringLiteral("Ajuda"));
+      QVERIFY(ajuda->Navegador()->toPlainText().contains(QStringLiteral("Exercicis de Tirelo")));
+      QTest::keyClick(ajuda, Qt::Key_Escape);
+    });
     f_->Accio(ordre::Ajuda)->trigger();
     QCOMPARE(obertures, QStringList{"PrTirelo.pdf"});
-    QVERIFY(guio.Vistes().isEmpty());  // a help file that does not open shows nothing
+    QVERIFY(guio.Acabat());
+  }
+
+  // When the desktop opens it, the program shows nothing of its own.
+  void AjudaAmbObridorNoMostraRes() {
+    ui_->PosaObridor([](const QString&) { return true; });
+    GuioModal guio;
+    f_->Accio(ordre::Ajuda)->trigger();
+    QVERIFY(guio.Vistes().isEmpty());
   }
 
   void FraccionsDeCapACap() {
@@ -357,11 +494,12 @@ class FPrincipalTest : public QObject {
     Afegeix("A");
     prg_->document = {document.toStdString(), true};
     GuioModal guio;
-    guio.Despres([](QWidget* w) {
+    guio.Despres([document](QWidget* w) {
       QCOMPARE(w->windowTitle(), QStringLiteral("Cal un editor de fitxers .rtf"));
       const QStringList linies = static_cast<QMessageBox*>(w)->text().split('\n');
-      QCOMPARE(linies.first(), QStringLiteral("Com ara, WordPad o Word"));
-      QCOMPARE(linies.last(), QStringLiteral("amb ell (\"Opciones de carpeta\"...)"));
+      QCOMPARE(linies.first(), QStringLiteral("No s'ha trobat cap programa per obrir documents .rtf."));
+      QCOMPARE(linies.at(2), document);  // where the document is, in full
+      QVERIFY(linies.at(4).contains(QStringLiteral("LibreOffice Writer")));
       PremBoto(w, "D'acord");
     });
     QTest::mouseClick(f_->Control(ordre::EditarImprimir), Qt::LeftButton);

@@ -99,6 +99,16 @@ class QuantATest : public QObject {
     QVERIFY(guio.Acabat());
   }
 
+  // Enter closes the window through its only button, the default one.
+  void EnterTanca() {
+    prova::InterficieFalsa ui;
+    Programa prg(ui, 7);
+    FinestraQuantA f(nullptr, prg);
+    auto* boto = f.ControlDe<QPushButton>(ordre_finestra::Accepta);
+    QVERIFY(boto);
+    QVERIFY(boto->isDefault());
+  }
+
   void PintaElsTextosAlsSeusLlocsIColors() {
     prova::InterficieFalsa ui;
     Programa prg(ui, 7);

@@ -38,6 +38,14 @@ class TipusEq2Test : public QObject {
  private slots:
   void cleanup() { QVERIFY(QApplication::topLevelWidgets().isEmpty()); }
 
+  // Enter accepts: "accepta" is the window's default button.
+  void EnterAccepta() {
+    FinestraTipusEq2 f(nullptr);
+    auto* accepta = f.ControlDe<QPushButton>(ordre_finestra::Accepta);
+    QVERIFY(accepta);
+    QVERIFY(accepta->isDefault());
+  }
+
   void EstatInicial() {
     FinestraTipusEq2 f(nullptr);
     QCOMPARE(f.objectName(), QStringLiteral("tipuseq2"));

@@ -14,6 +14,7 @@ foreach(f
     share/tirelo/PrTirelo.pdf
     share/applications/cat.tirelo.Tirelo.desktop
     share/metainfo/cat.tirelo.Tirelo.metainfo.xml
+    share/mime/packages/cat.tirelo.Tirelo.xml
     share/icons/hicolor/scalable/apps/tirelo.svg
     share/icons/hicolor/32x32/apps/tirelo.png
     share/icons/hicolor/16x16/apps/tirelo.png

@@ -12,6 +12,10 @@ source /usr/share/bash-completion/bash_completion
 # shellcheck disable=SC1090
 source "$2"
 fallades=0
+# File names are completed from a scratch folder of its own.
+dir=$(mktemp -d) || exit 1
+trap 'rm -rf "$dir"' EXIT
+cd "$dir" || exit 1
 
 # completa "EXPECTED" WORD...: completes the last word and compares the candidates,
 # one per line, sorted and joined by spaces.
@@ -35,7 +39,7 @@ completa() {
 export LC_ALL=C.UTF-8
 completa "--help -h genera tradueix" ""
 completa "genera" "ge"
-completa "--disposicio --forma --json --llavor --pista --serie --sortida --titol" genera --
+completa "--disposicio --forma --json --llavor --lot --pista --serie --sortida --titol" genera --
 completa "--serie --sortida" genera --s
 completa "0 1 2 3" genera --forma ""
 completa "0 1 2" genera --pista ""
@@ -48,6 +52,11 @@ completa "1 2 3 4" genera --serie 8:
 completa "1 2 3 4 5" genera --serie fraccions:
 completa "" genera --serie nocal:
 completa "" tradueix ""
+: >full.tirelo
+: >full.rtf
+completa "full.tirelo" ful
+completa "full.tirelo" genera --lot ful
+completa "full.rtf full.tirelo" genera --sortida ful
 
 # Every topic number offers exactly the subtypes `genera --help` lists for it.
 for tema in $("$tirelo" genera --help | sed -n 's/^  \([0-9][0-9]*\) .*/\1/p'); do

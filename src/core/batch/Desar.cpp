@@ -29,15 +29,6 @@ bool EsControl(unsigned char c) {
   return c < 0x20 || c == 0x7F || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
 }
 
-// The system's reason, for a notice: Windows-1252 when the locale's text converts,
-// otherwise its ASCII characters.
-std::string TextDelSistema(std::string_view motiu) {
-  if (auto t = Cp1252DeUtf8(motiu)) return *t;
-  std::string r;
-  for (const char c : motiu) r += static_cast<unsigned char>(c) < 0x80 ? c : '?';
-  return r;
-}
-
 void AvisaFallada(Programa& prg, std::string_view que, std::string_view motiu) {
   prg.ui.Avis(std::string(que) + ":\r" + TextDelSistema(motiu), TitolNoDesat);
 }
@@ -46,8 +37,25 @@ std::string NomDocument(const ValorsDesar& v) {
   return "\"" + v.nomFitxer + std::string(Extensio) + "\"";
 }
 
-// The folder "Exerc" below the current directory, created when nothing of that name
-// exists; nullopt, after a notice, when it cannot be had.
+}  // namespace
+
+std::string TextDelSistema(std::string_view motiu) {
+  if (auto t = Cp1252DeUtf8(motiu)) return *t;
+  std::string r;
+  for (const char c : motiu) r += static_cast<unsigned char>(c) < 0x80 ? c : '?';
+  return r;
+}
+
+bool PreguntaSubstituir(Programa& prg, const fs::path& cami) {
+  std::error_code ec;
+  if (!fs::exists(cami, ec)) return true;
+  return prg.ui.Pregunta("Ja hi ha un fitxer " + TextDelSistema(cami.string()) + ".\rVols substituir-lo?", "Confirmar");
+}
+
+void InformaDesat(Programa& prg, const fs::path& cami) {
+  prg.ui.Informa("Desat a " + TextDelSistema(cami.string()));
+}
+
 std::optional<fs::path> CarpetaExerc(Programa& prg) {
   std::error_code ec;
   const fs::path actual = fs::current_path(ec);
@@ -70,6 +78,8 @@ std::optional<fs::path> CarpetaExerc(Programa& prg) {
   }
   return carpeta;
 }
+
+namespace {
 
 // The title is plain text as typed: the characters that RTF reads as syntax are
 // escaped, so that a brace in a title cannot end the document early.
@@ -155,6 +165,15 @@ bool EscriuDocument(Programa& prg, const fs::path& cami) {
 
 }  // namespace
 
+std::string TextCalEditor(const std::string& cami) {
+  return "No s'ha trobat cap programa per obrir documents .rtf.\r"
+         "El document s'ha desat a:\r" +
+         TextDelSistema(fs::absolute(cami).string()) +
+         "\r\rPer obrir-lo i imprimir-lo, instal\xB7leu el LibreOffice Writer\r"
+         "(paquet libreoffice-writer) o un altre editor de documents .rtf,\r"
+         "o obriu aquest fitxer des del vostre editor.";
+}
+
 std::optional<std::string> ValidaNomFitxer(std::string_view nom) {
   const std::string_view despres = "\rEl document no s'ha desat.";
   auto refusa = [&](std::string_view per) { return std::string(per) + std::string(despres); };
@@ -184,7 +203,12 @@ bool Desa(Programa& prg) {
   }
   const auto carpeta = CarpetaExerc(prg);
   if (!carpeta) return false;
-  return EscriuDocument(prg, *carpeta / (Utf8DeCp1252(prg.desar.nomFitxer) + std::string(Extensio)));
+  const fs::path cami = *carpeta / (Utf8DeCp1252(prg.desar.nomFitxer) + std::string(Extensio));
+  if (!PreguntaSubstituir(prg, cami)) return false;
+  if (!EscriuDocument(prg, cami)) return false;
+  prg.historial.MarcaDesat();
+  InformaDesat(prg, cami);
+  return true;
 }
 
 void ObreEnEditor(Programa& prg) {
@@ -194,7 +218,7 @@ void ObreEnEditor(Programa& prg) {
   std::error_code ec;
   const bool hiEs = prg.document.escrit && fs::exists(prg.document.cami, ec);
   if (!hiEs && !Desa(prg)) return;
-  if (!prg.ui.ObreAmbEscriptori(prg.document.cami)) prg.ui.Avis(TextCalEditor, TitolCalEditor);
+  if (!prg.ui.ObreAmbEscriptori(prg.document.cami)) prg.ui.Avis(TextCalEditor(prg.document.cami), TitolCalEditor);
 }
 
 std::optional<FalladaDocument> EscriuLot(const Lot& lot, const ValorsDesar& valors,

@@ -29,6 +29,18 @@ void ObreEnEditor(Programa& prg);
 std::optional<FalladaDocument> EscriuLot(const Lot& lot, const ValorsDesar& valors,
                                          const std::filesystem::path& cami);
 
+// The folder "Exerc" below the current directory, created when nothing of that name
+// exists; nullopt, after a notice, when it cannot be had.
+std::optional<std::filesystem::path> CarpetaExerc(Programa& prg);
+// When something is at cami already, asks whether to replace it (default "No");
+// true when there is nothing there or the user answered Yes.
+bool PreguntaSubstituir(Programa& prg, const std::filesystem::path& cami);
+// Tells the user where a saved file went.
+void InformaDesat(Programa& prg, const std::filesystem::path& cami);
+// A system text (a path, a reason) for a notice: Windows-1252 when it converts,
+// otherwise its ASCII characters.
+std::string TextDelSistema(std::string_view text);
+
 // Checks a file name typed in the save window (Windows-1252): it must be a plain name
 // that lands inside "Exerc" once ".rtf" is added. Gives the notice text (Windows-1252)
 // that says why a name is refused, nullopt when it can be used. An empty name passes:
@@ -39,13 +51,9 @@ inline constexpr std::string_view TitolNomNoValid = "Nom de fitxer no v\xE0lid";
 // Caption of the notices of a failed save.
 inline constexpr std::string_view TitolNoDesat = "No s'ha pogut desar";
 
-// The notice when the desktop has no program for the document.
+// The notice when the desktop has no program for the document: where the document
+// is, and what opens it on this desktop.
 inline constexpr std::string_view TitolCalEditor = "Cal un editor de fitxers .rtf";
-inline constexpr std::string_view TextCalEditor =
-    "Com ara, WordPad o Word\r"
-    "---------------------------------\r"
-    "Si ja est\xE0 instal\xB7lat\r"
-    "cal associar l'extensi\xF3 .rtf\r"
-    "amb ell (\"Opciones de carpeta\"...)";
+std::string TextCalEditor(const std::string& cami);
 
 }  // namespace tirelo

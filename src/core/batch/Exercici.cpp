@@ -12,6 +12,11 @@ void Exercici::Limita() {
   pista = Talla(pista, LlargadaPista);
 }
 
+bool MateixosTextos(const Exercici& a, const Exercici& b) {
+  return a.enunciat == b.enunciat && a.resposta == b.resposta && a.pista == b.pista &&
+         a.posicioPista == b.posicioPista;
+}
+
 namespace {
 TextIPista AmbPista(const Exercici& e, const std::string& text, int32_t posicio) {
   if (e.posicioPista != posicio) return {text, std::nullopt};

@@ -9,17 +9,35 @@
 
 namespace tirelo {
 
+// How a generated exercise was drawn, enough to draw it again identically: the topic
+// and subtype chosen in the series window, the number of cases, the answer of the
+// equation-form window (when the subtype asked it) and the random source's state when
+// the exercise's draws began.
+struct Recepta {
+  int tema = 0;                 // 1..9, in menu order
+  int subtipus = 0;             // 1-based line of the series window
+  int casos = 1;                // 1..255
+  std::optional<int> forma;     // 0..3 as the equation-form window answered
+  uint64_t llavor = 0;
+  bool operator==(const Recepta&) const = default;
+};
+
 struct Exercici {
   std::string enunciat;       // at most 255 characters
   std::string resposta;       // at most 255
   std::string pista;          // at most 80
   int32_t posicioPista = 0;   // 0 not shown, 1 after the statement, 2 after the answer
   bool llest = false;
+  std::optional<Recepta> recepta{};  // none for an exercise that was not drawn here
+  bool editat = false;             // texts changed by hand since they were drawn
 
   // Cuts every text to its field's length (texts are cut, never refused).
   void Limita();
   bool operator==(const Exercici&) const = default;
 };
+
+// Same statement, answer, hint and hint placement.
+bool MateixosTextos(const Exercici& a, const Exercici& b);
 
 // A text of the exercise and, when the hint goes after it, the hint's paragraph
 // "  Comentari: " and the hint (at most 13 + 80 characters).

@@ -76,10 +76,12 @@ void AvisaLotPle(Programa& prg) {
 void RefrescaEstat(Programa& prg) { prg.ui.EstatCanviat(); }
 
 void Afegeix(Programa& prg, const Exercici& e) {
-  if (!prg.lot.Afegeix(e)) {
+  if (prg.lot.Ple()) {
     AvisaLotPle(prg);
     return;
   }
+  AbansDeCanviar(prg);
+  prg.lot.Afegeix(e);
   RefrescaEstat(prg);
 }
 
@@ -92,6 +94,9 @@ void EditaSeleccionat(Programa& prg) {
   // shrunk meanwhile: a position that no longer exists has nothing to write back to.
   if (p > prg.lot.Nombre()) return;
   copia.Limita();
+  if (!MateixosTextos(copia, prg.lot[p])) copia.editat = true;
+  if (copia == prg.lot[p]) return;  // accepted unchanged: nothing to undo
+  AbansDeCanviar(prg);
   prg.lot[p] = copia;
   prg.lot.Selecciona(p);
   RefrescaEstat(prg);
@@ -101,6 +106,7 @@ void EliminaSeleccionat(Programa& prg) {
   const int p = prg.lot.Seleccio();
   if (p == 0) return;
   if (!prg.ui.Pregunta("Eliminar l'exercici seleccionat?", "*Confirmar eliminar*")) return;
+  AbansDeCanviar(prg);
   prg.lot.Elimina(p);
   RefrescaEstat(prg);
 }
@@ -111,6 +117,7 @@ void MouSeleccionat(Programa& prg, int pas) {
   const int p = prg.lot.Seleccio();
   const int q = p + pas;
   if (p == 0 || q < 1 || q > prg.lot.Nombre()) return;
+  AbansDeCanviar(prg);
   prg.lot.Intercanvia(p, q);
   prg.lot.Selecciona(q);
   RefrescaEstat(prg);
@@ -123,6 +130,7 @@ void PujaSeleccionat(Programa& prg) { MouSeleccionat(prg, -1); }
 void Reinicia(Programa& prg) {
   if (prg.lot.Nombre() == 0) return;
   if (!prg.ui.Pregunta("Reiniciar Lot a 0? ", "Reinici Lot")) return;
+  AbansDeCanviar(prg);
   prg.lot.Buida();
   prg.document.escrit = false;
   RefrescaEstat(prg);

@@ -157,10 +157,25 @@ void PasAfegir(Programa& prg) {
     return;
   }
   if (prg.serie.opcioConformitat) {
+    const Exercici generat = e;
     e.llest = prg.ui.EditaExercici(e);
     e.Limita();
+    if (!MateixosTextos(generat, e)) e.editat = true;
   }
   if (e.llest) Afegeix(prg, e);
+}
+
+void AnotaRecepta(Programa& prg, int subtipus) {
+  Exercici& e = prg.exercici;
+  e.editat = false;
+  e.recepta.reset();
+  const auto estat = prg.aleatori->Estat();
+  if (prg.serie.temaActual == 0 || !estat) return;
+  // A subtype without a number of cases draws one, whatever the count field holds.
+  const std::string& casos = prg.serie.cadenaCasos;
+  const bool prenCasos = subtipus >= 1 && static_cast<std::size_t>(subtipus) <= casos.size() &&
+                         casos[static_cast<std::size_t>(subtipus) - 1] == '1';
+  e.recepta = Recepta{prg.serie.temaActual, subtipus, prenCasos ? prg.serie.nombreCasos : 1, std::nullopt, *estat};
 }
 
 void BucleTema(Programa& prg, const Tema& tema, const std::function<void(Programa&, int)>& genera) {
@@ -174,6 +189,7 @@ void BucleTema(Programa& prg, const Tema& tema, const std::function<void(Program
     if (k == 0) return;
     const int demanats = prg.serie.nombreCasos;  // a generator may lower it to its pool
     prg.serie.casosEscrits.reset();
+    AnotaRecepta(prg, k);
     genera(prg, k);
     prg.exercici.Limita();  // every text is cut to its field, never refused
     const int abans = prg.lot.Nombre();

@@ -40,6 +40,7 @@ struct ValorsSerie {
   std::optional<int> casosEscrits;
   // The exercise last appended when it lost cases; the next series window tells it.
   std::optional<CasosRetallats> retallats;
+  int temaActual = 0;            // the topic whose entry runs (1..9), for the recipes
 };
 
 // Does subtype k (1-based) take a number of cases in this cases string?
@@ -92,6 +93,9 @@ class TextsCasos {
 // construction, shows the series window (telling the cases the exercise before it
 // lost, if any) and returns the chosen subtype (0: left).
 int DemanaSeguentSubtipus(Programa& prg);
+// Notes in the exercise under construction how it is about to be drawn: the running
+// topic, this subtype, the number of cases and the random source's state.
+void AnotaRecepta(Programa& prg, int subtipus);
 // Applies the hint option, asks for approval when that option is set, and appends.
 void PasAfegir(Programa& prg);
 

@@ -5,6 +5,7 @@
 // seed on every compiler and platform: the generator and the bounded draw are
 // written here rather than taken from the standard library's distributions.
 #include <cstdint>
+#include <optional>
 
 namespace tirelo {
 
@@ -15,6 +16,9 @@ class FontAleatoria {
   virtual int32_t Random(int32_t n) = 0;
   // Seeds the source again (start-up, the About window).
   virtual void Sembra(uint64_t llavor) = 0;
+  // The state from which the next draws follow, when the source can give it: seeding
+  // a source with it draws the same numbers again. Reading it changes no draw.
+  virtual std::optional<uint64_t> Estat() const { return std::nullopt; }
 };
 
 // splitmix64 feeding a bounded draw by rejection: small, fast and identical everywhere.
@@ -23,6 +27,7 @@ class GeneradorAleatori final : public FontAleatoria {
   explicit GeneradorAleatori(uint64_t llavor = 0) { Sembra(llavor); }
   int32_t Random(int32_t n) override;
   void Sembra(uint64_t llavor) override { estat_ = llavor; }
+  std::optional<uint64_t> Estat() const override { return estat_; }
 
  private:
   uint32_t Seguent32();

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "mathtext/Text.h"
+#include "shell/FitxerLot.h"
 #include "shell/MenuTemes.h"
 #include "shell/Programa.h"
 #include "topics/ExecutaTema.h"
@@ -150,7 +151,7 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       continue;
     }
     const bool ambValor = a == "--serie" || a == "--llavor" || a == "--forma" || a == "--pista" ||
-                          a == "--titol" || a == "--disposicio" || a == "--sortida";
+                          a == "--titol" || a == "--disposicio" || a == "--sortida" || a == "--lot";
     if (!ambValor) return Error("opci\xC3\xB3 desconeguda: " + Cometes(a));
     const auto v = valor(i, a);
     if (!v) return Error("falta el valor de " + a);
@@ -177,18 +178,23 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       const auto n = entre(*v, 0, 1);
       if (!n) return Error("--disposicio ha de ser 0 o 1");
       o.disposicio = *n;
+      o.disposicioDonada = true;
     } else if (a == "--titol") {
       const auto t = Cp1252DeUtf8(*v);
       if (!t) return Error("--titol t\xC3\xA9 car\xC3\xA0" "cters que un document RTF d'aquest programa no pot guardar");
       if (t->size() > LlargadaText) return Error("--titol pot tenir com a m\xC3\xA0xim 255 car\xC3\xA0" "cters");
       o.titol = *t;
+      o.titolDonat = true;
+    } else if (a == "--lot") {
+      if (v->empty()) return Error("--lot necessita un fitxer .tirelo");
+      o.lot = *v;
     } else {  // --sortida
       if (v->empty()) return Error("--sortida necessita un nom de fitxer");
       o.sortida = *v;
     }
   }
-  if (o.series.empty()) return Error("cal almenys una --serie");
-  if (!o.json && o.sortida.empty()) return Error("cal --sortida FITXER.rtf o --json (o tots dos)");
+  if (o.series.empty() && o.lot.empty()) return Error("cal almenys una --serie o un --lot");
+  if (!o.json && o.sortida.empty()) return Error("cal --sortida FITXER.rtf (o .tirelo) o --json (o tots dos)");
   int total = 0;
   for (const auto& s : o.series) total += s.exercicis;
   if (total > Lot::Maxim) {
@@ -207,7 +213,9 @@ RespostaSubtipus InterficieLinia::DemanaSubtipus(const PeticioSubtipus& p) {
   return r;
 }
 
-LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor) {
+bool EsFitxerLot(std::string_view cami) { return cami.ends_with(ExtensioLot); }
+
+LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const ContingutLot* inicial) {
   LotGenerat g;
   g.ui = std::make_unique<InterficieLinia>();
   g.ui->forma = static_cast<FormaEq2>(opcions.forma);
@@ -216,6 +224,14 @@ LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor) {
   prg.serie.opcioPista = opcions.pista;
   prg.serie.opcioConformitat = false;
   prg.desar = ValorsDesar{"", opcions.titol, opcions.disposicio};
+  if (inicial) {
+    if (!opcions.titolDonat) prg.desar.titol = inicial->titol;
+    if (!opcions.disposicioDonada) prg.desar.disposicio = inicial->disposicio;
+    for (const Exercici& e : inicial->exercicis) {
+      if (!prg.lot.Afegeix(e)) break;
+      g.origen.push_back(e.recepta ? ExerciciGenerat{e.recepta->tema, e.recepta->subtipus, std::nullopt} : ExerciciGenerat{});
+    }
+  }
   for (const auto& s : opcions.series) {
     // The series window of this topic answers "this subtype, these cases" once per
     // exercise asked for, then "leave", which ends the topic entry.
@@ -288,7 +304,7 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
   o << "\xC3\xBAs: tirelo genera --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS]] [--serie ...]...\n"
        "                     [--llavor N] [--forma 0|1|2|3] [--pista 0|1|2]\n"
        "                     [--titol TEXT] [--disposicio 0|1]\n"
-       "                     [--sortida FITXER.rtf] [--json]\n"
+       "                     [--lot FITXER.tirelo] [--sortida FITXER.rtf|FITXER.tirelo] [--json]\n"
        "\n"
        "Genera un lot d'exercicis sense obrir cap finestra i l'escriu com a document RTF\n"
        "(--sortida) o com a JSON a la sortida est\xC3\xA0ndard (--json).\n"
@@ -303,7 +319,9 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "  --pista       on va la pista: 0 enlloc, 1 a l'enunciat, 2 a la resposta (0)\n"
        "  --titol       t\xC3\xADtol del document (buit per defecte)\n"
        "  --disposicio  0 enunciat i resposta seguits, 1 bloc d'enunciats i bloc de respostes (1)\n"
-       "  --sortida     el document RTF\n"
+       "  --lot         un fitxer de lot (.tirelo): els seus exercicis van primer, i les --serie\n"
+       "                s'hi afegeixen; el seu t\xC3\xADtol i disposici\xC3\xB3 valen si no se'n donen\n"
+       "  --sortida     el document RTF o, si acaba en .tirelo, un fitxer de lot\n"
        "  --json        el lot en JSON a la sortida est\xC3\xA0ndard\n"
        "\n"
        "Temes i subtipus:\n";
@@ -319,7 +337,9 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "  tirelo genera --serie fraccions:2 --serie 8:4:3:2 --llavor 7 --sortida full.rtf\n"
        "      una suma de fraccions i dos exercicis de tres sistemes d'equacions\n"
        "  tirelo genera --serie \"igualtats notables:1:4:5\" --titol \"Full 1\" --disposicio 0 --json\n"
-       "      cinc exercicis de quatre quadrats de binomi, en JSON\n";
+       "      cinc exercicis de quatre quadrats de binomi, en JSON\n"
+       "  tirelo genera --lot full.tirelo --sortida full.rtf\n"
+       "      el document d'un lot desat\n";
   return o.str();
 }
 

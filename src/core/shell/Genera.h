@@ -46,7 +46,10 @@ struct OpcionsGenera {
   int pista = 0;            // hint placement option 0..2
   std::string titol;        // Windows-1252
   int disposicio = 1;       // 0 or 1
-  std::string sortida;      // RTF path (file system bytes); empty: none
+  bool titolDonat = false;       // --titol given (otherwise a --lot file's title holds)
+  bool disposicioDonada = false; // --disposicio given
+  std::string sortida;      // RTF or ".tirelo" path (file system bytes); empty: none
+  std::string lot;          // --lot: a batch file whose exercises come first
   bool json = false;
   bool ajuda = false;       // --help
 };
@@ -64,6 +67,8 @@ std::variant<SerieDemanada, ErrorOpcions> LlegeixSerie(std::string_view text,
                                                        const std::vector<DescripcioTema>& temes);
 
 // One generated exercise and the series it came from.
+struct ContingutLot;
+
 struct ExerciciGenerat {
   int tema = 0;
   int subtipus = 0;
@@ -96,7 +101,11 @@ struct LotGenerat {
   std::unique_ptr<Programa> prg;
   std::vector<ExerciciGenerat> origen;
 };
-LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor);
+// The exercises of `inicial`, when given, come first, with its title and layout
+// unless the options give theirs.
+LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const ContingutLot* inicial = nullptr);
+// Does this output path name a batch file (".tirelo") rather than a document?
+bool EsFitxerLot(std::string_view cami);
 
 // The batch as a JSON array, texts in UTF-8 with the markup kept as it is; an
 // exercise that lost cases also gives "casos_demanats" and "casos".

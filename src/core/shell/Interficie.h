@@ -66,6 +66,17 @@ class Interficie {
   virtual bool ObreAmbEscriptori(const std::string& cami) = 0;
   // The batch, its count or its selection changed: redraw list, caption and enabled states.
   virtual void EstatCanviat() = 0;
+  // A batch file to open (desar false) or to save as (desar true); `proposat` is the
+  // folder or the full path first shown. The path chosen, nullopt when cancelled.
+  virtual std::optional<std::string> DemanaFitxerLot(bool desar, const std::string& proposat) {
+    (void)desar;
+    (void)proposat;
+    return std::nullopt;
+  }
+  // The help shown by the program itself, when the desktop cannot open the help file.
+  virtual void MostraAjuda() {}
+  // A short note that needs no answer, such as where a file was saved.
+  virtual void Informa(std::string_view text) { (void)text; }
 };
 
 }  // namespace tirelo

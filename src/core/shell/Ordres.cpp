@@ -3,7 +3,9 @@
 #include "shell/Ordres.h"
 
 #include "batch/Desar.h"
+#include "batch/Historial.h"
 #include "batch/Lot.h"
+#include "shell/FitxerLot.h"
 #include "shell/Programa.h"
 #include "topics/ExecutaTema.h"
 
@@ -21,10 +23,15 @@ void ExecutaDeLaTaula(Programa& prg, int numero) {
     case ordre::Desar: Desa(prg); break;
     case ordre::EditarImprimir: ObreEnEditor(prg); break;
     case ordre::Reiniciar: Reinicia(prg); break;  // asks nothing on an empty batch
+    case ordre::ObrirLot: ObreLot(prg); break;
+    case ordre::DesarLot: DesaLot(prg); break;
+    case ordre::Desfer: Desfes(prg); break;
+    case ordre::Refer: Refes(prg); break;
     case ordre::Conformitat: prg.serie.opcioConformitat = !prg.serie.opcioConformitat; break;
     case ordre::Ajuda:
-      // An empty name greys the command out; a failure to open is not reported.
-      if (!prg.desc.fitxerAjuda.empty()) prg.ui.ObreAmbEscriptori(CamiAjuda(prg));
+      // An empty name greys the command out. When the desktop cannot open the help
+      // file, the program shows the help itself.
+      if (!prg.desc.fitxerAjuda.empty() && !prg.ui.ObreAmbEscriptori(CamiAjuda(prg))) prg.ui.MostraAjuda();
       break;
     default: break;
   }
@@ -34,6 +41,7 @@ bool EsDeLaTaula(int numero) {
   switch (numero) {
     case ordre::Editar: case ordre::Eliminar: case ordre::Baixar: case ordre::Pujar:
     case ordre::Desar: case ordre::EditarImprimir: case ordre::Reiniciar:
+    case ordre::ObrirLot: case ordre::DesarLot: case ordre::Desfer: case ordre::Refer:
     case ordre::Conformitat: case ordre::Ajuda:
       return true;
     default:
@@ -52,6 +60,10 @@ void ExecutaOrdre(Programa& prg, int numero) {
   } else if (numero >= ordre::PrimerTema && numero <= ordre::PrimerTema + 99) {
     ExecutaTema(prg, static_cast<uint16_t>(numero - ordre::PrimerTema));
   }
+}
+
+bool PotSortir(Programa& prg) {
+  return !HiHaCanvisSenseDesar(prg) || prg.ui.Pregunta("Sortir del programa?", "Confirmar");
 }
 
 std::string CamiAjuda(const Programa& prg) {

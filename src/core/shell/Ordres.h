@@ -18,6 +18,10 @@ inline constexpr int Pujar = 6;
 inline constexpr int Desar = 102;
 inline constexpr int EditarImprimir = 103;
 inline constexpr int Reiniciar = 104;
+inline constexpr int ObrirLot = 105;
+inline constexpr int DesarLot = 106;
+inline constexpr int Desfer = 107;
+inline constexpr int Refer = 108;
 inline constexpr int Llista = 150;
 inline constexpr int PrimerTema = 200;   // 200 + k runs topic k, up to 299
 inline constexpr int Conformitat = 401;
@@ -29,6 +33,10 @@ inline constexpr int QuantA = 902;
 // Runs one command of the table (3, 4, 5, 6, 102, 103, 104, 200..299, 401, 901);
 // commands of the command table refresh the status first. Any other number does nothing.
 void ExecutaOrdre(Programa& prg, int numero);
+
+// Quitting: true when nothing unkept would be lost, or the user answered Yes to
+// "Sortir del programa?" (the answer "No" is the default).
+bool PotSortir(Programa& prg);
 
 // The help file: the descriptor's name in the current directory when it is there,
 // otherwise the first of prg.carpetesAjuda that holds it, otherwise the bare name.

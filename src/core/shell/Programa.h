@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "batch/Exercici.h"
+#include "batch/Historial.h"
 #include "batch/Lot.h"
 #include "batch/Serie.h"
 #include "mathtext/Aleatori.h"
@@ -39,6 +40,7 @@ struct Programa {
   Interficie& ui;
   DescPrg desc = DescripcioTirelo();
   Lot lot;
+  Historial historial;     // undo, redo, and whether the batch is kept
   Exercici exercici;       // the exercise under construction
   ValorsSerie serie;
   ValorsDesar desar;

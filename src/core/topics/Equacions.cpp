@@ -95,6 +95,8 @@ void ParellReduit(Programa& prg, int32_t& u, int32_t& v) {
 
 FormaEq2 TriaTipusEq2(Programa& prg) {
   const FormaEq2 forma = prg.ui.DemanaFormaEq2();
+  // The recipe keeps the first answer: what the window was told, not the drawn form.
+  if (auto& r = prg.exercici.recepta; r && !r->forma) r->forma = static_cast<int>(forma);
   if (forma == FormaEq2::Qualsevol) return static_cast<FormaEq2>(prg.Random(3));
   return forma;
 }

@@ -13,6 +13,7 @@
 #include "topics/Percentatges.h"
 #include "topics/Equacions.h"
 #include "topics/Funcions.h"
+#include "shell/Programa.h"
 
 namespace tirelo {
 
@@ -29,7 +30,10 @@ void ExecutaTema(Programa& prg, uint16_t tema) {
       TemaEquacions,
       TemaFuncions,
   };
-  if (tema >= 1 && tema <= kEntrades.size()) kEntrades[tema - 1](prg);
+  if (tema < 1 || tema > kEntrades.size()) return;
+  prg.serie.temaActual = tema;
+  kEntrades[tema - 1](prg);
+  prg.serie.temaActual = 0;
 }
 
 }  // namespace tirelo

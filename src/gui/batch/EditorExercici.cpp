@@ -52,7 +52,8 @@ QPlainTextEdit* CampDeLinies(const std::string& text) {
 
 EditorExercici::EditorExercici(QWidget* pare, const Exercici& e)
     : FinestraSecundaria(pare, "contingutprob", QStringLiteral("Exercici"), QRect(200, 10, 600, 500)),
-      copia_(e) {
+      copia_(e),
+      mostra_(e) {
   vista_ =
       AfegeixControl(new ZonaDibuixada(QStringLiteral("Vista pr\u00E8via"), nullptr), 0, RectVistaPrevia());
   enunciat_ = AfegeixControl(CampDeLinies(e.enunciat), Enunciat, QRect(8, 270, 576, 57));
@@ -75,14 +76,27 @@ EditorExercici::EditorExercici(QWidget* pare, const Exercici& e)
   avis_->setStyleSheet(QStringLiteral("color: rgb(180, 0, 0);"));
   avis_->setWordWrap(true);
   avis_->hide();
+  // How many characters each field still takes, so that nothing is cut in silence.
+  const std::pair<QRect, const char*> comptadors[] = {
+      {QRect(384, 250, 200, 18), "Car\u00E0cters que queden a l'enunciat"},
+      {QRect(384, 330, 200, 18), "Car\u00E0cters que queden a la resposta"},
+      {QRect(384, 427, 200, 0), "Car\u00E0cters que queden a la pista"},
+  };
+  for (int i = 0; i < 3; ++i) {
+    queden_[i] = AfegeixControl(new QLabel, 0, comptadors[i].first);
+    queden_[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    queden_[i]->setAccessibleName(QString::fromUtf8(comptadors[i].second));
+  }
+  queden_[2]->setGeometry(430, 380, 154, 18);
   MarcaOpcio(NoPosar + e.posicioPista);
   OrdeneFocus({vista_, enunciat_, resposta_, opcions[0], opcions[1], opcions[2], pista_, cancella, accepta});
-  vista_->PosaText(DeCp1252(TextVistaPrevia(copia_)));
+  vista_->PosaText(DeCp1252(TextVistaPrevia(mostra_)));
   enunciat_->setFocus();
   inicial_[0] = enunciat_->toPlainText();
   inicial_[1] = resposta_->toPlainText();
   inicial_[2] = pista_->text();
 
+  ComprovaCamps();
   for (QWidget* camp : Camps()) camp->installEventFilter(this);
   connect(enunciat_, &QPlainTextEdit::textChanged, this, &EditorExercici::Notifica);
   connect(resposta_, &QPlainTextEdit::textChanged, this, &EditorExercici::Notifica);
@@ -120,12 +134,28 @@ void EditorExercici::Notifica() {
   const int marcada = OpcioMarcada(NoPosar, AResposta);
   if (marcada >= 0) copia_.posicioPista = marcada - NoPosar;
   ComprovaCamps();
-  vista_->PosaText(DeCp1252(TextVistaPrevia(copia_)));
+  vista_->PosaText(DeCp1252(TextVistaPrevia(mostra_)));
   update(RectVistaPrevia());
 }
 
 QWidget* EditorExercici::ComprovaCamps() {
   static const char* const kNoms[] = {"L'enunciat", "La resposta", "La pista"};
+  static constexpr std::size_t kLimits[] = {LlargadaText, LlargadaText, LlargadaPista};
+  // The preview follows the typing: the fields as they would be accepted now.
+  std::string textos[3];
+  for (int i = 0; i < 3; ++i) {
+    textos[i] = TextAcceptat(i);
+    const long queden = static_cast<long>(kLimits[i]) - static_cast<long>(textos[i].size());
+    if (queden_[i]) {
+      queden_[i]->setText(queden >= 0 ? QStringLiteral("queden %1").arg(queden)
+                                      : QStringLiteral("%1 de m\u00E9s: es tallar\u00E0").arg(-queden));
+      queden_[i]->setStyleSheet(queden >= 0 ? QString() : QStringLiteral("color: rgb(180, 0, 0);"));
+    }
+  }
+  mostra_ = copia_;
+  mostra_.enunciat = Talla(textos[0], LlargadaText);
+  mostra_.resposta = Talla(textos[1], LlargadaText);
+  mostra_.pista = Talla(textos[2], LlargadaPista);
   QString avis;
   QWidget* camp = nullptr;
   for (int i = 0; i < 3 && !camp; ++i) {
@@ -143,6 +173,13 @@ QWidget* EditorExercici::ComprovaCamps() {
   return camp;
 }
 
+std::string EditorExercici::TextAcceptat(int i) const {
+  // A field left as it was keeps its text byte for byte, line breaks included.
+  const QString text = TextCamp(Enunciat + i);
+  if (text != inicial_[i]) return TextExercici(text);
+  return i == 0 ? copia_.enunciat : i == 1 ? copia_.resposta : copia_.pista;
+}
+
 bool EditorExercici::PotAcceptar() {
   // The red notice is only painted: on "accepta" it comes again in a message box,
   // which a screen reader announces, and the field to change takes the focus.
@@ -151,14 +188,10 @@ bool EditorExercici::PotAcceptar() {
     camp->setFocus();
     return false;
   }
-  // A field left as it was keeps its text byte for byte, line breaks included.
-  auto Camp = [this](int i, const std::string& original) {
-    const QString text = TextCamp(Enunciat + i);
-    return text == inicial_[i] ? original : TextExercici(text);
-  };
-  copia_.enunciat = Talla(Camp(0, copia_.enunciat), LlargadaText);
-  copia_.resposta = Talla(Camp(1, copia_.resposta), LlargadaText);
-  copia_.pista = Talla(Camp(2, copia_.pista), LlargadaPista);
+  const std::string enunciat = TextAcceptat(0), resposta = TextAcceptat(1), pista = TextAcceptat(2);
+  copia_.enunciat = Talla(enunciat, LlargadaText);
+  copia_.resposta = Talla(resposta, LlargadaText);
+  copia_.pista = Talla(pista, LlargadaPista);
   const int marcada = OpcioMarcada(NoPosar, AResposta);
   if (marcada >= 0) copia_.posicioPista = marcada - NoPosar;
   return true;
@@ -171,7 +204,7 @@ void EditorExercici::paintEvent(QPaintEvent* e) {
   painter.setPen(Qt::black);
   LlencQt llenc(painter, Qt::white);
   pantalla_.LligaFinestra(llenc);
-  DibuixaVistaPrevia(pantalla_, copia_);
+  DibuixaVistaPrevia(pantalla_, mostra_);
   pantalla_.Deslliga();
 }
 

@@ -61,7 +61,11 @@ class EditorExercici : public FinestraSecundaria {
   QString TextCamp(int ordre) const;
   std::array<QWidget*, 3> Camps() const;
 
+  // Field i (0 statement, 1 answer, 2 hint) as accepting would store it, before the cut.
+  std::string TextAcceptat(int i) const;
   Exercici copia_;
+  Exercici mostra_;  // what the preview draws and reads: the fields as typed so far
+  QLabel* queden_[3] = {};  // characters left in each field
   Pantalla pantalla_;
   QPlainTextEdit* enunciat_;
   QPlainTextEdit* resposta_;

@@ -9,7 +9,10 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QFile>
+#include <QKeyEvent>
 #include <QSignalBlocker>
+#include <QStatusBar>
 
 #include "batch/FinestraPista.h"
 #include "batch/Lot.h"
@@ -17,6 +20,7 @@
 #include "shell/Accessibilitat.h"
 #include "shell/Controls.h"
 #include "shell/Estil.h"
+#include "shell/FitxerLot.h"
 #include "shell/Icona.h"
 #include "shell/InterficieQt.h"
 #include "shell/Ordres.h"
@@ -99,6 +103,8 @@ FPrincipal::FPrincipal(Programa& prg, InterficieQt& ui) : prg_(prg), ui_(ui), cl
   setWindowIcon(IconaPrograma());
   setFont(LletraFinestres());
   setCentralWidget(client_);
+  statusBar()->setSizeGripEnabled(false);
+  statusBar()->setAccessibleName(QStringLiteral("Estat"));
   CreaMenu();
   CreaControls();
   setFixedSize(600, 420);
@@ -133,6 +139,12 @@ void FPrincipal::CreaMenu() {
   QMenu* lot = barra->addMenu(QStringLiteral("Lot exercicis"));
   AfegeixAccio(lot, QStringLiteral("&Desar"), ordre::Desar);
   AfegeixAccio(lot, QStringLiteral("&Editar/Imprimir"), ordre::EditarImprimir);
+  lot->addSeparator();
+  AfegeixAccio(lot, QString::fromUtf8("&Obrir lot\u2026"), ordre::ObrirLot)->setShortcut(QKeySequence::Open);
+  AfegeixAccio(lot, QString::fromUtf8("Desar &lot\u2026"), ordre::DesarLot)->setShortcut(QKeySequence::Save);
+  lot->addSeparator();
+  AfegeixAccio(lot, QString::fromUtf8("&Desf\u00E9s"), ordre::Desfer)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  AfegeixAccio(lot, QString::fromUtf8("Ref\u00E9&s"), ordre::Refer)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
   lot->addSeparator();
   AfegeixAccio(lot, QStringLiteral("&Reiniciar"), ordre::Reiniciar);
 
@@ -169,6 +181,8 @@ void FPrincipal::CreaControls() {
   });
   // A double click edits the line; a single click only selects it.
   connect(llista, &QListWidget::itemDoubleClicked, this, [this] { Ordre(ordre::Llista); });
+  // From the keyboard: Enter edits the selected exercise, Delete deletes it (asking).
+  llista->installEventFilter(this);
   llista->setFocus();
 
   for (const Boto& b : kBotons) {
@@ -189,7 +203,7 @@ void FPrincipal::Ordre(int ordre) {
   if (ui_.Tancant()) return;
   switch (ordre) {
     case ordre::Sortir:
-      close();
+      close();  // asks in closeEvent, as the close box and Alt+F4 do
       return;
     case ordre::PosarPistes:
       RefrescaEstat(prg_);
@@ -247,6 +261,9 @@ void FPrincipal::ActualitzaControls() {
     Control(ordre)->setEnabled(activat);
     if (QAction* accio = Accio(ordre)) accio->setEnabled(activat);
   }
+  Accio(ordre::DesarLot)->setEnabled(estat.desar);
+  Accio(ordre::Desfer)->setEnabled(prg_.historial.PotDesfer());
+  Accio(ordre::Refer)->setEnabled(prg_.historial.PotRefer());
   client_->PosaColorEtiqueta(estat.etiquetaNegra ? QColor(Qt::black) : ColorLotBuit());
   Accio(ordre::Conformitat)->setChecked(prg_.serie.opcioConformitat);
 }
@@ -265,9 +282,38 @@ QListWidget* FPrincipal::Llista() const { return static_cast<QListWidget*>(Contr
 QColor FPrincipal::ColorEtiqueta() const { return client_->ColorEtiqueta(); }
 
 void FPrincipal::closeEvent(QCloseEvent* e) {
+  // A batch that neither a document nor a batch file keeps is not lost without a question.
+  if (!ui_.Tancant() && !PotSortir(prg_)) {
+    e->ignore();
+    return;
+  }
   // Closing the main window ends the program: open secondary windows close first.
   ui_.Tanca();
   e->accept();
 }
+
+bool FPrincipal::eventFilter(QObject* objecte, QEvent* e) {
+  if (objecte != Llista() || e->type() != QEvent::KeyPress || prg_.lot.Seleccio() == 0)
+    return QMainWindow::eventFilter(objecte, e);
+  switch (static_cast<QKeyEvent*>(e)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      Ordre(ordre::Editar);
+      return true;
+    case Qt::Key_Delete:
+      Ordre(ordre::Eliminar);
+      return true;
+    default:
+      return QMainWindow::eventFilter(objecte, e);
+  }
+}
+
+void FPrincipal::ObreArguments(const QStringList& arguments) {
+  if (arguments.size() < 2) return;
+  ObreLotDe(prg_, QFile::encodeName(arguments.at(1)).toStdString());
+  Refresca();
+}
+
+void FPrincipal::MostraNota(const QString& text) { statusBar()->showMessage(text); }
 
 }  // namespace tirelo::gui

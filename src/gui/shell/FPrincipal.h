@@ -36,6 +36,12 @@ class FPrincipal : public QMainWindow {
   // One command of the menu, the buttons or the list (numbers as in shell/Ordres.h).
   void Ordre(int ordre);
 
+  // Opens the batch file named first in the program's arguments (after the program's
+  // own name), as the desktop entry passes it; nothing when none is named.
+  void ObreArguments(const QStringList& arguments);
+  // A note in the status bar, such as where a file was saved.
+  void MostraNota(const QString& text);
+
   // Lookups for the tests and the screenshots.
   QWidget* Control(int ordre) const;
   QAction* Accio(int ordre) const;
@@ -45,6 +51,7 @@ class FPrincipal : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* objecte, QEvent* e) override;
 
  private:
   void CreaMenu();

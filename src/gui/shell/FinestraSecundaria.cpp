@@ -61,8 +61,10 @@ void FinestraSecundaria::Posa(QWidget* control, int ordre, const QRect& r) {
 
 QPushButton* FinestraSecundaria::AfegeixBoto(int ordre, const QString& text, const QRect& r) {
   auto* boto = new QPushButton(text);
-  // Enter presses only the button marked default, never the one that has the focus.
+  // Enter presses only the button marked default, never the one that has the focus;
+  // the accept button is that default in every window (Esc leaves, as the close box).
   boto->setAutoDefault(false);
+  if (ordre == ordre_finestra::Accepta) boto->setDefault(true);
   Posa(boto, ordre, r);
   connect(boto, &QPushButton::clicked, this, [this, ordre] { Comanda(ordre); });
   return boto;

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QUrl>
 
@@ -13,6 +14,7 @@
 #include "batch/FinestraDesar.h"
 #include "batch/FinestraSerie.h"
 #include "shell/FPrincipal.h"
+#include "shell/FinestraAjuda.h"
 #include "shell/Missatges.h"
 #include "shell/TextQt.h"
 #include "topics/TipusEq2.h"
@@ -72,6 +74,27 @@ bool InterficieQt::DemanaValorsDesar(ValorsDesar& v) {
 
 bool InterficieQt::ObreAmbEscriptori(const std::string& cami) {
   return obridor_(QFile::decodeName(QByteArray::fromStdString(cami)));
+}
+
+std::optional<std::string> InterficieQt::DemanaFitxerLot(bool desar, const std::string& proposat) {
+  if (tancant_) return std::nullopt;
+  const QString filtre = QStringLiteral("Lots de Tirelo (*.tirelo)");
+  const QString inici = QFile::decodeName(QByteArray::fromStdString(proposat));
+  // Replacing a file is asked by the core, with "No" as the default.
+  const QString triat =
+      desar ? QFileDialog::getSaveFileName(Propietari(), QStringLiteral("Desar lot"), inici, filtre, nullptr,
+                                           QFileDialog::DontConfirmOverwrite)
+            : QFileDialog::getOpenFileName(Propietari(), QStringLiteral("Obrir lot"), inici, filtre);
+  if (triat.isEmpty()) return std::nullopt;
+  return QFile::encodeName(triat).toStdString();
+}
+
+void InterficieQt::MostraAjuda() {
+  if (!tancant_) MostraFinestraAjuda(Propietari());
+}
+
+void InterficieQt::Informa(std::string_view text) {
+  if (principal_) principal_->MostraNota(TextMissatge(text));
 }
 
 void InterficieQt::EstatCanviat() {

@@ -43,6 +43,9 @@ class InterficieQt final : public tirelo::Interficie {
   bool DemanaValorsDesar(tirelo::ValorsDesar& v) override;
   bool ObreAmbEscriptori(const std::string& cami) override;
   void EstatCanviat() override;
+  std::optional<std::string> DemanaFitxerLot(bool desar, const std::string& proposat) override;
+  void Informa(std::string_view text) override;
+  void MostraAjuda() override;
 
  private:
   // The window that owns what is shown now: the open modal window, else the main one.

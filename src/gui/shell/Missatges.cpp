@@ -31,7 +31,8 @@ bool PreguntaSiNo(QWidget* pare, const QString& text, const QString& titol) {
   caixa.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
   caixa.button(QMessageBox::Yes)->setText(QStringLiteral("&S\u00ED"));
   caixa.button(QMessageBox::No)->setText(QStringLiteral("&No"));
-  caixa.setDefaultButton(QMessageBox::Yes);
+  // Every question of the program guards against a loss: Enter answers "No".
+  caixa.setDefaultButton(QMessageBox::No);
   caixa.setEscapeButton(QMessageBox::No);
   caixa.exec();
   return caixa.clickedButton() == caixa.button(QMessageBox::Yes);

@@ -1,0 +1,183 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+#include "shell/FitxerLot.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "batch/Desar.h"
+#include "support/Suport.h"
+
+namespace tirelo {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::vector<DescripcioTema>& Temes() {
+  static const auto temes = DescriuTemes();
+  return temes;
+}
+
+fs::path Carpeta() {
+  const fs::path c = fs::temp_directory_path() / ("tirelo-fitxerlot-" + std::to_string(::getpid()));
+  fs::create_directories(c);
+  return c;
+}
+
+// A batch with every topic, each drawn with its recipe, and the last subtype of each
+// topic with three cases where it takes them; any equation form.
+LotGenerat LotDeTotsElsTemes() {
+  OpcionsGenera o;
+  for (const auto& t : Temes()) {
+    const int s = static_cast<int>(t.subtipus.size());
+    o.series.push_back({t.numero, s, t.PrenCasos(s) ? 3 : 1, 2});
+  }
+  o.forma = 3;
+  o.pista = 2;
+  o.titol = "Full d'exercicis";
+  return GeneraSeries(o, 2026);
+}
+
+ContingutLot Contingut(const Programa& prg) { return {prg.lot.Exercicis(), prg.desar.titol, prg.desar.disposicio}; }
+
+TEST(FitxerLot, EveryGeneratedExerciseKeepsItsRecipe) {
+  const auto g = LotDeTotsElsTemes();
+  ASSERT_EQ(g.prg->lot.Nombre(), 18);
+  for (int k = 1; k <= g.prg->lot.Nombre(); ++k) {
+    const auto& r = g.prg->lot[k].recepta;
+    ASSERT_TRUE(r) << k;
+    EXPECT_EQ(r->tema, g.origen[static_cast<std::size_t>(k - 1)].tema);
+    EXPECT_FALSE(g.prg->lot[k].editat);
+  }
+}
+
+// Restoring an exercise's seed draws it again identically.
+TEST(FitxerLot, ARecipeDrawsItsExerciseAgain) {
+  const auto g = LotDeTotsElsTemes();
+  for (int k = 1; k <= g.prg->lot.Nombre(); ++k) {
+    const Recepta r = *g.prg->lot[k].recepta;
+    OpcionsGenera o;
+    o.series.push_back({r.tema, r.subtipus, r.casos, 1});
+    o.forma = r.forma.value_or(0);
+    o.pista = 2;
+    const auto altra = GeneraSeries(o, r.llavor);
+    ASSERT_EQ(altra.prg->lot.Nombre(), 1) << k;
+    EXPECT_TRUE(MateixosTextos(altra.prg->lot[1], g.prg->lot[k])) << k;
+  }
+}
+
+TEST(FitxerLot, BatchFileThenDocumentGivesTheSameBytesAsTheDocument) {
+  auto g = LotDeTotsElsTemes();
+  Lot& lot = g.prg->lot;
+  lot[2].enunciat = "Calcula: {\\b x}^2 + \xE0 \xB7";  // edited by hand, with accents and braces
+  lot[2].editat = true;
+  lot[3].posicioPista = 1;
+  lot[4].posicioPista = 0;
+  lot[5].recepta.reset();
+  for (const int disposicio : {0, 1}) {
+    g.prg->desar.disposicio = disposicio;
+    const fs::path dir = Carpeta();
+    ASSERT_FALSE(EscriuLot(lot, g.prg->desar, dir / "directe.rtf"));
+    ASSERT_FALSE(DesaFitxerLot(Contingut(*g.prg), dir / "lot.tirelo"));
+    const auto llegit = ObreFitxerLot(dir / "lot.tirelo", Temes());
+    ASSERT_TRUE(std::holds_alternative<ContingutLot>(llegit)) << std::get<ErrorLot>(llegit).missatge;
+    const auto& c = std::get<ContingutLot>(llegit);
+    EXPECT_EQ(c.exercicis, lot.Exercicis());
+    Lot relegit;
+    for (const auto& e : c.exercicis) relegit.Afegeix(e);
+    ASSERT_FALSE(EscriuLot(relegit, ValorsDesar{"", c.titol, c.disposicio}, dir / "relegit.rtf"));
+    EXPECT_EQ(prova::LlegeixFitxer((dir / "relegit.rtf").string()), prova::LlegeixFitxer((dir / "directe.rtf").string()));
+    fs::remove_all(dir);
+  }
+}
+
+TEST(FitxerLot, WritingReplacesTheFileWholeAndLeavesNothingBeside) {
+  const fs::path dir = Carpeta();
+  std::ofstream(dir / "lot.tirelo") << "old";
+  ASSERT_FALSE(DesaFitxerLot(ContingutLot{}, dir / "lot.tirelo"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+  EXPECT_TRUE(std::holds_alternative<ContingutLot>(ObreFitxerLot(dir / "lot.tirelo", Temes())));
+  // A folder that does not exist: a reason, and no file.
+  EXPECT_TRUE(DesaFitxerLot(ContingutLot{}, dir / "no" / "lot.tirelo"));
+  fs::remove_all(dir);
+}
+
+std::string Exercici1(std::string_view camps) {
+  return R"({"format": "tirelo-lot", "versio": 1, "exercicis": [{)" + std::string(camps) + "}]}";
+}
+constexpr std::string_view Basic = R"("enunciat": "E", "resposta": "R", "pista": "P", "posicio_pista": 0)";
+std::string AmbRecepta(std::string_view recepta) {
+  return Exercici1(std::string(Basic) + R"(, "recepta": )" + std::string(recepta));
+}
+std::string MoltsExercicis(int n) {
+  std::string s = R"({"format": "tirelo-lot", "versio": 1, "exercicis": [)";
+  for (int i = 0; i < n; ++i) s += (i ? ", {" : "{") + std::string(Basic) + "}";
+  return s + "]}";
+}
+
+struct FitxerDolent {
+  std::string nom;
+  std::string text;
+  std::string missatge;  // Windows-1252
+};
+
+class FitxerLotDolent : public testing::TestWithParam<FitxerDolent> {};
+
+TEST_P(FitxerLotDolent, IsRefusedWithItsMessage) {
+  const auto r = LlegeixJsonLot(GetParam().text, Temes());
+  ASSERT_TRUE(std::holds_alternative<ErrorLot>(r));
+  EXPECT_EQ(std::get<ErrorLot>(r).missatge, GetParam().missatge);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Taula, FitxerLotDolent,
+    testing::Values(
+        FitxerDolent{"NoEsLot", R"({"exercicis": []})", "No \xE9s un fitxer de lot de Tirelo: falta \"format\": \"tirelo-lot\""},
+        FitxerDolent{"UnaLlista", "[1, 2]", "No \xE9s un fitxer de lot de Tirelo: falta \"format\": \"tirelo-lot\""},
+        FitxerDolent{"VersioDesconeguda", R"({"format": "tirelo-lot", "versio": 2, "exercicis": []})",
+                     "Versi\xF3 del fitxer de lot desconeguda (2): aquest programa llegeix la versi\xF3 1"},
+        FitxerDolent{"JsonTrencat", R"({"format": "tirelo-lot", "versio": 1, "exercicis": [)",
+                     "El fitxer no \xE9s JSON ben format (error a l'octet 53)"},
+        FitxerDolent{"Buit", "", "El fitxer no \xE9s JSON ben format (error a l'octet 1)"},
+        FitxerDolent{"NoUtf8", "{\"format\": \"tirelo-lot\xE0\"}", "El fitxer no \xE9s JSON ben format (error a l'octet 24)"},
+        FitxerDolent{"ForaDeWindows1252",
+                     Exercici1(R"("enunciat": "x ≤ 3", "resposta": "R", "pista": "", "posicio_pista": 0)"),
+                     "exercici 1, camp \"enunciat\": t\xE9 car\xE0" "cters que el programa no pot guardar (fora de Windows-1252)"},
+        FitxerDolent{"Control", Exercici1(R"("enunciat": "a\u0000b", "resposta": "R", "pista": "", "posicio_pista": 0)"),
+                     "exercici 1, camp \"enunciat\": t\xE9 car\xE0" "cters de control"},
+        FitxerDolent{"MassaExercicis", MoltsExercicis(51),
+                     "El fitxer t\xE9 51 exercicis i un lot en pot tenir com a m\xE0xim 50"},
+        FitxerDolent{"EnunciatLlarg",
+                     Exercici1(R"("enunciat": ")" + std::string(256, 'a') +
+                               R"(", "resposta": "R", "pista": "", "posicio_pista": 0)"),
+                     "exercici 1, camp \"enunciat\": passa de 255 car\xE0" "cters (en t\xE9 256)"},
+        FitxerDolent{"PistaLlarga",
+                     Exercici1(R"("enunciat": "E", "resposta": "R", "pista": ")" + std::string(81, 'p') +
+                               R"(", "posicio_pista": 0)"),
+                     "exercici 1, camp \"pista\": passa de 80 car\xE0" "cters (en t\xE9 81)"},
+        FitxerDolent{"FaltaResposta", Exercici1(R"("enunciat": "E", "pista": "", "posicio_pista": 0)"),
+                     "exercici 1: falta el camp \"resposta\""},
+        FitxerDolent{"PosicioPista", Exercici1(R"("enunciat": "E", "resposta": "R", "pista": "", "posicio_pista": 3)"),
+                     "exercici 1, camp \"posicio_pista\": ha de ser de 0 a 2"},
+        FitxerDolent{"TemaInexistent", AmbRecepta(R"({"tema": 10, "subtipus": 1, "casos": 1, "llavor": "5"})"),
+                     "exercici 1, camp \"recepta\", camp \"tema\": ha de ser de 1 a 9"},
+        FitxerDolent{"SubtipusInexistent", AmbRecepta(R"({"tema": 3, "subtipus": 6, "casos": 1, "llavor": "5"})"),
+                     "exercici 1, camp \"recepta\", camp \"subtipus\": ha de ser de 1 a 5"},
+        FitxerDolent{"CasosNoAdmesos", AmbRecepta(R"({"tema": 3, "subtipus": 2, "casos": 4, "llavor": "5"})"),
+                     "exercici 1, camp \"recepta\", camp \"casos\": aquest subtipus no admet nombre de casos"},
+        FitxerDolent{"LlavorNoText", AmbRecepta(R"({"tema": 3, "subtipus": 2, "casos": 1, "llavor": 5})"),
+                     "exercici 1, camp \"recepta\", camp \"llavor\": ha de ser un nombre natural escrit com a text"},
+        FitxerDolent{"EnterEnorme", AmbRecepta(R"({"tema": 18446744073709551615, "subtipus": 1, "casos": 1, "llavor": "5"})"),
+                     "exercici 1, camp \"recepta\", camp \"tema\": ha de ser de 1 a 9"}),
+    [](const auto& info) { return info.param.nom; });
+
+TEST(FitxerLot, AFileThatCannotBeReadIsAnError) {
+  const auto r = ObreFitxerLot(Carpeta() / "no-hi-es.tirelo", Temes());
+  ASSERT_TRUE(std::holds_alternative<ErrorLot>(r));
+  EXPECT_EQ(std::get<ErrorLot>(r).missatge, "No s'ha pogut llegir el fitxer");
+}
+
+}  // namespace
+}  // namespace tirelo
