@@ -20,6 +20,7 @@
 #include "batch/Lot.h"
 #include "shell/Accessibilitat.h"
 #include "shell/FPrincipal.h"
+#include "shell/FinestraAjuda.h"
 #include "shell/InterficieQt.h"
 #include "shell/Ordres.h"
 #include "shell/Programa.h"
@@ -112,6 +113,10 @@ const std::vector<Finestra>& Finestres() {
        [](Entorn& e) { return std::make_unique<FinestraQuantA>(nullptr, e.prg); },
        {},
        {}},  // one button: filled in by the test, its text is drawn at random
+      {"ajuda",
+       [](Entorn&) { return std::make_unique<FinestraAjuda>(nullptr); },
+       {},
+       {QString::fromUtf8("Text de l'ajuda"), QString::fromUtf8("Tanca l'ajuda")}},
   };
   return finestres;
 }
