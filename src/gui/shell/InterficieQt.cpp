@@ -8,6 +8,9 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "batch/EditorExercici.h"
@@ -21,10 +24,28 @@
 
 namespace tirelo::gui {
 
+bool HiHaObridor(const QString& tipusMime, const QString& xdgMime) {
+  const QString programa = QFileInfo(xdgMime).isAbsolute() ? xdgMime : QStandardPaths::findExecutable(xdgMime);
+  if (programa.isEmpty() || !QFileInfo(programa).isExecutable()) return true;
+  QProcess consulta;
+  consulta.start(programa, {QStringLiteral("query"), QStringLiteral("default"), tipusMime});
+  if (!consulta.waitForFinished(3000)) {
+    consulta.kill();
+    consulta.waitForFinished();
+    return true;
+  }
+  // Only a clean answer naming no program says "none"; anything else cannot tell.
+  if (consulta.exitStatus() != QProcess::NormalExit || consulta.exitCode() != 0) return true;
+  return !consulta.readAllStandardOutput().trimmed().isEmpty();
+}
+
 bool ObreFitxerAmbEscriptori(const QString& cami) {
   // The whole path is handed over as one file, blanks included.
   const QFileInfo fitxer(cami);
   if (!fitxer.exists()) return false;
+  // xdg-open starts and reports success even when no program takes the file, and
+  // then nothing opens: ask first, so that the caller can offer its own way.
+  if (!HiHaObridor(QMimeDatabase().mimeTypeForFile(fitxer).name())) return false;
   return QDesktopServices::openUrl(QUrl::fromLocalFile(fitxer.absoluteFilePath()));
 }
 

@@ -17,6 +17,10 @@ class FPrincipal;
 // Hands a file to the desktop's associated program; true when it was handed over.
 // A relative path is taken from the current directory; a missing file is not opened.
 bool ObreFitxerAmbEscriptori(const QString& cami);
+// Whether the desktop has a default program for files of this MIME type, as
+// `xdg-mime query default` answers it. Without that command, or without a clear
+// answer, the desktop is trusted (true).
+bool HiHaObridor(const QString& tipusMime, const QString& xdgMime = QStringLiteral("xdg-mime"));
 
 class InterficieQt final : public tirelo::Interficie {
  public:
