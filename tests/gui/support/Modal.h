@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QList>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -52,6 +53,9 @@ class GuioModal {
   void Mira() {
     QWidget* modal = QApplication::activeModalWidget();
     if (!modal || !modal->isVisible()) return;
+    // Back on top while its own action still runs (a notice it opened has just
+    // closed): not a window to meet again.
+    if (enCurs_.contains(modal)) return;
     if (modal == darrera_) {
       if (espera_.elapsed() > kEsperaMaxima) Tanca(modal);
       return;
@@ -65,7 +69,11 @@ class GuioModal {
     }
     // Run outside this timer's call, so that a window the action opens in turn
     // (a question from the save window, say) is met by the next tick.
-    QTimer::singleShot(0, modal, [modal, accio = std::move(accions_.front())] { accio(modal); });
+    QTimer::singleShot(0, modal, [this, modal, accio = std::move(accions_.front())] {
+      enCurs_ << modal;
+      accio(modal);
+      enCurs_.removeOne(modal);  // compared by address only: the window may be gone
+    });
     accions_.pop_front();
   }
 
@@ -78,6 +86,7 @@ class GuioModal {
   QTimer rellotge_;
   std::deque<Accio> accions_;
   QPointer<QWidget> darrera_;
+  QList<QWidget*> enCurs_;  // windows whose action is running
   QElapsedTimer espera_;
   QStringList vistes_, inesperades_;
 };
