@@ -80,7 +80,7 @@ void ComprovaOpcions(const std::vector<std::string>& args) {
   }
   const OpcionsGenera& o = std::get<OpcionsGenera>(lectura);
   if (o.ajuda) return;
-  Comprova(!o.series.empty(), "at least one series");
+  Comprova(!o.series.empty() || !o.lot.empty(), "at least one series or a batch file");
   Comprova(o.json || !o.sortida.empty(), "the batch goes somewhere");
   Comprova(o.forma >= 0 && o.forma <= 3 && o.pista >= 0 && o.pista <= 2 && o.disposicio >= 0 && o.disposicio <= 1,
            "every choice is one the windows offer");
