@@ -33,10 +33,13 @@ char LletraOrdre(char c);
 //   CaracterEscapat("'e9s") -> '\xE9'
 std::optional<char> CaracterEscapat(std::string_view resta);
 
-// One markup text as an RTF fragment for a document in the ANSI character set.
+// One markup text as an RTF fragment, read into its model and written out for a document in the ANSI character set.
 // Every group it opens it closes; braces of the text itself are raw RTF and pass on.
 //   TradueixMarcat("x^(n+1)") -> "x{\super n+1}"
 std::string TradueixMarcat(std::string_view text);
+// The same for a text already read into its model (document/Model.h).
+struct Model;
+std::string EscriuRtf(const Model& m);
 
 // A stacked fraction: three lines (numerator, bar, denominator), each ended by CR,
 // each starting with `tabs` tab stops. The parts are measured as written and then
