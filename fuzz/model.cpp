@@ -3,7 +3,8 @@
 // Fuzzes the markup reader with arbitrary bytes. Besides crashes, leaks and undefined
 // behaviour, it checks that the model is stable: a text read and written again is the
 // same text under either reading of unclosed scripts, the written text reads into the
-// same tree, and the RTF of the model is the RTF of the text.
+// same tree, and the RTF of the model is the RTF of the text. The readable line made
+// from the model stays on one line.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +13,7 @@
 
 #include "document/Marcat.h"
 #include "document/Model.h"
+#include "document/TextLinia.h"
 
 namespace {
 
@@ -48,5 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   }
   const tirelo::Model m = tirelo::LlegeixMarcat(text);
   Comprova(tirelo::EscriuRtf(m) == tirelo::TradueixMarcat(text), "the model's RTF is the text's");
+  const std::string linia = tirelo::TextLinia(text);
+  Comprova(linia.find_first_of("\r\n") == std::string::npos, "the readable line is one line");
   return 0;
 }

@@ -174,6 +174,12 @@ Argument ArgumentIndex(std::string_view resta) {
   return a;
 }
 
+std::size_t ParentesiQueTanca(std::string_view s) {
+  if (s.empty() || s.front() != '(') return std::string_view::npos;
+  const Argument a = LlargadaArgument(s);
+  return a.llargada == a.text.size() + 2 ? a.llargada - 1 : std::string_view::npos;
+}
+
 char LletraOrdre(char c) {
   return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }

@@ -25,6 +25,11 @@ Argument LlargadaArgument(std::string_view resta);
 // "(" never closed gives an empty one. Reading goes on where the shared rule says.
 Argument ArgumentIndex(std::string_view resta);
 
+// Where the ")" that closes the "(" at the start of s stands, by the argument rule;
+// npos when s does not start with "(" or nothing closes it.
+//   ParentesiQueTanca("(a(b))c") -> 5
+std::size_t ParentesiQueTanca(std::string_view s);
+
 // The command letter of "#x" as the command table reads it: lower case as upper case.
 char LletraOrdre(char c);
 

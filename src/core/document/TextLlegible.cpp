@@ -21,16 +21,6 @@ bool EsLletraODigit(char c) {
   return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || u >= 0xC0;
 }
 
-// Where the ")" that closes the "(" at position 0 stands; npos when none does.
-std::size_t ParentesiQueTanca(std::string_view s) {
-  int profunditat = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s[i] == '(') ++profunditat;
-    if (s[i] == ')' && --profunditat == 0) return i;
-  }
-  return std::string_view::npos;
-}
-
 // A part of a fraction or a script's argument, in parentheses unless it is one
 // number or word, or already stands in one pair of them.
 std::string Agrupa(const std::string& part) {

@@ -5,6 +5,7 @@
 #include <charconv>
 #include <sstream>
 
+#include "document/TextLinia.h"
 #include "mathtext/Text.h"
 #include "shell/FitxerLot.h"
 #include "shell/MenuTemes.h"
@@ -249,9 +250,10 @@ LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const Con
 
 namespace {
 
-void AfegeixJson(std::string& out, std::string_view cp1252) {
+// A JSON string of UTF-8 text.
+void AfegeixJsonUtf8(std::string& out, std::string_view utf8) {
   out += '"';
-  for (char c : Utf8DeCp1252(cp1252)) {
+  for (char c : utf8) {
     const auto u = static_cast<unsigned char>(c);
     switch (c) {
       case '"': out += "\\\""; break;
@@ -273,6 +275,16 @@ void AfegeixJson(std::string& out, std::string_view cp1252) {
   out += '"';
 }
 
+void AfegeixJson(std::string& out, std::string_view cp1252) { AfegeixJsonUtf8(out, Utf8DeCp1252(cp1252)); }
+
+// A text's markup and, beside it under `camp`_text, its readable line.
+void AfegeixText(std::string& out, const char* camp, std::string_view marcat) {
+  out += ", \"" + std::string(camp) + "\": ";
+  AfegeixJson(out, marcat);
+  out += ", \"" + std::string(camp) + "_text\": ";
+  AfegeixJsonUtf8(out, TextLinia(marcat));
+}
+
 }  // namespace
 
 std::string LotEnJson(const Programa& prg, const std::vector<ExerciciGenerat>& origen) {
@@ -282,13 +294,10 @@ std::string LotEnJson(const Programa& prg, const std::vector<ExerciciGenerat>& o
     const ExerciciGenerat o = static_cast<std::size_t>(k) <= origen.size() ? origen[static_cast<std::size_t>(k) - 1]
                                                                             : ExerciciGenerat{};
     out += k == 1 ? "\n  " : ",\n  ";
-    out += "{\"tema\": " + std::to_string(o.tema) + ", \"subtipus\": " + std::to_string(o.subtipus) +
-           ", \"enunciat\": ";
-    AfegeixJson(out, e.enunciat);
-    out += ", \"resposta\": ";
-    AfegeixJson(out, e.resposta);
-    out += ", \"pista\": ";
-    AfegeixJson(out, e.pista);
+    out += "{\"tema\": " + std::to_string(o.tema) + ", \"subtipus\": " + std::to_string(o.subtipus);
+    AfegeixText(out, "enunciat", e.enunciat);
+    AfegeixText(out, "resposta", e.resposta);
+    AfegeixText(out, "pista", e.pista);
     out += ", \"posicio_pista\": " + std::to_string(e.posicioPista);
     if (o.retallats)
       out += ", \"casos_demanats\": " + std::to_string(o.retallats->demanats) +
