@@ -98,8 +98,6 @@ CampCasos LlegeixCampCasos(std::string_view text) {
   return {LecturaCasos::Valid, static_cast<int>(valor)};
 }
 
-namespace {
-
 // The subtype list split at ';' (at most 255 characters of it are used). Empty names
 // keep their place so that positions still match the generators; a trailing ';'
 // adds no line.
@@ -118,8 +116,6 @@ std::vector<std::string> DivideixSubtipus(std::string_view llista) {
   if (!nom.empty()) noms.push_back(nom);
   return noms;
 }
-
-}  // namespace
 
 int DemanaSeguentSubtipus(Programa& prg) {
   RefrescaEstat(prg);

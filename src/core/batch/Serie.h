@@ -45,6 +45,10 @@ struct ValorsSerie {
 
 // Does subtype k (1-based) take a number of cases in this cases string?
 bool PrenCasos(std::string_view cadenaCasos, int k);
+// The subtype list split at ';' (at most 255 characters of it are used). Empty names
+// keep their place so that positions still match the generators; a trailing ';' adds
+// no line.
+std::vector<std::string> DivideixSubtipus(std::string_view llista);
 
 // The letters of case i: "a" to "z", then "aa", "ab", ... A 27th case must not take
 // the next codes, '{' and '}', which are raw RTF braces in a text and would break the

@@ -8,8 +8,8 @@
 #include "document/TextLinia.h"
 #include "mathtext/Text.h"
 #include "shell/FitxerLot.h"
-#include "shell/MenuTemes.h"
 #include "shell/Programa.h"
+#include "topics/Cataleg.h"
 #include "topics/ExecutaTema.h"
 
 namespace tirelo {
@@ -49,27 +49,14 @@ bool DescripcioTema::PrenCasos(int s) const { return tirelo::PrenCasos(casos, s)
 
 std::vector<DescripcioTema> DescriuTemes() {
   std::vector<DescripcioTema> temes;
-  const DescPrg desc = DescripcioTirelo();
-  std::vector<std::string> noms;
-  for (const auto& e : ConstrueixMenuTemes(desc.llistaTemes)) {
-    if (e.EsSubmenu()) {
-      for (const auto& f : e.fills) noms.push_back(f.nom);
-    } else {
-      noms.push_back(e.nom);
-    }
-  }
-  for (std::size_t k = 1; k <= noms.size(); ++k) {
-    InterficieLinia ui;  // leaves the first series window at once
-    Programa prg(ui, 1);
-    ExecutaTema(prg, static_cast<uint16_t>(k));
+  int numero = 0;
+  for (const EntradaTema& e : Cataleg()) {
     DescripcioTema d;
-    d.numero = static_cast<int>(k);
-    d.nom = noms[k - 1];
-    if (ui.primera) {
-      d.titol = ui.primera->titol;
-      d.subtipus = ui.primera->subtipus;
-      d.casos = ui.primera->casos;
-    }
+    d.numero = ++numero;
+    d.nom = std::string(e.nom);
+    d.titol = std::string(e.tema.titol);
+    d.subtipus = e.Subtipus();
+    d.casos = std::string(e.tema.cadenaCasos);
     temes.push_back(std::move(d));
   }
   return temes;
@@ -206,7 +193,6 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
 }
 
 RespostaSubtipus InterficieLinia::DemanaSubtipus(const PeticioSubtipus& p) {
-  if (!primera) primera = p;
   if (p.retallats) retallats.push_back(*p.retallats);
   if (respostes.empty()) return {false, 0, p.nombreCasos};
   const auto r = respostes.front();

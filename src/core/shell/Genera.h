@@ -28,7 +28,7 @@ struct DescripcioTema {
   std::string casos;                  // cases string
   bool PrenCasos(int subtipus) const;  // does this subtype take a number of cases?
 };
-// Every topic of the descriptor, in menu order, asked from the topic entries themselves.
+// Every topic of the catalogue (topics/Cataleg.h), in menu order.
 std::vector<DescripcioTema> DescriuTemes();
 
 // One --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS]].
@@ -82,7 +82,6 @@ class InterficieLinia final : public Interficie {
   std::deque<RespostaSubtipus> respostes;   // empty: the user leaves
   FormaEq2 forma = FormaEq2::Completa;
   std::vector<std::string> avisos;          // notices the core gave (Windows-1252)
-  std::optional<PeticioSubtipus> primera;   // the first series window asked for
   std::vector<CasosRetallats> retallats;    // exercises that lost cases, as the series windows told
 
   RespostaSubtipus DemanaSubtipus(const PeticioSubtipus& p) override;
