@@ -105,6 +105,32 @@ TEST_P(CatalegTest, CommandLineLearnsTheRow) {
   for (int s = 1; s <= static_cast<int>(d.subtipus.size()); ++s) EXPECT_EQ(d.PrenCasos(s), Entrada().PrenCasos(s));
 }
 
+TEST_P(CatalegTest, ChoicesGivenBeforehandMakeWhatTheSeriesWindowMakes) {
+  prova::InterficieFalsa finestra, sense;
+  Programa amb(finestra, 5), donat(sense, 5);
+  std::vector<TriaSerie> tries;
+  for (int s = 1; s <= static_cast<int>(Entrada().Subtipus().size()); ++s) {
+    tries.push_back({s, 200});  // more cases than fit: lost cases are told too
+    finestra.Tria(s, 200);
+  }
+  finestra.Surt();
+  ExecutaTema(amb, static_cast<uint16_t>(GetParam()));
+  const auto retallats = GeneraTema(donat, static_cast<uint16_t>(GetParam()), tries);
+  ASSERT_EQ(donat.lot.Nombre(), amb.lot.Nombre());
+  for (int k = 1; k <= amb.lot.Nombre(); ++k) {
+    EXPECT_EQ(donat.lot[k].enunciat, amb.lot[k].enunciat);
+    EXPECT_EQ(donat.lot[k].resposta, amb.lot[k].resposta);
+    EXPECT_EQ(donat.lot[k].pista, amb.lot[k].pista);
+  }
+  std::vector<CasosRetallats> vistos;
+  for (const auto& p : finestra.peticionsSubtipus) {
+    if (p.retallats) vistos.push_back(*p.retallats);
+  }
+  EXPECT_EQ(retallats, vistos);
+  EXPECT_TRUE(sense.peticionsSubtipus.empty());  // no series window was asked
+  EXPECT_EQ(donat.serie.temaActual, 0);
+}
+
 INSTANTIATE_TEST_SUITE_P(Temes, CatalegTest, testing::Range(1, 10),
                          [](const testing::TestParamInfo<int>& info) { return "Tema" + std::to_string(info.param); });
 

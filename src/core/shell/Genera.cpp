@@ -192,13 +192,7 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
   return o;
 }
 
-RespostaSubtipus InterficieLinia::DemanaSubtipus(const PeticioSubtipus& p) {
-  if (p.retallats) retallats.push_back(*p.retallats);
-  if (respostes.empty()) return {false, 0, p.nombreCasos};
-  const auto r = respostes.front();
-  respostes.pop_front();
-  return r;
-}
+RespostaSubtipus InterficieLinia::DemanaSubtipus(const PeticioSubtipus& p) { return {false, 0, p.nombreCasos}; }
 
 bool EsFitxerLot(std::string_view cami) { return cami.ends_with(ExtensioLot); }
 
@@ -220,17 +214,14 @@ LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const Con
     }
   }
   for (const auto& s : opcions.series) {
-    // The series window of this topic answers "this subtype, these cases" once per
-    // exercise asked for, then "leave", which ends the topic entry.
-    for (int i = 0; i < s.exercicis; ++i) {
-      g.ui->respostes.push_back({true, s.subtipus, static_cast<uint16_t>(s.casos)});
-    }
+    // The protocol runs as when the user chooses this subtype and these cases once per
+    // exercise asked for, then leaves; the generators come from the catalogue.
+    const std::vector<TriaSerie> tries(static_cast<std::size_t>(s.exercicis), TriaSerie{s.subtipus, s.casos});
     const int abans = prg.lot.Nombre();
-    ExecutaTema(prg, static_cast<uint16_t>(s.tema));
-    g.ui->respostes.clear();
+    for (const auto& r : GeneraTema(prg, static_cast<uint16_t>(s.tema), tries)) g.retallats.push_back(r);
     for (int k = abans; k < prg.lot.Nombre(); ++k) g.origen.push_back({s.tema, s.subtipus, std::nullopt});
   }
-  for (const auto& r : g.ui->retallats) g.origen[static_cast<std::size_t>(r.exercici) - 1].retallats = r;
+  for (const auto& r : g.retallats) g.origen[static_cast<std::size_t>(r.exercici) - 1].retallats = r;
   return g;
 }
 

@@ -5,7 +5,6 @@
 // every topic, and the generation of a whole batch with the seam answering from
 // the options. Same core and generators as the desktop program.
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -79,10 +78,8 @@ struct ExerciciGenerat {
 // answers, the equation form from --forma, every other question with its default.
 class InterficieLinia final : public Interficie {
  public:
-  std::deque<RespostaSubtipus> respostes;   // empty: the user leaves
   FormaEq2 forma = FormaEq2::Completa;
   std::vector<std::string> avisos;          // notices the core gave (Windows-1252)
-  std::vector<CasosRetallats> retallats;    // exercises that lost cases, as the series windows told
 
   RespostaSubtipus DemanaSubtipus(const PeticioSubtipus& p) override;
   bool EditaExercici(Exercici&) override { return true; }
@@ -99,6 +96,7 @@ struct LotGenerat {
   std::unique_ptr<InterficieLinia> ui;
   std::unique_ptr<Programa> prg;
   std::vector<ExerciciGenerat> origen;
+  std::vector<CasosRetallats> retallats;  // exercises that lost cases, in order
 };
 // The exercises of `inicial`, when given, come first, with its title and layout
 // unless the options give theirs.
