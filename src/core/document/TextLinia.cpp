@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
 #include "document/TextLinia.h"
+#include "document/TextLlegible.h"
 
 #include <algorithm>
 #include <cctype>
@@ -106,6 +107,23 @@ std::string Agrupa(const std::string& part) {
 
 std::string Fraccio(const std::string& num, const std::string& den) { return Agrupa(num) + "/" + Agrupa(den); }
 
+// The same for the linear notation, in Windows-1252: letters from 0xC0 up are letters,
+// other bytes from 0x80 up ("²", "·") are not.
+std::string AgrupaLineal(const std::string& part) {
+  auto Paraula = [](char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+           static_cast<unsigned char>(c) >= 0xC0;
+  };
+  if (std::all_of(part.begin(), part.end(), Paraula)) return part;
+  if (part.front() == '(' && ParentesiQueTanca(part) == part.size() - 1) return part;
+  return "(" + part + ")";
+}
+
+// How the writer shows mathematics: in Unicode ("x²", "√2", "∞", UTF-8), or in the
+// linear notation a screen reader spells out ("x^2", "arrel(2)", "infinit",
+// Windows-1252).
+enum class Notacio { Unicode, Lineal };
+
 struct Linia {
   std::string text;     // UTF-8
   bool sagnada = false;  // an indent of one centimetre or more stands on it
@@ -114,7 +132,7 @@ struct Linia {
 // Writes the model into readable lines: one per paragraph of the text.
 class Escriptor : public Visitant {
  public:
-  Escriptor() { linies_.emplace_back(); }
+  explicit Escriptor(Notacio n) : notacio_(n) { linies_.emplace_back(); }
 
   void Obre(const Peca& p) override {
     switch (p.tipus) {
@@ -124,37 +142,54 @@ class Escriptor : public Visitant {
       case TipusPeca::Potencia:
       case TipusPeca::Subindex: Script(p); break;
       case TipusPeca::Tabulador: Afegeix(" "); break;
-      case TipusPeca::Infinit: Afegeix("\u221E"); break;
+      case TipusPeca::Infinit: Afegeix(Lineal() ? " infinit " : "\u221E"); break;
       case TipusPeca::Sagnat:
         if (p.xifra > 0 && parts_.empty()) linies_.back().sagnada = true;
         break;
       case TipusPeca::Expressio:
       case TipusPeca::Arrel: parts_.emplace_back(); break;
       case TipusPeca::Sistema: Sistema(p.text); break;
-      default: break;  // styles show their children; "#" of other letters shows nothing
+      case TipusPeca::Negreta:
+      case TipusPeca::Cursiva:
+      case TipusPeca::Subratllat: ++estils_; break;  // a style shows its children, on one line
+      default: break;  // "#" of other letters shows nothing
     }
   }
 
   void Tanca(const Peca& p) override {
     if (p.tipus == TipusPeca::Potencia || p.tipus == TipusPeca::Subindex) return;
     TancaClau();
-    if (p.tipus == TipusPeca::Expressio) {
+    if (p.tipus == TipusPeca::Negreta || p.tipus == TipusPeca::Cursiva || p.tipus == TipusPeca::Subratllat) {
+      --estils_;
+    } else if (p.tipus == TipusPeca::Expressio) {
       fetes_.push_back(Plega(Treu()));
     } else if (p.tipus == TipusPeca::Arrel) {
       const std::string radicand = Plega(Treu());
-      Afegeix("\u221A" + (radicand.empty() ? std::string() : Agrupa(radicand)));
+      if (Lineal()) {
+        Afegeix(" arrel(" + radicand + ") ");
+      } else {
+        Afegeix("\u221A" + (radicand.empty() ? std::string() : Agrupa(radicand)));
+      }
     } else if (p.tipus == TipusPeca::Fraccio) {
       const std::string den = std::move(fetes_.back());
       fetes_.pop_back();
       const std::string num = std::move(fetes_.back());
       fetes_.pop_back();
-      Afegeix(Fraccio(num, den));
+      if (Lineal()) {
+        Afegeix(" " + (num.empty() ? std::string() : AgrupaLineal(num)) + "/" + AgrupaLineal(den) + " ");
+      } else {
+        Afegeix(Fraccio(num, den));
+      }
     }
   }
 
   std::vector<Linia> Linies() && { return std::move(linies_); }
 
  private:
+  bool Lineal() const { return notacio_ == Notacio::Lineal; }
+  // A byte of the text in the notation's encoding.
+  std::string Caracter(char c) const { return Lineal() ? std::string(1, c) : Utf8(c); }
+
   void Afegeix(std::string_view s) {
     if (parts_.empty()) {
       linies_.back().text += s;
@@ -169,9 +204,9 @@ class Escriptor : public Visitant {
     return s;
   }
 
-  // A paragraph break: a new line, or a blank inside a fraction or a root.
+  // A paragraph break: a new line, or a blank inside a style, a fraction or a root.
   void Salt() {
-    if (parts_.empty()) {
+    if (parts_.empty() && estils_ == 0) {
       linies_.emplace_back();
     } else {
       Afegeix(" ");
@@ -194,7 +229,7 @@ class Escriptor : public Visitant {
         i = SequenciaRtf(t, i + 1);
       } else {
         if (c == '\t') Afegeix(" ");
-        if (c != '{' && c != '}' && static_cast<unsigned char>(c) >= 32) Afegeix(Utf8(c));
+        if (c != '{' && c != '}' && static_cast<unsigned char>(c) >= 32) Afegeix(Caracter(c));
         ++i;
       }
     }
@@ -206,7 +241,7 @@ class Escriptor : public Visitant {
   // control word belongs to it.
   std::size_t SequenciaRtf(std::string_view t, std::size_t i) {
     if (const auto c = CaracterEscapat(t.substr(i))) {
-      Afegeix(Utf8(*c));
+      Afegeix(Caracter(*c));
       return i + 3;
     }
     std::size_t fi = i;
@@ -234,6 +269,10 @@ class Escriptor : public Visitant {
 
   void EmetScript(TipusPeca tipus, const std::string& text) {
     if (text.empty()) return;
+    if (Lineal()) {
+      Afegeix((tipus == TipusPeca::Potencia ? "^" : "_") + AgrupaLineal(text));
+      return;
+    }
     std::string forma;
     for (const char c : text) {
       const std::string_view u = tipus == TipusPeca::Potencia ? Alcat(c) : Baixat(c);
@@ -255,16 +294,26 @@ class Escriptor : public Visitant {
     EmetScript(tipus, textClau_);
   }
 
-  // "#M": the equations one after the other, joined by "; ".
+  // "#M": the equations one after the other, joined by "; " (in the linear notation,
+  // one line each).
   void Sistema(std::string_view text) {
     std::string junts, linia;
     auto Tanca = [&] {
-      const std::string neta = Plega(Utf8DeCp1252(linia));
+      const std::string neta = Plega(Lineal() ? linia : Utf8DeCp1252(linia));
       linia.clear();
       if (neta.empty()) return;
-      if (!junts.empty()) junts += "; ";
+      if (!junts.empty()) {
+        if (Lineal()) {
+          Afegeix(junts);
+          Salt();
+          junts.clear();
+        } else {
+          junts += "; ";
+        }
+      }
       junts += neta;
     };
+    if (Lineal()) Salt();
     for (const char c : text) {
       if (c == '\r') {
         Tanca();
@@ -274,8 +323,11 @@ class Escriptor : public Visitant {
     }
     Tanca();
     Afegeix(" " + junts + " ");
+    if (Lineal()) Salt();
   }
 
+  Notacio notacio_;
+  int estils_ = 0;                  // styles open
   std::vector<Linia> linies_;
   std::vector<std::string> parts_;  // the parts of fractions and roots being written
   std::vector<std::string> fetes_;  // parts of fractions already written
@@ -391,14 +443,30 @@ std::string Arrels(std::string s) {
   return s;
 }
 
+// The text's lines in the given notation. Unclosed scripts show nothing, as on screen.
+std::vector<Linia> Escriu(std::string_view marcat, Notacio notacio) {
+  const Model m = LlegeixMarcat(marcat, {IndexObert::Buit});
+  Escriptor e(notacio);
+  Recorre(m, e);
+  return std::move(e).Linies();
+}
+
 }  // namespace
 
+std::string TextLlegible(std::string_view marcat) {
+  std::string r;
+  for (const Linia& l : Escriu(marcat, Notacio::Lineal)) {
+    const std::string neta = Plega(l.text);
+    if (neta.empty()) continue;
+    if (!r.empty()) r += '\n';
+    r += neta;
+  }
+  return r;
+}
+
 std::string TextLinia(std::string_view marcat) {
-  const Model m = LlegeixMarcat(marcat, {IndexObert::Buit});
-  Escriptor e;
-  Recorre(m, e);
   std::vector<Linia> linies;
-  for (Linia& l : std::move(e).Linies()) {
+  for (Linia& l : Escriu(marcat, Notacio::Unicode)) {
     l.text = Arrels(l.text);
     if (!Plega(l.text).empty()) linies.push_back(std::move(l));
   }
