@@ -92,32 +92,23 @@ std::string Plega(std::string_view s) {
   return Retalla(r);
 }
 
-// A part of a fraction or the radicand of a root: bare when it is one number or word
-// (raised and lowered characters included), or already stands in one pair of
-// parentheses; in parentheses otherwise.
-std::string Agrupa(const std::string& part) {
-  auto Paraula = [](char c) {
+// A part of a fraction, a radicand or a script: bare when it is one number or word,
+// or already stands in one pair of parentheses; in parentheses otherwise. Bytes from
+// `lletres` up count as letters: 0x80 in UTF-8 (raised and lowered characters
+// included), 0xC0 in Windows-1252 (where "²" and "·" are not letters).
+std::string Agrupa(const std::string& part, unsigned char lletres = 0x80) {
+  auto Paraula = [lletres](char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-           static_cast<unsigned char>(c) >= 0x80;
+           static_cast<unsigned char>(c) >= lletres;
   };
   if (std::all_of(part.begin(), part.end(), Paraula)) return part;
   if (part.front() == '(' && ParentesiQueTanca(part) == part.size() - 1) return part;
   return "(" + part + ")";
 }
+
+std::string AgrupaLineal(const std::string& part) { return Agrupa(part, 0xC0); }
 
 std::string Fraccio(const std::string& num, const std::string& den) { return Agrupa(num) + "/" + Agrupa(den); }
-
-// The same for the linear notation, in Windows-1252: letters from 0xC0 up are letters,
-// other bytes from 0x80 up ("²", "·") are not.
-std::string AgrupaLineal(const std::string& part) {
-  auto Paraula = [](char c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-           static_cast<unsigned char>(c) >= 0xC0;
-  };
-  if (std::all_of(part.begin(), part.end(), Paraula)) return part;
-  if (part.front() == '(' && ParentesiQueTanca(part) == part.size() - 1) return part;
-  return "(" + part + ")";
-}
 
 // How the writer shows mathematics: in Unicode ("x²", "√2", "∞", UTF-8), or in the
 // linear notation a screen reader spells out ("x^2", "arrel(2)", "infinit",
