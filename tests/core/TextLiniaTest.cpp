@@ -45,6 +45,7 @@ const Cas kCasos[] = {
      "Simplifica: \\tab \r\\tab \\tab 8am+6an\r\\tab \\tab \\'97\\'97\\'97\r\\tab \\tab \\'20 12a\xB2\r\r",
      "Simplifica: (8am+6an)/12a\u00B2"},
     {"ControlsInABracedScriptGo", "a^{m\n\x01;}b", "a^(m;)b"},
+    {"EscapedControlsGo", "a\\'0a\\'13b", "ab"},
     {"ControlsGo", std::string("a\x01\x0E") + "b", "ab"},
     {"EmptyText", "", ""},
 };

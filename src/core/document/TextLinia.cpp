@@ -232,7 +232,7 @@ class Escriptor : public Visitant {
   // control word belongs to it.
   std::size_t SequenciaRtf(std::string_view t, std::size_t i) {
     if (const auto c = CaracterEscapat(t.substr(i))) {
-      Afegeix(Caracter(*c));
+      if (static_cast<unsigned char>(*c) >= 32) Afegeix(Caracter(*c));  // an escaped control shows nothing
       return i + 3;
     }
     std::size_t fi = i;
