@@ -431,10 +431,9 @@ class FPrincipalTest : public QObject {
   }
 
   void DesaIObre() {
-    // Saving writes into "Exerc" below the current directory: a temporary one here.
+    // Saving writes into "Exerc" below the working folder: a temporary one here.
     QTemporaryDir carpeta;
-    const QString abans = QDir::currentPath();
-    QDir::setCurrent(carpeta.path());
+    prg_->carpetaTreball = carpeta.path().toStdString();
     QStringList obertures;
     ui_->PosaObridor([&](const QString& cami) {
       obertures << cami;
@@ -481,7 +480,6 @@ class FPrincipalTest : public QObject {
     QVERIFY(QFileInfo::exists(document));
     QTest::mouseClick(f_->Control(ordre::EditarImprimir), Qt::LeftButton);  // written: opens at once
     f_->Accio(ordre::Desar)->trigger();
-    QDir::setCurrent(abans);
     QVERIFY(guio.Acabat());
     QCOMPARE(obertures, QStringList{document});  // the whole path, blank included
   }
