@@ -71,7 +71,7 @@ int ExecutaGenera(const std::vector<std::string>& args) {
   const LotGenerat lot = GeneraSeries(opcions, llavor, inicial ? &*inicial : nullptr);
   for (const auto& avis : lot.ui->avisos) std::cerr << "tirelo genera: " << Utf8DeCp1252(avis) << "\n";
   // One line per exercise that holds fewer cases than were asked; the sheet is still made.
-  for (const auto& r : lot.ui->retallats)
+  for (const auto& r : lot.retallats)
     std::cerr << "tirelo genera: " << Utf8DeCp1252(TextCasosRetallats(r)) << "\n";
 
   if (!opcions.sortida.empty()) {

@@ -106,6 +106,12 @@ void OmpleLot(Programa& prg) {
       "Simplifica: a) 8/12,  b) 9/15",
       "Calcula:   (x+3)^2",
       "Resol l'equaci\xF3: a) x\xB2-5x+6 = 0,  b) x\xB2+5x = 0",
+      // As the generators lay out fractions, systems and roots.
+      "Calcula:\r\n\\tab \\tab \\tab \\tab  2     1\r\n\\tab \\tab \\tab \\tab --- + ---\r\n"
+      "\\tab \\tab \\tab \\tab  3     9",
+      "Resol (quan sigui possible) el sistema:\r#8 \r\r#8 x+2y = 10\r#8 4x+5y = 28\r #0 ",
+      "Racionalitza:    a) 2/R_2(19)   b) 3/(8+R_2(2))",
+      "Calcula: a) d^2\xB7" "d,  b) a^4\xB7" "a^2,  c) x_1+x_2",
   };
   for (const char* enunciat : enunciats) {
     Exercici e;

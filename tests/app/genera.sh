@@ -40,7 +40,13 @@ with open(sys.argv[2], encoding="utf-8") as f:
     lot = json.load(f)
 assert len(lot) == esperats, (len(lot), esperats)
 for e in lot:
-    assert set(e) == {"tema", "subtipus", "enunciat", "resposta", "pista", "posicio_pista"}, e
+    assert set(e) == {"tema", "subtipus", "enunciat", "resposta", "pista", "posicio_pista",
+                      "enunciat_text", "resposta_text", "pista_text"}, e
+    # Beside each text, its readable line: no markup codes, embedded RTF or line breaks.
+    for camp in ("enunciat", "resposta", "pista"):
+        llegible = e[camp + "_text"]
+        assert not any(s in llegible for s in ("\\", "#", "R_", "\r", "\n", "{", "---")), e
+        assert bool(llegible) == bool(e[camp].strip()), e
     assert e["enunciat"] and e["posicio_pista"] == 2, e
 PY
 

@@ -120,10 +120,7 @@ TEST(Arrels, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
 
 TEST(Arrels, TheTopicRunsThroughTheMenuDispatch) {
   Escena p({2, 5, 0});
-  EXPECT_EQ(prova::ExecutaTemaTriant(p, 5, {{3, 1}}),
-            (prova::FinestraSerie{"RADICALS",
-                                  {"Racionalitzar arrel quadrada", "Racionalitzar arrel n", "Racionalitzar suma"},
-                                  "111"}));
+  prova::ExecutaTemaTriant(p, 5, {{3, 1}});  // the window itself: CatalegTest
   ASSERT_EQ(p.prg->lot.Nombre(), 1);
   EXPECT_EQ(p.prg->lot[1].enunciat, "Racionalitza:    3/(5+R_2(7))" + kNota);
   EXPECT_EQ(p.prg->lot[1].resposta, "\r  (5-R_2(7))/6");

@@ -28,18 +28,16 @@ Exercici Ex(std::string enunciat, std::string resposta, std::string pista = "", 
   return {std::move(enunciat), std::move(resposta), std::move(pista), posicio, true};
 }
 
-// Every test runs in a fresh current directory whose name holds a blank.
+// Every test runs in a fresh working folder whose name holds a blank.
 class Desar : public ::testing::Test {
  protected:
   void SetUp() override {
-    anterior_ = fs::current_path();
     dir_ = fs::temp_directory_path() / ("tirelo desar " + std::to_string(::getpid()));
     fs::remove_all(dir_);
     fs::create_directories(dir_);
-    fs::current_path(dir_);
+    prg.carpetaTreball = dir_;
   }
   void TearDown() override {
-    fs::current_path(anterior_);
     fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add);
     if (fs::exists(dir_ / "Exerc"))
       fs::permissions(dir_ / "Exerc", fs::perms::owner_all, fs::perm_options::add);
@@ -73,7 +71,7 @@ class Desar : public ::testing::Test {
     prg.lot.Afegeix(Ex("S2", "R2"));
   }
 
-  fs::path anterior_, dir_;
+  fs::path dir_;
   prova::InterficieFalsa ui;
   Programa prg{ui, 1};
 };
@@ -230,7 +228,7 @@ TEST_F(Desar, AFileNamedExercBlocksTheSave) {
 
 TEST_F(Desar, AFolderThatCannotBeCreatedIsToldWithTheReason) {
   DosExercicis();
-  fs::current_path("/proc");  // no one, not even root, creates folders here
+  prg.carpetaTreball = "/proc";  // no one, not even root, creates folders here
   Tecleja("t");
   EXPECT_FALSE(Desa(prg));
   EsperaAvis(TitolNoDesat, "No s'ha pogut crear la carpeta \"Exerc\":\r");

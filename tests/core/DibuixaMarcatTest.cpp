@@ -137,6 +137,8 @@ TEST(DibuixaMarcat, EmbeddedRtf) {
   EXPECT_EQ(Dibuix("\\'97\\'e8").Concatenat(), "\x97\xE8");
   EXPECT_EQ(Dibuix("\\par x\\super").Concatenat(), " x");
   EXPECT_EQ(Dibuix("\\'4").Concatenat(), "");  // too short for an escape: a word, ignored
+  // A control word ends where the markup starts: the markup after it is drawn, not lost.
+  EXPECT_EQ(Dibuix("\\tab#B(x)|y").Concatenat(), std::string(8, ' ') + "x|y");
 }
 
 TEST(DibuixaMarcat, FractionGeometry) {

@@ -143,9 +143,7 @@ TEST(Divisors, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
 
 TEST(Divisors, TheTopicRunsThroughTheMenuDispatch) {
   Escena p({3, 2, 3, 5, 1, 2});
-  EXPECT_EQ(prova::ExecutaTemaTriant(p, 1, {{1, 1}, {2, 1}}),
-            (prova::FinestraSerie{"DIVISORS, mcd i MCM",
-                                  {"Descomposici\xF3 factorial d'un N\xBA", "mcd i MCM d'un N\xBA"}, "11"}));
+  prova::ExecutaTemaTriant(p, 1, {{1, 1}, {2, 1}});  // the window itself: CatalegTest
   ASSERT_EQ(p.prg->lot.Nombre(), 2);
   EXPECT_EQ(p.prg->lot[1].enunciat, "Descompon factorialment: 360");
   EXPECT_EQ(p.prg->lot[2].enunciat, "Troba el mcd i el MCM de: 12 i 18");

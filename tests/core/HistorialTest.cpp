@@ -119,23 +119,18 @@ class InterficieFitxers : public prova::InterficieFalsa {
   void Informa(std::string_view text) override { notes.emplace_back(text); }
 };
 
+// A fresh working folder for one program.
 struct Carpeta {
   fs::path dir = fs::temp_directory_path() / ("tirelo-historial-" + std::to_string(::getpid()));
-  fs::path abans = fs::current_path();
-  Carpeta() {
-    fs::create_directories(dir);
-    fs::current_path(dir);
-  }
-  ~Carpeta() {
-    fs::current_path(abans);
-    fs::remove_all(dir);
-  }
+  Carpeta() { fs::create_directories(dir); }
+  ~Carpeta() { fs::remove_all(dir); }
 };
 
 TEST(FitxersLot, SaveAsksBeforeReplacingAndSaysWhere) {
   Carpeta c;
   InterficieFitxers ui;
   Programa prg(ui, 1);
+  prg.carpetaTreball = c.dir;
   Afegeix(prg, Ex("A"));
   ui.cami = (c.dir / "full").string();  // the extension is added
   DesaLot(prg);
@@ -158,6 +153,7 @@ TEST(FitxersLot, OpeningOverUnkeptChangesAsksAndCanBeUndone) {
   Carpeta c;
   InterficieFitxers ui;
   Programa prg(ui, 1);
+  prg.carpetaTreball = c.dir;
   ASSERT_FALSE(DesaFitxerLot(ContingutLot{{Ex("F")}, "T", 0}, c.dir / "f.tirelo"));
   Afegeix(prg, Ex("A"));
   ui.cami = (c.dir / "f.tirelo").string();
@@ -176,6 +172,7 @@ TEST(FitxersLot, SavingADocumentOverAnotherAsksFirst) {
   Carpeta c;
   prova::InterficieFalsa ui;
   Programa prg(ui, 1);
+  prg.carpetaTreball = c.dir;
   Afegeix(prg, Ex("A"));
   ui.escriuValorsDesar = true;
   ui.valorsDesar = ValorsDesar{"full", "", 1};

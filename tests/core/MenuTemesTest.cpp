@@ -26,13 +26,6 @@ std::string Descriu(const std::vector<ElementMenu>& menu) {
   return t;
 }
 
-TEST(MenuTemes, ThisProgramsTopicsMakeNineItemsInOrder) {
-  const auto menu = ConstrueixMenuTemes(DescripcioTirelo().llistaTemes);
-  EXPECT_EQ(Descriu(menu),
-            "divisors=201 igualtats notables=202 fraccions=203 pot\xE8ncies=204 arrels=205 operacions=206 "
-            "percentatges=207 equacions=208 funcions=209");
-}
-
 TEST(MenuTemes, OneLevelOfGrouping) {
   EXPECT_EQ(Descriu(ConstrueixMenuTemes("a(b;c);d")), "a(b=201 c=202) d=203");
   EXPECT_EQ(Descriu(ConstrueixMenuTemes("a(b;c)d")), "a(b=201 c=202) d=203");

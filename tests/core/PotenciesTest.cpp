@@ -163,11 +163,7 @@ TEST(Potencies, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
 TEST(Potencies, TheTopicRunsThroughTheMenuDispatch) {
   Escena p({3, 4, 2});
   p.prg->serie.opcioPista = 2;  // the rule goes after the answer
-  EXPECT_EQ(prova::ExecutaTemaTriant(p, 4, {{5, 1}}),
-            (prova::FinestraSerie{"POT\xC8NCIES",
-                                  {"Producte (igual base)", "Divisi\xF3 (igual base)", "Producte (igual exponent)",
-                                   "Divisi\xF3 (igual exponent)", "Pot\xE8ncia de pot\xE8ncia"},
-                                  "11111"}));
+  prova::ExecutaTemaTriant(p, 4, {{5, 1}});  // the window itself: CatalegTest
   ASSERT_EQ(p.prg->lot.Nombre(), 1);
   const Exercici& ex = p.prg->lot[1];
   EXPECT_EQ(ex.enunciat, "Calcula: (c^5)^6");

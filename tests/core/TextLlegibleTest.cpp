@@ -50,6 +50,7 @@ const Cas kCasos[] = {
     {"EmbeddedRtfTabAndLine", "a\\tab b\\line c\\par d", "a b\nc\nd"},
     {"EmbeddedRtfCharacterAndUnknownWord", "\\'e9s \\u8730 x", "\xE9s x"},
     {"RawBracesAreGroups", "{\\b a}b", "ab"},
+    {"EscapedControlsSayNothing", "c\\'13=\\'0a", "c="},
     {"ControlCharactersSayNothing", std::string("a\x01\x0E") + "b", "ab"},
     {"ControlsInAScriptSayNothing", std::string("x^(a\x01") + "b)", "x^ab"},
     {"EmptyText", "", ""},

@@ -58,9 +58,9 @@ void InformaDesat(Programa& prg, const fs::path& cami) {
 
 std::optional<fs::path> CarpetaExerc(Programa& prg) {
   std::error_code ec;
-  const fs::path actual = fs::current_path(ec);
-  if (ec) {
-    AvisaFallada(prg, "No s'ha pogut llegir la carpeta actual", ec.message());
+  const fs::path actual = prg.carpetaTreball;
+  if (actual.empty()) {
+    AvisaFallada(prg, "No s'ha pogut llegir la carpeta actual", "");
     return std::nullopt;
   }
   const fs::path carpeta = actual / "Exerc";

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "document/TextLinia.h"
 #include "mathtext/Nombres.h"
 #include "mathtext/Text.h"
 #include "shell/Programa.h"
@@ -45,6 +46,13 @@ std::vector<std::string> LiniesLlista(const Lot& lot) {
   std::vector<std::string> linies;
   linies.reserve(static_cast<std::size_t>(lot.Nombre()));
   for (int k = 1; k <= lot.Nombre(); ++k) linies.push_back(Talla(TxtEnter(k) + "]" + lot[k].enunciat));
+  return linies;
+}
+
+std::vector<std::string> LiniesLlegibles(const Lot& lot) {
+  std::vector<std::string> linies;
+  linies.reserve(static_cast<std::size_t>(lot.Nombre()));
+  for (int k = 1; k <= lot.Nombre(); ++k) linies.push_back(TxtEnter(k) + "]" + TextLinia(lot[k].enunciat));
   return linies;
 }
 

@@ -38,6 +38,9 @@ class Lot {
 
 // One list line per exercise: position, ']' and the statement, cut to 255.
 std::vector<std::string> LiniesLlista(const Lot& lot);
+// What the list shows of each exercise: position, ']' and the statement as one
+// readable line of Unicode (UTF-8; document/TextLinia.h): "3]Calcula: (x+3)²".
+std::vector<std::string> LiniesLlegibles(const Lot& lot);
 // "Exercicis de Tirelo. Nº exercicis: 3"
 std::string TextCaptio(const Programa& prg);
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "mathtext/Text.h"
 
@@ -45,6 +46,10 @@ struct ValorsSerie {
 
 // Does subtype k (1-based) take a number of cases in this cases string?
 bool PrenCasos(std::string_view cadenaCasos, int k);
+// The subtype list split at ';' (at most 255 characters of it are used). Empty names
+// keep their place so that positions still match the generators; a trailing ';' adds
+// no line.
+std::vector<std::string> DivideixSubtipus(std::string_view llista);
 
 // The letters of case i: "a" to "z", then "aa", "ab", ... A 27th case must not take
 // the next codes, '{' and '}', which are raw RTF braces in a text and would break the
@@ -110,6 +115,17 @@ struct Tema {
 // until the user leaves the series window. An exercise appended with fewer cases
 // than asked is noted in prg.serie.retallats.
 void BucleTema(Programa& prg, const Tema& tema, const std::function<void(Programa&, int)>& genera);
+// A choice made beforehand in place of the series window's: subtype and number of cases.
+struct TriaSerie {
+  int subtipus = 0;
+  int casos = 1;
+};
+// The same loop with the choices given beforehand instead of asked from the series
+// window, one per pass, then "Sortir": what a run without windows does. Returns the
+// lost cases the series window would have been told of, in order.
+std::vector<CasosRetallats> BucleTemaDonat(Programa& prg, const Tema& tema,
+                                           const std::function<void(Programa&, int)>& genera,
+                                           const std::vector<TriaSerie>& tries);
 
 // The count field of the series window: the text without leading and trailing blanks
 // read as a whole number. Empty or blank reads as 0 and, like anything outside

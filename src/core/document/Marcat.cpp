@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "document/Model.h"
+
 namespace tirelo {
 
 namespace {
@@ -45,179 +47,64 @@ PecesFraccio Peces(int tabs, std::size_t ln, std::size_t ld, std::string_view sa
   return p;
 }
 
-// The "#F" argument: an optional tab count (a first byte of code 1 to 9), then the
-// numerator up to the first "/" and the denominator after it. Without "/" all of it
-// is the denominator.
-struct ArgumentFraccio {
-  int tabs = 0;
-  std::string_view numerador, denominador;
-};
-
-ArgumentFraccio DivideraFraccio(std::string_view a) {
-  ArgumentFraccio f;
-  if (!a.empty() && a.front() >= 1 && a.front() <= 9) {
-    f.tabs = a.front();
-    a.remove_prefix(1);
-  }
-  const std::size_t barra = a.find('/');
-  if (barra == std::string_view::npos) {
-    f.denominador = a;
-  } else {
-    f.numerador = a.substr(0, barra);
-    f.denominador = a.substr(barra + 1);
-  }
-  return f;
-}
-
 // The bar of underscores over the radicand and the radical sign, before the radicand.
 std::string PrefixArrel(std::size_t llargada) {
   return std::string(R"(\line \'20\'20)") + std::string(llargada, '_') + std::string(kSaltLinia) +
          std::string(kRadical);
 }
 
-// The translator works on an explicit stack instead of recursing, so that deeply
-// nested arguments ("#B(#B(#B(...") of a text of any length cannot exhaust the call
-// stack. A task translates a piece of the text and then appends a closing literal.
-// The matching ")" of every "(" is found once, in one pass, so that nested arguments
-// are not scanned again at every level.
-class Traductor {
+// The RTF of a model, written in document order. Every group it opens it closes.
+class EscriptorRtf : public Visitant {
  public:
-  explicit Traductor(std::string_view text) : text_(text), tancament_(text.size(), kSenseTancar) {
-    std::vector<std::size_t> oberts;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text[i] == '(') {
-        oberts.push_back(i);
-      } else if (text[i] == ')' && !oberts.empty()) {
-        tancament_[oberts.back()] = i;
-        oberts.pop_back();
-      }
+  explicit EscriptorRtf(const Model& m) : m_(m) {}
+
+  void Obre(const Peca& p) override {
+    switch (p.tipus) {
+      case TipusPeca::Contingut:
+      case TipusPeca::Expressio:
+      case TipusPeca::Res:
+        break;
+      case TipusPeca::Tros: sortida += p.text; break;
+      case TipusPeca::Paragraf: sortida += kParagraf; break;
+      case TipusPeca::Barra: sortida += kBarra; break;
+      case TipusPeca::Potencia:
+      case TipusPeca::Subindex:
+        sortida += p.tipus == TipusPeca::Potencia ? R"({\super )" : R"({\sub )";
+        if (!p.buit) sortida += p.text;  // script arguments are copied, not translated
+        sortida += '}';
+        break;
+      case TipusPeca::Negreta: sortida += R"({\b )"; break;
+      case TipusPeca::Cursiva: sortida += R"({\i )"; break;
+      case TipusPeca::Subratllat: sortida += R"({\ul )"; break;
+      case TipusPeca::Tabulador: sortida += kTab; break;
+      case TipusPeca::Infinit: sortida += kInfinit; break;
+      case TipusPeca::Sagnat: sortida += R"(\li)" + TwipsDeCm(p.xifra) + ' '; break;
+      case TipusPeca::Fraccio: sortida += PecesDe(p).abansNumerador; break;
+      case TipusPeca::Arrel: sortida += PrefixArrel(p.llargada); break;
+      case TipusPeca::Sistema: sortida += DisposaBloc(p.text); break;
     }
-    pila_.push_back({text, {}});
+  }
+  void Entre(const Peca& p, std::size_t) override {
+    if (p.tipus == TipusPeca::Fraccio) sortida += PecesDe(p).entreParts;
+  }
+  void Tanca(const Peca& p) override {
+    if (p.tipus == TipusPeca::Negreta || p.tipus == TipusPeca::Cursiva || p.tipus == TipusPeca::Subratllat) {
+      sortida += '}';
+    } else if (p.tipus == TipusPeca::Fraccio) {
+      sortida += PecesDe(p).despresDenominador;
+    }
   }
 
-  std::string Tradueix() {
-    while (!pila_.empty()) {
-      Tasca t = std::move(pila_.back());
-      pila_.pop_back();
-      Recorre(std::move(t));
-    }
-    return std::move(sortida_);
-  }
+  std::string sortida;
 
  private:
-  static constexpr std::size_t kSenseTancar = std::string_view::npos;
-
-  // A piece of text_ to translate, and what to append after it.
-  struct Tasca {
-    std::string_view tram;
-    std::string despres;
-  };
-
-  // LlargadaArgument for a piece of text_, through the table of closing parentheses:
-  // the ")" that matches within the whole text is the one that matches within any
-  // piece holding both; one beyond the piece's end leaves the "(" unclosed there.
-  Argument ArgumentDe(std::string_view resta) const {
-    if (resta.empty() || resta.front() != '(') return LlargadaArgument(resta);
-    const auto obertura = static_cast<std::size_t>(resta.data() - text_.data());
-    const std::size_t tancament = tancament_[obertura];
-    if (tancament != kSenseTancar && tancament < obertura + resta.size()) {
-      const std::size_t dins = tancament - obertura - 1;
-      return {dins + 2, resta.substr(1, dins)};
-    }
-    return {resta.size(), resta.substr(1)};
+  // Each line of the layout must stay a line of its own in the document.
+  PecesFraccio PecesDe(const Peca& fraccio) const {
+    return Peces(fraccio.tabs, m_.peces[fraccio.fills[0]].llargada, m_.peces[fraccio.fills[1]].llargada,
+                 kSaltLinia);
   }
 
-  // Translates the task's piece until it ends or a nested argument has to go first.
-  void Recorre(Tasca t) {
-    while (!t.tram.empty()) {
-      if (Pas(t)) return;
-    }
-    sortida_ += t.despres;
-  }
-
-  // Translates the element at the start of t.tram and consumes it. True when it put
-  // nested work on the stack, in which case the rest of t is on the stack too.
-  bool Pas(Tasca& t) {
-    const char c = t.tram.front();
-    switch (c) {
-      case '\r':
-        sortida_ += kParagraf;
-        break;
-      case '|':
-        sortida_ += kBarra;
-        break;
-      case '^':
-      case '_': {
-        const Argument a = ArgumentDe(t.tram.substr(1));
-        sortida_ += c == '^' ? R"({\super )" : R"({\sub )";
-        sortida_ += a.text;  // script arguments are copied, not translated
-        sortida_ += '}';
-        t.tram.remove_prefix(1 + a.llargada);
-        return false;
-      }
-      case '#':
-        return Ordre(t);
-      default:
-        sortida_ += c;
-        break;
-    }
-    t.tram.remove_prefix(1);
-    return false;
-  }
-
-  // A "#" command: the letter, then its argument, always consumed.
-  bool Ordre(Tasca& t) {
-    if (t.tram.size() < 2) {  // a "#" at the end produces nothing
-      t.tram = {};
-      return false;
-    }
-    const char lletra = LletraOrdre(t.tram[1]);
-    const Argument a = ArgumentDe(t.tram.substr(2));
-    t.tram.remove_prefix(2 + a.llargada);
-    switch (lletra) {
-      case 'B': return Grup(t, R"({\b )", a.text);
-      case 'I': return Grup(t, R"({\i )", a.text);
-      case 'S': return Grup(t, R"({\ul )", a.text);
-      case 'T': sortida_ += kTab; return false;
-      case '&': sortida_ += kInfinit; return false;
-      case 'F': return Fraccio(t, a.text);
-      case 'R':
-        sortida_ += PrefixArrel(a.text.size());
-        return Suspen(t, {{a.text, {}}});
-      case 'M': sortida_ += DisposaBloc(a.text); return false;
-      default:
-        if (lletra >= '0' && lletra <= '9') {
-          sortida_ += R"(\li)" + TwipsDeCm(lletra - '0') + ' ';
-        }
-        return false;  // any other letter produces nothing
-    }
-  }
-
-  bool Grup(Tasca& t, std::string_view obertura, std::string_view argument) {
-    sortida_ += obertura;
-    return Suspen(t, {{argument, "}"}});
-  }
-
-  bool Fraccio(Tasca& t, std::string_view argument) {
-    const ArgumentFraccio f = DivideraFraccio(argument);
-    // Each line of the layout must stay a line of its own in the document.
-    PecesFraccio p = Peces(f.tabs, f.numerador.size(), f.denominador.size(), kSaltLinia);
-    sortida_ += p.abansNumerador;
-    return Suspen(t, {{f.numerador, std::move(p.entreParts)},
-                      {f.denominador, std::move(p.despresDenominador)}});
-  }
-
-  // Puts the rest of t on the stack, then the nested tasks so that they run in order.
-  bool Suspen(Tasca& t, std::vector<Tasca> niuades) {
-    pila_.push_back(std::move(t));
-    for (auto it = niuades.rbegin(); it != niuades.rend(); ++it) pila_.push_back(std::move(*it));
-    return true;
-  }
-
-  std::string_view text_;
-  std::vector<std::size_t> tancament_;  // position of the matching ")" of each "("
-  std::vector<Tasca> pila_;
-  std::string sortida_;
+  const Model& m_;
 };
 
 }  // namespace
@@ -237,7 +124,13 @@ Argument LlargadaArgument(std::string_view resta) {
   return {resta.size(), resta.substr(1)};
 }
 
-std::string TradueixMarcat(std::string_view text) { return Traductor(text).Tradueix(); }
+std::string EscriuRtf(const Model& m) {
+  EscriptorRtf e(m);
+  Recorre(m, e);
+  return std::move(e.sortida);
+}
+
+std::string TradueixMarcat(std::string_view text) { return EscriuRtf(LlegeixMarcat(text)); }
 
 std::string DisposaFraccio(int tabs, std::string_view numerador, std::string_view denominador) {
   const PecesFraccio p = Peces(tabs, numerador.size(), denominador.size(), "\r");
@@ -279,6 +172,12 @@ Argument ArgumentIndex(std::string_view resta) {
       a.llargada == a.text.size() + 2 && a.llargada <= resta.size() && resta[a.llargada - 1] == ')';
   if (!tancat) a.text = {};
   return a;
+}
+
+std::size_t ParentesiQueTanca(std::string_view s) {
+  if (s.empty() || s.front() != '(') return std::string_view::npos;
+  const Argument a = LlargadaArgument(s);
+  return a.llargada == a.text.size() + 2 ? a.llargada - 1 : std::string_view::npos;
 }
 
 char LletraOrdre(char c) {

@@ -25,6 +25,11 @@ Argument LlargadaArgument(std::string_view resta);
 // "(" never closed gives an empty one. Reading goes on where the shared rule says.
 Argument ArgumentIndex(std::string_view resta);
 
+// Where the ")" that closes the "(" at the start of s stands, by the argument rule;
+// npos when s does not start with "(" or nothing closes it.
+//   ParentesiQueTanca("(a(b))c") -> 5
+std::size_t ParentesiQueTanca(std::string_view s);
+
 // The command letter of "#x" as the command table reads it: lower case as upper case.
 char LletraOrdre(char c);
 
@@ -33,10 +38,13 @@ char LletraOrdre(char c);
 //   CaracterEscapat("'e9s") -> '\xE9'
 std::optional<char> CaracterEscapat(std::string_view resta);
 
-// One markup text as an RTF fragment for a document in the ANSI character set.
+// One markup text as an RTF fragment, read into its model and written out for a document in the ANSI character set.
 // Every group it opens it closes; braces of the text itself are raw RTF and pass on.
 //   TradueixMarcat("x^(n+1)") -> "x{\super n+1}"
 std::string TradueixMarcat(std::string_view text);
+// The same for a text already read into its model (document/Model.h).
+struct Model;
+std::string EscriuRtf(const Model& m);
 
 // A stacked fraction: three lines (numerator, bar, denominator), each ended by CR,
 // each starting with `tabs` tab stops. The parts are measured as written and then

@@ -8,6 +8,8 @@
 // "infinit". Paragraph and line breaks become '\n'; blanks are folded to one, lines
 // trimmed, empty lines dropped. The result is Windows-1252, like the markup.
 //   TextLlegible("#B(Calcula:)#T x^2 + #F(1/2)") -> "Calcula: x^2 + 1/2"
+// It is written from the text's model by the writer of the readable line
+// (document/TextLinia.h), in its linear notation.
 #include <string>
 #include <string_view>
 

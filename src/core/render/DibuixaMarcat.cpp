@@ -4,8 +4,10 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "document/Marcat.h"
+#include "document/Model.h"
 
 namespace tirelo {
 namespace {
@@ -13,53 +15,90 @@ namespace {
 constexpr char CR = '\r';
 
 // Styled arguments ("#B(#I(...))") are drawn with their markup interpreted; past
-// this depth an argument is drawn as written, so hostile texts cannot exhaust the stack.
+// this depth an argument is drawn as written.
 constexpr int ProfunditatMaxima = 16;
 
-// One pass of the renderer over one text. Plain characters gather in a pending run
-// that is drawn at the pen whenever something else has to happen.
-class Tracador {
- public:
-  Tracador(Pantalla& p, int x) : p_(p), x_(x) {}
+// The markup of a node's children as written: what the preview shows of the parts it
+// does not interpret.
+std::string EscritFills(const Model& m, const Peca& p) {
+  std::string r;
+  for (const std::size_t fill : p.fills) r += EscriuMarcat(m, fill);
+  return r;
+}
 
-  void Recorre(std::string_view text, int profunditat) {
-    std::size_t i = 0;
-    while (i < text.size()) i = Caracter(text, i, profunditat);
+bool EsEstil(TipusPeca t) {
+  return t == TipusPeca::Negreta || t == TipusPeca::Cursiva || t == TipusPeca::Subratllat;
+}
+
+// The renderer as a writer of the text's model. Plain characters gather in a pending
+// run that is drawn at the pen whenever something else has to happen. Parts drawn as
+// written (fractions, roots, styles nested too deep) skip their children.
+class Tracador : public Visitant {
+ public:
+  Tracador(Pantalla& p, int x, const Model& m) : p_(p), x_(x), m_(m) {}
+
+  void Obre(const Peca& p) override {
+    if (salta_ > 0) {
+      ++salta_;
+      return;
+    }
+    switch (p.tipus) {
+      case TipusPeca::Contingut:
+      case TipusPeca::Expressio:
+        break;
+      case TipusPeca::Tros: Tros(p.text); break;
+      case TipusPeca::Paragraf:
+        Buida();
+        LiniaNova();
+        break;
+      case TipusPeca::Barra: Caracter('|'); break;
+      case TipusPeca::Potencia:
+      case TipusPeca::Subindex: Indexa(p); break;
+      case TipusPeca::Negreta:
+      case TipusPeca::Cursiva:
+      case TipusPeca::Subratllat: ObreEstil(p); break;
+      default: Ordre(p); break;
+    }
+  }
+
+  void Tanca(const Peca& p) override {
+    const bool cru = salta_ == 1;
+    if (salta_ > 1) {
+      --salta_;
+      return;
+    }
+    salta_ = 0;
+    if (p.tipus == TipusPeca::Contingut) Buida();
+    if (!EsEstil(p.tipus)) return;
     Buida();
+    if (!cru) --estils_;
+    p_.PosaLletra(lletres_.back());
+    lletres_.pop_back();
   }
 
  private:
-  // Handles the character at i and returns where reading goes on.
-  std::size_t Caracter(std::string_view text, std::size_t i, int profunditat) {
-    const char c = text[i];
-    switch (c) {
-      case CR:
-        Buida();
-        LiniaNova();
-        return i + 1;
-      case '#':
-        Buida();
-        return Ordre(text, i + 1, profunditat);
-      case '\\':
-        Buida();
-        return SequenciaRtf(text, i + 1);
-      case '^':
-      case '_':
-        Buida();
-        return Indexa(text, i + 1, c == '^' ? Index::Superindex : Index::Subindex);
-      default:
-        break;
-    }
-    if (static_cast<unsigned char>(c) < 13) return i + 1;  // LF, TAB and other controls
+  void Caracter(char c) {
+    if (static_cast<unsigned char>(c) < 13) return;  // LF, TAB and other controls
     if (c == ' ' && col_ > LlindarSalt) {
       // Word wrap: the space that breaks the line is not drawn.
       Buida();
       LiniaNova();
-      return i + 1;
+      return;
     }
     pendent_ += c;
     ++col_;
-    return i + 1;
+  }
+
+  void Tros(std::string_view t) {
+    std::size_t i = 0;
+    while (i < t.size()) {
+      if (t[i] == '\\') {
+        Buida();
+        i = SequenciaRtf(t, i + 1);
+      } else {
+        Caracter(t[i++]);
+      }
+    }
   }
 
   void Buida() {
@@ -75,51 +114,54 @@ class Tracador {
 
   void Avanca(int dx) { p_.MouA(p_.PosX() + dx, p_.PosY()); }
 
-  // "#": i is at the command letter.
-  std::size_t Ordre(std::string_view text, std::size_t i, int profunditat) {
-    if (i >= text.size()) return i;  // a "#" that ends the text
-    const char lletra = LletraOrdre(text[i]);
-    const std::string_view resta = text.substr(i + 1);
-    const Argument a = LlargadaArgument(resta);
-    const std::size_t seguent = i + 1 + std::min(a.llargada, resta.size());
-    if (lletra == 'B' || lletra == 'I' || lletra == 'S') {
-      Estilitzat(lletra, a.text, profunditat);
-      return seguent;
+  // A "#" command other than the styles; its argument counts as written.
+  void Ordre(const Peca& p) {
+    Buida();
+    if (!p.ambLletra) return;  // a "#" that ends the text
+    std::size_t llargada = p.text.size();
+    if (p.tipus == TipusPeca::Fraccio) {
+      llargada = (p.tabs > 0 ? 1 : 0) + m_.peces[p.fills[0]].llargada + (p.ambBarra ? 1 : 0) +
+                 m_.peces[p.fills[1]].llargada;
+    } else if (p.tipus == TipusPeca::Arrel) {
+      llargada = p.llargada;
     }
-    col_ += static_cast<int>(a.text.size());
-    if (lletra >= '0' && lletra <= '9') {
-      Avanca(PasTabulador * (lletra - '0'));
-    } else if (lletra == 'T') {
-      Avanca(PasTabulador);
-    } else if (lletra == '&') {
-      Cercles();
-    } else if (lletra == 'F') {
-      Fraccio(a.text);
-    } else if (lletra == 'R') {
-      Arrel(a.text);
-    } else if (lletra == 'M') {
-      Bloc(a.text);
+    col_ += static_cast<int>(llargada);
+    switch (p.tipus) {
+      case TipusPeca::Sagnat: Avanca(PasTabulador * p.xifra); break;
+      case TipusPeca::Tabulador: Avanca(PasTabulador); break;
+      case TipusPeca::Infinit: Cercles(); break;
+      case TipusPeca::Fraccio:
+        Fraccio(p.tabs, EscriuMarcat(m_, p.fills[0]), EscriuMarcat(m_, p.fills[1]));
+        salta_ = 1;
+        break;
+      case TipusPeca::Arrel:
+        Arrel(EscritFills(m_, p));
+        salta_ = 1;
+        break;
+      case TipusPeca::Sistema: Bloc(p.text); break;
+      default: break;  // any other letter draws nothing
     }
-    return seguent;
   }
 
   // "#B", "#I", "#S": the argument in bold, italics or underlined, its own markup
-  // drawn as in the document.
-  void Estilitzat(char lletra, std::string_view argument, int profunditat) {
+  // drawn as in the document. Past ProfunditatMaxima styles it is drawn as written.
+  void ObreEstil(const Peca& p) {
+    Buida();
     const DescripcioLletra abans = p_.Descripcio();
+    lletres_.push_back(abans);
     DescripcioLletra d = abans;
-    if (lletra == 'B') d.pes = PesNegreta;
-    if (lletra == 'I') d.cursiva = true;
-    if (lletra == 'S') d.subratllada = true;
+    if (p.tipus == TipusPeca::Negreta) d.pes = PesNegreta;
+    if (p.tipus == TipusPeca::Cursiva) d.cursiva = true;
+    if (p.tipus == TipusPeca::Subratllat) d.subratllada = true;
     p_.PosaLletra(d);
-    if (profunditat < ProfunditatMaxima) {
-      Recorre(argument, profunditat + 1);
-    } else {
-      pendent_ = argument;
-      col_ += static_cast<int>(argument.size());
-      Buida();
+    if (estils_ < ProfunditatMaxima) {
+      ++estils_;
+      return;
     }
-    p_.PosaLletra(abans);
+    pendent_ = EscritFills(m_, p);
+    col_ += static_cast<int>(pendent_.size());
+    Buida();
+    salta_ = 1;
   }
 
   // "#&": two small circles side by side, like an infinity sign.
@@ -133,15 +175,7 @@ class Tracador {
   // "#F": numerator over a bar over denominator, each part written as it is. The
   // denominator's cell starts just below the bar, as the numerator's ends just above
   // it. The pen then stands after the wider part, on the line's own y.
-  void Fraccio(std::string_view argument) {
-    int tabs = 0;
-    if (!argument.empty() && argument[0] >= 1 && argument[0] <= 9) {
-      tabs = argument[0];
-      argument.remove_prefix(1);
-    }
-    const std::size_t barra = argument.find('/');
-    const std::string_view num = barra == std::string_view::npos ? std::string_view() : argument.substr(0, barra);
-    const std::string_view den = barra == std::string_view::npos ? argument : argument.substr(barra + 1);
+  void Fraccio(int tabs, const std::string& num, const std::string& den) {
     const int ln = static_cast<int>(num.size()), ld = static_cast<int>(den.size());
     const int w = std::max(ln, ld);
     const int x0 = p_.PosX() + PasTabulador * tabs, y0 = p_.PosY();
@@ -154,10 +188,10 @@ class Tracador {
 
   // "#R": the radical sign, then the radicand under the sign's bar, which starts
   // where the sign ends so that the sign does not cover the radicand.
-  void Arrel(std::string_view argument) {
+  void Arrel(const std::string& radicand) {
     const int x0 = p_.PosX(), y0 = p_.PosY();
-    const int fi = x0 + 6 + AmpladaSuposada * static_cast<int>(argument.size());
-    p_.EscriuA(x0 + 6, y0, argument);
+    const int fi = x0 + 6 + AmpladaSuposada * static_cast<int>(radicand.size());
+    p_.EscriuA(x0 + 6, y0, radicand);
     const Punt signe[] = {{x0, y0}, {x0 + 2, y0 + 12}, {x0 + 6, y0 - 2}, {fi, y0 - 2}};
     p_.Canvas().Polilinia(signe);
     p_.MouA(fi, y0);
@@ -180,7 +214,8 @@ class Tracador {
     Buida();
   }
 
-  // "\": i is after the backslash.
+  // "\": i is after the backslash. A control word ends at a blank or a backslash, or
+  // where its text run ends.
   std::size_t SequenciaRtf(std::string_view text, std::size_t i) {
     if (const auto c = CaracterEscapat(text.substr(i))) {
       pendent_ += *c;
@@ -194,21 +229,24 @@ class Tracador {
     return fi;  // the delimiter is read as the next character
   }
 
-  // "^" or "_": i is after the marker.
-  std::size_t Indexa(std::string_view text, std::size_t i, Index quin) {
-    const std::string_view resta = text.substr(i);
-    const Argument a = ArgumentIndex(resta);
-    p_.EntraIndex(quin);
-    p_.Escriu(a.text);
+  // "^" or "_": the argument as written; an unclosed one shows nothing.
+  void Indexa(const Peca& p) {
+    Buida();
+    const std::string_view text = p.buit ? std::string_view() : std::string_view(p.text);
+    p_.EntraIndex(p.tipus == TipusPeca::Potencia ? Index::Superindex : Index::Subindex);
+    p_.Escriu(text);
     p_.SurtIndex();
-    col_ += static_cast<int>(a.text.size());
-    return i + std::min(a.llargada, resta.size());
+    col_ += static_cast<int>(text.size());
   }
 
   Pantalla& p_;
   const int x_;
+  const Model& m_;
   std::string pendent_;
   int col_ = 0;
+  int estils_ = 0;                        // styles open and interpreted
+  int salta_ = 0;                         // > 0 inside a part drawn as written
+  std::vector<DescripcioLletra> lletres_;  // the font before each open style
 };
 
 }  // namespace
@@ -216,7 +254,9 @@ class Tracador {
 void DibuixaMarcat(Pantalla& p, int x, int y, std::string_view text) {
   p.MouA(x, y);
   if (!p.Lligada()) return;
-  Tracador(p, x).Recorre(text, 0);
+  const Model m = LlegeixMarcat(text, {IndexObert::Buit});
+  Tracador t(p, x, m);
+  Recorre(m, t);
 }
 
 }  // namespace tirelo

@@ -3,6 +3,7 @@
 #include "shell/DescPrg.h"
 
 #include "mathtext/Text.h"
+#include "topics/Cataleg.h"
 
 namespace tirelo {
 
@@ -10,9 +11,7 @@ DescPrg DescripcioTirelo() {
   DescPrg d;
   d.nomCurt = Talla("Tirelo", 8);
   d.titol = Talla("Exercicis de Tirelo", 40);
-  d.llistaTemes =
-      "divisors;igualtats notables;fraccions;pot\xE8ncies;arrels;operacions;percentatges;"
-      "equacions;funcions";
+  d.llistaTemes = LlistaTemes();
   d.fitxerAjuda = Talla("PrTirelo.pdf", 12);
   return d;
 }

@@ -228,7 +228,7 @@ void DesaLot(Programa& prg) {
 
 void ObreLot(Programa& prg) {
   std::error_code ec;
-  const fs::path actual = fs::current_path(ec);
+  const fs::path& actual = prg.carpetaTreball;
   const fs::path exerc = actual / "Exerc";
   const auto triat = prg.ui.DemanaFitxerLot(false, (fs::is_directory(exerc, ec) ? exerc : actual).string());
   if (triat && !triat->empty()) ObreLotDe(prg, *triat);

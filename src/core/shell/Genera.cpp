@@ -5,10 +5,11 @@
 #include <charconv>
 #include <sstream>
 
+#include "document/TextLinia.h"
 #include "mathtext/Text.h"
 #include "shell/FitxerLot.h"
-#include "shell/MenuTemes.h"
 #include "shell/Programa.h"
+#include "topics/Cataleg.h"
 #include "topics/ExecutaTema.h"
 
 namespace tirelo {
@@ -48,27 +49,14 @@ bool DescripcioTema::PrenCasos(int s) const { return tirelo::PrenCasos(casos, s)
 
 std::vector<DescripcioTema> DescriuTemes() {
   std::vector<DescripcioTema> temes;
-  const DescPrg desc = DescripcioTirelo();
-  std::vector<std::string> noms;
-  for (const auto& e : ConstrueixMenuTemes(desc.llistaTemes)) {
-    if (e.EsSubmenu()) {
-      for (const auto& f : e.fills) noms.push_back(f.nom);
-    } else {
-      noms.push_back(e.nom);
-    }
-  }
-  for (std::size_t k = 1; k <= noms.size(); ++k) {
-    InterficieLinia ui;  // leaves the first series window at once
-    Programa prg(ui, 1);
-    ExecutaTema(prg, static_cast<uint16_t>(k));
+  int numero = 0;
+  for (const EntradaTema& e : Cataleg()) {
     DescripcioTema d;
-    d.numero = static_cast<int>(k);
-    d.nom = noms[k - 1];
-    if (ui.primera) {
-      d.titol = ui.primera->titol;
-      d.subtipus = ui.primera->subtipus;
-      d.casos = ui.primera->casos;
-    }
+    d.numero = ++numero;
+    d.nom = std::string(e.nom);
+    d.titol = std::string(e.tema.titol);
+    d.subtipus = e.Subtipus();
+    d.casos = std::string(e.tema.cadenaCasos);
     temes.push_back(std::move(d));
   }
   return temes;
@@ -204,14 +192,7 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
   return o;
 }
 
-RespostaSubtipus InterficieLinia::DemanaSubtipus(const PeticioSubtipus& p) {
-  if (!primera) primera = p;
-  if (p.retallats) retallats.push_back(*p.retallats);
-  if (respostes.empty()) return {false, 0, p.nombreCasos};
-  const auto r = respostes.front();
-  respostes.pop_front();
-  return r;
-}
+RespostaSubtipus InterficieLinia::DemanaSubtipus(const PeticioSubtipus& p) { return {false, 0, p.nombreCasos}; }
 
 bool EsFitxerLot(std::string_view cami) { return cami.ends_with(ExtensioLot); }
 
@@ -233,25 +214,23 @@ LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const Con
     }
   }
   for (const auto& s : opcions.series) {
-    // The series window of this topic answers "this subtype, these cases" once per
-    // exercise asked for, then "leave", which ends the topic entry.
-    for (int i = 0; i < s.exercicis; ++i) {
-      g.ui->respostes.push_back({true, s.subtipus, static_cast<uint16_t>(s.casos)});
-    }
+    // The protocol runs as when the user chooses this subtype and these cases once per
+    // exercise asked for, then leaves; the generators come from the catalogue.
+    const std::vector<TriaSerie> tries(static_cast<std::size_t>(s.exercicis), TriaSerie{s.subtipus, s.casos});
     const int abans = prg.lot.Nombre();
-    ExecutaTema(prg, static_cast<uint16_t>(s.tema));
-    g.ui->respostes.clear();
+    for (const auto& r : GeneraTema(prg, static_cast<uint16_t>(s.tema), tries)) g.retallats.push_back(r);
     for (int k = abans; k < prg.lot.Nombre(); ++k) g.origen.push_back({s.tema, s.subtipus, std::nullopt});
   }
-  for (const auto& r : g.ui->retallats) g.origen[static_cast<std::size_t>(r.exercici) - 1].retallats = r;
+  for (const auto& r : g.retallats) g.origen[static_cast<std::size_t>(r.exercici) - 1].retallats = r;
   return g;
 }
 
 namespace {
 
-void AfegeixJson(std::string& out, std::string_view cp1252) {
+// A JSON string of UTF-8 text.
+void AfegeixJsonUtf8(std::string& out, std::string_view utf8) {
   out += '"';
-  for (char c : Utf8DeCp1252(cp1252)) {
+  for (char c : utf8) {
     const auto u = static_cast<unsigned char>(c);
     switch (c) {
       case '"': out += "\\\""; break;
@@ -273,6 +252,16 @@ void AfegeixJson(std::string& out, std::string_view cp1252) {
   out += '"';
 }
 
+void AfegeixJson(std::string& out, std::string_view cp1252) { AfegeixJsonUtf8(out, Utf8DeCp1252(cp1252)); }
+
+// A text's markup and, beside it under `camp`_text, its readable line.
+void AfegeixText(std::string& out, const char* camp, std::string_view marcat) {
+  out += ", \"" + std::string(camp) + "\": ";
+  AfegeixJson(out, marcat);
+  out += ", \"" + std::string(camp) + "_text\": ";
+  AfegeixJsonUtf8(out, TextLinia(marcat));
+}
+
 }  // namespace
 
 std::string LotEnJson(const Programa& prg, const std::vector<ExerciciGenerat>& origen) {
@@ -282,13 +271,10 @@ std::string LotEnJson(const Programa& prg, const std::vector<ExerciciGenerat>& o
     const ExerciciGenerat o = static_cast<std::size_t>(k) <= origen.size() ? origen[static_cast<std::size_t>(k) - 1]
                                                                             : ExerciciGenerat{};
     out += k == 1 ? "\n  " : ",\n  ";
-    out += "{\"tema\": " + std::to_string(o.tema) + ", \"subtipus\": " + std::to_string(o.subtipus) +
-           ", \"enunciat\": ";
-    AfegeixJson(out, e.enunciat);
-    out += ", \"resposta\": ";
-    AfegeixJson(out, e.resposta);
-    out += ", \"pista\": ";
-    AfegeixJson(out, e.pista);
+    out += "{\"tema\": " + std::to_string(o.tema) + ", \"subtipus\": " + std::to_string(o.subtipus);
+    AfegeixText(out, "enunciat", e.enunciat);
+    AfegeixText(out, "resposta", e.resposta);
+    AfegeixText(out, "pista", e.pista);
     out += ", \"posicio_pista\": " + std::to_string(e.posicioPista);
     if (o.retallats)
       out += ", \"casos_demanats\": " + std::to_string(o.retallats->demanats) +

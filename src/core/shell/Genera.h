@@ -5,7 +5,6 @@
 // every topic, and the generation of a whole batch with the seam answering from
 // the options. Same core and generators as the desktop program.
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,7 +27,7 @@ struct DescripcioTema {
   std::string casos;                  // cases string
   bool PrenCasos(int subtipus) const;  // does this subtype take a number of cases?
 };
-// Every topic of the descriptor, in menu order, asked from the topic entries themselves.
+// Every topic of the catalogue (topics/Cataleg.h), in menu order.
 std::vector<DescripcioTema> DescriuTemes();
 
 // One --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS]].
@@ -79,11 +78,8 @@ struct ExerciciGenerat {
 // answers, the equation form from --forma, every other question with its default.
 class InterficieLinia final : public Interficie {
  public:
-  std::deque<RespostaSubtipus> respostes;   // empty: the user leaves
   FormaEq2 forma = FormaEq2::Completa;
   std::vector<std::string> avisos;          // notices the core gave (Windows-1252)
-  std::optional<PeticioSubtipus> primera;   // the first series window asked for
-  std::vector<CasosRetallats> retallats;    // exercises that lost cases, as the series windows told
 
   RespostaSubtipus DemanaSubtipus(const PeticioSubtipus& p) override;
   bool EditaExercici(Exercici&) override { return true; }
@@ -100,6 +96,7 @@ struct LotGenerat {
   std::unique_ptr<InterficieLinia> ui;
   std::unique_ptr<Programa> prg;
   std::vector<ExerciciGenerat> origen;
+  std::vector<CasosRetallats> retallats;  // exercises that lost cases, in order
 };
 // The exercises of `inicial`, when given, come first, with its title and layout
 // unless the options give theirs.

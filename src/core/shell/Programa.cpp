@@ -11,7 +11,17 @@ Programa::Programa(Interficie& ui) : Programa(ui, LlavorDelRellotge()) {}
 Programa::Programa(Interficie& ui, uint64_t llavor)
     : Programa(ui, std::make_unique<GeneradorAleatori>(llavor)) {}
 
+namespace {
+
+std::filesystem::path CarpetaActual() {
+  std::error_code ec;
+  std::filesystem::path actual = std::filesystem::current_path(ec);
+  return ec ? std::filesystem::path() : actual;
+}
+
+}  // namespace
+
 Programa::Programa(Interficie& ui, std::unique_ptr<FontAleatoria> font)
-    : ui(ui), aleatori(std::move(font)) {}
+    : ui(ui), aleatori(std::move(font)), carpetaTreball(CarpetaActual()) {}
 
 }  // namespace tirelo

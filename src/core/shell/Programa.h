@@ -46,6 +46,9 @@ struct Programa {
   ValorsDesar desar;
   EstatDocument document;
   std::unique_ptr<FontAleatoria> aleatori;
+  // The folder the save folder "Exerc" goes in: the current directory when the
+  // program started (empty when it could not be read).
+  std::filesystem::path carpetaTreball;
   // Where the help file is looked for after the current directory: beside the
   // program and in its installed data folder (set by the program at start).
   std::vector<std::filesystem::path> carpetesAjuda;

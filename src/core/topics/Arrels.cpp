@@ -41,11 +41,6 @@ Denominador DenominadorDeCas(Programa& prg, int subtipus, int32_t b) {
 
 }  // namespace
 
-void TemaArrels(Programa& prg) {
-  static constexpr Tema kTema{"RADICALS", "Racionalitzar arrel quadrada;Racionalitzar arrel n;Racionalitzar suma",
-                              "111", true};
-  BucleTema(prg, kTema, GenRacionalitzacio);
-}
 
 void GenRacionalitzacio(Programa& prg, int subtipus) {
   if (subtipus < 1 || subtipus > 3) return;

@@ -7,9 +7,6 @@ namespace tirelo {
 
 struct Programa;
 
-// The topic entry: the series loop until the user leaves the series window.
-void TemaArrels(Programa& prg);
-
 // One exercise of subtype 1 (square root), 2 (n-th root) or 3 (sum) with one fraction
 // a/D per case, answered with the rationalised fraction. Other subtypes: nothing.
 void GenRacionalitzacio(Programa& prg, int subtipus);

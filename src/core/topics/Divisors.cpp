@@ -40,13 +40,9 @@ Cas CasMcdMcm(Programa& prg) {
 
 }  // namespace
 
-void TemaDivisors(Programa& prg) {
-  static constexpr Tema kTema{"DIVISORS, mcd i MCM", "Descomposici\xF3 factorial d'un N\xBA;mcd i MCM d'un N\xBA",
-                              "11", true};
-  BucleTema(prg, kTema, [](Programa& p, int subtipus) {
-    if (subtipus == 1) GenDescomposicio(p);
-    if (subtipus == 2) GenMcdMcm(p);
-  });
+void GeneraDivisors(Programa& prg, int subtipus) {
+  if (subtipus == 1) GenDescomposicio(prg);
+  if (subtipus == 2) GenMcdMcm(prg);
 }
 
 std::string TxtDescomposicio(int32_t n) {

@@ -9,8 +9,9 @@ namespace tirelo {
 
 struct Programa;
 
-// The topic entry: the series loop until the user leaves the series window.
-void TemaDivisors(Programa& prg);
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
+// other subtypes write nothing.
+void GeneraDivisors(Programa& prg, int subtipus);
 
 // Subtype 1: factorise n = 2^r·3^s·q (r 0..3, s 0..2, q 2..31) for every case.
 void GenDescomposicio(Programa& prg);

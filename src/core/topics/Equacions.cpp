@@ -17,16 +17,9 @@ namespace tirelo {
 
 namespace {
 
-constexpr Tema kEquacions{
-    "EQUACIONS i SISTEMES",
-    "Equaci\xF3 1r. grau;Equaci\xF3 2n grau;Equaci\xF3 biquadrada;"
-    "Sistema 2 equacions i 2 inc\xF2gnites",
-    "0111",
-};
-
 // CR starts a paragraph; "#8 " indents it (and the ones after it) by 8 cm.
 constexpr const char* kSagnat = "#8 ";
-// The statement's last paragraph takes the indent back to 0. The topic entry appends
+// The statement's last paragraph takes the indent back to 0. GeneraEquacions appends
 // it after the generator, so the multi-case generators keep room for it: a long
 // series of systems must not lose it, or the indent would run on into the next text.
 constexpr std::string_view kSenseSagnat = " #0 ";
@@ -162,17 +155,15 @@ void GenSistema(Programa& prg) {
               CasSistema);
 }
 
-void TemaEquacions(Programa& prg) {
-  BucleTema(prg, kEquacions, [](Programa& p, int subtipus) {
-    switch (subtipus) {
-      case 1: GenEq1Grau(p); break;
-      case 2: GenEq2Grau(p, 2); break;
-      case 3: GenEq2Grau(p, 4); break;
-      case 4: GenSistema(p); break;
-      default: return;
-    }
-    p.exercici.enunciat = Talla(p.exercici.enunciat + std::string(kSenseSagnat));
-  });
+void GeneraEquacions(Programa& prg, int subtipus) {
+  switch (subtipus) {
+    case 1: GenEq1Grau(prg); break;
+    case 2: GenEq2Grau(prg, 2); break;
+    case 3: GenEq2Grau(prg, 4); break;
+    case 4: GenSistema(prg); break;
+    default: return;
+  }
+  prg.exercici.enunciat = Talla(prg.exercici.enunciat + std::string(kSenseSagnat));
 }
 
 }  // namespace tirelo

@@ -9,8 +9,9 @@ namespace tirelo {
 
 struct Programa;
 
-// The topic entry: the series loop until the user leaves the series window.
-void TemaEquacions(Programa& prg);
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
+// other subtypes write nothing.
+void GeneraEquacions(Programa& prg, int subtipus);
 
 // One first-degree equation bx+d = cx+e, whatever the number of cases.
 void GenEq1Grau(Programa& prg);

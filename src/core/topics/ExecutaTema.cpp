@@ -2,38 +2,30 @@
 // Copyright (C) 2026 Equip de Tirelo
 #include "topics/ExecutaTema.h"
 
-#include <array>
-
-#include "topics/Divisors.h"
-#include "topics/IgualtatsNotables.h"
-#include "topics/Fraccions.h"
-#include "topics/Potencies.h"
-#include "topics/Arrels.h"
-#include "topics/Operacions.h"
-#include "topics/Percentatges.h"
-#include "topics/Equacions.h"
-#include "topics/Funcions.h"
 #include "shell/Programa.h"
+#include "topics/Cataleg.h"
 
 namespace tirelo {
 
 void ExecutaTema(Programa& prg, uint16_t tema) {
-  // Topic k is the k-th name of the descriptor's topic list.
-  static constexpr std::array<void (*)(Programa&), 9> kEntrades = {
-      TemaDivisors,
-      TemaIgualtats,
-      TemaFraccions,
-      TemaPotencies,
-      TemaArrels,
-      TemaOperacions,
-      TemaPercentatges,
-      TemaEquacions,
-      TemaFuncions,
-  };
-  if (tema < 1 || tema > kEntrades.size()) return;
+  const auto cataleg = Cataleg();
+  if (tema < 1 || tema > cataleg.size()) return;
+  const EntradaTema& e = cataleg[tema - 1];
   prg.serie.temaActual = tema;
-  kEntrades[tema - 1](prg);
+  BucleTema(prg, e.tema, e.genera);
+  if (e.surt) e.surt(prg);
   prg.serie.temaActual = 0;
+}
+
+std::vector<CasosRetallats> GeneraTema(Programa& prg, uint16_t tema, const std::vector<TriaSerie>& tries) {
+  const auto cataleg = Cataleg();
+  if (tema < 1 || tema > cataleg.size()) return {};
+  const EntradaTema& e = cataleg[tema - 1];
+  prg.serie.temaActual = tema;
+  auto retallats = BucleTemaDonat(prg, e.tema, e.genera, tries);
+  if (e.surt) e.surt(prg);
+  prg.serie.temaActual = 0;
+  return retallats;
 }
 
 }  // namespace tirelo

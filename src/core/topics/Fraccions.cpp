@@ -98,16 +98,12 @@ void GenOperacioFraccions(Programa& prg, int operacio) {
   e.llest = true;
 }
 
-void TemaFraccions(Programa& prg) {
-  static constexpr Tema kTema{"Fraccions", "Simplificaci\xF3;Suma;Resta;Multiplicaci\xF3;Divisi\xF3", "10000",
-                              true};
-  BucleTema(prg, kTema, [](Programa& p, int k) {
-    if (k == 1) {
-      GenSimplificacio(p);
-    } else if (k >= 2 && k <= 5) {
-      GenOperacioFraccions(p, k - 2);  // operation code: 0 Suma, 1 Resta, 2 Multiplicació, 3 Divisió
-    }
-  });
+void GeneraFraccions(Programa& prg, int subtipus) {
+  if (subtipus == 1) {
+    GenSimplificacio(prg);
+  } else if (subtipus >= 2 && subtipus <= 5) {
+    GenOperacioFraccions(prg, subtipus - 2);  // operation code: 0 Suma, 1 Resta, 2 Multiplicació, 3 Divisió
+  }
 }
 
 }  // namespace tirelo

@@ -10,8 +10,9 @@ namespace tirelo {
 
 struct Programa;
 
-// The topic entry: the series loop until the user leaves the series window.
-void TemaFraccions(Programa& prg);
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
+// other subtypes write nothing.
+void GeneraFraccions(Programa& prg, int subtipus);
 
 // "Simplificació": one case per number of cases, e.g. "Simplifica: a) 8/12,  b) 9/15".
 void GenSimplificacio(Programa& prg);

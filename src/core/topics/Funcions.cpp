@@ -16,14 +16,6 @@ namespace tirelo {
 
 namespace {
 
-constexpr Tema kFuncions{
-    "FUNCIONS TIPUS",
-    "F.Lineal <- pendent i punt;F.Lineal <- 2 punts;Par\xE0" "bola <- 3 punts;"
-    "Par\xE0" "bola <- v\xE8rtex i punt;Intersecci\xF3 recta/par\xE0" "bola",
-    "00111",
-    true,  // the status is refreshed at every pass
-};
-
 // The statement headers of the parabola subtypes.
 constexpr const char* kEquacioParabola = "Equaci\xF3 de la par\xE0" "bola ";
 constexpr const char* kInterseccions =
@@ -122,11 +114,9 @@ void GenParabola(Programa& prg, int subtipus) {
               [subtipus](Programa& p) { return CasParabola(subtipus, AleatParabola(*p.aleatori)); });
 }
 
-void TemaFuncions(Programa& prg) {
-  BucleTema(prg, kFuncions, [](Programa& p, int subtipus) {
-    if (subtipus == 1 || subtipus == 2) GenRecta(p, subtipus);
-    if (subtipus >= 3 && subtipus <= 5) GenParabola(p, subtipus);
-  });
+void GeneraFuncions(Programa& prg, int subtipus) {
+  if (subtipus == 1 || subtipus == 2) GenRecta(prg, subtipus);
+  if (subtipus >= 3 && subtipus <= 5) GenParabola(prg, subtipus);
 }
 
 }  // namespace tirelo

@@ -9,8 +9,9 @@ namespace tirelo {
 
 struct Programa;
 
-// The topic entry: the series loop until the user leaves the series window.
-void TemaFuncions(Programa& prg);
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
+// other subtypes write nothing.
+void GeneraFuncions(Programa& prg, int subtipus);
 
 // Subtype 1 (slope and point) or 2 (two points): one line, whatever the number of cases.
 void GenRecta(Programa& prg, int subtipus);

@@ -46,17 +46,13 @@ void EscriuProductesIExpansions(Programa& prg, std::string_view capcalera, bool 
 
 }  // namespace
 
-void TemaIgualtats(Programa& prg) {
-  static constexpr Tema kTema{"IGUALTATS NOTABLES",
-                              "Quadrat del binomi;Suma per difer\xE8ncia;Difer\xE8ncia de quadrats", "111"};
-  BucleTema(prg, kTema, [](Programa& p, int subtipus) {
-    switch (subtipus) {
-      case 1: GenQuadratBinomi(p); break;
-      case 2: GenSumaPerDiferencia(p); break;
-      case 3: GenDiferenciaQuadrats(p); break;
-      default: break;
-    }
-  });
+void GeneraIgualtats(Programa& prg, int subtipus) {
+  switch (subtipus) {
+    case 1: GenQuadratBinomi(prg); break;
+    case 2: GenSumaPerDiferencia(prg); break;
+    case 3: GenDiferenciaQuadrats(prg); break;
+    default: break;
+  }
 }
 
 void GenQuadratBinomi(Programa& prg) { EscriuCasos(prg, "Calcula:   ", CasQuadratBinomi); }

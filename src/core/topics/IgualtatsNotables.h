@@ -7,8 +7,9 @@ namespace tirelo {
 
 struct Programa;
 
-// The topic entry: the series loop until the user leaves the series window.
-void TemaIgualtats(Programa& prg);
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
+// other subtypes write nothing.
+void GeneraIgualtats(Programa& prg, int subtipus);
 
 // Subtype 1: expand (k1p1 + k2p2)² for binomials drawn by AleatBinomi.
 void GenQuadratBinomi(Programa& prg);

@@ -229,24 +229,15 @@ void GenFraccioAlgebraica(Programa& prg) {
   ex.llest = true;
 }
 
-void TemaOperacions(Programa& prg) {
-  static constexpr Tema kTema{
-      "OPERACIONS ALG\xC8" "BRIQUES",
-      "Reduir un terme (ex.: 3x2 --> 6x);Treure Factor com\xFA;Treure par\xE8ntesis;"
-      "Multiplicar binomis;Simplificar una fracci\xF3 alg\xE8" "brica",
-      "10000",
-      true,
-  };
-  BucleTema(prg, kTema, [](Programa& p, int subtipus) {
-    switch (subtipus) {
-      case 1: GenRedueixTerme(p); break;
-      case 2:
-      case 3: GenFactorComu(p, subtipus); break;
-      case 4: GenProducteBinomis(p); break;
-      case 5: GenFraccioAlgebraica(p); break;
-      default: break;
-    }
-  });
+void GeneraOperacions(Programa& prg, int subtipus) {
+  switch (subtipus) {
+    case 1: GenRedueixTerme(prg); break;
+    case 2:
+    case 3: GenFactorComu(prg, subtipus); break;
+    case 4: GenProducteBinomis(prg); break;
+    case 5: GenFraccioAlgebraica(prg); break;
+    default: break;
+  }
 }
 
 }  // namespace tirelo

@@ -11,8 +11,9 @@ namespace tirelo {
 
 struct Programa;
 
-// The topic entry: the series loop until the user leaves the series window.
-void TemaOperacions(Programa& prg);
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
+// other subtypes write nothing.
+void GeneraOperacions(Programa& prg, int subtipus);
 
 // The generators write the exercise under construction and set its ready flag.
 void GenRedueixTerme(Programa& prg);                  // subtype 1, N cases

@@ -67,17 +67,9 @@ void GenPercentatge(Programa& prg, int subtipus, const DadesPct& d) {
   prg.exercici.llest = true;
 }
 
-void TemaPercentatges(Programa& prg) {
-  static constexpr Tema kTema{
-      "OPERACIONS amb TANTS PER CENT",
-      "Rebaixes:preu final;Rebaixes:preu inicial;Rebaixes: % rebaixa;"
-      "Increments: valor final;Increments: valor inicial;Increments: % increment",
-      "000000",
-      true,
-  };
-  BucleTema(prg, kTema, [](Programa& p, int subtipus) {
-    GenPercentatge(p, subtipus, DadesPercentatge(p, subtipus));
-  });
+void GeneraPercentatges(Programa& prg, int subtipus) { GenPercentatge(prg, subtipus, DadesPercentatge(prg, subtipus)); }
+
+void SurtPercentatges(Programa& prg) {
   // The data are drawn at every closing of the series window, also at the one that
   // ends the topic, so a run from a fixed seed goes on with the same draws after it.
   (void)DadesPercentatge(prg, 0);

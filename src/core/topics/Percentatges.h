@@ -7,8 +7,11 @@ namespace tirelo {
 
 struct Programa;
 
-// The topic entry: the series loop until the user leaves the series window.
-void TemaPercentatges(Programa& prg);
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
+// other subtypes write nothing.
+void GeneraPercentatges(Programa& prg, int subtipus);
+// What leaving the topic's series window draws.
+void SurtPercentatges(Programa& prg);
 
 // The data of one problem.
 struct DadesPct {

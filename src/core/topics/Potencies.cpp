@@ -56,13 +56,6 @@ Cas MateixExponent(std::string_view l1, std::string_view l2, int32_t e, std::str
 
 }  // namespace
 
-void TemaPotencies(Programa& prg) {
-  static constexpr Tema kTema{"POT\xC8NCIES",
-                              "Producte (igual base);Divisi\xF3 (igual base);Producte (igual exponent);"
-                              "Divisi\xF3 (igual exponent);Pot\xE8ncia de pot\xE8ncia",
-                              "11111", true};
-  BucleTema(prg, kTema, GenPotencies);
-}
 
 std::string_view ReglaPotencies(int subtipus) {
   if (subtipus < 1 || subtipus > static_cast<int>(kSubtipus.size())) return {};

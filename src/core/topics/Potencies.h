@@ -11,9 +11,6 @@ namespace tirelo {
 
 struct Programa;
 
-// The topic entry: the series loop until the user leaves the series window.
-void TemaPotencies(Programa& prg);
-
 // One exercise of subtype 1..5: "Calcula: " and one expression per case, each answered
 // by a single power; the hint holds the rule the subtype drills. Other subtypes: nothing.
 void GenPotencies(Programa& prg, int subtipus);

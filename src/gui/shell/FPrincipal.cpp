@@ -50,14 +50,6 @@ constexpr Boto kBotons[] = {
     {ordre::Reiniciar, "Reset", {390, 340, 60, 22}, "Reinicia el lot (Reset)"},
 };
 
-// A list line on one line: the paragraph breaks of the markup show as blanks.
-QString LiniaVisible(const std::string& linia) {
-  QString text = DeCp1252(linia);
-  text.replace(QChar('\r'), QChar(' '));
-  text.replace(QChar('\n'), QChar(' '));
-  return text;
-}
-
 // What a screen reader says of a list line: the line without its markup codes.
 QString LiniaLlegible(const std::string& linia) {
   QString text = DeCp1252(TextLlegible(linia));
@@ -225,10 +217,8 @@ void FPrincipal::Refresca() {
 
 void FPrincipal::ActualitzaLlista() {
   QStringList linies, llegibles;
-  for (const auto& linia : LiniesLlista(prg_.lot)) {
-    linies << LiniaVisible(linia);
-    llegibles << LiniaLlegible(linia);
-  }
+  for (const auto& linia : LiniesLlegibles(prg_.lot)) linies << QString::fromUtf8(linia);
+  for (const auto& linia : LiniesLlista(prg_.lot)) llegibles << LiniaLlegible(linia);
   QListWidget* llista = Llista();
   const QSignalBlocker bloqueig(llista);
   QStringList ara;

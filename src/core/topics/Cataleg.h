@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+#pragma once
+// The topic catalogue: one row per topic, in menu order (topic k is row k). The
+// "Temes" menu, the dispatch, `tirelo genera --help` and the command line all read it.
+#include <cstddef>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/Serie.h"
+
+namespace tirelo {
+
+struct Programa;
+
+struct EntradaTema {
+  std::string_view nom;  // the menu item and the name `--serie` takes (Windows-1252)
+  Tema tema;             // what the series window shows: title, subtypes, which take cases
+  // One exercise of subtype 1..n into prg.exercici; other subtypes write nothing.
+  void (*genera)(Programa& prg, int subtipus);
+  // What leaving the topic's series window does besides (nothing when null).
+  void (*surt)(Programa& prg) = nullptr;
+
+  std::vector<std::string> Subtipus() const;   // the subtype names, in order
+  bool PrenCasos(int subtipus) const;          // does subtype 1..n take a number of cases?
+};
+
+std::span<const EntradaTema> Cataleg();
+
+// The topic names joined by ';', as the program descriptor lists them.
+std::string LlistaTemes();
+
+}  // namespace tirelo
