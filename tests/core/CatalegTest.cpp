@@ -84,14 +84,14 @@ TEST_P(CatalegTest, EverySubtypeGeneratesAndNoOtherDoes) {
   const int n = static_cast<int>(Entrada().Subtipus().size());
   for (int s = 1; s <= n; ++s) {
     prg.exercici = Exercici{};
-    Entrada().genera(prg, s);
+    EXPECT_EQ(GeneraDelCataleg(prg, Entrada(), s), EstatGenerador::Fet) << s;
     EXPECT_TRUE(prg.exercici.llest) << s;
     EXPECT_FALSE(prg.exercici.enunciat.empty()) << s;
     EXPECT_FALSE(prg.exercici.resposta.empty()) << s;
   }
   for (const int s : {0, n + 1}) {
     prg.exercici = Exercici{};
-    Entrada().genera(prg, s);
+    EXPECT_EQ(GeneraDelCataleg(prg, Entrada(), s), EstatGenerador::SubtipusDesconegut) << s;
     EXPECT_FALSE(prg.exercici.llest) << s;
   }
 }

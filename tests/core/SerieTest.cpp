@@ -33,9 +33,9 @@ void GeneraProva(Programa& prg, int k) {
 TEST_F(SerieTest, CaseLabelsAndSeparators) {
   prg.serie.nombreCasos = 3;
   EXPECT_EQ(EtiquetaCas(prg, 1) + EtiquetaCas(prg, 2) + EtiquetaCas(prg, 3), "a) b) c) ");
-  EXPECT_EQ(SeparadorCas(prg, 1), ",  ");
-  EXPECT_EQ(SeparadorCas(prg, 2), ",  ");
-  EXPECT_EQ(SeparadorCas(prg, 3), "");
+  EXPECT_EQ(SeparadorCas(prg.serie.nombreCasos, 1), ",  ");
+  EXPECT_EQ(SeparadorCas(prg.serie.nombreCasos, 2), ",  ");
+  EXPECT_EQ(SeparadorCas(prg.serie.nombreCasos, 3), "");
   // Past "z) " the labels go on in letters: the codes after 'z' are '{', '|', '}',
   // which the document would take for RTF groups and the markup's bar.
   prg.serie.nombreCasos = 255;
@@ -51,16 +51,16 @@ TEST_F(SerieTest, CaseLabelsAndSeparators) {
   }
   prg.serie.nombreCasos = 1;
   EXPECT_EQ(EtiquetaCas(prg, 1), "");
-  EXPECT_EQ(SeparadorCas(prg, 1), "");
+  EXPECT_EQ(SeparadorCas(prg.serie.nombreCasos, 1), "");
 }
 
 TEST_F(SerieTest, CaseTextsTakeWholeCasesOnlyAndNothingAfterTheFirstThatDoesNotFit) {
   prg.serie.nombreCasos = 4;
   TextsCasos t("E: ", "", 30, 18);
-  EXPECT_TRUE(t.AfegeixCas(prg, 1, "1/2", "x"));
-  EXPECT_TRUE(t.AfegeixCas(prg, 2, "3/4", "y"));
-  EXPECT_FALSE(t.AfegeixCas(prg, 3, "5", "zzzzz"));  // the answer would reach 22 characters
-  EXPECT_FALSE(t.AfegeixCas(prg, 4, "", ""));        // fits, but would follow a missing case
+  EXPECT_TRUE(t.AfegeixCas(prg.serie.nombreCasos, 1, "1/2", "x"));
+  EXPECT_TRUE(t.AfegeixCas(prg.serie.nombreCasos, 2, "3/4", "y"));
+  EXPECT_FALSE(t.AfegeixCas(prg.serie.nombreCasos, 3, "5", "zzzzz"));  // the answer would reach 22 characters
+  EXPECT_FALSE(t.AfegeixCas(prg.serie.nombreCasos, 4, "", ""));        // fits, but would follow a missing case
   EXPECT_EQ(t.Enunciat(), "E: a) 1/2,  b) 3/4");
   EXPECT_EQ(t.Resposta(), "a) x,  b) y");
 }
@@ -69,9 +69,9 @@ TEST_F(SerieTest, CaseTextsFollowTheLayoutOfEachTextAndCountItInTheLimit) {
   prg.serie.nombreCasos = 3;
   TextsCasos t("E:", "R:", 20, 40);
   t.Disposa({"  ", false}, {"\r", true});
-  EXPECT_TRUE(t.AfegeixCas(prg, 1, "x1", "1"));
-  EXPECT_TRUE(t.AfegeixCas(prg, 2, "y2", "2"));
-  EXPECT_FALSE(t.AfegeixCas(prg, 3, "z", "3"));  // "  c) z" would take the statement to 22
+  EXPECT_TRUE(t.AfegeixCas(prg.serie.nombreCasos, 1, "x1", "1"));
+  EXPECT_TRUE(t.AfegeixCas(prg.serie.nombreCasos, 2, "y2", "2"));
+  EXPECT_FALSE(t.AfegeixCas(prg.serie.nombreCasos, 3, "z", "3"));  // "  c) z" would take the statement to 22
   EXPECT_EQ(t.Enunciat(), "E:  a) x1  b) y2");
   EXPECT_EQ(t.Resposta(), "R:\ra) 1,  \rb) 2");
 }

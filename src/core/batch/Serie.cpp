@@ -33,13 +33,15 @@ std::string LletresCas(int i) {
   return LletresCas(despres / kLletres + 1) + static_cast<char>('a' + despres % kLletres);
 }
 
-std::string EtiquetaCas(const Programa& prg, int i) {
-  if (prg.serie.nombreCasos == 1) return {};
+std::string EtiquetaCas(int nombreCasos, int i) {
+  if (nombreCasos == 1) return {};
   return LletresCas(i) + ") ";
 }
 
-std::string SeparadorCas(const Programa& prg, int i) {
-  if (i == prg.serie.nombreCasos) return {};
+std::string EtiquetaCas(const Programa& prg, int i) { return EtiquetaCas(prg.serie.nombreCasos, i); }
+
+std::string SeparadorCas(int nombreCasos, int i) {
+  if (i == nombreCasos) return {};
   return ",  ";
 }
 
@@ -69,15 +71,15 @@ namespace {
 // What goes before case i in a text: the separator after the case before (written
 // here rather than after that case, so that the last case kept ends its text clean),
 // then the entry and the label.
-std::string AbansDelCas(const Programa& prg, int i, const DisposicioCasos& d) {
-  std::string abans = d.separats && i > 1 ? SeparadorCas(prg, i - 1) : std::string();
-  return abans + std::string(d.entrada) + EtiquetaCas(prg, i);
+std::string AbansDelCas(int nombreCasos, int i, const DisposicioCasos& d) {
+  std::string abans = d.separats && i > 1 ? SeparadorCas(nombreCasos, i - 1) : std::string();
+  return abans + std::string(d.entrada) + EtiquetaCas(nombreCasos, i);
 }
 }  // namespace
 
-bool TextsCasos::AfegeixCas(const Programa& prg, int i, std::string_view enunciat, std::string_view resposta) {
-  return Afegeix(AbansDelCas(prg, i, disposicioEnunciat_) + std::string(enunciat),
-                 AbansDelCas(prg, i, disposicioResposta_) + std::string(resposta));
+bool TextsCasos::AfegeixCas(int nombreCasos, int i, std::string_view enunciat, std::string_view resposta) {
+  return Afegeix(AbansDelCas(nombreCasos, i, disposicioEnunciat_) + std::string(enunciat),
+                 AbansDelCas(nombreCasos, i, disposicioResposta_) + std::string(resposta));
 }
 
 CampCasos LlegeixCampCasos(std::string_view text) {

@@ -56,9 +56,10 @@ std::vector<std::string> DivideixSubtipus(std::string_view llista);
 // document's groups.
 std::string LletresCas(int i);
 // "a) ", "b) ", ...; empty when the number of cases is 1.
-std::string EtiquetaCas(const Programa& prg, int i);
+std::string EtiquetaCas(int nombreCasos, int i);
+std::string EtiquetaCas(const Programa& prg, int i);  // with the series' number of cases
 // ",  " after every case but the last.
-std::string SeparadorCas(const Programa& prg, int i);
+std::string SeparadorCas(int nombreCasos, int i);
 
 // How the cases sit in one text of a multi-case exercise: entrada goes before every
 // case's label and, when separats, the separator ",  " goes between one case and the
@@ -81,7 +82,8 @@ class TextsCasos {
   // Appends the two pieces as they are; false when they did not fit.
   bool Afegeix(std::string_view enunciat, std::string_view resposta);
   // Case i with its label, after the separator of the case before: ",  b) 9/15".
-  bool AfegeixCas(const Programa& prg, int i, std::string_view enunciat, std::string_view resposta);
+  // nombreCasos is the number asked: it decides the labels and the last separator.
+  bool AfegeixCas(int nombreCasos, int i, std::string_view enunciat, std::string_view resposta);
   const std::string& Enunciat() const { return enunciat_; }
   const std::string& Resposta() const { return resposta_; }
   int Casos() const { return casos_; }  // the pieces that went in

@@ -4,23 +4,30 @@
 
 #include "mathtext/Text.h"
 #include "shell/Programa.h"
+#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 
-void EscriuCasos(Programa& prg, const EntornCasos& entorn, const std::function<Cas(Programa&)>& cas) {
+Generat EscriuCasos(ContextGenerador& ctx, const EntornCasos& entorn,
+                    const std::function<Cas(ContextGenerador&)>& cas) {
   TextsCasos casos(entorn.capEnunciat, entorn.capResposta, LlargadaText - entorn.reservaEnunciat);
   casos.Disposa(entorn.enunciat, entorn.resposta);
-  const int n = prg.serie.nombreCasos;
+  const int n = ctx.nombreCasos;
   for (int i = 1; i <= n; ++i) {
-    const Cas c = cas(prg);  // drawn even when it no longer fits
-    casos.AfegeixCas(prg, i, c.enunciat, c.resposta);
+    const Cas c = cas(ctx);  // drawn even when it no longer fits
+    casos.AfegeixCas(n, i, c.enunciat, c.resposta);
   }
-  Exercici& ex = prg.exercici;
-  ex.enunciat = casos.Enunciat();
-  ex.resposta = casos.Resposta();
-  ex.pista.clear();
-  ex.llest = true;
-  prg.serie.casosEscrits = casos.Casos();
+  return {casos.Enunciat(), casos.Resposta(), "", casos.Casos()};
+}
+
+Generat EscriuCasos(ContextGenerador& ctx, std::string_view capcalera,
+                    const std::function<Cas(ContextGenerador&)>& cas) {
+  return EscriuCasos(ctx, EntornCasos{std::string(capcalera), ""}, cas);
+}
+
+void EscriuCasos(Programa& prg, const EntornCasos& entorn, const std::function<Cas(Programa&)>& cas) {
+  ContextGenerador ctx = ContextDelPrograma(prg);
+  PosaGenerat(prg, EscriuCasos(ctx, entorn, [&](ContextGenerador&) { return cas(prg); }));
 }
 
 void EscriuCasos(Programa& prg, std::string_view capcalera, const std::function<Cas(Programa&)>& cas) {

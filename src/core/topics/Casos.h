@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "batch/Serie.h"
+#include "topics/Generador.h"
 
 namespace tirelo {
 
@@ -33,6 +34,20 @@ struct EntornCasos {
   std::size_t reservaEnunciat = 0;
 };
 
+// The exercise: statement and answer start with their headers, then cas(ctx) is drawn
+// once per case (ctx.nombreCasos) and its pieces appended as entorn lays them out.
+// Every case is drawn, so the random sequence does not depend on the room left, but
+// a case goes into the texts only when it fits whole in both, and none goes in after
+// one that did not. The hint is empty.
+//   EscriuCasos(ctx, {"Calcula: ", "", {"  ", false}, {}}, [](ContextGenerador&) { return Cas{"x^2", "x^2"}; });
+Generat EscriuCasos(ContextGenerador& ctx, const EntornCasos& entorn,
+                    const std::function<Cas(ContextGenerador&)>& cas);
+// The usual layout: the statement header, an empty answer, label and separator only.
+Generat EscriuCasos(ContextGenerador& ctx, std::string_view capcalera,
+                    const std::function<Cas(ContextGenerador&)>& cas);
+
+// For topics still written against the program state: the same, drawn from
+// prg.aleatori, written into the exercise under construction.
 // Replaces the exercise under construction: statement and answer start with their
 // headers, then cas(prg) is drawn once per case (prg.serie.nombreCasos) and its pieces
 // appended as entorn lays them out. Every case is drawn, so the random sequence does

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "batch/Serie.h"
+#include "topics/Generador.h"
 
 namespace tirelo {
 
@@ -18,10 +19,15 @@ struct Programa;
 struct EntradaTema {
   std::string_view nom;  // the menu item and the name `--serie` takes (Windows-1252)
   Tema tema;             // what the series window shows: title, subtypes, which take cases
-  // One exercise of subtype 1..n into prg.exercici; other subtypes write nothing.
-  void (*genera)(Programa& prg, int subtipus);
+  // One exercise of subtype 1..n; any other subtype answers SubtipusDesconegut.
+  ResultatGenerador (*genera)(ContextGenerador& ctx, int subtipus) = nullptr;
+  // Topics still written against the program state: they write subtype 1..n into
+  // prg.exercici themselves and set its ready flag. Used only when genera is null.
+  void (*generaAmbPrograma)(Programa& prg, int subtipus) = nullptr;
   // What leaving the topic's series window does besides (nothing when null).
   void (*surt)(Programa& prg) = nullptr;
+  // Appended to every statement the topic draws, after the generator, cut to the field.
+  std::string_view tancament{};
 
   std::vector<std::string> Subtipus() const;   // the subtype names, in order
   bool PrenCasos(int subtipus) const;          // does subtype 1..n take a number of cases?

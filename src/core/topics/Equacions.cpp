@@ -19,11 +19,10 @@ namespace {
 
 // CR starts a paragraph; "#8 " indents it (and the ones after it) by 8 cm.
 constexpr const char* kSagnat = "#8 ";
-// The statement's last paragraph takes the indent back to 0. GeneraEquacions appends
-// it after the generator, so the multi-case generators keep room for it: a long
-// series of systems must not lose it, or the indent would run on into the next text.
-constexpr std::string_view kSenseSagnat = " #0 ";
-constexpr std::size_t kLlocSenseSagnat = kSenseSagnat.size();
+// The series protocol appends the topic's closing text after the generator, so the
+// multi-case generators keep room for it: a long series of systems must not lose it,
+// or the indent would run on into the next text.
+constexpr std::size_t kLlocSenseSagnat = TancamentEquacions.size();
 
 // A quadratic x² + Bx + C (or biquadratic x^4 + Bx² + C) and its real roots as text.
 struct CasEq2 {
@@ -163,7 +162,6 @@ void GeneraEquacions(Programa& prg, int subtipus) {
     case 4: GenSistema(prg); break;
     default: return;
   }
-  prg.exercici.enunciat = Talla(prg.exercici.enunciat + std::string(kSenseSagnat));
 }
 
 }  // namespace tirelo

@@ -3,11 +3,16 @@
 #pragma once
 // Topic: equations and systems. Every equation is built backwards from integer
 // solutions drawn first, so that the answers are small integers.
+#include <string_view>
+
 #include "shell/Interficie.h"
 
 namespace tirelo {
 
 struct Programa;
+
+// Every statement of the topic ends by taking the paragraph indent back to 0.
+inline constexpr std::string_view TancamentEquacions = " #0 ";
 
 // One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
 // other subtypes write nothing.

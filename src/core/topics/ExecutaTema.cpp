@@ -4,15 +4,63 @@
 
 #include "shell/Programa.h"
 #include "topics/Cataleg.h"
+#include "mathtext/Text.h"
+
+#include <string>
+#include <utility>
 
 namespace tirelo {
+
+ContextGenerador ContextDelPrograma(Programa& prg) {
+  return {*prg.aleatori, prg.serie.nombreCasos, [&prg] {
+            const FormaEq2 forma = prg.ui.DemanaFormaEq2();
+            // The recipe keeps the first answer: what the window was told, not the drawn form.
+            if (auto& r = prg.exercici.recepta; r && !r->forma) r->forma = static_cast<int>(forma);
+            return forma;
+          }};
+}
+
+void PosaGenerat(Programa& prg, Generat g) {
+  Exercici& ex = prg.exercici;
+  ex.enunciat = std::move(g.enunciat);
+  ex.resposta = std::move(g.resposta);
+  ex.pista = std::move(g.pista);
+  ex.llest = true;
+  prg.serie.casosEscrits = g.casosEscrits;
+}
+
+namespace {
+
+EstatGenerador GeneraAmbContext(Programa& prg, const EntradaTema& e, int subtipus) {
+  ContextGenerador ctx = ContextDelPrograma(prg);
+  ResultatGenerador r = e.genera(ctx, subtipus);
+  prg.serie.nombreCasos = static_cast<uint16_t>(ctx.nombreCasos);  // a generator may lower it to its pool
+  if (r.estat == EstatGenerador::Fet) PosaGenerat(prg, std::move(r.exercici));
+  return r.estat;
+}
+
+}  // namespace
+
+EstatGenerador GeneraDelCataleg(Programa& prg, const EntradaTema& e, int subtipus) {
+  if (subtipus < 1 || subtipus > static_cast<int>(e.Subtipus().size())) return EstatGenerador::SubtipusDesconegut;
+  EstatGenerador estat = EstatGenerador::Fet;
+  if (e.genera) {
+    estat = GeneraAmbContext(prg, e, subtipus);
+  } else {
+    e.generaAmbPrograma(prg, subtipus);
+  }
+  Exercici& ex = prg.exercici;
+  if (estat == EstatGenerador::Fet && ex.llest && !e.tancament.empty())
+    ex.enunciat = Talla(ex.enunciat + std::string(e.tancament));
+  return estat;
+}
 
 void ExecutaTema(Programa& prg, uint16_t tema) {
   const auto cataleg = Cataleg();
   if (tema < 1 || tema > cataleg.size()) return;
   const EntradaTema& e = cataleg[tema - 1];
   prg.serie.temaActual = tema;
-  BucleTema(prg, e.tema, e.genera);
+  BucleTema(prg, e.tema, [&e](Programa& p, int k) { GeneraDelCataleg(p, e, k); });
   if (e.surt) e.surt(prg);
   prg.serie.temaActual = 0;
 }
@@ -22,7 +70,7 @@ std::vector<CasosRetallats> GeneraTema(Programa& prg, uint16_t tema, const std::
   if (tema < 1 || tema > cataleg.size()) return {};
   const EntradaTema& e = cataleg[tema - 1];
   prg.serie.temaActual = tema;
-  auto retallats = BucleTemaDonat(prg, e.tema, e.genera, tries);
+  auto retallats = BucleTemaDonat(prg, e.tema, [&e](Programa& p, int k) { GeneraDelCataleg(p, e, k); }, tries);
   if (e.surt) e.surt(prg);
   prg.serie.temaActual = 0;
   return retallats;
