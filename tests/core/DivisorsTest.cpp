@@ -39,14 +39,14 @@ TEST(Divisors, FactorisationsAsTheExamplesWriteThem) {
 TEST(Divisors, FactorisationDrawsTwoThreeAndAFactor) {
   // r = 3, s = 2, q = 3 + 2: 360.
   Escena una({3, 2, 3});
-  GenDescomposicio(*una.prg);
+  prova::Genera(*una.prg, GenDescomposicio);
   EXPECT_EQ(una.prg->exercici.enunciat, "Descompon factorialment: 360");
   EXPECT_EQ(una.prg->exercici.resposta, "2^3\xB7" "3^2\xB7" "5");
   EXPECT_EQ(una.guio->Demanats(), (std::vector<int32_t>{4, 3, 30}));
   EXPECT_TRUE(una.prg->exercici.llest);
 
   Escena dues({0, 0, 29, 1, 0, 29}, 2);  // 31 and 62
-  GenDescomposicio(*dues.prg);
+  prova::Genera(*dues.prg, GenDescomposicio);
   EXPECT_EQ(dues.prg->exercici.enunciat, "Descompon factorialment: a) 31,  b) 62");
   EXPECT_EQ(dues.prg->exercici.resposta, "a) 31,  b) 2\xB7" "31");
   EXPECT_EQ(dues.prg->exercici.pista, "");
@@ -55,13 +55,13 @@ TEST(Divisors, FactorisationDrawsTwoThreeAndAFactor) {
 TEST(Divisors, GcdAndLcmAsTheExampleWritesThem) {
   // f = 6 with 2 and 3; f = 7 with 5 and 2.
   Escena p({5, 1, 2, 6, 4, 1}, 2);
-  GenMcdMcm(*p.prg);
+  prova::Genera(*p.prg, GenMcdMcm);
   EXPECT_EQ(p.prg->exercici.enunciat, "Troba el mcd i el MCM de: a) 12 i 18,  b) 35 i 14");
   EXPECT_EQ(p.prg->exercici.resposta, "a) mcd= 6, MCM= 36,  b) mcd= 7, MCM= 70");
   EXPECT_TRUE(p.guio->Esgotat());
 
   Escena igual({0, 2, 2, 3});  // y = x = 3 is drawn again
-  GenMcdMcm(*igual.prg);
+  prova::Genera(*igual.prg, GenMcdMcm);
   EXPECT_EQ(igual.prg->exercici.enunciat, "Troba el mcd i el MCM de: 3 i 4");
   EXPECT_EQ(igual.prg->exercici.resposta, "mcd= 1, MCM= 12");
   EXPECT_TRUE(igual.guio->Esgotat());

@@ -23,7 +23,7 @@ namespace {
 constexpr std::array<EntradaTema, 9> kCataleg{{
     {"divisors",
      {"DIVISORS, mcd i MCM", "Descomposici\xF3 factorial d'un N\xBA;mcd i MCM d'un N\xBA", "11", true},
-     nullptr, GeneraDivisors},
+     GeneraDivisors},
     {"igualtats notables",
      {"IGUALTATS NOTABLES", "Quadrat del binomi;Suma per difer\xE8ncia;Difer\xE8ncia de quadrats", "111"},
      nullptr, GeneraIgualtats},

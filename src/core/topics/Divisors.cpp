@@ -6,7 +6,6 @@
 
 #include "mathtext/Nombres.h"
 #include "mathtext/Termes.h"
-#include "shell/Programa.h"
 #include "topics/Casos.h"
 
 namespace tirelo {
@@ -19,20 +18,20 @@ void AfegeixFactor(std::string& text, int32_t primer, int exponent) {
   if (exponent > 1) text += ExpSup(exponent);  // one "^" per digit: 2^1^0 for 1024
 }
 
-Cas CasDescomposicio(Programa& prg) {
-  const int32_t r = prg.Random(4);
-  const int32_t s = prg.Random(3);
-  const int32_t q = prg.Random(30) + 2;
+Cas CasDescomposicio(ContextGenerador& ctx) {
+  const int32_t r = ctx.Random(4);
+  const int32_t s = ctx.Random(3);
+  const int32_t q = ctx.Random(30) + 2;
   const int32_t n = PotEntera(2, static_cast<uint16_t>(r)) * PotEntera(3, static_cast<uint16_t>(s)) * q;
   return {TxtEnter(n), TxtDescomposicio(n)};
 }
 
-Cas CasMcdMcm(Programa& prg) {
-  const int32_t f = prg.Random(8) + 1;
-  const int32_t x = f * (prg.Random(20) + 1);
+Cas CasMcdMcm(ContextGenerador& ctx) {
+  const int32_t f = ctx.Random(8) + 1;
+  const int32_t x = f * (ctx.Random(20) + 1);
   int32_t y = 0;
   do {
-    y = f * (prg.Random(20) + 1);
+    y = f * (ctx.Random(20) + 1);
   } while (y == x);
   return {TxtEnter(x) + " i " + TxtEnter(y),
           "mcd= " + TxtEnter(Mcd(x, y)) + ", MCM= " + TxtEnter(Mcm(x, y))};
@@ -40,9 +39,10 @@ Cas CasMcdMcm(Programa& prg) {
 
 }  // namespace
 
-void GeneraDivisors(Programa& prg, int subtipus) {
-  if (subtipus == 1) GenDescomposicio(prg);
-  if (subtipus == 2) GenMcdMcm(prg);
+ResultatGenerador GeneraDivisors(ContextGenerador& ctx, int subtipus) {
+  if (subtipus == 1) return Fet(GenDescomposicio(ctx));
+  if (subtipus == 2) return Fet(GenMcdMcm(ctx));
+  return SubtipusDesconegut();
 }
 
 std::string TxtDescomposicio(int32_t n) {
@@ -63,8 +63,8 @@ std::string TxtDescomposicio(int32_t n) {
   return text;
 }
 
-void GenDescomposicio(Programa& prg) { EscriuCasos(prg, "Descompon factorialment: ", CasDescomposicio); }
+Generat GenDescomposicio(ContextGenerador& ctx) { return EscriuCasos(ctx, "Descompon factorialment: ", CasDescomposicio); }
 
-void GenMcdMcm(Programa& prg) { EscriuCasos(prg, "Troba el mcd i el MCM de: ", CasMcdMcm); }
+Generat GenMcdMcm(ContextGenerador& ctx) { return EscriuCasos(ctx, "Troba el mcd i el MCM de: ", CasMcdMcm); }
 
 }  // namespace tirelo

@@ -5,18 +5,17 @@
 #include <cstdint>
 #include <string>
 
+#include "topics/Generador.h"
+
 namespace tirelo {
 
-struct Programa;
-
-// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
-// other subtypes write nothing.
-void GeneraDivisors(Programa& prg, int subtipus);
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h).
+ResultatGenerador GeneraDivisors(ContextGenerador& ctx, int subtipus);
 
 // Subtype 1: factorise n = 2^r·3^s·q (r 0..3, s 0..2, q 2..31) for every case.
-void GenDescomposicio(Programa& prg);
+Generat GenDescomposicio(ContextGenerador& ctx);
 // Subtype 2: mcd and MCM of two different multiples x, y of a common factor 1..8.
-void GenMcdMcm(Programa& prg);
+Generat GenMcdMcm(ContextGenerador& ctx);
 
 // The prime factorisation of n >= 2 as markup: 360 gives 2^3·3^2·5, 62 gives 2·31.
 std::string TxtDescomposicio(int32_t n);

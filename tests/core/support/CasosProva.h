@@ -31,6 +31,18 @@ struct FormaCasos {
   std::string_view final = "";
 };
 
+// A generator on the context, run on the program's random source and number of cases
+// into its exercise under construction, as the catalogue dispatch runs it.
+using GeneradorContext = std::function<Generat(ContextGenerador&)>;
+inline void Genera(Programa& prg, const GeneradorContext& genera) {
+  ContextGenerador ctx = ContextDelPrograma(prg);
+  PosaGenerat(prg, genera(ctx));
+  prg.serie.nombreCasos = static_cast<uint16_t>(ctx.nombreCasos);
+}
+inline std::function<void(Programa&)> AlPrograma(GeneradorContext genera) {
+  return [genera = std::move(genera)](Programa& prg) { Genera(prg, genera); };
+}
+
 // The label of case i of n, as the series protocol writes it.
 inline std::string EtiquetaProva(int i, int n) { return n == 1 ? std::string() : LletresCas(i) + ") "; }
 
@@ -154,6 +166,11 @@ struct FinestraSerie {
   bool operator==(const FinestraSerie&) const = default;
 };
 
+inline void ComprovaSerieLlarga(const GeneradorContext& genera, const FormaCasos& fe, const FormaCasos& fr,
+                                int n = 255, uint64_t llavor = 1, std::size_t maxEnunciat = 255) {
+  ComprovaSerieLlarga(AlPrograma(genera), fe, fr, n, llavor, maxEnunciat);
+}
+
 // Runs topic tema through the menu dispatch, choosing each (subtype, number of cases)
 // in turn and then leaving; returns what the first series window showed.
 inline FinestraSerie ExecutaTemaTriant(Escena& p, uint16_t tema,
@@ -201,6 +218,10 @@ inline ExerciciProvat GeneraAmbLlavor(uint64_t llavor, int maxCasos, const std::
     EXPECT_EQ(curta.prg->exercici.resposta, r.exercici.resposta);
   }
   return r;
+}
+inline ExerciciProvat GeneraAmbLlavor(uint64_t llavor, int maxCasos, const GeneradorContext& genera,
+                                      const FormaCasos& enunciat, const FormaCasos& resposta = {""}) {
+  return GeneraAmbLlavor(llavor, maxCasos, AlPrograma(genera), enunciat, resposta);
 }
 
 }  // namespace tirelo::prova
