@@ -17,8 +17,14 @@
 namespace tirelo {
 namespace {
 
+// The problem of the subtype from the data, put into the program's exercise (nothing
+// for an unknown subtype).
+void Escriu(Programa& prg, int subtipus, const DadesPct& d) {
+  if (auto g = GenPercentatge(subtipus, d)) PosaGenerat(prg, *g);
+}
+
 const Exercici& Genera(prova::Escena& p, int subtipus) {
-  GenPercentatge(*p.prg, subtipus, DadesPercentatge(*p.prg, subtipus));
+  Escriu(*p.prg, subtipus, DadesPercentatge(*p.prg->aleatori, subtipus));
   return p.e();
 }
 
@@ -59,7 +65,7 @@ TEST(Percentatges, EverySubtypeWithTheSameData) {
   };
   for (const Cas& c : casos) {
     prova::Escena p({});
-    GenPercentatge(*p.prg, c.subtipus, c.subtipus <= 3 ? rebaixa : increment);
+    Escriu(*p.prg, c.subtipus, c.subtipus <= 3 ? rebaixa : increment);
     EXPECT_EQ(p.prg->exercici.enunciat, c.enunciat) << c.subtipus;
     EXPECT_EQ(p.prg->exercici.resposta, c.resposta) << c.subtipus;
   }
@@ -67,20 +73,20 @@ TEST(Percentatges, EverySubtypeWithTheSameData) {
 
 TEST(Percentatges, AnIncreaseOfNothingKeepsTheAmount) {
   prova::Escena p({0, 10});  // q = 100, P = 100
-  const DadesPct d = DadesPercentatge(*p.prg, 4);
+  const DadesPct d = DadesPercentatge(*p.prg->aleatori, 4);
   EXPECT_EQ(d.q, 100);
   EXPECT_EQ(d.D, 0);
-  GenPercentatge(*p.prg, 4, d);
+  Escriu(*p.prg, 4, d);
   EXPECT_EQ(p.prg->exercici.resposta, "  100 \x80");
 }
 
 TEST(Percentatges, DrawRangesBySubtype) {
   prova::Escena baix({0, 0});
-  const DadesPct min = DadesPercentatge(*baix.prg, 3);
+  const DadesPct min = DadesPercentatge(*baix.prg->aleatori, 3);
   EXPECT_EQ(min.q, 50);
   EXPECT_EQ(min.P, 90);
   prova::Escena alt({39, 99});
-  const DadesPct max = DadesPercentatge(*alt.prg, 6);
+  const DadesPct max = DadesPercentatge(*alt.prg->aleatori, 6);
   EXPECT_EQ(max.q, 139);
   EXPECT_EQ(max.P, 189);
   EXPECT_DOUBLE_EQ(max.F, 262.71);
@@ -90,7 +96,7 @@ TEST(Percentatges, DrawRangesBySubtype) {
 TEST(Percentatges, UnknownSubtypeWritesNothing) {
   prova::Escena p({});
   p.prg->exercici.enunciat = "abans";
-  GenPercentatge(*p.prg, 7, DadesPct{80, 150, 120, -20});
+  Escriu(*p.prg, 7, DadesPct{80, 150, 120, -20});
   EXPECT_EQ(p.prg->exercici.enunciat, "abans");
   EXPECT_FALSE(p.prg->exercici.llest);
 }
@@ -124,7 +130,7 @@ TEST(Percentatges, FinalIsInitialTimesPercentageOverSeeds) {
     for (uint64_t llavor = 1; llavor <= 2000; ++llavor) {
       prova::InterficieFalsa ui;
       Programa prg(ui, llavor);
-      GenPercentatge(prg, subtipus, DadesPercentatge(prg, subtipus));
+      Escriu(prg, subtipus, DadesPercentatge(*prg.aleatori, subtipus));
       const Exercici& e = prg.exercici;
       ASSERT_TRUE(e.llest);
       ASSERT_LE(e.enunciat.size(), 255u);

@@ -49,7 +49,7 @@ constexpr std::array<EntradaTema, 9> kCataleg{{
       "Rebaixes:preu final;Rebaixes:preu inicial;Rebaixes: % rebaixa;"
       "Increments: valor final;Increments: valor inicial;Increments: % increment",
       "000000", true},
-     nullptr, GeneraPercentatges, SurtPercentatges},
+     GeneraPercentatges, nullptr, SurtPercentatges},
     {"equacions",
      {"EQUACIONS i SISTEMES",
       "Equaci\xF3 1r. grau;Equaci\xF3 2n grau;Equaci\xF3 biquadrada;Sistema 2 equacions i 2 inc\xF2gnites",

@@ -50,29 +50,30 @@ std::string Omple(std::string_view plantilla, const DadesPct& d) {
 
 }  // namespace
 
-DadesPct DadesPercentatge(Programa& prg, int subtipus) {
+DadesPct DadesPercentatge(FontAleatoria& aleatori, int subtipus) {
   DadesPct d;
-  d.q = prg.Random(40) + 50 + (subtipus > 3 ? 50 : 0);
-  d.P = prg.Random(100) + 90;
+  d.q = aleatori.Random(40) + 50 + (subtipus > 3 ? 50 : 0);
+  d.P = aleatori.Random(100) + 90;
   d.F = d.P * d.q / 100;
   d.D = d.q - 100;
   return d;
 }
 
-void GenPercentatge(Programa& prg, int subtipus, const DadesPct& d) {
-  if (subtipus < 1 || subtipus > 6) return;
+std::optional<Generat> GenPercentatge(int subtipus, const DadesPct& d) {
+  if (subtipus < 1 || subtipus > 6) return std::nullopt;
   const Plantilla& p = kPlantilles[subtipus - 1];
-  prg.exercici.enunciat = Omple(p.enunciat, d);
-  prg.exercici.resposta = Omple(p.resposta, d);
-  prg.exercici.llest = true;
+  return Generat{Omple(p.enunciat, d), Omple(p.resposta, d), "", std::nullopt};
 }
 
-void GeneraPercentatges(Programa& prg, int subtipus) { GenPercentatge(prg, subtipus, DadesPercentatge(prg, subtipus)); }
+ResultatGenerador GeneraPercentatges(ContextGenerador& ctx, int subtipus) {
+  auto generat = GenPercentatge(subtipus, DadesPercentatge(ctx.aleatori, subtipus));
+  return generat ? Fet(std::move(*generat)) : SubtipusDesconegut();
+}
 
 void SurtPercentatges(Programa& prg) {
   // The data are drawn at every closing of the series window, also at the one that
   // ends the topic, so a run from a fixed seed goes on with the same draws after it.
-  (void)DadesPercentatge(prg, 0);
+  (void)DadesPercentatge(*prg.aleatori, 0);
 }
 
 }  // namespace tirelo

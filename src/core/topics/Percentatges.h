@@ -3,13 +3,17 @@
 #pragma once
 // Topic: percentages. Word problems on discounts and increases in euros, relating an
 // initial amount, a percentage and a final amount; the subtype decides which is asked.
+#include <optional>
+
+#include "mathtext/Aleatori.h"
+#include "topics/Generador.h"
+
 namespace tirelo {
 
 struct Programa;
 
-// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
-// other subtypes write nothing.
-void GeneraPercentatges(Programa& prg, int subtipus);
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h).
+ResultatGenerador GeneraPercentatges(ContextGenerador& ctx, int subtipus);
 // What leaving the topic's series window draws.
 void SurtPercentatges(Programa& prg);
 
@@ -21,10 +25,9 @@ struct DadesPct {
   int D = 0;         // q - 100; the percentage shown is |D|
 };
 // Subtypes 1..3 (discounts): q in 50..89; any other: q in 100..139. P in 90..189.
-DadesPct DadesPercentatge(Programa& prg, int subtipus);
+DadesPct DadesPercentatge(FontAleatoria& aleatori, int subtipus);
 
-// Writes the problem of subtype 1..6 from the data and sets the ready flag; any
-// other subtype writes nothing.
-void GenPercentatge(Programa& prg, int subtipus, const DadesPct& d);
+// The problem of subtype 1..6 from the data; nothing for any other subtype.
+std::optional<Generat> GenPercentatge(int subtipus, const DadesPct& d);
 
 }  // namespace tirelo
