@@ -97,7 +97,7 @@ TEST(Potencies, CasesAsTheExamplesWriteThem) {
   };
   for (const Exemple& e : exemples) {
     Escena p(e.guio);
-    GenPotencies(*p.prg, e.subtipus);
+    prova::Genera(*p.prg, GenPotencies, e.subtipus);
     EXPECT_EQ(p.prg->exercici.enunciat, std::string("Calcula: ") + e.expressio);
     EXPECT_EQ(p.prg->exercici.resposta, e.resultat);
     EXPECT_TRUE(p.prg->exercici.llest);
@@ -110,20 +110,20 @@ TEST(Potencies, TheHintHoldsTheRuleOfTheSubtype) {
                           "a^n/b^n = (a/b)^n", "(a^m)^n = a^{m.n}"};
   for (int k = 1; k <= 5; ++k) {
     Escena p({}, 3);
-    GenPotencies(*p.prg, k);
+    prova::Genera(*p.prg, GenPotencies, k);
     EXPECT_EQ(p.prg->exercici.pista, regles[k - 1]);
     EXPECT_EQ(ReglaPotencies(k), regles[k - 1]);
   }
   EXPECT_EQ(ReglaPotencies(0), "");
   Escena p({});
-  GenPotencies(*p.prg, 6);
+  prova::Genera(*p.prg, GenPotencies, 6);
   EXPECT_FALSE(p.prg->exercici.llest);
   EXPECT_TRUE(p.guio->Demanats().empty());
 }
 
 TEST(Potencies, SeveralCasesUseOneSubtype) {
   Escena p({2, 0, 6, 0, 4, 1}, 2);
-  GenPotencies(*p.prg, 3);
+  prova::Genera(*p.prg, GenPotencies, 3);
   EXPECT_EQ(p.prg->exercici.enunciat, "Calcula: a) a^4.z^4,  b) x^2.b^2");
   EXPECT_EQ(p.prg->exercici.resposta, "a) (a.z)^4,  b) (x.b)^2");
 }
@@ -131,7 +131,7 @@ TEST(Potencies, SeveralCasesUseOneSubtype) {
 TEST(Potencies, PropertyEveryResultIsTheReducedExpression) {
   for (uint64_t llavor = 1; llavor <= 5000; ++llavor) {
     const int k = static_cast<int>(llavor % 5) + 1;
-    const auto prova = GeneraAmbLlavor(llavor, 17, [k](Programa& p) { GenPotencies(p, k); }, {"Calcula: "});
+    const auto prova = GeneraAmbLlavor(llavor, 17, [k](Programa& p) { prova::Genera(p, GenPotencies, k); }, {"Calcula: "});
     EXPECT_EQ(prova.exercici.pista, ReglaPotencies(k));
     for (const auto& [e, resultat] : prova.casos) {
       EXPECT_EQ(Monomi(e).Llegeix(), Monomi(resultat).Llegeix()) << e << " = " << resultat;
@@ -156,7 +156,7 @@ TEST(Potencies, PropertyEveryResultIsTheReducedExpression) {
 TEST(Potencies, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
   for (uint64_t llavor = 1; llavor <= 10; ++llavor) {
     const int k = static_cast<int>(llavor % 5) + 1;
-    prova::ComprovaSerieLlarga([k](Programa& p) { GenPotencies(p, k); }, {"Calcula: "}, {""}, 255, llavor);
+    prova::ComprovaSerieLlarga([k](Programa& p) { prova::Genera(p, GenPotencies, k); }, {"Calcula: "}, {""}, 255, llavor);
   }
 }
 

@@ -34,7 +34,7 @@ constexpr std::array<EntradaTema, 9> kCataleg{{
       "Producte (igual base);Divisi\xF3 (igual base);Producte (igual exponent);"
       "Divisi\xF3 (igual exponent);Pot\xE8ncia de pot\xE8ncia",
       "11111", true},
-     nullptr, GenPotencies},
+     GenPotencies},
     {"arrels",
      {"RADICALS", "Racionalitzar arrel quadrada;Racionalitzar arrel n;Racionalitzar suma", "111", true},
      nullptr, GenRacionalitzacio},

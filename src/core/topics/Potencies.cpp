@@ -7,14 +7,13 @@
 #include <utility>
 
 #include "mathtext/Termes.h"
-#include "shell/Programa.h"
 
 namespace tirelo {
 
 namespace {
 
 struct SubtipusPotencia {
-  Cas (*genera)(Programa&);
+  Cas (*genera)(ContextGenerador&);
   // The rule as the topic states it; in the document "^{" raises the whole braced
   // exponent (the preview raises only the brace).
   std::string_view regla;
@@ -29,20 +28,20 @@ constexpr std::array<SubtipusPotencia, 5> kSubtipus = {{
 }};
 
 // Two different letters, drawn again as a pair while they coincide.
-std::pair<std::string, std::string> DuesLletres(Programa& prg) {
+std::pair<std::string, std::string> DuesLletres(ContextGenerador& ctx) {
   std::string l1, l2;
   do {
-    l1 = LletraAleat(*prg.aleatori);
-    l2 = LletraAleat(*prg.aleatori);
+    l1 = LletraAleat(ctx.aleatori);
+    l2 = LletraAleat(ctx.aleatori);
   } while (l1 == l2);
   return {l1, l2};
 }
 
 // Subtypes 1 and 2: two nonzero exponents in -5..5 on one letter, joined by signe.
-Cas MateixaBase(Programa& prg, std::string_view signe, int direccio) {
-  const int8_t m = AleatNoNul(*prg.aleatori, 5);
-  const int8_t n = AleatNoNul(*prg.aleatori, 5);
-  const std::string l = LletraAleat(*prg.aleatori);
+Cas MateixaBase(ContextGenerador& ctx, std::string_view signe, int direccio) {
+  const int8_t m = AleatNoNul(ctx.aleatori, 5);
+  const int8_t n = AleatNoNul(ctx.aleatori, 5);
+  const std::string l = LletraAleat(ctx.aleatori);
   return {TxtPotenciaXifres(l, m) + std::string(signe) + TxtPotenciaXifres(l, n),
           TxtPotenciaXifres(l, m + direccio * n)};
 }
@@ -62,36 +61,37 @@ std::string_view ReglaPotencies(int subtipus) {
   return kSubtipus[static_cast<std::size_t>(subtipus - 1)].regla;
 }
 
-void GenPotencies(Programa& prg, int subtipus) {
-  if (subtipus < 1 || subtipus > static_cast<int>(kSubtipus.size())) return;
+ResultatGenerador GenPotencies(ContextGenerador& ctx, int subtipus) {
+  if (subtipus < 1 || subtipus > static_cast<int>(kSubtipus.size())) return SubtipusDesconegut();
   const SubtipusPotencia& s = kSubtipus[static_cast<std::size_t>(subtipus - 1)];
-  EscriuCasos(prg, "Calcula: ", s.genera);
-  prg.exercici.pista = std::string(s.regla);
+  Generat g = EscriuCasos(ctx, "Calcula: ", s.genera);
+  g.pista = std::string(s.regla);
+  return Fet(std::move(g));
 }
 
-Cas GenProducteBase(Programa& prg) { return MateixaBase(prg, "\xB7", 1); }
+Cas GenProducteBase(ContextGenerador& ctx) { return MateixaBase(ctx, "\xB7", 1); }
 
-Cas GenDivisioBase(Programa& prg) { return MateixaBase(prg, "/", -1); }
+Cas GenDivisioBase(ContextGenerador& ctx) { return MateixaBase(ctx, "/", -1); }
 
-Cas GenProducteExponent(Programa& prg) {
-  const int32_t e = prg.Random(5) + 2;
-  const auto [l1, l2] = DuesLletres(prg);
+Cas GenProducteExponent(ContextGenerador& ctx) {
+  const int32_t e = ctx.Random(5) + 2;
+  const auto [l1, l2] = DuesLletres(ctx);
   return MateixExponent(l1, l2, e, ".");
 }
 
-Cas GenDivisioExponent(Programa& prg) {
-  const auto [l1, l2] = DuesLletres(prg);
-  const int32_t e = prg.Random(5) + 2;
+Cas GenDivisioExponent(ContextGenerador& ctx) {
+  const auto [l1, l2] = DuesLletres(ctx);
+  const int32_t e = ctx.Random(5) + 2;
   return MateixExponent(l1, l2, e, "/");
 }
 
-Cas GenPotenciaPotencia(Programa& prg) {
-  const int32_t m = prg.Random(5) + 2;
+Cas GenPotenciaPotencia(ContextGenerador& ctx) {
+  const int32_t m = ctx.Random(5) + 2;
   int32_t n = 0;
   do {
-    n = prg.Random(5) + 2;
+    n = ctx.Random(5) + 2;
   } while (n == m);
-  const std::string l = LletraAleat(*prg.aleatori);
+  const std::string l = LletraAleat(ctx.aleatori);
   return {"(" + TxtPotenciaXifres(l, m) + ")" + ExpSup(n), TxtPotenciaXifres(l, m * n)};
 }
 

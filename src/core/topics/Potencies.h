@@ -9,20 +9,18 @@
 
 namespace tirelo {
 
-struct Programa;
-
 // One exercise of subtype 1..5: "Calcula: " and one expression per case, each answered
-// by a single power; the hint holds the rule the subtype drills. Other subtypes: nothing.
-void GenPotencies(Programa& prg, int subtipus);
+// by a single power; the hint holds the rule the subtype drills.
+ResultatGenerador GenPotencies(ContextGenerador& ctx, int subtipus);
 
 // The rule drilled by subtype 1..5, as markup (empty for other subtypes).
 std::string_view ReglaPotencies(int subtipus);
 
 // The case generators: the expression (statement piece) and the single power (answer piece).
-Cas GenProducteBase(Programa& prg);       // x^3·x^-^5 = x^-^2
-Cas GenDivisioBase(Programa& prg);        // y^2/y = y
-Cas GenProducteExponent(Programa& prg);   // a^4.z^4 = (a.z)^4
-Cas GenDivisioExponent(Programa& prg);    // x^2/b^2 = (x/b)^2
-Cas GenPotenciaPotencia(Programa& prg);   // (c^5)^6 = c^3^0
+Cas GenProducteBase(ContextGenerador& ctx);       // x^3·x^-^5 = x^-^2
+Cas GenDivisioBase(ContextGenerador& ctx);        // y^2/y = y
+Cas GenProducteExponent(ContextGenerador& ctx);   // a^4.z^4 = (a.z)^4
+Cas GenDivisioExponent(ContextGenerador& ctx);    // x^2/b^2 = (x/b)^2
+Cas GenPotenciaPotencia(ContextGenerador& ctx);   // (c^5)^6 = c^3^0
 
 }  // namespace tirelo

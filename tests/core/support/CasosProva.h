@@ -39,6 +39,13 @@ inline void Genera(Programa& prg, const GeneradorContext& genera) {
   PosaGenerat(prg, genera(ctx));
   prg.serie.nombreCasos = static_cast<uint16_t>(ctx.nombreCasos);
 }
+// The same for a topic's generator of subtype k; an unknown subtype writes nothing.
+inline void Genera(Programa& prg, ResultatGenerador (*genera)(ContextGenerador&, int), int subtipus) {
+  ContextGenerador ctx = ContextDelPrograma(prg);
+  ResultatGenerador r = genera(ctx, subtipus);
+  prg.serie.nombreCasos = static_cast<uint16_t>(ctx.nombreCasos);
+  if (r.estat == EstatGenerador::Fet) PosaGenerat(prg, std::move(r.exercici));
+}
 inline std::function<void(Programa&)> AlPrograma(GeneradorContext genera) {
   return [genera = std::move(genera)](Programa& prg) { Genera(prg, genera); };
 }
