@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "mathtext/Nombres.h"
+#include "support/CasosProva.h"
 #include "support/Suport.h"
 #include "topics/ExecutaTema.h"
 
@@ -36,13 +37,13 @@ class FraccionsTest : public ::testing::Test {
   void Simplifica(uint16_t casos, std::vector<int32_t> draws) {
     prg.serie.nombreCasos = casos;
     guio->Afegeix(std::move(draws));
-    GenSimplificacio(prg);
+    prova::Genera(prg, GenSimplificacio);
     EXPECT_TRUE(guio->Esgotat());
     EXPECT_TRUE(prg.exercici.llest);
   }
   void Opera(int operacio, std::vector<int32_t> draws) {
     guio->Afegeix(std::move(draws));
-    GenOperacioFraccions(prg, operacio);
+    prova::Genera(prg, GeneraFraccions, operacio + 2);
     EXPECT_TRUE(guio->Esgotat());
     EXPECT_TRUE(prg.exercici.llest);
   }
@@ -174,7 +175,7 @@ TEST_F(FraccionsTest, UnknownSubtypeGeneratesNothing) {
   ui.Tria(6);  // not in the list: the protocol answers 0 and the topic ends
   ExecutaTema(prg, 3);
   EXPECT_EQ(prg.lot.Nombre(), 0);
-  GenOperacioFraccions(prg, 4);
+  prova::Genera(prg, GeneraFraccions, 4 + 2);
   EXPECT_FALSE(prg.exercici.llest);
 }
 
@@ -214,7 +215,7 @@ TEST(FraccionsPropietat, SimplifiedFractionEqualsTheStatementsAndIsInLowestTerms
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     Programa prg(ui, llavor);
     prg.serie.nombreCasos = static_cast<uint16_t>(llavor % 6 + 1);
-    GenSimplificacio(prg);
+    prova::Genera(prg, GenSimplificacio);
     const auto enunciats = Peces(prg.exercici.enunciat, prg.serie.nombreCasos);
     const auto respostes = Peces(prg.exercici.resposta, prg.serie.nombreCasos);
     ASSERT_EQ(enunciats.size(), prg.serie.nombreCasos) << prg.exercici.enunciat;
@@ -251,7 +252,7 @@ TEST(FraccionsPropietat, OperationAnswerIsTheExactResultInLowestTerms) {
   for (uint64_t llavor = 1; llavor <= 4000; ++llavor) {
     Programa prg(ui, llavor);
     const int op = static_cast<int>(llavor % 4);
-    GenOperacioFraccions(prg, op);
+    prova::Genera(prg, GeneraFraccions, op + 2);
     const auto e = Linies(prg.exercici.enunciat);
     ASSERT_EQ(e.size(), 4u);
     Fraccio f1, f2;

@@ -28,7 +28,7 @@ constexpr std::array<EntradaTema, 9> kCataleg{{
      {"IGUALTATS NOTABLES", "Quadrat del binomi;Suma per difer\xE8ncia;Difer\xE8ncia de quadrats", "111"},
      nullptr, GeneraIgualtats},
     {"fraccions", {"Fraccions", "Simplificaci\xF3;Suma;Resta;Multiplicaci\xF3;Divisi\xF3", "10000", true},
-     nullptr, GeneraFraccions},
+     GeneraFraccions},
     {"pot\xE8ncies",
      {"POT\xC8NCIES",
       "Producte (igual base);Divisi\xF3 (igual base);Producte (igual exponent);"

@@ -4,7 +4,6 @@
 
 #include "batch/Serie.h"
 #include "mathtext/Nombres.h"
-#include "shell/Programa.h"
 #include "topics/Casos.h"
 
 namespace tirelo {
@@ -34,9 +33,9 @@ std::string TxtFraccio(int32_t n, int32_t d) {
   return TxtEnter(n) + "/" + TxtEnter(d);
 }
 
-void GenSimplificacio(Programa& prg) {
+Generat GenSimplificacio(ContextGenerador& ctx) {
   std::string nAnterior, dAnterior;
-  EscriuCasos(prg, "Simplifica: ", [&](Programa& p) {
+  Generat g = EscriuCasos(ctx, "Simplifica: ", [&](ContextGenerador& p) {
     uint16_t n = 0, d = 0;
     std::string tn, td;
     do {
@@ -56,14 +55,15 @@ void GenSimplificacio(Programa& prg) {
     const int32_t g = Mcd(n, d);
     return Cas{tn + "/" + td, TxtFraccio(n / g, d / g)};
   });
-  prg.exercici.pista = "(factoritzant adalt i abaix i eliminant all\xF2 com\xFA)";
+  g.pista = "(factoritzant adalt i abaix i eliminant all\xF2 com\xFA)";
+  return g;
 }
 
-void GenOperacioFraccions(Programa& prg, int operacio) {
-  if (operacio < 0 || operacio > 3) return;  // no such operation: the exercise stays unready
+std::optional<Generat> GenOperacioFraccions(ContextGenerador& ctx, int operacio) {
+  if (operacio < 0 || operacio > 3) return std::nullopt;
   int32_t a1 = 0, b1 = 0, a2 = 0, b2 = 0;
-  FraccioAleat(*prg.aleatori, a1, b1);
-  FraccioAleat(*prg.aleatori, a2, b2);
+  FraccioAleat(ctx.aleatori, a1, b1);
+  FraccioAleat(ctx.aleatori, a2, b2);
 
   int32_t n = 0, d = 0;
   if (operacio <= 1) {
@@ -78,7 +78,7 @@ void GenOperacioFraccions(Programa& prg, int operacio) {
   }
   Simplifica(n, d);
 
-  Exercici& e = prg.exercici;
+  Generat e;
   const std::string t4 = T4;
   // Numerators over a bar line with the sign over denominators; the one space after
   // the tabs puts single digits over the middle of each "---".
@@ -95,15 +95,15 @@ void GenOperacioFraccions(Programa& prg, int operacio) {
   }
   e.resposta = t4 + " " + TxtEnter(n);
   if (d > 1) e.resposta += CrLf + t4 + "---" + CrLf + t4 + " " + TxtEnter(d);
-  e.llest = true;
+  return e;
 }
 
-void GeneraFraccions(Programa& prg, int subtipus) {
-  if (subtipus == 1) {
-    GenSimplificacio(prg);
-  } else if (subtipus >= 2 && subtipus <= 5) {
-    GenOperacioFraccions(prg, subtipus - 2);  // operation code: 0 Suma, 1 Resta, 2 Multiplicació, 3 Divisió
-  }
+ResultatGenerador GeneraFraccions(ContextGenerador& ctx, int subtipus) {
+  if (subtipus == 1) return Fet(GenSimplificacio(ctx));
+  // operation code: 0 Suma, 1 Resta, 2 Multiplicació, 3 Divisió
+  if (subtipus < 2) return SubtipusDesconegut();
+  auto g = GenOperacioFraccions(ctx, subtipus - 2);
+  return g ? Fet(std::move(*g)) : SubtipusDesconegut();
 }
 
 }  // namespace tirelo

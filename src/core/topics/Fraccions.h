@@ -4,20 +4,21 @@
 // Topic: fractions. Simplifying several fractions at once, and one operation (sum,
 // difference, product or quotient) between two random fractions, stacked.
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "topics/Generador.h"
 
 namespace tirelo {
 
-struct Programa;
-
-// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
-// other subtypes write nothing.
-void GeneraFraccions(Programa& prg, int subtipus);
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h).
+ResultatGenerador GeneraFraccions(ContextGenerador& ctx, int subtipus);
 
 // "Simplificació": one case per number of cases, e.g. "Simplifica: a) 8/12,  b) 9/15".
-void GenSimplificacio(Programa& prg);
+Generat GenSimplificacio(ContextGenerador& ctx);
 // "Suma", "Resta", "Multiplicació", "Divisió" for operation code 0..3: always one case.
-void GenOperacioFraccions(Programa& prg, int operacio);
+// Nothing, and nothing drawn, for another code.
+std::optional<Generat> GenOperacioFraccions(ContextGenerador& ctx, int operacio);
 
 // "3/4"; just the numerator when the denominator is 1 or less ("2").
 std::string TxtFraccio(int32_t n, int32_t d);
