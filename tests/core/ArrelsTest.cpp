@@ -34,7 +34,7 @@ TEST(Arrels, OneCaseOfEachSubtypeAsTheExamplesWriteIt) {
   };
   for (const Exemple& e : exemples) {
     Escena p(e.guio);
-    GenRacionalitzacio(*p.prg, e.subtipus);
+    prova::Genera(*p.prg, GenRacionalitzacio, e.subtipus);
     EXPECT_EQ(p.prg->exercici.enunciat, "Racionalitza:    " + std::string(e.fraccio) + kNota);
     EXPECT_EQ(p.prg->exercici.resposta, "\r  " + std::string(e.resposta));
     EXPECT_EQ(p.prg->exercici.pista, "");
@@ -45,21 +45,21 @@ TEST(Arrels, OneCaseOfEachSubtypeAsTheExamplesWriteIt) {
 
 TEST(Arrels, PerfectSquaresAreDrawnAgain) {
   Escena p({0, 2, 7, 14, 0});  // 4, 9 and 16 refused, then 2
-  GenRacionalitzacio(*p.prg, 1);
+  prova::Genera(*p.prg, GenRacionalitzacio, 1);
   EXPECT_EQ(p.prg->exercici.enunciat, "Racionalitza:    1/R_2(2)" + kNota);
   EXPECT_EQ(p.guio->Demanats(), (std::vector<int32_t>{9, 20, 20, 20, 20}));
 }
 
 TEST(Arrels, TwoSpacesAndALabelBeforeEveryCase) {
   Escena p({5, 6, 2, 1}, 2);
-  GenRacionalitzacio(*p.prg, 1);
+  prova::Genera(*p.prg, GenRacionalitzacio, 1);
   EXPECT_EQ(p.prg->exercici.enunciat, "Racionalitza:    a) 6/R_2(8)" + kNota + "  b) 3/R_2(3)" + kNota);
   EXPECT_EQ(p.prg->exercici.resposta, "\r  a) 3 R_2(8)/4  b)  R_2(3)/1");
 }
 
 TEST(Arrels, OtherSubtypesWriteNothing) {
   Escena p({});
-  GenRacionalitzacio(*p.prg, 4);
+  prova::Genera(*p.prg, GenRacionalitzacio, 4);
   EXPECT_FALSE(p.prg->exercici.llest);
   EXPECT_TRUE(p.guio->Demanats().empty());
 }
@@ -70,7 +70,7 @@ double Arrel(int n, int b, int e) { return std::pow(std::pow(b, e), 1.0 / n); }
 TEST(Arrels, PropertyRationalisedFractionsKeepTheirValue) {
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     const int k = static_cast<int>(llavor % 3) + 1;
-    const auto gen = [k](Programa& p) { GenRacionalitzacio(p, k); };
+    const auto gen = [k](Programa& p) { prova::Genera(p, GenRacionalitzacio, k); };
     for (const auto& [fraccio, resposta] : GeneraAmbLlavor(llavor, 7, gen, kEnunciat, kResposta).casos) {
       // Subtypes 1 and 2: a/R_n(b) = c R_n(b^(n-1))/d; subtype 3: a/(w+R_2(b)) = c(w-R_2(b))/d.
       const auto f = Encaixa(fraccio, k == 3 ? "#/(#+R_2(#))" : "#/R_#(#)");
@@ -113,7 +113,7 @@ TEST(Arrels, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
   // The note after every case leaves room for four or five cases only.
   for (uint64_t llavor = 1; llavor <= 12; ++llavor) {
     const int k = static_cast<int>(llavor % 3) + 1;
-    const auto gen = [k](Programa& p) { GenRacionalitzacio(p, k); };
+    const auto gen = [k](Programa& p) { prova::Genera(p, GenRacionalitzacio, k); };
     prova::ComprovaSerieLlarga(gen, kEnunciat, kResposta, 20, llavor);
   }
 }

@@ -6,7 +6,6 @@
 
 #include "mathtext/Nombres.h"
 #include "mathtext/Termes.h"
-#include "shell/Programa.h"
 #include "topics/Casos.h"
 
 namespace tirelo {
@@ -25,15 +24,15 @@ struct Denominador {
   int32_t racional = 1;
 };
 
-Denominador DenominadorDeCas(Programa& prg, int subtipus, int32_t b) {
+Denominador DenominadorDeCas(ContextGenerador& ctx, int subtipus, int32_t b) {
   const std::string radicand = TxtEnter(b);
   if (subtipus == 3) {
-    const int32_t w = prg.Random(4) + 5;
+    const int32_t w = ctx.Random(4) + 5;
     return {"(" + TxtEnter(w) + "+" + Arrel(2, radicand) + ")",
             "(" + TxtEnter(w) + "-" + Arrel(2, radicand) + ")", w * w - b};
   }
   if (subtipus == 2) {
-    const int32_t n = prg.Random(4) + 3;
+    const int32_t n = ctx.Random(4) + 3;
     return {Arrel(n, radicand), " " + Arrel(n, radicand + "^" + TxtEnter(n - 1)), b};
   }
   return {Arrel(2, radicand), " " + Arrel(2, radicand), b};
@@ -42,11 +41,11 @@ Denominador DenominadorDeCas(Programa& prg, int subtipus, int32_t b) {
 }  // namespace
 
 
-void GenRacionalitzacio(Programa& prg, int subtipus) {
-  if (subtipus < 1 || subtipus > 3) return;
+ResultatGenerador GenRacionalitzacio(ContextGenerador& ctx, int subtipus) {
+  if (subtipus < 1 || subtipus > 3) return SubtipusDesconegut();
   // Cases have no separator: two spaces go before every case instead, in both texts.
   constexpr DisposicioCasos kDosEspais{"  ", false};
-  EscriuCasos(prg, {"Racionalitza:  ", "\r", kDosEspais, kDosEspais}, [subtipus](Programa& p) {
+  return Fet(EscriuCasos(ctx, {"Racionalitza:  ", "\r", kDosEspais, kDosEspais}, [subtipus](ContextGenerador& p) {
     int32_t a = p.Random(9) + 1;
     int32_t b = 0;
     do {
@@ -58,7 +57,7 @@ void GenRacionalitzacio(Programa& prg, int subtipus) {
     Simplifica(a, den);
     // Every case of the statement carries its own note.
     return Cas{fraccio + "   (Nota: R_n() =arrel en\xE8ssima)", TxtCoef(a, d.conjugat) + "/" + TxtEnter(den)};
-  });
+  }));
 }
 
 }  // namespace tirelo

@@ -37,7 +37,7 @@ constexpr std::array<EntradaTema, 9> kCataleg{{
      GenPotencies},
     {"arrels",
      {"RADICALS", "Racionalitzar arrel quadrada;Racionalitzar arrel n;Racionalitzar suma", "111", true},
-     nullptr, GenRacionalitzacio},
+     GenRacionalitzacio},
     {"operacions",
      {"OPERACIONS ALG\xC8" "BRIQUES",
       "Reduir un terme (ex.: 3x2 --> 6x);Treure Factor com\xFA;Treure par\xE8ntesis;"
