@@ -91,7 +91,7 @@ TEST(IgualtatsNotables, SquareOfABinomialAsTheExamplesWriteIt) {
   };
   for (const Exemple& e : exemples) {
     Escena p(e.guio);
-    GenQuadratBinomi(*p.prg);
+    prova::Genera(*p.prg, GenQuadratBinomi);
     EXPECT_EQ(p.prg->exercici.enunciat, e.enunciat);
     EXPECT_EQ(p.prg->exercici.resposta, e.resposta);
     EXPECT_EQ(p.prg->exercici.pista, "");
@@ -102,7 +102,7 @@ TEST(IgualtatsNotables, SquareOfABinomialAsTheExamplesWriteIt) {
 
 TEST(IgualtatsNotables, CasesAreLabelledAndSeparated) {
   Escena p(prova::Guio({Binomi(1, 'x', -3, ' '), Binomi(3, ' ', 1, 'x')}), 2);
-  GenQuadratBinomi(*p.prg);
+  prova::Genera(*p.prg, GenQuadratBinomi);
   EXPECT_EQ(p.prg->exercici.enunciat, "Calcula:   a)  (x-3)\xB2,  b)  (3+x)\xB2");
   EXPECT_EQ(p.prg->exercici.resposta, "a) x\xB2-6x+9,  b) 9+6x+x\xB2");
 }
@@ -110,13 +110,13 @@ TEST(IgualtatsNotables, CasesAreLabelledAndSeparated) {
 TEST(IgualtatsNotables, SumTimesDifferenceAndItsFactorisationShareTheirDraws) {
   // Position 4 of 1..12 is 5; position 0 of the remaining eleven is 1.
   Escena suma({4, 0}, 2);
-  GenSumaPerDiferencia(*suma.prg);
+  prova::Genera(*suma.prg, GenSumaPerDiferencia);
   EXPECT_EQ(suma.prg->exercici.enunciat, "Calcula:   a) (x+5)(x-5),  b) (x+1)(x-1)");
   EXPECT_EQ(suma.prg->exercici.resposta, "a) x\xB2-25,  b) x\xB2-1");
   EXPECT_EQ(suma.guio->Demanats(), (std::vector<int32_t>{12, 11}));
 
   Escena diferencia({4, 0}, 2);
-  GenDiferenciaQuadrats(*diferencia.prg);
+  prova::Genera(*diferencia.prg, GenDiferenciaQuadrats);
   EXPECT_EQ(diferencia.prg->exercici.enunciat, "Descompon:    a) x\xB2-25,  b) x\xB2-1");
   EXPECT_EQ(diferencia.prg->exercici.resposta, "a) (x+5)(x-5),  b) (x+1)(x-1)");
   EXPECT_TRUE(diferencia.prg->exercici.llest);
@@ -125,12 +125,12 @@ TEST(IgualtatsNotables, SumTimesDifferenceAndItsFactorisationShareTheirDraws) {
 TEST(IgualtatsNotables, OnlySubtypesTwoAndThreeCapTheCasesAtTwelve) {
   for (auto gen : {GenSumaPerDiferencia, GenDiferenciaQuadrats}) {
     Escena p({}, 15);
-    gen(*p.prg);
+    prova::Genera(*p.prg, gen);
     EXPECT_EQ(p.prg->serie.nombreCasos, 12);
     EXPECT_EQ(p.guio->Demanats().size(), 12u);
   }
   Escena p({}, 15);
-  GenQuadratBinomi(*p.prg);
+  prova::Genera(*p.prg, GenQuadratBinomi);
   EXPECT_EQ(p.prg->serie.nombreCasos, 15);
   EXPECT_NE(p.prg->exercici.enunciat.find("o)  ("), std::string::npos);
   EXPECT_EQ(PecesCasos(p.prg->exercici.resposta, {""}, 15).size(), 15u);
@@ -162,7 +162,7 @@ TEST(IgualtatsNotables, PropertySquareOfABinomialExpandsToTheSquare) {
 TEST(IgualtatsNotables, PropertyConstantsNeverRepeatAndProductsMatchExpansions) {
   for (uint64_t llavor = 1; llavor <= 2000; ++llavor) {
     const bool suma = llavor % 2 == 0;
-    const auto prova = GeneraAmbLlavor(llavor, 12, suma ? GenSumaPerDiferencia : GenDiferenciaQuadrats,
+    const auto prova = GeneraAmbLlavor(llavor, 12, prova::GeneradorContext(suma ? GenSumaPerDiferencia : GenDiferenciaQuadrats),
                                        {suma ? "Calcula:   " : "Descompon:    "});
     std::set<int> vistos;
     for (const auto& [enunciat, resposta] : prova.casos) {

@@ -26,7 +26,7 @@ constexpr std::array<EntradaTema, 9> kCataleg{{
      GeneraDivisors},
     {"igualtats notables",
      {"IGUALTATS NOTABLES", "Quadrat del binomi;Suma per difer\xE8ncia;Difer\xE8ncia de quadrats", "111"},
-     nullptr, GeneraIgualtats},
+     GeneraIgualtats},
     {"fraccions", {"Fraccions", "Simplificaci\xF3;Suma;Resta;Multiplicaci\xF3;Divisi\xF3", "10000", true},
      GeneraFraccions},
     {"pot\xE8ncies",

@@ -7,7 +7,6 @@
 
 #include "mathtext/Nombres.h"
 #include "mathtext/Termes.h"
-#include "shell/Programa.h"
 #include "topics/Casos.h"
 
 namespace tirelo {
@@ -16,8 +15,8 @@ namespace {
 
 constexpr int kMaxConstants = 12;  // the pool 1..12 of subtypes 2 and 3
 
-Cas CasQuadratBinomi(Programa& prg) {
-  const Binomi b = AleatBinomi(*prg.aleatori);
+Cas CasQuadratBinomi(ContextGenerador& ctx) {
+  const Binomi b = AleatBinomi(ctx.aleatori);
   const std::string binomi = TxtCoef(b.k1, b.p1) + TxtCoefSig(b.k2, b.p2);
   // The middle term keeps the letters in draw order: x then a gives xa.
   const std::string expansio = TxtCoef(b.k1 * b.k1, Quadrat(b.p1)) +
@@ -29,11 +28,11 @@ Cas CasQuadratBinomi(Programa& prg) {
 // Draws the constants of one exercise out of the pool 1..12 and writes each case as
 // the product (x+a)(x-a) and the expansion x²-a², the product first when
 // producteAlEnunciat, the expansion first otherwise.
-void EscriuProductesIExpansions(Programa& prg, std::string_view capcalera, bool producteAlEnunciat) {
-  if (prg.serie.nombreCasos > kMaxConstants) prg.serie.nombreCasos = kMaxConstants;
+Generat EscriuProductesIExpansions(ContextGenerador& ctx, std::string_view capcalera, bool producteAlEnunciat) {
+  if (ctx.nombreCasos > kMaxConstants) ctx.nombreCasos = kMaxConstants;
   std::vector<int32_t> reserva(kMaxConstants);
   std::iota(reserva.begin(), reserva.end(), 1);
-  EscriuCasos(prg, capcalera, [&reserva, producteAlEnunciat](Programa& p) {
+  return EscriuCasos(ctx, capcalera, [&reserva, producteAlEnunciat](ContextGenerador& p) {
     const auto pos = static_cast<std::size_t>(p.Random(static_cast<int32_t>(reserva.size())));
     const int32_t a = reserva[pos];
     reserva.erase(reserva.begin() + static_cast<std::ptrdiff_t>(pos));
@@ -46,19 +45,21 @@ void EscriuProductesIExpansions(Programa& prg, std::string_view capcalera, bool 
 
 }  // namespace
 
-void GeneraIgualtats(Programa& prg, int subtipus) {
+ResultatGenerador GeneraIgualtats(ContextGenerador& ctx, int subtipus) {
   switch (subtipus) {
-    case 1: GenQuadratBinomi(prg); break;
-    case 2: GenSumaPerDiferencia(prg); break;
-    case 3: GenDiferenciaQuadrats(prg); break;
-    default: break;
+    case 1: return Fet(GenQuadratBinomi(ctx));
+    case 2: return Fet(GenSumaPerDiferencia(ctx));
+    case 3: return Fet(GenDiferenciaQuadrats(ctx));
+    default: return SubtipusDesconegut();
   }
 }
 
-void GenQuadratBinomi(Programa& prg) { EscriuCasos(prg, "Calcula:   ", CasQuadratBinomi); }
+Generat GenQuadratBinomi(ContextGenerador& ctx) { return EscriuCasos(ctx, "Calcula:   ", CasQuadratBinomi); }
 
-void GenSumaPerDiferencia(Programa& prg) { EscriuProductesIExpansions(prg, "Calcula:   ", true); }
+Generat GenSumaPerDiferencia(ContextGenerador& ctx) { return EscriuProductesIExpansions(ctx, "Calcula:   ", true); }
 
-void GenDiferenciaQuadrats(Programa& prg) { EscriuProductesIExpansions(prg, "Descompon:    ", false); }
+Generat GenDiferenciaQuadrats(ContextGenerador& ctx) {
+  return EscriuProductesIExpansions(ctx, "Descompon:    ", false);
+}
 
 }  // namespace tirelo
