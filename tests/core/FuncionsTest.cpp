@@ -34,8 +34,8 @@ const std::string kInterseccions = "Troba les interseccions de la par\xE0" "bola
 TEST(Funcions, LineExamplesOneLineWhateverTheCases) {
   const auto draws = Guio({NoNulMeitat(2), NoNul(1), NoNul(3), NoNul(1)});
   Escena s1(draws, 3), s2(draws, 3);
-  GenRecta(*s1.prg, 1);
-  GenRecta(*s2.prg, 2);
+  prova::Genera(*s1.prg, GeneraFuncions, 1);
+  prova::Genera(*s2.prg, GeneraFuncions, 2);
   EXPECT_EQ(s1.e().enunciat, "Troba l'equaci\xF3 de la recta  que t\xE9 pendent 2 i passa pel punt  (1,3)");
   EXPECT_EQ(s2.e().enunciat, "Troba l'equaci\xF3 de la recta  que passa pels punts  (1,3) i (2,5)");
   EXPECT_EQ(s1.e().resposta, " y = 2x+1");
@@ -46,14 +46,14 @@ TEST(Funcions, LineExamplesOneLineWhateverTheCases) {
 
 TEST(Funcions, LineThroughTheOriginHasNoConstantTerm) {
   Escena s(Guio({NoNulMeitat(-1), NoNul(1), NoNul(-1), NoNul(-2)}));
-  GenRecta(*s.prg, 2);
+  prova::Genera(*s.prg, GeneraFuncions, 2);
   EXPECT_EQ(s.e().enunciat, "Troba l'equaci\xF3 de la recta  que passa pels punts  (1,-1) i (-1,1)");
   EXPECT_EQ(s.e().resposta, " y = -x");
 }
 
 TEST(Funcions, VertexAndPointExample) {
   Escena s(Parabola(1, 1, 3, {3, 0, 2}));
-  GenParabola(*s.prg, 4);
+  prova::Genera(*s.prg, GeneraFuncions, 4);
   EXPECT_EQ(s.e().enunciat, kEquacioParabola + "que t\xE9 com a v\xE8rtex  (1,2) i passa pel punt: (3,6)");
   EXPECT_EQ(s.e().resposta, "    y = x\xB2-2x+3");
   EXPECT_TRUE(s.e().llest);
@@ -62,7 +62,7 @@ TEST(Funcions, VertexAndPointExample) {
 
 TEST(Funcions, IntersectionExampleWithAHorizontalLine) {
   Escena s(Parabola(1, 1, 3, {0, 2, 1}));
-  GenParabola(*s.prg, 5);
+  prova::Genera(*s.prg, GeneraFuncions, 5);
   EXPECT_EQ(s.e().enunciat, kInterseccions + "y = x\xB2-2x+3 i  y-3 = 0");
   EXPECT_EQ(s.e().resposta, "         (0,3)  (2,3)");
 }
@@ -70,7 +70,7 @@ TEST(Funcions, IntersectionExampleWithAHorizontalLine) {
 TEST(Funcions, PointsAreRedrawnUntilTheirAbscissasDiffer) {
   // X1 = h (0) is drawn again; X2 = X1; X3 = X1, then X3 = X2.
   Escena s(Parabola(0, 2, -3, {0, 1, 1, -2, 1, -2, 3}));
-  GenParabola(*s.prg, 3);
+  prova::Genera(*s.prg, GeneraFuncions, 3);
   EXPECT_EQ(s.e().enunciat, kEquacioParabola + "que passa pels punts:  (1,-1) (-2,5) (3,15)");
   EXPECT_EQ(s.e().resposta, "    y = 2x\xB2-3");  // h = 0: no x term
   EXPECT_TRUE(s.guio->Esgotat());
@@ -80,7 +80,7 @@ TEST(Funcions, PointsAreRedrawnUntilTheirAbscissasDiffer) {
 // that ended the case before it.
 TEST(Funcions, CasesAreSeparatedLikeTheOtherTopics) {
   Escena s(Guio({Parabola(0, 1, 0, {1, 2, 3}), Parabola(0, -1, 0, {1, 2, 3}), Parabola(1, 1, 3, {3, 0, 2})}), 3);
-  GenParabola(*s.prg, 4);
+  prova::Genera(*s.prg, GeneraFuncions, 4);
   EXPECT_EQ(s.e().enunciat, kEquacioParabola +
                                 "a) que t\xE9 com a v\xE8rtex  (0,0) i passa pel punt: (1,1),  "
                                 "b) que t\xE9 com a v\xE8rtex  (0,0) i passa pel punt: (1,-1),  "
@@ -93,7 +93,7 @@ TEST(Funcions, LinePassesThroughBothPointsForManySeeds) {
     for (uint64_t llavor = 1; llavor <= 2000; ++llavor) {
       prova::InterficieFalsa ui;
       Programa prg(ui, llavor);
-      GenRecta(prg, subtipus);
+      prova::Genera(prg, GeneraFuncions, subtipus);
       const std::string& r = prg.exercici.resposta;
       ASSERT_TRUE(r.starts_with(" y = ")) << r;
       const auto recta = prova::LlegeixPolinomi(r.substr(5));
@@ -121,7 +121,7 @@ TEST(Funcions, ParabolaPassesThroughTheGivenPointsForManySeeds) {
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     prova::InterficieFalsa ui;
     Programa prg(ui, llavor);
-    GenParabola(prg, 3);
+    prova::Genera(prg, GeneraFuncions, 3);
     const auto p = ParabolaResposta(prg.exercici.resposta);
     const auto punts = prova::Punts(prg.exercici.enunciat);
     ASSERT_EQ(punts.size(), 3u);
@@ -136,7 +136,7 @@ TEST(Funcions, ParabolaHasTheStatedVertexForManySeeds) {
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     prova::InterficieFalsa ui;
     Programa prg(ui, llavor);
-    GenParabola(prg, 4);
+    prova::Genera(prg, GeneraFuncions, 4);
     auto p = ParabolaResposta(prg.exercici.resposta);
     const auto punts = prova::Punts(prg.exercici.enunciat);
     ASSERT_EQ(punts.size(), 2u);
@@ -152,7 +152,7 @@ TEST(Funcions, IntersectionsLieOnBothCurvesForManySeeds) {
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     prova::InterficieFalsa ui;
     Programa prg(ui, llavor);
-    GenParabola(prg, 5);
+    prova::Genera(prg, GeneraFuncions, 5);
     const std::string& e = prg.exercici.enunciat;
     ASSERT_TRUE(e.starts_with(kInterseccions)) << e;
     const auto corbes = prova::Parteix(e.substr(kInterseccions.size()), " i  ");
@@ -188,7 +188,7 @@ TEST(Funcions, ManyCasesKeepOnlyWholeCasesInBothTexts) {
   Programa prg(ui, 5);
   prg.serie.nombreCasos = 30;
   for (int subtipus : {3, 4, 5}) {
-    GenParabola(prg, subtipus);
+    prova::Genera(prg, GeneraFuncions, subtipus);
     const Exercici& e = prg.exercici;
     EXPECT_LE(e.enunciat.size(), 255u);
     EXPECT_LE(e.resposta.size(), 255u);
@@ -210,7 +210,7 @@ TEST(Funcions, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
   for (uint64_t llavor = 1; llavor <= 10; ++llavor) {
     const std::string capcalera[] = {kEquacioParabola, kEquacioParabola, kInterseccions};
     for (int subtipus : {3, 4, 5}) {
-      prova::ComprovaSerieLlarga([subtipus](Programa& p) { GenParabola(p, subtipus); },
+      prova::ComprovaSerieLlarga([subtipus](Programa& p) { prova::Genera(p, GeneraFuncions, subtipus); },
                                  {capcalera[subtipus - 3]}, {""}, 40, llavor);
     }
   }
@@ -222,7 +222,7 @@ TEST(Funcions, FourWholeVertexCasesOfSix) {
   std::vector<int32_t> draws;
   for (int i = 0; i < 6; ++i) draws = Guio({draws, Parabola(1, 1, 3, {3, 0, 2})});
   Escena s(draws, 6);
-  GenParabola(*s.prg, 4);
+  prova::Genera(*s.prg, GeneraFuncions, 4);
   const std::string cas = ") que t\xE9 com a v\xE8rtex  (1,2) i passa pel punt: (3,6)";
   EXPECT_EQ(s.e().enunciat,
             kEquacioParabola + "a" + cas + ",  b" + cas + ",  c" + cas + ",  d" + cas);

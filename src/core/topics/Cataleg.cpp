@@ -60,7 +60,7 @@ constexpr std::array<EntradaTema, 9> kCataleg{{
       "F.Lineal <- pendent i punt;F.Lineal <- 2 punts;Par\xE0" "bola <- 3 punts;"
       "Par\xE0" "bola <- v\xE8rtex i punt;Intersecci\xF3 recta/par\xE0" "bola",
       "00111", true},
-     nullptr, GeneraFuncions},
+     GeneraFuncions},
 }};
 
 }  // namespace

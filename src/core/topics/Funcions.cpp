@@ -9,7 +9,6 @@
 #include "mathtext/Nombres.h"
 #include "mathtext/Termes.h"
 #include "mathtext/Text.h"
-#include "shell/Programa.h"
 #include "topics/Casos.h"
 
 namespace tirelo {
@@ -89,8 +88,8 @@ Cas CasParabola(int subtipus, const ParabolaAmbPunts& r) {
 
 int32_t ValorParabola(const Parabola& p, int32_t x) { return p.a * x * x + p.b * x + p.c; }
 
-void GenRecta(Programa& prg, int subtipus) {
-  FontAleatoria& rnd = *prg.aleatori;
+Generat GenRecta(ContextGenerador& ctx, int subtipus) {
+  FontAleatoria& rnd = ctx.aleatori;
   const int32_t m = AleatNoNulMeitat(rnd, 3);
   const int32_t x1 = AleatNoNul(rnd, 3);
   const int32_t y1 = AleatNoNul(rnd, 3);
@@ -101,22 +100,22 @@ void GenRecta(Programa& prg, int subtipus) {
   const std::string descripcio =
       subtipus == 1 ? " que t\xE9 pendent " + TxtEnter(m) + " i passa pel punt  " + TxtPunt(x1, y1)
                     : " que passa pels punts  " + TxtPunt(x1, y1) + " i " + TxtPunt(x2, y2);
-  prg.exercici.enunciat = Talla("Troba l'equaci\xF3 de la recta " + descripcio);
-  prg.exercici.resposta = " y = " + TxtCoef(m, "x") + TxtCoefSig(n, "");
-  prg.exercici.llest = true;
+  return {Talla("Troba l'equaci\xF3 de la recta " + descripcio), " y = " + TxtCoef(m, "x") + TxtCoefSig(n, ""), "",
+          std::nullopt};
 }
 
-void GenParabola(Programa& prg, int subtipus) {
+Generat GenParabola(ContextGenerador& ctx, int subtipus) {
   // The cases are separated by ",  " as in the other topics: with nothing between
   // them a label ran into the number before it ("y = 3x²-18x-2b)" read as "-2b").
   const char* capcalera = subtipus == 5 ? kInterseccions : kEquacioParabola;
-  EscriuCasos(prg, EntornCasos{capcalera, ""},
-              [subtipus](Programa& p) { return CasParabola(subtipus, AleatParabola(*p.aleatori)); });
+  return EscriuCasos(ctx, EntornCasos{capcalera, ""},
+                     [subtipus](ContextGenerador& c) { return CasParabola(subtipus, AleatParabola(c.aleatori)); });
 }
 
-void GeneraFuncions(Programa& prg, int subtipus) {
-  if (subtipus == 1 || subtipus == 2) GenRecta(prg, subtipus);
-  if (subtipus >= 3 && subtipus <= 5) GenParabola(prg, subtipus);
+ResultatGenerador GeneraFuncions(ContextGenerador& ctx, int subtipus) {
+  if (subtipus == 1 || subtipus == 2) return Fet(GenRecta(ctx, subtipus));
+  if (subtipus >= 3 && subtipus <= 5) return Fet(GenParabola(ctx, subtipus));
+  return SubtipusDesconegut();
 }
 
 }  // namespace tirelo

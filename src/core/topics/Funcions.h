@@ -5,19 +5,18 @@
 // built backwards from small integers drawn first.
 #include <cstdint>
 
+#include "topics/Generador.h"
+
 namespace tirelo {
 
-struct Programa;
-
-// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
-// other subtypes write nothing.
-void GeneraFuncions(Programa& prg, int subtipus);
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h).
+ResultatGenerador GeneraFuncions(ContextGenerador& ctx, int subtipus);
 
 // Subtype 1 (slope and point) or 2 (two points): one line, whatever the number of cases.
-void GenRecta(Programa& prg, int subtipus);
+Generat GenRecta(ContextGenerador& ctx, int subtipus);
 // Subtype 3 (three points), 4 (vertex and point) or 5 (intersection with a line),
 // one case per case of the series.
-void GenParabola(Programa& prg, int subtipus);
+Generat GenParabola(ContextGenerador& ctx, int subtipus);
 
 struct Parabola {
   int32_t a = 0, b = 0, c = 0;
