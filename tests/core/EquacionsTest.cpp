@@ -16,6 +16,12 @@
 namespace tirelo {
 namespace {
 
+// The form the next equation takes, asked through the program's window.
+FormaEq2 Forma(Programa& prg) {
+  ContextGenerador ctx = ContextDelPrograma(prg);
+  return TriaTipusEq2(ctx);
+}
+
 using prova::Escena;
 using prova::Guio;
 using prova::NoNul;
@@ -26,7 +32,7 @@ std::vector<int32_t> P(int p) { return {std::abs(p) - 1, p < 0 ? 5 : 0}; }
 
 TEST(Equacions, FirstDegreeExampleAndOneEquationWhateverTheCases) {
   Escena s(Guio({NoNul(2), NoNul(3), NoNul(1), NoNul(4)}), 3);
-  GenEq1Grau(*s.prg);
+  prova::Genera(*s.prg, GenEq1Grau);
   EXPECT_EQ(s.e().enunciat, "Resol l'equaci\xF3:      3x+4 = x+8");
   EXPECT_EQ(s.e().resposta, " x = 2");
   EXPECT_TRUE(s.e().llest);
@@ -36,7 +42,7 @@ TEST(Equacions, FirstDegreeExampleAndOneEquationWhateverTheCases) {
 TEST(Equacions, FirstDegreeRedrawsCWhileItEqualsB) {
   // b = c = 3 would make both sides the same x term; c is drawn again before d.
   Escena s(Guio({NoNul(2), NoNul(3), NoNul(3), NoNul(3), NoNul(1), NoNul(4)}));
-  GenEq1Grau(*s.prg);
+  prova::Genera(*s.prg, GenEq1Grau);
   EXPECT_EQ(s.e().enunciat, "Resol l'equaci\xF3:      3x+4 = x+8");
   EXPECT_TRUE(s.guio->Esgotat());
 }
@@ -44,7 +50,7 @@ TEST(Equacions, FirstDegreeRedrawsCWhileItEqualsB) {
 TEST(Equacions, FirstDegreeZeroConstantVanishes) {
   // a = 1, b = 2, c = 1, d = -1: e = 0.
   Escena s(Guio({NoNul(1), NoNul(2), NoNul(1), NoNul(-1)}));
-  GenEq1Grau(*s.prg);
+  prova::Genera(*s.prg, GenEq1Grau);
   EXPECT_EQ(s.e().enunciat, "Resol l'equaci\xF3:      2x-1 = x");
   EXPECT_EQ(s.e().resposta, " x = 1");
 }
@@ -52,7 +58,7 @@ TEST(Equacions, FirstDegreeZeroConstantVanishes) {
 TEST(Equacions, QuadraticExampleWithTwoForms) {
   Escena s(Guio({P(2), {2}, P(-5)}), 2);
   s.ui.formes = {FormaEq2::Completa, FormaEq2::SenseTermeIndep};
-  GenEq2Grau(*s.prg, 2);
+  prova::Genera(*s.prg, [&](ContextGenerador& c) { return GenEq2Grau(c, 2); });
   EXPECT_EQ(s.e().enunciat, "Resol l'equaci\xF3: a) x\xB2-5x+6 = 0,  b) x\xB2+5x = 0");
   EXPECT_EQ(s.e().resposta, "a) 2, 3,  b) -5, 0");
   EXPECT_EQ(s.ui.preguntesFormes, 2);  // the window opens for every case
@@ -83,7 +89,7 @@ TEST(Equacions, QuadraticAndBiquadraticForms) {
   for (const auto& c : casos) {
     Escena s(c.draws);
     s.ui.formes = {c.forma};
-    GenEq2Grau(*s.prg, c.grau);
+    prova::Genera(*s.prg, [&](ContextGenerador& ctx) { return GenEq2Grau(ctx, c.grau); });
     EXPECT_EQ(s.e().enunciat, std::string("Resol l'equaci\xF3: ") + c.equacio);
     EXPECT_EQ(s.e().resposta, c.arrels) << c.equacio;
     EXPECT_TRUE(s.guio->Esgotat()) << c.equacio;
@@ -93,11 +99,11 @@ TEST(Equacions, QuadraticAndBiquadraticForms) {
 TEST(Equacions, AnyFormIsDrawnRightAfterTheAnswerBeforeP) {
   Escena s(Guio({{1}, P(7)}));
   s.ui.formes = {FormaEq2::Qualsevol};
-  GenEq2Grau(*s.prg, 2);
+  prova::Genera(*s.prg, [&](ContextGenerador& c) { return GenEq2Grau(c, 2); });
   EXPECT_EQ(s.e().enunciat, "Resol l'equaci\xF3: x\xB2-7x = 0");
   EXPECT_EQ(s.guio->Demanats(), (std::vector<int32_t>{3, 9, 9}));
   // The close box of the window answers the complete form; the seam's default.
-  EXPECT_EQ(TriaTipusEq2(*s.prg), FormaEq2::Completa);
+  EXPECT_EQ(Forma(*s.prg), FormaEq2::Completa);
 }
 
 TEST(Equacions, AnyFormGivesAllThreeFormsOverManyCases) {
@@ -106,14 +112,14 @@ TEST(Equacions, AnyFormGivesAllThreeFormsOverManyCases) {
     prova::InterficieFalsa ui;
     ui.formes = {FormaEq2::Qualsevol};
     Programa prg(ui, llavor);
-    vistes.insert(TriaTipusEq2(prg));
+    vistes.insert(Forma(prg));
   }
   EXPECT_EQ(vistes, (std::set<FormaEq2>{FormaEq2::Completa, FormaEq2::SenseTermeIndep, FormaEq2::SenseTermeLineal}));
 }
 
 TEST(Equacions, SystemExample) {
   Escena s(Guio({NoNul(1), NoNul(-2), NoNul(3), NoNul(1), NoNul(1), NoNul(-1)}), 1);
-  GenSistema(*s.prg);
+  prova::Genera(*s.prg, GenSistema);
   EXPECT_EQ(s.e().enunciat, "Resol (quan sigui possible) el sistema:\r#8 \r\r#8 3x+y = 1\r#8 x-y = 3\r");
   EXPECT_EQ(s.e().resposta, "    x= 1, y= -2");
   EXPECT_TRUE(s.guio->Esgotat());
@@ -124,7 +130,7 @@ TEST(Equacions, SystemReducesCoefficientsAndDetectsTheIndeterminateCase) {
   Escena s(Guio({NoNul(1), NoNul(1), NoNul(4), NoNul(-6), NoNul(1), NoNul(1),
                  NoNul(1), NoNul(1), NoNul(1), NoNul(2), NoNul(-2), NoNul(-4)}),
            2);
-  GenSistema(*s.prg);
+  prova::Genera(*s.prg, GenSistema);
   EXPECT_EQ(s.e().enunciat,
             "Resol (quan sigui possible) el sistema:\r#8 "
             "\ra) \r#8 2x-3y = -1\r#8 x+y = 2\r"
@@ -149,7 +155,7 @@ TEST(Equacions, FirstDegreeAnswerSolvesTheEquationForManySeeds) {
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     prova::InterficieFalsa ui;
     Programa prg(ui, llavor);
-    GenEq1Grau(prg);
+    prova::Genera(prg, GenEq1Grau);
     const std::string prefix = "Resol l'equaci\xF3:      ";
     ASSERT_EQ(prg.exercici.enunciat.substr(0, prefix.size()), prefix);
     const auto [esq, dre] = prova::CostatsEquacio(prg.exercici.enunciat.substr(prefix.size()));
@@ -177,7 +183,7 @@ TEST(Equacions, QuadraticAndBiquadraticRootsSolveTheEquationForManySeeds) {
       for (int i = 0; i < n; ++i) ui.formes.push_back(static_cast<FormaEq2>((llavor + i) % 4));
       Programa prg(ui, llavor);
       prg.serie.nombreCasos = static_cast<uint16_t>(n);
-      GenEq2Grau(prg, grau);
+      prova::Genera(prg, [&](ContextGenerador& c) { return GenEq2Grau(c, grau); });
       const auto equacions = CasosEq2(prg.exercici.enunciat, "Resol l'equaci\xF3: ", n);
       const auto respostes = CasosEq2(prg.exercici.resposta, "", n);
       ASSERT_EQ(equacions.size(), respostes.size());
@@ -201,7 +207,7 @@ TEST(Equacions, SystemSolutionSolvesBothEquationsForManySeeds) {
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     prova::InterficieFalsa ui;
     Programa prg(ui, llavor);
-    GenSistema(prg);
+    prova::Genera(prg, GenSistema);
     const auto linies = prova::Parteix(prg.exercici.enunciat, "\r");
     ASSERT_EQ(linies.size(), 6u) << prg.exercici.enunciat;
     ASSERT_EQ(linies[0], "Resol (quan sigui possible) el sistema:");
@@ -242,8 +248,9 @@ TEST(Equacions, ManyCasesKeepOnlyWholeCasesInBothTexts) {
   prova::InterficieFalsa ui;
   Programa prg(ui, 7);
   prg.serie.nombreCasos = 40;
-  for (auto gen : {+[](Programa& p) { GenEq2Grau(p, 2); }, +[](Programa& p) { GenEq2Grau(p, 4); },
-                   +[](Programa& p) { GenSistema(p); }}) {
+  for (auto gen : {+[](Programa& p) { prova::Genera(p, GeneraEquacions, 2); },
+                   +[](Programa& p) { prova::Genera(p, GeneraEquacions, 3); },
+                   +[](Programa& p) { prova::Genera(p, GenSistema); }}) {
     gen(prg);
     const Exercici& e = prg.exercici;
     EXPECT_LE(e.enunciat.size(), 251u);
@@ -268,7 +275,9 @@ TEST(Equacions, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
   // The statement keeps room for the " #0 " the topic entry appends: 251 characters.
   for (uint64_t llavor = 1; llavor <= 6; ++llavor) {
     for (int grau : {2, 4}) {
-      const auto gen = [grau](Programa& p) { GenEq2Grau(p, grau); };
+      const auto gen = [grau](Programa& p) {
+        prova::Genera(p, [grau](ContextGenerador& c) { return GenEq2Grau(c, grau); });
+      };
       prova::ComprovaSerieLlarga(gen, {"Resol l'equaci\xF3: "}, {""}, 255, llavor, 251);
     }
     prova::ComprovaSerieLlarga(GenSistema, {kSistema, "\r", ""}, {""}, 255, llavor, 251);
@@ -277,7 +286,7 @@ TEST(Equacions, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase) {
 
 TEST(Equacions, ALongSeriesAsksTheFormOfEveryCase) {
   Escena s({}, 40);
-  GenEq2Grau(*s.prg, 2);
+  prova::Genera(*s.prg, [&](ContextGenerador& c) { return GenEq2Grau(c, 2); });
   EXPECT_EQ(s.ui.preguntesFormes, 40);
   EXPECT_LT(prova::PecesCasos(s.e().resposta, {""}, 40).size(), 40u);
 }

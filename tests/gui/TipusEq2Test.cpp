@@ -11,6 +11,7 @@
 #include "shell/Programa.h"
 #include "support/Modal.h"
 #include "topics/Equacions.h"
+#include "topics/ExecutaTema.h"
 #include "topics/TipusEq2.h"
 
 using namespace tirelo;
@@ -100,7 +101,8 @@ class TipusEq2Test : public QObject {
     prg.serie.nombreCasos = 2;
     GuioModal guio;
     guio.Despres(Tria(ordre_tipuseq2::SenseTermeIndep)).Despres(Tria(ordre_tipuseq2::SenseTermeLineal));
-    GenEq2Grau(prg, 2);
+    ContextGenerador ctx = ContextDelPrograma(prg);
+    PosaGenerat(prg, GenEq2Grau(ctx, 2));
     QVERIFY(guio.Acabat());
     QCOMPARE(guio.Vistes(), (QStringList{"tipuseq2", "tipuseq2"}));
     // a) x² + Bx = 0 has no constant term; b) x² - p² = 0 has no x term.

@@ -54,7 +54,7 @@ constexpr std::array<EntradaTema, 9> kCataleg{{
      {"EQUACIONS i SISTEMES",
       "Equaci\xF3 1r. grau;Equaci\xF3 2n grau;Equaci\xF3 biquadrada;Sistema 2 equacions i 2 inc\xF2gnites",
       "0111"},
-     nullptr, GeneraEquacions, nullptr, TancamentEquacions},
+     GeneraEquacions, nullptr, nullptr, TancamentEquacions},
     {"funcions",
      {"FUNCIONS TIPUS",
       "F.Lineal <- pendent i punt;F.Lineal <- 2 punts;Par\xE0" "bola <- 3 punts;"

@@ -10,7 +10,6 @@
 #include "mathtext/Nombres.h"
 #include "mathtext/Termes.h"
 #include "mathtext/Text.h"
-#include "shell/Programa.h"
 #include "topics/Casos.h"
 
 namespace tirelo {
@@ -48,13 +47,13 @@ CasEq2 Biquadratica(int32_t p, int32_t q, int32_t s) {
 }
 
 // The second value q by form: any of 1..9 but -p, 0, or -p.
-int32_t SegonValor(Programa& prg, FormaEq2 forma, int32_t p) {
+int32_t SegonValor(ContextGenerador& ctx, FormaEq2 forma, int32_t p) {
   switch (forma) {
     case FormaEq2::SenseTermeIndep: return 0;
     case FormaEq2::SenseTermeLineal: return -p;
     default: {
       int32_t q = 0;
-      do q = prg.Random(9) + 1; while (q == -p);
+      do q = ctx.Random(9) + 1; while (q == -p);
       return q;
     }
   }
@@ -75,9 +74,9 @@ std::string EquacioSistema(int32_t a, int32_t b, int32_t r) {
 }
 
 // Two non-zero coefficients divided by their gcd (signs kept).
-void ParellReduit(Programa& prg, int32_t& u, int32_t& v) {
-  u = AleatNoNul(*prg.aleatori, 9);
-  v = AleatNoNul(*prg.aleatori, 9);
+void ParellReduit(ContextGenerador& ctx, int32_t& u, int32_t& v) {
+  u = AleatNoNul(ctx.aleatori, 9);
+  v = AleatNoNul(ctx.aleatori, 9);
   const int32_t g = Mcd(u, v);
   u /= g;
   v /= g;
@@ -85,22 +84,20 @@ void ParellReduit(Programa& prg, int32_t& u, int32_t& v) {
 
 }  // namespace
 
-FormaEq2 TriaTipusEq2(Programa& prg) {
-  const FormaEq2 forma = prg.ui.DemanaFormaEq2();
-  // The recipe keeps the first answer: what the window was told, not the drawn form.
-  if (auto& r = prg.exercici.recepta; r && !r->forma) r->forma = static_cast<int>(forma);
-  if (forma == FormaEq2::Qualsevol) return static_cast<FormaEq2>(prg.Random(3));
+FormaEq2 TriaTipusEq2(ContextGenerador& ctx) {
+  const FormaEq2 forma = ctx.demanaForma();
+  if (forma == FormaEq2::Qualsevol) return static_cast<FormaEq2>(ctx.Random(3));
   return forma;
 }
 
 namespace {
 
 // One quadratic (grau 2) or biquadratic (grau 4) equation; the form window opens first.
-Cas CasEquacio(Programa& prg, int grau) {
-  const FormaEq2 forma = TriaTipusEq2(prg);
-  int32_t p = prg.Random(9) + 1;
-  if (prg.Random(9) >= 5) p = -p;
-  const int32_t q = SegonValor(prg, forma, p);
+Cas CasEquacio(ContextGenerador& ctx, int grau) {
+  const FormaEq2 forma = TriaTipusEq2(ctx);
+  int32_t p = ctx.Random(9) + 1;
+  if (ctx.Random(9) >= 5) p = -p;
+  const int32_t q = SegonValor(ctx, forma, p);
   const CasEq2 cas = grau == 4 ? Biquadratica(p, q, ValorQuadrat(forma, p, q)) : Quadratica(p, q);
   return {(grau == 4 ? TxtPotencia("x", 4) : "x\xB2") + TxtCoefSig(cas.B, grau == 4 ? "x\xB2" : "x") +
               TxtCoefSig(cas.C, "") + " = 0",
@@ -108,12 +105,12 @@ Cas CasEquacio(Programa& prg, int grau) {
 }
 
 // One system, its two equations each an indented paragraph after the label's.
-Cas CasSistema(Programa& prg) {
-  const int32_t X = AleatNoNul(*prg.aleatori, 9);
-  const int32_t Y = AleatNoNul(*prg.aleatori, 9);
+Cas CasSistema(ContextGenerador& ctx) {
+  const int32_t X = AleatNoNul(ctx.aleatori, 9);
+  const int32_t Y = AleatNoNul(ctx.aleatori, 9);
   int32_t a = 0, b = 0, c = 0, d = 0;
-  ParellReduit(prg, a, b);
-  ParellReduit(prg, c, d);
+  ParellReduit(ctx, a, b);
+  ParellReduit(ctx, c, d);
   const int32_t r1 = a * X + b * Y;
   const int32_t r2 = c * X + d * Y;
   // Both right-hand sides come from the same (X, Y), so a zero determinant always
@@ -126,8 +123,8 @@ Cas CasSistema(Programa& prg) {
 
 }  // namespace
 
-void GenEq1Grau(Programa& prg) {
-  FontAleatoria& rnd = *prg.aleatori;
+Generat GenEq1Grau(ContextGenerador& ctx) {
+  FontAleatoria& rnd = ctx.aleatori;
   const int32_t a = AleatNoNul(rnd, 9);  // the solution
   const int32_t b = AleatNoNul(rnd, 9);
   // c = b would put the same x term on both sides, leaving x undetermined.
@@ -135,32 +132,31 @@ void GenEq1Grau(Programa& prg) {
   do c = AleatNoNul(rnd, 9); while (c == b);
   const int32_t d = AleatNoNul(rnd, 9);
   const int32_t e = (b - c) * a + d;
-  prg.exercici.enunciat = Talla("Resol l'equaci\xF3:      " + TxtCoef(b, "x") + TxtCoefSig(d, "") + " = " +
-                                TxtCoef(c, "x") + TxtCoefSig(e, ""));
-  prg.exercici.resposta = " x = " + TxtEnter(a);
-  prg.exercici.llest = true;
+  return {Talla("Resol l'equaci\xF3:      " + TxtCoef(b, "x") + TxtCoefSig(d, "") + " = " + TxtCoef(c, "x") +
+                TxtCoefSig(e, "")),
+          " x = " + TxtEnter(a), "", std::nullopt};
 }
 
-void GenEq2Grau(Programa& prg, int grau) {
-  EscriuCasos(prg, {"Resol l'equaci\xF3: ", "", {}, {}, kLlocSenseSagnat},
-              [grau](Programa& p) { return CasEquacio(p, grau); });
+Generat GenEq2Grau(ContextGenerador& ctx, int grau) {
+  return EscriuCasos(ctx, {"Resol l'equaci\xF3: ", "", {}, {}, kLlocSenseSagnat},
+                     [grau](ContextGenerador& c) { return CasEquacio(c, grau); });
 }
 
-void GenSistema(Programa& prg) {
+Generat GenSistema(ContextGenerador& ctx) {
   // Each system starts a paragraph with its label; the answers are separated as usual.
-  EscriuCasos(prg,
+  return EscriuCasos(ctx,
               {std::string("Resol (quan sigui possible) el sistema:\r") + kSagnat, "", {"\r", false}, {},
                kLlocSenseSagnat},
               CasSistema);
 }
 
-void GeneraEquacions(Programa& prg, int subtipus) {
+ResultatGenerador GeneraEquacions(ContextGenerador& ctx, int subtipus) {
   switch (subtipus) {
-    case 1: GenEq1Grau(prg); break;
-    case 2: GenEq2Grau(prg, 2); break;
-    case 3: GenEq2Grau(prg, 4); break;
-    case 4: GenSistema(prg); break;
-    default: return;
+    case 1: return Fet(GenEq1Grau(ctx));
+    case 2: return Fet(GenEq2Grau(ctx, 2));
+    case 3: return Fet(GenEq2Grau(ctx, 4));
+    case 4: return Fet(GenSistema(ctx));
+    default: return SubtipusDesconegut();
   }
 }
 

@@ -6,28 +6,27 @@
 #include <string_view>
 
 #include "shell/Interficie.h"
+#include "topics/Generador.h"
 
 namespace tirelo {
-
-struct Programa;
 
 // Every statement of the topic ends by taking the paragraph indent back to 0.
 inline constexpr std::string_view TancamentEquacions = " #0 ";
 
-// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
-// other subtypes write nothing.
-void GeneraEquacions(Programa& prg, int subtipus);
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h),
+// without the closing text, which the catalogue adds.
+ResultatGenerador GeneraEquacions(ContextGenerador& ctx, int subtipus);
 
 // One first-degree equation bx+d = cx+e, whatever the number of cases.
-void GenEq1Grau(Programa& prg);
+Generat GenEq1Grau(ContextGenerador& ctx);
 // Monic quadratic (grau 2) or biquadratic (grau 4) equations, one per case; the
 // form of each case is asked before its draws.
-void GenEq2Grau(Programa& prg, int grau);
+Generat GenEq2Grau(ContextGenerador& ctx, int grau);
 // Two-by-two linear systems in x and y, one indented paragraph per equation.
-void GenSistema(Programa& prg);
+Generat GenSistema(ContextGenerador& ctx);
 
 // Asks which form the next quadratic or biquadratic takes; "any of them" is drawn
 // here with Random(3), so the answer is never FormaEq2::Qualsevol.
-FormaEq2 TriaTipusEq2(Programa& prg);
+FormaEq2 TriaTipusEq2(ContextGenerador& ctx);
 
 }  // namespace tirelo
