@@ -14,6 +14,7 @@
 
 #include "document/Marcat.h"
 #include "mathtext/Nombres.h"
+#include "support/CasosProva.h"
 #include "support/Guio.h"
 #include "support/Polinomis.h"
 #include "support/Suport.h"
@@ -23,6 +24,12 @@ namespace tirelo {
 namespace {
 
 using prova::Parteix;
+
+// A common-factor polynomial drawn from the program's random source.
+FactorComu FactorDelPrograma(Programa& prg) {
+  ContextGenerador ctx = ContextDelPrograma(prg);
+  return FactorComuAleat(ctx);
+}
 using Valors = std::map<char, int64_t>;
 
 // Evaluates a polynomial as the generators write it: signed terms of numbers,
@@ -151,7 +158,7 @@ const std::string kEnunciatRedueix = "Redueix (tot operant) l'expressi\xF3:    "
 TEST(Operacions, ReduceATermAddsExponentsOfARepeatedLetter) {
   // n = 4: 3, x^2, 5, x.
   prova::Escena p({1, 1, 0, 1, 3, 0, 0});
-  GenRedueixTerme(*p.prg);
+  prova::Genera(*p.prg, GenRedueixTerme);
   EXPECT_EQ(p.e().enunciat, kEnunciatRedueix + "3\xB7x^2\xB7" "5\xB7x");
   EXPECT_EQ(p.e().resposta, " 15x^3");
   EXPECT_EQ(p.e().pista, "(multiplicar n\xBAs i pot\xE8ncies i ordenar  (ex.:  3x5yx  ->  15x^2y))");
@@ -162,7 +169,7 @@ TEST(Operacions, ReduceATermAddsExponentsOfARepeatedLetter) {
 TEST(Operacions, ReduceATermKeepsLettersInOrderOfFirstAppearance) {
   // n = 4: 3, y, 5, x^2.
   prova::Escena p({1, 1, 1, 0, 3, 0, 1});
-  GenRedueixTerme(*p.prg);
+  prova::Genera(*p.prg, GenRedueixTerme);
   EXPECT_EQ(p.e().enunciat, kEnunciatRedueix + "3\xB7y\xB7" "5\xB7x^2");
   EXPECT_EQ(p.e().resposta, " 15yx^2");
 }
@@ -170,7 +177,7 @@ TEST(Operacions, ReduceATermKeepsLettersInOrderOfFirstAppearance) {
 TEST(Operacions, ReduceATermRedrawsDigitsAlreadyWritten) {
   // n = 5: 3, x^2, 5, y, then 3, 2 and 5 are refused before 7.
   prova::Escena p({2, 1, 0, 1, 3, 1, 0, 1, 0, 3, 5});
-  GenRedueixTerme(*p.prg);
+  prova::Genera(*p.prg, GenRedueixTerme);
   EXPECT_EQ(p.e().enunciat, kEnunciatRedueix + "3\xB7x^2\xB7" "5\xB7y\xB7" "7");
   EXPECT_EQ(p.e().resposta, " 105x^2y");
   EXPECT_TRUE(p.guio->Esgotat());
@@ -179,7 +186,7 @@ TEST(Operacions, ReduceATermRedrawsDigitsAlreadyWritten) {
 TEST(Operacions, ReduceATermLabelsItsCases) {
   // a) n = 3: 2, y, 9.  b) n = 3: 4, z^3, 2.
   prova::Escena p({0, 0, 1, 0, 7, 0, 2, 2, 2, 0}, 2);
-  GenRedueixTerme(*p.prg);
+  prova::Genera(*p.prg, GenRedueixTerme);
   EXPECT_EQ(p.e().enunciat, kEnunciatRedueix + "a) 2\xB7y\xB7" "9,  b) 4\xB7z^3\xB7" "2");
   EXPECT_EQ(p.e().resposta, " a) 18y,  b) 8z^3");
 }
@@ -277,7 +284,7 @@ TEST(Operacions, ReduceATermPropertyOverSeeds) {
     const uint16_t casos = static_cast<uint16_t>(1 + llavor % 4);
     prova::Escena p({}, casos);
     p.guio->Sembra(llavor);
-    GenRedueixTerme(*p.prg);
+    prova::Genera(*p.prg, GenRedueixTerme);
     ASSERT_EQ(ComprovaRedueix(p.e(), casos), casos);
     ASSERT_FALSE(::testing::Test::HasFailure()) << p.e().enunciat;
   }
@@ -288,7 +295,7 @@ TEST(Operacions, ReduceATermManyCasesKeepOnlyWholeCases) {
     const auto casos = static_cast<uint16_t>(30 + llavor % 200);
     prova::Escena p({}, casos);
     p.guio->Sembra(llavor);
-    GenRedueixTerme(*p.prg);
+    prova::Genera(*p.prg, GenRedueixTerme);
     EXPECT_LE(p.e().pista.size(), 80u);
     const std::size_t escrits = ComprovaRedueix(p.e(), casos);
     ASSERT_GE(escrits, 5u);
@@ -304,7 +311,7 @@ const std::string kExtrau = "Extrau factor com\xFA all\xF2 que puguis de: \\tab 
 TEST(Operacions, CommonFactorExample) {
   // k = 3, L = x, m = 2, c1 = 2 with a, c2 = -5 with b; both products written L first.
   prova::Escena p({1, 2, 0, 1, 5, 0, 4, 0, 0, 0, 0});
-  GenFactorComu(*p.prg, 2);
+  prova::Genera(*p.prg, GeneraOperacions, 2);
   EXPECT_EQ(p.e().enunciat, kExtrau + " \\tab 6xa-15xb\r");
   EXPECT_EQ(p.e().resposta, " \\tab 3x(2a-5b)");
   EXPECT_EQ(p.e().pista, "");
@@ -315,7 +322,7 @@ TEST(Operacions, CommonFactorExample) {
 TEST(Operacions, CommonFactorMovesTheInnerFactorIntoK) {
   // k = 3, c = (4, 6) becomes k = 6, c = (2, 3); the second product is written "bx".
   prova::Escena p({1, 2, 0, 3, 2, 0, 5, 2, 0, 0, 4});
-  GenFactorComu(*p.prg, 2);
+  prova::Genera(*p.prg, GeneraOperacions, 2);
   EXPECT_EQ(p.e().enunciat, kExtrau + " \\tab 12xa+18bx\r");
   EXPECT_EQ(p.e().resposta, " \\tab 6x(2a+3b)");
 }
@@ -323,7 +330,7 @@ TEST(Operacions, CommonFactorMovesTheInnerFactorIntoK) {
 TEST(Operacions, ParenthesesSquareTheCommonLetterAndRedrawUnitK) {
   // k = 1 is redrawn, then k = 3, L = x; terms x and 2a: no order draw for subtype 3.
   prova::Escena p({0, 5, 2, 8, 2, 0, 0, 8, 2, 1, 8, 0});
-  GenFactorComu(*p.prg, 3);
+  prova::Genera(*p.prg, GeneraOperacions, 3);
   EXPECT_EQ(p.e().enunciat, "Opera: \\tab  \\tab 3x(x+2a)");
   EXPECT_EQ(p.e().resposta, " \\tab 3x^2+6xa");
   EXPECT_TRUE(p.guio->Esgotat());
@@ -332,7 +339,7 @@ TEST(Operacions, ParenthesesSquareTheCommonLetterAndRedrawUnitK) {
 TEST(Operacions, ParenthesesWithNegativeKHavePositiveInnerTerms) {
   // k = -6, L = y, m = 3: a, 2x, 3m (inner coefficients drawn 1..9 without sign).
   prova::Escena p({5, 1, 3, 1, 0, 0, 1, 1, 2, 2});
-  GenFactorComu(*p.prg, 3);
+  prova::Genera(*p.prg, GeneraOperacions, 3);
   EXPECT_EQ(p.e().enunciat, "Opera: \\tab  \\tab -6y(a+2x+3m)");
   EXPECT_EQ(p.e().resposta, " \\tab -6ya-12yx-18ym");
   EXPECT_TRUE(p.guio->Esgotat());
@@ -342,7 +349,7 @@ TEST(Operacions, CommonFactorCasesCarryTheirOwnLabels) {
   prova::Escena p({1, 2, 0, 1, 5, 0, 4, 0, 0, 0, 0,    // a) 3x(2a-5b)
            0, 0, 0, 0, 8, 2, 1, 8, 1, 0, 0},   // b) 2a(x+2b)
           2);
-  GenFactorComu(*p.prg, 2);
+  prova::Genera(*p.prg, GeneraOperacions, 2);
   EXPECT_EQ(p.e().resposta, " \\tab  a)\\tab 3x(2a-5b) \\tab  b)\\tab 2a(x+2b)");
   EXPECT_EQ(p.e().enunciat, kExtrau + " \\tab  a)\\tab 6xa-15xb \\tab  b)\\tab 2ax+4ab\r");
 }
@@ -397,7 +404,7 @@ TEST(Operacions, CommonFactorPropertyOverSeeds) {
       const uint16_t casos = llavor % 10 == 0 ? 3 : 1;
       prova::Escena p({}, casos);
       p.guio->Sembra(llavor);
-      GenFactorComu(*p.prg, subtipus);
+      prova::Genera(*p.prg, GeneraOperacions, subtipus);
       const Exercici& e = p.e();
       std::string expandit = e.enunciat, factoritzat = e.resposta;
       if (subtipus == 2) {
@@ -431,7 +438,7 @@ TEST(Operacions, ManyCommonFactorCasesKeepOnlyWholeCases) {
       const auto casos = static_cast<uint16_t>(15 + llavor % 12);
       prova::Escena p({}, casos);
       p.guio->Sembra(llavor);
-      GenFactorComu(*p.prg, subtipus);
+      prova::Genera(*p.prg, GeneraOperacions, subtipus);
       std::string expandit = p.e().enunciat, factoritzat = p.e().resposta;
       for (const std::string& t : {expandit, factoritzat}) {
         ASSERT_LE(t.size(), 255u);
@@ -467,7 +474,7 @@ TEST(Operacions, ManyCommonFactorCasesKeepOnlyWholeCases) {
 TEST(Operacions, BinomialProductKeepsLikeTermsApart) {
   // (x-3) and (x+2).
   prova::Escena p({0, 0, 2, 8, 0, 7, 0, 0, 1, 0, 0, 9});
-  GenProducteBinomis(*p.prg);
+  prova::Genera(*p.prg, GenProducteBinomis);
   EXPECT_EQ(p.e().enunciat, " Calcula:       (x-3) \xB7 (x+2)");
   EXPECT_EQ(p.e().resposta, "   x\xB2+2x-3x-6");
   EXPECT_EQ(p.e().pista, "");
@@ -480,7 +487,7 @@ TEST(Operacions, BinomialProductPropertyOverSeeds) {
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     prova::Escena p({}, 1);
     p.guio->Sembra(llavor);
-    GenProducteBinomis(*p.prg);
+    prova::Genera(*p.prg, GenProducteBinomis);
     const Exercici& e = p.e();
     ASSERT_EQ(e.enunciat.rfind(inici, 0), 0u);
     ASSERT_EQ(e.resposta.rfind("   ", 0), 0u);
@@ -500,7 +507,7 @@ const std::string kSimplifica = "Simplifica la fracci\xF3: \\tab \r";
 TEST(Operacions, AlgebraicFractionExample) {
   // k = 6, L = x, 2a - 5b; d = 4, v = c.
   prova::Escena p({5, 5, 2, 0, 1, 8, 0, 4, 0, 0, 2, 2});
-  GenFraccioAlgebraica(*p.prg);
+  prova::Genera(*p.prg, GenFraccioAlgebraica);
   EXPECT_EQ(p.e().enunciat, kSimplifica + DisposaFraccio(8, "12xa-30xb", "24xc") + "\r");
   // Byte for byte: eight tabs before each line, a bar of 9 div 2 dashes, the shorter
   // denominator centred with two pads.
@@ -516,7 +523,7 @@ TEST(Operacions, AlgebraicFractionExample) {
 TEST(Operacions, AlgebraicFractionSquaresTheCommonLetter) {
   // k = 6, L = a, 2b - 5x; d = 4, v = a.
   prova::Escena p({5, 5, 0, 0, 1, 8, 1, 4, 0, 1, 2, 0});
-  GenFraccioAlgebraica(*p.prg);
+  prova::Genera(*p.prg, GenFraccioAlgebraica);
   EXPECT_EQ(p.e().enunciat, kSimplifica + DisposaFraccio(8, "12ab-30ax", "24a\xB2") + "\r");
   EXPECT_EQ(p.e().resposta, DisposaFraccio(8, "2b-5x", "4a"));
 }
@@ -524,7 +531,7 @@ TEST(Operacions, AlgebraicFractionSquaresTheCommonLetter) {
 TEST(Operacions, CommonFactorOfAFractionIsNeverPlusOrMinusOne) {
   // k = -1 and 1 are redrawn; L first for the letter parts, with no order draw.
   prova::Escena p({0, 0, 0, 5, 1, 5, 2, 0, 0, 5, 0, 1, 5, 0});
-  const FactorComu f = FactorComuAleat(*p.prg);
+  const FactorComu f = FactorDelPrograma(*p.prg);
   EXPECT_EQ(f.k, 2);
   EXPECT_EQ(f.M, "2x");
   EXPECT_EQ(f.P, "a+2b");
@@ -544,7 +551,7 @@ TEST(Operacions, AlgebraicFractionPropertyOverSeeds) {
   for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
     prova::Escena p({}, 1);
     p.guio->Sembra(llavor);
-    GenFraccioAlgebraica(*p.prg);
+    prova::Genera(*p.prg, GenFraccioAlgebraica);
     const Exercici& e = p.e();
     // Nothing is cut: the statement still ends with its CR.
     ASSERT_LE(e.enunciat.size(), 255u);

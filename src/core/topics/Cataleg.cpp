@@ -43,7 +43,7 @@ constexpr std::array<EntradaTema, 9> kCataleg{{
       "Reduir un terme (ex.: 3x2 --> 6x);Treure Factor com\xFA;Treure par\xE8ntesis;"
       "Multiplicar binomis;Simplificar una fracci\xF3 alg\xE8" "brica",
       "10000", true},
-     nullptr, GeneraOperacions},
+     GeneraOperacions},
     {"percentatges",
      {"OPERACIONS amb TANTS PER CENT",
       "Rebaixes:preu final;Rebaixes:preu inicial;Rebaixes: % rebaixa;"

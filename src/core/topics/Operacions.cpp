@@ -13,7 +13,6 @@
 #include "mathtext/Nombres.h"
 #include "mathtext/Termes.h"
 #include "mathtext/Text.h"
-#include "shell/Programa.h"
 #include "topics/Casos.h"
 
 namespace tirelo {
@@ -34,24 +33,24 @@ struct ProducteTerme {
   std::string reduit;   // "15x^3"
 };
 
-ProducteTerme AleatProducteTerme(Programa& prg) {
+ProducteTerme AleatProducteTerme(ContextGenerador& ctx) {
   ProducteTerme r;
   uint16_t coef = 1;
   std::vector<std::pair<char, int>> lletres;   // in order of first appearance
-  const int n = prg.Random(3) + 3;
+  const int n = ctx.Random(3) + 3;
   bool anteriorXifra = false;
   for (int j = 1; j <= n; ++j) {
     if (!anteriorXifra) {
       // A digit not yet written anywhere in the product, exponents included.
       char d = 0;
       do {
-        d = kXifresTerme[static_cast<std::size_t>(prg.Random(8))];
+        d = kXifresTerme[static_cast<std::size_t>(ctx.Random(8))];
       } while (r.escrit.find(d) != std::string::npos);
       coef = static_cast<uint16_t>(coef * (d - '0'));
       r.escrit += d;
     } else {
-      const char v = kLletresTerme[static_cast<std::size_t>(prg.Random(5))];
-      const int e = prg.Random(3) + 1;
+      const char v = kLletresTerme[static_cast<std::size_t>(ctx.Random(5))];
+      const int e = ctx.Random(3) + 1;
       auto it = lletres.begin();
       while (it != lletres.end() && it->first != v) ++it;
       if (it != lletres.end()) {
@@ -84,25 +83,25 @@ struct DadesFactor {
 
 // k from +-2..9 (positive only when kPositiu), then the letter, then 2 or 3 terms with
 // different letters; a common factor of the inner coefficients moves into k.
-DadesFactor AleatDadesFactor(Programa& prg, bool kPositiu) {
+DadesFactor AleatDadesFactor(ContextGenerador& ctx, bool kPositiu) {
   DadesFactor f;
   if (kPositiu) {
-    f.k = prg.Random(8) + 2;
+    f.k = ctx.Random(8) + 2;
   } else {
     do {
-      f.k = AleatNoNul(*prg.aleatori, 9);
+      f.k = AleatNoNul(ctx.aleatori, 9);
     } while (std::abs(f.k) == 1);
   }
-  f.L = kLletresFactor[static_cast<std::size_t>(prg.Random(6))];
+  f.L = kLletresFactor[static_cast<std::size_t>(ctx.Random(6))];
   std::string lliures(kLletresFactor);
-  const int m = prg.Random(2) + 2;
+  const int m = ctx.Random(2) + 2;
   int g = 1;
   for (int t = 1; t <= m; ++t) {
     TermeFactor terme;
     // A negative factor comes with positive inner coefficients only.
-    terme.c = f.k < 0 ? prg.Random(9) + 1 : AleatNoNul(*prg.aleatori, 9);
+    terme.c = f.k < 0 ? ctx.Random(9) + 1 : AleatNoNul(ctx.aleatori, 9);
     g = t == 1 ? std::abs(terme.c) : Mcd(g, terme.c);
-    const auto pos = static_cast<std::size_t>(prg.Random(static_cast<int32_t>(lliures.size())));
+    const auto pos = static_cast<std::size_t>(ctx.Random(static_cast<int32_t>(lliures.size())));
     terme.v = lliures[pos];
     lliures.erase(pos, 1);
     f.termes.push_back(terme);
@@ -131,7 +130,7 @@ std::string TxtFactoritzat(const DadesFactor& f) {
 
 // "6xa-15xb": the expanded form. With barrejaOrdre, each product of two different
 // letters is written the other way round ("ax") with probability 1/3.
-std::string TxtExpandit(Programa& prg, const DadesFactor& f, bool barrejaOrdre) {
+std::string TxtExpandit(ContextGenerador& ctx, const DadesFactor& f, bool barrejaOrdre) {
   const std::string L(1, f.L);
   std::string r;
   for (std::size_t t = 0; t < f.termes.size(); ++t) {
@@ -140,7 +139,7 @@ std::string TxtExpandit(Programa& prg, const DadesFactor& f, bool barrejaOrdre) 
     r += TxtEnter(f.k * terme.c);
     if (terme.v == f.L) {
       r += TxtPotencia(L, 2);
-    } else if (barrejaOrdre && prg.Random(6) >= 4) {
+    } else if (barrejaOrdre && ctx.Random(6) >= 4) {
       r += v + L;
     } else {
       r += L + v;
@@ -152,26 +151,27 @@ std::string TxtExpandit(Programa& prg, const DadesFactor& f, bool barrejaOrdre) 
 
 }  // namespace
 
-void GenRedueixTerme(Programa& prg) {
-  EscriuCasos(prg, EntornCasos{"Redueix (tot operant) l'expressi\xF3:    ", " "}, [](Programa& p) {
-    const ProducteTerme cas = AleatProducteTerme(p);
+Generat GenRedueixTerme(ContextGenerador& ctx) {
+  Generat g = EscriuCasos(ctx, EntornCasos{"Redueix (tot operant) l'expressi\xF3:    ", " "}, [](ContextGenerador& c) {
+    const ProducteTerme cas = AleatProducteTerme(c);
     return Cas{cas.escrit, cas.reduit};
   });
-  prg.exercici.pista = "(multiplicar n\xBAs i pot\xE8ncies i ordenar  (ex.:  3x5yx  ->  15x^2y))";
+  g.pista = "(multiplicar n\xBAs i pot\xE8ncies i ordenar  (ex.:  3x5yx  ->  15x^2y))";
+  return g;
 }
 
-void GenFactorComu(Programa& prg, int subtipus) {
+Generat GenFactorComu(ContextGenerador& ctx, int subtipus) {
   const bool extreu = subtipus == 2;
-  const int n = prg.serie.nombreCasos;
+  const int n = ctx.nombreCasos;
   // Subtype 2 shows the expanded forms and answers the factored ones; subtype 3 the
   // other way round. The statement of subtype 2 keeps room for its closing CR.
   TextsCasos casos(extreu ? "Extrau factor com\xFA all\xF2 que puguis de: " + std::string(kTab)
                           : "Opera: " + std::string(kTab),
                    "", extreu ? LlargadaText - 1 : LlargadaText);
   for (int i = 1; i <= n; ++i) {
-    const DadesFactor f = AleatDadesFactor(prg, extreu);
+    const DadesFactor f = AleatDadesFactor(ctx, extreu);
     const std::string F = TxtFactoritzat(f);
-    const std::string E = TxtExpandit(prg, f, extreu);
+    const std::string E = TxtExpandit(ctx, f, extreu);
     std::string prefix(" ");
     prefix += kTab;
     if (n > 1) prefix += " " + LletresCas(i) + ")" + std::string(kTab);
@@ -181,17 +181,14 @@ void GenFactorComu(Programa& prg, int subtipus) {
       casos.Afegeix(prefix + F, prefix + E);
     }
   }
-  Exercici& ex = prg.exercici;
-  ex.enunciat = casos.Enunciat();
+  Generat ex{casos.Enunciat(), casos.Resposta(), "", casos.Casos()};
   if (extreu) ex.enunciat += kCR;
-  ex.resposta = casos.Resposta();
-  ex.llest = true;
-  prg.serie.casosEscrits = casos.Casos();
+  return ex;
 }
 
-void GenProducteBinomis(Programa& prg) {
-  const Binomi a = AleatBinomi(*prg.aleatori);
-  const Binomi b = AleatBinomi(*prg.aleatori);
+Generat GenProducteBinomis(ContextGenerador& ctx) {
+  const Binomi a = AleatBinomi(ctx.aleatori);
+  const Binomi b = AleatBinomi(ctx.aleatori);
   const std::string B1 = TxtCoef(a.k1, a.p1) + TxtCoefSig(a.k2, a.p2);
   const std::string B2 = TxtCoef(b.k1, b.p1) + TxtCoefSig(b.k2, b.p2);
   // Term by term, like terms kept apart: the exercise is the expansion itself.
@@ -199,44 +196,39 @@ void GenProducteBinomis(Programa& prg) {
                                TxtCoefSig(a.k1 * b.k2, ProducteLletres(a.p1, b.p2)) +
                                TxtCoefSig(a.k2 * b.k1, ProducteLletres(a.p2, b.p1)) +
                                TxtCoefSig(a.k2 * b.k2, ProducteLletres(a.p2, b.p2));
-  prg.exercici.enunciat = " Calcula:       (" + B1 + ") \xB7 (" + B2 + ")";
-  prg.exercici.resposta = "   " + producte;
-  prg.exercici.llest = true;
+  return {" Calcula:       (" + B1 + ") \xB7 (" + B2 + ")", "   " + producte, "", std::nullopt};
 }
 
-FactorComu FactorComuAleat(Programa& prg) {
-  const DadesFactor f = AleatDadesFactor(prg, false);
+FactorComu FactorComuAleat(ContextGenerador& ctx) {
+  const DadesFactor f = AleatDadesFactor(ctx, false);
   FactorComu r;
   r.k = f.k;
   r.lletra = f.L;
   r.M = TxtEnter(f.k) + f.L;
   r.P = TxtInterior(f);
-  r.E = TxtExpandit(prg, f, false);
+  r.E = TxtExpandit(ctx, f, false);
   return r;
 }
 
-void GenFraccioAlgebraica(Programa& prg) {
-  const FactorComu fc = FactorComuAleat(prg);
-  const int d = prg.Random(5) + 2;
-  const char v = static_cast<char>('a' + prg.Random(5));
+Generat GenFraccioAlgebraica(ContextGenerador& ctx) {
+  const FactorComu fc = FactorComuAleat(ctx);
+  const int d = ctx.Random(5) + 2;
+  const char v = static_cast<char>('a' + ctx.Random(5));
   const std::string Q = TxtEnter(d) + v;
   // k·d·L·v: the letter squared when the denominator's letter is the common one.
   const std::string R = TxtEnter(fc.k * d) + fc.lletra + (v == fc.lletra ? '\xB2' : v);
-  Exercici& ex = prg.exercici;
-  ex.enunciat = "Simplifica la fracci\xF3: " + std::string(kTab) + kCR + DisposaFraccio(8, fc.E, R) + kCR;
-  ex.resposta = DisposaFraccio(8, fc.P, Q);
-  ex.pista = "(Nota: extrau factor com\xFA i simplifica)";
-  ex.llest = true;
+  return {"Simplifica la fracci\xF3: " + std::string(kTab) + kCR + DisposaFraccio(8, fc.E, R) + kCR,
+          DisposaFraccio(8, fc.P, Q), "(Nota: extrau factor com\xFA i simplifica)", std::nullopt};
 }
 
-void GeneraOperacions(Programa& prg, int subtipus) {
+ResultatGenerador GeneraOperacions(ContextGenerador& ctx, int subtipus) {
   switch (subtipus) {
-    case 1: GenRedueixTerme(prg); break;
+    case 1: return Fet(GenRedueixTerme(ctx));
     case 2:
-    case 3: GenFactorComu(prg, subtipus); break;
-    case 4: GenProducteBinomis(prg); break;
-    case 5: GenFraccioAlgebraica(prg); break;
-    default: break;
+    case 3: return Fet(GenFactorComu(ctx, subtipus));
+    case 4: return Fet(GenProducteBinomis(ctx));
+    case 5: return Fet(GenFraccioAlgebraica(ctx));
+    default: return SubtipusDesconegut();
   }
 }
 

@@ -7,19 +7,17 @@
 // drawn factors, so statement and answer always agree.
 #include <string>
 
+#include "topics/Generador.h"
+
 namespace tirelo {
 
-struct Programa;
+// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h).
+ResultatGenerador GeneraOperacions(ContextGenerador& ctx, int subtipus);
 
-// One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h);
-// other subtypes write nothing.
-void GeneraOperacions(Programa& prg, int subtipus);
-
-// The generators write the exercise under construction and set its ready flag.
-void GenRedueixTerme(Programa& prg);                  // subtype 1, N cases
-void GenFactorComu(Programa& prg, int subtipus);      // 2: take out the factor; 3: expand
-void GenProducteBinomis(Programa& prg);               // subtype 4
-void GenFraccioAlgebraica(Programa& prg);             // subtype 5
+Generat GenRedueixTerme(ContextGenerador& ctx);                  // subtype 1, N cases
+Generat GenFactorComu(ContextGenerador& ctx, int subtipus);      // 2: take out the factor; 3: expand
+Generat GenProducteBinomis(ContextGenerador& ctx);               // subtype 4
+Generat GenFraccioAlgebraica(ContextGenerador& ctx);             // subtype 5
 
 // A random common-factor polynomial k·L·(c1v1 + c2v2 [+ c3v3]), k in +-2..9 times
 // the inner coefficients' common factor.
@@ -30,6 +28,6 @@ struct FactorComu {
   std::string P;       // the inner polynomial, e.g. "2a-5b"
   std::string E;       // the expanded polynomial, e.g. "12xa-30xb"
 };
-FactorComu FactorComuAleat(Programa& prg);
+FactorComu FactorComuAleat(ContextGenerador& ctx);
 
 }  // namespace tirelo
