@@ -6,6 +6,7 @@
 
 #include "support/Suport.h"
 #include "topics/Casos.h"
+#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {
@@ -246,7 +247,8 @@ TEST_F(SerieTest, TheNextSeriesWindowTellsTheCasesThatDidNotFit) {
   };
   for (const Pas& p : passos) ui.Tria(p.subtipus, p.demanats);
   BucleTema(prg, kTemaProva, [](Programa& p, int) {
-    EscriuCasos(p, "", [](Programa&) { return Cas{std::string(100, 'x'), "r"}; });
+    ContextGenerador ctx = ContextDelPrograma(p);
+    PosaGenerat(p, EscriuCasos(ctx, "", [](ContextGenerador&) { return Cas{std::string(100, 'x'), "r"}; }));
   });
   ASSERT_EQ(prg.lot.Nombre(), 4);
   ASSERT_EQ(ui.peticionsSubtipus.size(), std::size(passos) + 1);

@@ -3,8 +3,6 @@
 #include "topics/Casos.h"
 
 #include "mathtext/Text.h"
-#include "shell/Programa.h"
-#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 
@@ -23,15 +21,6 @@ Generat EscriuCasos(ContextGenerador& ctx, const EntornCasos& entorn,
 Generat EscriuCasos(ContextGenerador& ctx, std::string_view capcalera,
                     const std::function<Cas(ContextGenerador&)>& cas) {
   return EscriuCasos(ctx, EntornCasos{std::string(capcalera), ""}, cas);
-}
-
-void EscriuCasos(Programa& prg, const EntornCasos& entorn, const std::function<Cas(Programa&)>& cas) {
-  ContextGenerador ctx = ContextDelPrograma(prg);
-  PosaGenerat(prg, EscriuCasos(ctx, entorn, [&](ContextGenerador&) { return cas(prg); }));
-}
-
-void EscriuCasos(Programa& prg, std::string_view capcalera, const std::function<Cas(Programa&)>& cas) {
-  EscriuCasos(prg, EntornCasos{std::string(capcalera), ""}, cas);
 }
 
 }  // namespace tirelo

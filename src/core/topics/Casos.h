@@ -15,8 +15,6 @@
 
 namespace tirelo {
 
-struct Programa;
-
 // One case: its piece of the statement and its piece of the answer.
 struct Cas {
   std::string enunciat;
@@ -45,18 +43,5 @@ Generat EscriuCasos(ContextGenerador& ctx, const EntornCasos& entorn,
 // The usual layout: the statement header, an empty answer, label and separator only.
 Generat EscriuCasos(ContextGenerador& ctx, std::string_view capcalera,
                     const std::function<Cas(ContextGenerador&)>& cas);
-
-// For topics still written against the program state: the same, drawn from
-// prg.aleatori, written into the exercise under construction.
-// Replaces the exercise under construction: statement and answer start with their
-// headers, then cas(prg) is drawn once per case (prg.serie.nombreCasos) and its pieces
-// appended as entorn lays them out. Every case is drawn, so the random sequence does
-// not depend on the room left, but a case goes into the texts only when it fits whole
-// in both, and none goes in after one that did not. The hint is emptied and the ready
-// flag set.
-//   EscriuCasos(prg, {"Calcula: ", "", {"  ", false}, {}}, [](Programa& p) { return Cas{"x^2", "x^2"}; });
-void EscriuCasos(Programa& prg, const EntornCasos& entorn, const std::function<Cas(Programa&)>& cas);
-// The usual layout: the statement header, an empty answer, label and separator only.
-void EscriuCasos(Programa& prg, std::string_view capcalera, const std::function<Cas(Programa&)>& cas);
 
 }  // namespace tirelo

@@ -49,12 +49,12 @@ constexpr std::array<EntradaTema, 9> kCataleg{{
       "Rebaixes:preu final;Rebaixes:preu inicial;Rebaixes: % rebaixa;"
       "Increments: valor final;Increments: valor inicial;Increments: % increment",
       "000000", true},
-     GeneraPercentatges, nullptr, SurtPercentatges},
+     GeneraPercentatges, SurtPercentatges},
     {"equacions",
      {"EQUACIONS i SISTEMES",
       "Equaci\xF3 1r. grau;Equaci\xF3 2n grau;Equaci\xF3 biquadrada;Sistema 2 equacions i 2 inc\xF2gnites",
       "0111"},
-     GeneraEquacions, nullptr, nullptr, TancamentEquacions},
+     GeneraEquacions, nullptr, TancamentEquacions},
     {"funcions",
      {"FUNCIONS TIPUS",
       "F.Lineal <- pendent i punt;F.Lineal <- 2 punts;Par\xE0" "bola <- 3 punts;"

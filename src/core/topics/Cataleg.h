@@ -14,18 +14,13 @@
 
 namespace tirelo {
 
-struct Programa;
-
 struct EntradaTema {
   std::string_view nom;  // the menu item and the name `--serie` takes (Windows-1252)
   Tema tema;             // what the series window shows: title, subtypes, which take cases
   // One exercise of subtype 1..n; any other subtype answers SubtipusDesconegut.
-  ResultatGenerador (*genera)(ContextGenerador& ctx, int subtipus) = nullptr;
-  // Topics still written against the program state: they write subtype 1..n into
-  // prg.exercici themselves and set its ready flag. Used only when genera is null.
-  void (*generaAmbPrograma)(Programa& prg, int subtipus) = nullptr;
-  // What leaving the topic's series window does besides (nothing when null).
-  void (*surt)(Programa& prg) = nullptr;
+  ResultatGenerador (*genera)(ContextGenerador& ctx, int subtipus);
+  // What leaving the topic's series window draws besides (nothing when null).
+  void (*surt)(FontAleatoria& aleatori) = nullptr;
   // Appended to every statement the topic draws, after the generator, cut to the field.
   std::string_view tancament{};
 

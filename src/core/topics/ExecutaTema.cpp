@@ -29,30 +29,15 @@ void PosaGenerat(Programa& prg, Generat g) {
   prg.serie.casosEscrits = g.casosEscrits;
 }
 
-namespace {
-
-EstatGenerador GeneraAmbContext(Programa& prg, const EntradaTema& e, int subtipus) {
+EstatGenerador GeneraDelCataleg(Programa& prg, const EntradaTema& e, int subtipus) {
   ContextGenerador ctx = ContextDelPrograma(prg);
   ResultatGenerador r = e.genera(ctx, subtipus);
   prg.serie.nombreCasos = static_cast<uint16_t>(ctx.nombreCasos);  // a generator may lower it to its pool
-  if (r.estat == EstatGenerador::Fet) PosaGenerat(prg, std::move(r.exercici));
+  if (r.estat != EstatGenerador::Fet) return r.estat;
+  // The closing step: the topic's closing text goes after what the generator wrote.
+  if (!e.tancament.empty()) r.exercici.enunciat = Talla(r.exercici.enunciat + std::string(e.tancament));
+  PosaGenerat(prg, std::move(r.exercici));
   return r.estat;
-}
-
-}  // namespace
-
-EstatGenerador GeneraDelCataleg(Programa& prg, const EntradaTema& e, int subtipus) {
-  if (subtipus < 1 || subtipus > static_cast<int>(e.Subtipus().size())) return EstatGenerador::SubtipusDesconegut;
-  EstatGenerador estat = EstatGenerador::Fet;
-  if (e.genera) {
-    estat = GeneraAmbContext(prg, e, subtipus);
-  } else {
-    e.generaAmbPrograma(prg, subtipus);
-  }
-  Exercici& ex = prg.exercici;
-  if (estat == EstatGenerador::Fet && ex.llest && !e.tancament.empty())
-    ex.enunciat = Talla(ex.enunciat + std::string(e.tancament));
-  return estat;
 }
 
 void ExecutaTema(Programa& prg, uint16_t tema) {
@@ -61,7 +46,7 @@ void ExecutaTema(Programa& prg, uint16_t tema) {
   const EntradaTema& e = cataleg[tema - 1];
   prg.serie.temaActual = tema;
   BucleTema(prg, e.tema, [&e](Programa& p, int k) { GeneraDelCataleg(p, e, k); });
-  if (e.surt) e.surt(prg);
+  if (e.surt) e.surt(*prg.aleatori);
   prg.serie.temaActual = 0;
 }
 
@@ -71,7 +56,7 @@ std::vector<CasosRetallats> GeneraTema(Programa& prg, uint16_t tema, const std::
   const EntradaTema& e = cataleg[tema - 1];
   prg.serie.temaActual = tema;
   auto retallats = BucleTemaDonat(prg, e.tema, [&e](Programa& p, int k) { GeneraDelCataleg(p, e, k); }, tries);
-  if (e.surt) e.surt(prg);
+  if (e.surt) e.surt(*prg.aleatori);
   prg.serie.temaActual = 0;
   return retallats;
 }

@@ -9,7 +9,6 @@
 #include "batch/Serie.h"
 #include "mathtext/Decimals.h"
 #include "mathtext/Nombres.h"
-#include "shell/Programa.h"
 
 namespace tirelo {
 
@@ -70,10 +69,10 @@ ResultatGenerador GeneraPercentatges(ContextGenerador& ctx, int subtipus) {
   return generat ? Fet(std::move(*generat)) : SubtipusDesconegut();
 }
 
-void SurtPercentatges(Programa& prg) {
+void SurtPercentatges(FontAleatoria& aleatori) {
   // The data are drawn at every closing of the series window, also at the one that
   // ends the topic, so a run from a fixed seed goes on with the same draws after it.
-  (void)DadesPercentatge(*prg.aleatori, 0);
+  (void)DadesPercentatge(aleatori, 0);
 }
 
 }  // namespace tirelo

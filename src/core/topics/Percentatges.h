@@ -10,12 +10,10 @@
 
 namespace tirelo {
 
-struct Programa;
-
 // One exercise of the given subtype, as the topic catalogue calls it (topics/Cataleg.h).
 ResultatGenerador GeneraPercentatges(ContextGenerador& ctx, int subtipus);
 // What leaving the topic's series window draws.
-void SurtPercentatges(Programa& prg);
+void SurtPercentatges(FontAleatoria& aleatori);
 
 // The data of one problem.
 struct DadesPct {
