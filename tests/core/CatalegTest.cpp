@@ -150,5 +150,34 @@ TEST(Cataleg, DispatchOutsideTheCatalogueDoesNothing) {
   EXPECT_TRUE(ui.peticionsSubtipus.empty());
 }
 
+// The dispatch's side of a generator's outcome: an exercise gets the closing text and
+// the ready flag; leaving or an unknown subtype leaves the exercise unready.
+struct Desenllac {
+  EstatGenerador estat;
+  bool llest;
+  const char* enunciat;
+};
+
+class DesenllacTest : public testing::TestWithParam<Desenllac> {};
+
+ResultatGenerador Respon(ContextGenerador&, int subtipus) {
+  const auto estat = static_cast<EstatGenerador>(subtipus - 1);
+  return {estat, estat == EstatGenerador::Fet ? Generat{"x²", "r", "", std::nullopt} : Generat{}};
+}
+
+TEST_P(DesenllacTest, DispatchAppliesTheOutcome) {
+  const EntradaTema entrada{"prova", {"PROVA", "a;b;c", "000"}, Respon, nullptr, " #0 "};
+  prova::InterficieFalsa ui;
+  Programa prg(ui, 1);
+  EXPECT_EQ(GeneraDelCataleg(prg, entrada, static_cast<int>(GetParam().estat) + 1), GetParam().estat);
+  EXPECT_EQ(prg.exercici.llest, GetParam().llest);
+  EXPECT_EQ(prg.exercici.enunciat, GetParam().enunciat);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cataleg, DesenllacTest,
+                         testing::Values(Desenllac{EstatGenerador::Fet, true, "x² #0 "},
+                                         Desenllac{EstatGenerador::Sortit, false, ""},
+                                         Desenllac{EstatGenerador::SubtipusDesconegut, false, ""}));
+
 }  // namespace
 }  // namespace tirelo
