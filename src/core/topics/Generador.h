@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "mathtext/Aleatori.h"
 #include "shell/Interficie.h"
