@@ -1,0 +1,94 @@
+#pragma once
+// A worksheet laid out on pages: what the sheet composer places and every drawing
+// output (PDF, printer, print preview) paints, element by element, without deciding
+// anything of its own. The composer and the typesetter measure text through
+// `MetriquesLletra`: the Qt layer supplies real font metrics, the tests fixed ones.
+//
+// Units are points (1/72 inch). Coordinates are on the page, from its top-left
+// corner, y growing downwards; text is placed by the left end of its baseline.
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "batch/Exercici.h"
+
+namespace tirelo {
+
+// The faces a sheet uses: prose and mathematics (a face with real mathematical
+// glyphs where it has them, for the radical sign, the minus sign and the brace).
+enum class FamiliaFull : unsigned char { Text, Matematica };
+
+struct LletraFull {
+  FamiliaFull familia = FamiliaFull::Text;
+  double punts = 12;
+  bool negreta = false;
+  bool cursiva = false;
+  bool subratllat = false;
+  bool operator==(const LletraFull&) const = default;
+};
+
+class MetriquesLletra {
+ public:
+  virtual ~MetriquesLletra() = default;
+  virtual double Amplada(std::string_view utf8, const LletraFull& lletra) const = 0;
+  virtual double Ascendent(const LletraFull& lletra) const = 0;   // above the baseline, > 0
+  virtual double Descendent(const LletraFull& lletra) const = 0;  // below the baseline, > 0
+};
+
+enum class TipusElement : unsigned char {
+  Text,   // `text` (UTF-8) in `lletra`, baseline starting at (x, y)
+  Linia,  // a straight line from (x, y) to (x2, y2), `gruix` thick
+  Cami,   // an open polyline through `punts` (the radical sign, a brace), `gruix` thick
+};
+
+struct PuntFull {
+  double x = 0, y = 0;
+  bool operator==(const PuntFull&) const = default;
+};
+
+struct ElementFull {
+  TipusElement tipus = TipusElement::Text;
+  double x = 0, y = 0;
+  std::string text;
+  LletraFull lletra{};
+  double x2 = 0, y2 = 0;
+  double gruix = 0.5;
+  std::vector<PuntFull> punts;
+  bool operator==(const ElementFull&) const = default;
+};
+
+struct PaginaFull {
+  std::vector<ElementFull> elements;  // in reading order
+};
+
+// A4 portrait.
+inline constexpr double AmpladaA4 = 595.2756;
+inline constexpr double AlcadaA4 = 841.8898;
+inline constexpr double Marge2cm = 56.6929;
+
+struct Full {
+  double amplada = AmpladaA4;
+  double alcada = AlcadaA4;
+  std::string titol;  // UTF-8, for the document's metadata
+  std::vector<PaginaFull> pagines;
+};
+
+// What a teacher chooses for a sheet beyond the batch itself.
+struct OpcionsFull {
+  std::string titol;          // Windows-1252, as the batch title; may be empty
+  int disposicio = 1;         // 0 each statement then its answer; 1 statements, then "Respostes"
+  bool capcalera = false;     // the lines "Nom:", "Curs:", "Data:" under the title
+  int espai = 0;              // lines of answer space after each statement (0..20)
+  std::string versio;         // a version letter ("A".."Z") shown in the header; empty for none
+  std::string codi;           // a sheet code shown in the footer; empty for none
+};
+
+// Lays the exercises out on A4 pages.
+Full ComposaFull(const std::vector<Exercici>& exercicis, const OpcionsFull& opcions,
+                 const MetriquesLletra& metriques);
+
+// The same sheet as a standalone LaTeX document (UTF-8).
+std::string EscriuLatex(const std::vector<Exercici>& exercicis, const OpcionsFull& opcions);
+
+}  // namespace tirelo
