@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // A worksheet laid out on pages: what the sheet composer places and every drawing
 // output (PDF, printer, print preview) paints, element by element, without deciding
