@@ -9,12 +9,12 @@
 #include <filesystem>
 #include <iostream>
 
-#include "batch/Desar.h"
-#include "batch/EscripturaAtomica.h"
 #include "mathtext/Aleatori.h"
 #include "mathtext/Text.h"
+#include "shell/CodiFull.h"
 #include "shell/FitxerLot.h"
 #include "shell/Genera.h"
+#include "shell/Versions.h"
 
 namespace tirelo {
 
@@ -32,12 +32,28 @@ bool SortidaEstandard(const std::string& text) {
   return static_cast<bool>(std::cout);
 }
 
-// Writes the document to the given path, atomically.
-std::optional<std::string> EscriuSortida(const Programa& prg, const std::string& sortida) {
-  return EscriuAtomicament(sortida, [&prg](const std::filesystem::path& cami) -> std::optional<std::string> {
-    if (const auto f = EscriuLot(prg.lot, prg.desar, cami)) return f->motiu;
+// Writes the sheet, or its versions "<name>-A", "<name>-B", ..., and tells the code
+// of each sheet that has one. The reason when a file could not be written.
+std::optional<std::string> EscriuFulls(const OpcionsGenera& opcions, const LotGenerat& lot, uint64_t llavor) {
+  const auto& exercicis = lot.prg->lot.Exercicis();
+  OpcionsFull full{lot.prg->desar.titol, lot.prg->desar.disposicio, false, 0, "", ""};
+  if (opcions.versions == 0) {
+    full.codi = CodiDeLesSeries(exercicis, opcions.series, opcions.forma, opcions.pista, llavor).value_or("");
+    if (const auto error = EscriuFull(exercicis, full, opcions.sortida))
+      return "no es pot escriure " + opcions.sortida + ": " + *error;
+    if (!full.codi.empty()) std::cerr << "codi: " << full.codi << "\n";
     return std::nullopt;
-  });
+  }
+  const auto llavors = LlavorsDeVersions(llavor, opcions.versions);
+  for (int v = 0; v < opcions.versions; ++v) {
+    const auto versio = VersioDelLot(exercicis, llavors[static_cast<std::size_t>(v)]);
+    full.versio = LletraVersio(v);
+    full.codi = CodiDelLot(versio).value_or("");
+    const std::string cami = CamiVersio(opcions.sortida, full.versio);
+    if (const auto error = EscriuFull(versio, full, cami)) return "no es pot escriure " + cami + ": " + *error;
+    if (!full.codi.empty()) std::cerr << "codi: " << full.codi << " (" << full.versio << ")\n";
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -54,7 +70,7 @@ int ExecutaGenera(const std::vector<std::string>& args) {
   if (opcions.llavor) {
     llavor = *opcions.llavor;
   } else {
-    llavor = LlavorDelRellotge();
+    llavor = LlavorDeFull();  // 32 bits, so that the sheet can have a code
   }
   std::optional<ContingutLot> inicial;
   if (!opcions.lot.empty()) {
@@ -75,19 +91,13 @@ int ExecutaGenera(const std::vector<std::string>& args) {
     std::cerr << "tirelo genera: " << Utf8DeCp1252(TextCasosRetallats(r)) << "\n";
 
   if (!opcions.sortida.empty()) {
-    const auto error = EsFitxerLot(opcions.sortida)
-                           ? DesaFitxerLot({lot.prg->lot.Exercicis(), lot.prg->desar.titol, lot.prg->desar.disposicio},
-                                           opcions.sortida)
-                           : EscriuSortida(*lot.prg, opcions.sortida);
-    if (error) {
-      return Falla("no es pot escriure " + opcions.sortida + ": " + *error);
-    }
+    if (const auto error = EscriuFulls(opcions, lot, llavor)) return Falla(*error);
   }
   if (opcions.json && !SortidaEstandard(LotEnJson(*lot.prg, lot.origen))) {
     return Falla("no s'ha pogut escriure el JSON a la sortida est\xC3\xA0ndard");
   }
   // Told once the sheet exists, so that it can be made again.
-  if (!opcions.llavor && !opcions.series.empty()) std::cerr << "llavor: " << llavor << "\n";
+  if (!opcions.llavor && !opcions.series.empty() && opcions.codi.empty()) std::cerr << "llavor: " << llavor << "\n";
   return 0;
 }
 

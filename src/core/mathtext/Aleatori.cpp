@@ -30,4 +30,6 @@ uint64_t LlavorDelRellotge() {
   return static_cast<uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(ara).count());
 }
 
+uint32_t LlavorDeFull() { return static_cast<uint32_t>(LlavorDelRellotge()); }
+
 }  // namespace tirelo

@@ -36,5 +36,7 @@ class GeneradorAleatori final : public FontAleatoria {
 
 // Milliseconds of a monotonic clock, the default seed of the program.
 uint64_t LlavorDelRellotge();
+// A fresh sheet seed: the same clock, as 32 bits (what a sheet code can carry).
+uint32_t LlavorDeFull();
 
 }  // namespace tirelo

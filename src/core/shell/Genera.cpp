@@ -5,12 +5,16 @@
 #include <charconv>
 #include <sstream>
 
+#include "batch/Desar.h"
+#include "batch/EscripturaAtomica.h"
 #include "document/TextLinia.h"
 #include "mathtext/Text.h"
+#include "shell/CodiFull.h"
 #include "shell/FitxerLot.h"
 #include "shell/Programa.h"
 #include "topics/Cataleg.h"
 #include "topics/ExecutaTema.h"
+#include "shell/Versions.h"
 
 namespace tirelo {
 
@@ -128,6 +132,7 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
     if (!n || *n < a || *n > b) return std::nullopt;
     return static_cast<int>(*n);
   };
+  std::string delCodi;  // the last option that a code already carries
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
     if (a == "--help" || a == "-h") {
@@ -139,11 +144,19 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       continue;
     }
     const bool ambValor = a == "--serie" || a == "--llavor" || a == "--forma" || a == "--pista" ||
-                          a == "--titol" || a == "--disposicio" || a == "--sortida" || a == "--lot";
+                          a == "--titol" || a == "--disposicio" || a == "--sortida" || a == "--lot" ||
+                          a == "--codi" || a == "--versions";
     if (!ambValor) return Error("opci\xC3\xB3 desconeguda: " + Cometes(a));
     const auto v = valor(i, a);
     if (!v) return Error("falta el valor de " + a);
-    if (a == "--serie") {
+    if (a == "--serie" || a == "--llavor" || a == "--forma" || a == "--pista") delCodi = a;
+    if (a == "--codi") {
+      o.codi = *v;
+    } else if (a == "--versions") {
+      const auto n = entre(*v, MinimVersions, MaximVersions);
+      if (!n) return Error("--versions ha de ser un nombre de 2 a 26");
+      o.versions = *n;
+    } else if (a == "--serie") {
       auto s = LlegeixSerie(*v, temes);
       if (auto* e = std::get_if<ErrorOpcions>(&s)) return *e;
       o.series.push_back(std::get<SerieDemanada>(s));
@@ -181,7 +194,20 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       o.sortida = *v;
     }
   }
-  if (o.series.empty() && o.lot.empty()) return Error("cal almenys una --serie o un --lot");
+  if (!o.codi.empty()) {
+    if (!delCodi.empty() || !o.lot.empty())
+      return Error("--codi ja porta les s\xC3\xA8ries, la llavor i les pistes: no es pot combinar amb " +
+                   (delCodi.empty() ? std::string("--lot") : delCodi));
+    const auto llegit = LlegeixCodi(o.codi);
+    if (const auto* e = std::get_if<ErrorCodi>(&llegit)) return Error("--codi " + Cometes(o.codi) + ": " + e->missatge);
+    const auto& full = std::get<FullCodificat>(llegit);
+    o.series = full.series;
+    o.llavor = full.llavor;
+    o.pista = full.pista;
+  }
+  if (o.series.empty() && o.lot.empty()) return Error("cal almenys una --serie, un --lot o un --codi");
+  if (o.versions > 0 && o.sortida.empty()) return Error("--versions necessita --sortida");
+  if (o.versions > 0 && o.json) return Error("--versions no es pot combinar amb --json");
   if (!o.json && o.sortida.empty()) return Error("cal --sortida FITXER.rtf (o .tirelo) o --json (o tots dos)");
   int total = 0;
   for (const auto& s : o.series) total += s.exercicis;
@@ -213,16 +239,47 @@ LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const Con
       g.origen.push_back(e.recepta ? ExerciciGenerat{e.recepta->tema, e.recepta->subtipus, std::nullopt} : ExerciciGenerat{});
     }
   }
-  for (const auto& s : opcions.series) {
+  const auto& series = opcions.series;
+  for (std::size_t i = 0; i < series.size();) {
     // The protocol runs as when the user chooses this subtype and these cases once per
-    // exercise asked for, then leaves; the generators come from the catalogue.
-    const std::vector<TriaSerie> tries(static_cast<std::size_t>(s.exercicis), TriaSerie{s.subtipus, s.casos});
+    // exercise asked for, then leaves; the generators come from the catalogue. Series
+    // a code drew in one visit of their topic go into one run of the protocol.
+    const SerieDemanada& s = series[i];
+    g.ui->forma = static_cast<FormaEq2>(s.forma.value_or(opcions.forma));
+    std::vector<TriaSerie> tries;
+    std::vector<ExerciciGenerat> origens;
+    do {
+      const SerieDemanada& t = series[i];
+      tries.insert(tries.end(), static_cast<std::size_t>(t.exercicis), TriaSerie{t.subtipus, t.casos});
+      origens.insert(origens.end(), static_cast<std::size_t>(t.exercicis), {t.tema, t.subtipus, std::nullopt});
+      ++i;
+    } while (i < series.size() && series[i].ambAnterior && series[i].tema == s.tema);
     const int abans = prg.lot.Nombre();
     for (const auto& r : GeneraTema(prg, static_cast<uint16_t>(s.tema), tries)) g.retallats.push_back(r);
-    for (int k = abans; k < prg.lot.Nombre(); ++k) g.origen.push_back({s.tema, s.subtipus, std::nullopt});
+    for (int k = abans; k < prg.lot.Nombre(); ++k) g.origen.push_back(origens[static_cast<std::size_t>(k - abans)]);
   }
   for (const auto& r : g.retallats) g.origen[static_cast<std::size_t>(r.exercici) - 1].retallats = r;
   return g;
+}
+
+std::string TitolAmbVersio(std::string_view titol, std::string_view versio) {
+  if (versio.empty()) return std::string(titol);
+  if (titol.empty()) return "Versi\xF3 " + std::string(versio);
+  const std::string cua = " (" + std::string(versio) + ")";
+  return Talla(titol, LlargadaText - cua.size()) + cua;
+}
+
+std::optional<std::string> EscriuFull(const std::vector<Exercici>& exercicis, const OpcionsFull& opcions,
+                                      const std::string& cami) {
+  const std::string titol = TitolAmbVersio(opcions.titol, opcions.versio);
+  if (EsFitxerLot(cami)) return DesaFitxerLot({exercicis, titol, opcions.disposicio}, cami);
+  Lot lot;
+  for (const Exercici& e : exercicis) lot.Afegeix(e);
+  const ValorsDesar valors{"", titol, opcions.disposicio};
+  return EscriuAtomicament(cami, [&](const std::filesystem::path& desti) -> std::optional<std::string> {
+    if (const auto f = EscriuLot(lot, valors, desti)) return f->motiu;
+    return std::nullopt;
+  });
 }
 
 namespace {

@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "full/Full.h"
 #include "shell/DescPrg.h"
 #include "shell/Interficie.h"
 #include "shell/Programa.h"
@@ -36,6 +37,11 @@ struct SerieDemanada {
   int subtipus = 0;
   int casos = 1;
   int exercicis = 1;
+  // Set by a sheet code only: the equation form of this series (otherwise --forma), and
+  // whether it is drawn in the same visit of its topic as the series before it.
+  std::optional<int> forma{};
+  bool ambAnterior = false;
+  bool operator==(const SerieDemanada&) const = default;
 };
 
 struct OpcionsGenera {
@@ -51,6 +57,8 @@ struct OpcionsGenera {
   std::string lot;          // --lot: a batch file whose exercises come first
   bool json = false;
   bool ajuda = false;       // --help
+  std::string codi;         // --codi: the sheet of a code (its series, seed and hints fill the above)
+  int versions = 0;         // --versions N (2..26): N versions of the sheet; 0 the sheet itself
 };
 
 // A parse error: one line that names the problem.
@@ -103,6 +111,15 @@ struct LotGenerat {
 LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const ContingutLot* inicial = nullptr);
 // Does this output path name a batch file (".tirelo") rather than a document?
 bool EsFitxerLot(std::string_view cami);
+
+// The RTF document's title line for a version: "Títol (A)", or "Versió A" without a
+// title; the title alone when there is no version letter.
+std::string TitolAmbVersio(std::string_view titol, std::string_view versio);
+// Writes one sheet, atomically, in the format the path names: a batch file for
+// ".tirelo", an RTF document otherwise (its key as `disposicio` places it). The
+// system's reason when it failed.
+std::optional<std::string> EscriuFull(const std::vector<Exercici>& exercicis, const OpcionsFull& opcions,
+                                      const std::string& cami);
 
 // The batch as a JSON array, texts in UTF-8 with the markup kept as it is; an
 // exercise that lost cases also gives "casos_demanats" and "casos".

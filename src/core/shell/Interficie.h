@@ -73,6 +73,10 @@ class Interficie {
     (void)proposat;
     return std::nullopt;
   }
+  // The versions window: how many versions of the sheet (2..26); nullopt when cancelled.
+  virtual std::optional<int> DemanaVersions() { return std::nullopt; }
+  // The code window: the sheet code typed (UTF-8); nullopt when cancelled.
+  virtual std::optional<std::string> DemanaCodi() { return std::nullopt; }
   // The help shown by the program itself, when the desktop cannot open the help file.
   virtual void MostraAjuda() {}
   // A short note that needs no answer, such as where a file was saved.

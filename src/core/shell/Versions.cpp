@@ -1,0 +1,189 @@
+#include "shell/Versions.h"
+
+#include <filesystem>
+#include <set>
+#include <variant>
+
+#include "batch/Desar.h"
+#include "mathtext/Text.h"
+#include "shell/CodiFull.h"
+#include "shell/Genera.h"
+#include "shell/Programa.h"
+
+namespace tirelo {
+
+namespace fs = std::filesystem;
+
+std::string LletraVersio(int versio) { return std::string(1, static_cast<char>('A' + versio)); }
+
+std::string CamiVersio(const std::string& cami, std::string_view lletra) {
+  const fs::path p(cami);
+  fs::path nou = p.parent_path() / (p.stem().string() + "-" + std::string(lletra));
+  nou += p.extension();
+  return nou.string();
+}
+
+std::vector<uint32_t> LlavorsDeVersions(uint64_t base, int n) {
+  GeneradorAleatori font(base);
+  std::set<uint32_t> vistes;
+  std::vector<uint32_t> llavors;
+  while (static_cast<int>(llavors.size()) < n) {
+    const auto alt = static_cast<uint32_t>(font.Random(0x10000));
+    const uint32_t llavor = alt << 16 | static_cast<uint32_t>(font.Random(0x10000));
+    if (vistes.insert(llavor).second) llavors.push_back(llavor);
+  }
+  return llavors;
+}
+
+namespace {
+
+bool EsSortejable(const Exercici& e) { return e.recepta && !e.editat; }
+
+}  // namespace
+
+std::vector<Exercici> VersioDelLot(const std::vector<Exercici>& exercicis, uint32_t llavor) {
+  std::vector<Recepta> receptes;
+  for (const Exercici& e : exercicis)
+    if (EsSortejable(e)) receptes.push_back(*e.recepta);
+  std::vector<Exercici> versio = exercicis;
+  if (receptes.empty()) return versio;
+  OpcionsGenera o;
+  o.series = SeriesDeLesReceptes(receptes, true);
+  const LotGenerat g = GeneraSeries(o, llavor);
+  const auto& nous = g.prg->lot.Exercicis();
+  std::size_t seguent = 0;
+  for (Exercici& e : versio) {
+    if (!EsSortejable(e) || seguent >= nous.size()) continue;
+    const int pista = e.posicioPista;  // the hint stays where it was
+    e = nous[seguent++];
+    e.posicioPista = pista;
+  }
+  return versio;
+}
+
+std::optional<Exercici> DibuixaRecepta(const Recepta& r) {
+  OpcionsGenera o;
+  o.series.push_back({r.tema, r.subtipus, r.casos, 1, r.forma, false});
+  const LotGenerat g = GeneraSeries(o, r.llavor);
+  if (g.prg->lot.Nombre() != 1) return std::nullopt;
+  return g.prg->lot[1];
+}
+
+bool PotSortejar(const Programa& prg) {
+  const int k = prg.lot.Seleccio();
+  return k >= 1 && k <= prg.lot.Nombre() && prg.lot[k].recepta.has_value();
+}
+
+namespace {
+
+// A fresh 32-bit seed from the program's random source.
+uint64_t LlavorNova(Programa& prg) {
+  return static_cast<uint64_t>(prg.Random(0x10000)) << 16 | static_cast<uint64_t>(prg.Random(0x10000));
+}
+
+}  // namespace
+
+void NouSorteig(Programa& prg) {
+  if (!PotSortejar(prg)) return;
+  const int k = prg.lot.Seleccio();
+  const Exercici& actual = prg.lot[k];
+  if (actual.editat &&
+      !prg.ui.Pregunta("Aquest exercici s'ha editat a m\xE0 i un nou sorteig en perdr\xE0 els canvis.\r"
+                       "Vols sortejar-lo de nou igualment?",
+                       "Nou sorteig")) {
+    return;
+  }
+  Recepta r = *actual.recepta;
+  r.llavor = LlavorNova(prg);
+  auto nou = DibuixaRecepta(r);
+  if (!nou) return;
+  nou->posicioPista = actual.posicioPista;
+  AbansDeCanviar(prg);
+  prg.lot[k] = *nou;
+  prg.lot.Selecciona(k);
+  RefrescaEstat(prg);
+}
+
+void ObreCodi(Programa& prg) {
+  const auto codi = prg.ui.DemanaCodi();
+  if (codi && !codi->empty()) ObreCodiDe(prg, *codi);
+}
+
+bool ObreCodiDe(Programa& prg, std::string_view codi) {
+  const auto llegit = LlegeixCodi(codi);
+  if (const auto* error = std::get_if<ErrorCodi>(&llegit)) {
+    const std::string motiu = Cp1252DeUtf8(error->missatge).value_or(error->missatge);
+    prg.ui.Avis("No s'ha pogut obrir el codi: " + motiu + ".\rEl lot actual no ha canviat.", "Codi no v\xE0lid");
+    return false;
+  }
+  if (HiHaCanvisSenseDesar(prg) &&
+      !prg.ui.Pregunta("El lot actual t\xE9 canvis que no s'han desat.\rVols substituir-lo pel full del codi?",
+                       "Confirmar")) {
+    return false;
+  }
+  const FullCodificat& full = std::get<FullCodificat>(llegit);
+  const LotGenerat g = GeneraSeries(OpcionsDelCodi(full), full.llavor);
+  AbansDeCanviar(prg);
+  prg.lot.Buida();
+  for (const Exercici& e : g.prg->lot.Exercicis()) prg.lot.Afegeix(e);
+  prg.lot.Selecciona(prg.lot.Nombre() > 0 ? 1 : 0);
+  prg.document.escrit = false;
+  // Exercises added next are drawn on from where the code's sheet ended, so that the
+  // longer sheet still has a code.
+  if (const auto estat = g.prg->aleatori->Estat()) prg.aleatori->Sembra(*estat);
+  RefrescaEstat(prg);
+  return true;
+}
+
+namespace {
+
+// One question before replacing any of the versions' files.
+bool PreguntaSubstituirVersions(Programa& prg, const std::vector<std::string>& camins) {
+  std::error_code ec;
+  for (const auto& cami : camins) {
+    if (fs::exists(cami, ec))
+      return prg.ui.Pregunta("Ja hi ha un fitxer " + TextDelSistema(cami) +
+                                 " i potser d'altres de les versions.\rVols substituir-los?",
+                             "Confirmar");
+  }
+  return true;
+}
+
+}  // namespace
+
+void DesaVersions(Programa& prg) {
+  if (prg.lot.Nombre() == 0) return;
+  const auto n = prg.ui.DemanaVersions();
+  if (!n || *n < MinimVersions || *n > MaximVersions) return;
+  ValorsDesar valors = prg.desar;
+  if (!prg.ui.DemanaValorsDesar(valors)) return;
+  valors.nomFitxer = Talla(valors.nomFitxer, LlargadaText);
+  valors.titol = Talla(valors.titol, LlargadaText);
+  if (valors.nomFitxer.empty()) return;
+  if (auto motiu = ValidaNomFitxer(valors.nomFitxer)) {
+    prg.ui.Avis(*motiu, TitolNomNoValid);
+    return;
+  }
+  prg.desar = valors;
+  const auto carpeta = CarpetaExerc(prg);
+  if (!carpeta) return;
+  const std::string base = (*carpeta / (Utf8DeCp1252(valors.nomFitxer) + ".rtf")).string();
+  std::vector<std::string> camins;
+  for (int v = 0; v < *n; ++v) camins.push_back(CamiVersio(base, LletraVersio(v)));
+  if (!PreguntaSubstituirVersions(prg, camins)) return;
+  const auto llavors = LlavorsDeVersions(LlavorNova(prg), *n);
+  for (int v = 0; v < *n; ++v) {
+    const auto versio = VersioDelLot(prg.lot.Exercicis(), llavors[static_cast<std::size_t>(v)]);
+    const OpcionsFull opcions{valors.titol, valors.disposicio, false, 0, LletraVersio(v),
+                              CodiDelLot(versio).value_or("")};
+    if (const auto motiu = EscriuFull(versio, opcions, camins[static_cast<std::size_t>(v)])) {
+      prg.ui.Avis("No s'ha pogut desar " + TextDelSistema(camins[static_cast<std::size_t>(v)]) + ":\r" +
+                      TextDelSistema(*motiu),
+                  TitolNoDesat);
+      return;
+    }
+  }
+  prg.ui.Informa("Desades " + std::to_string(*n) + " versions a " + TextDelSistema(carpeta->string()));
+}
+
+}  // namespace tirelo
