@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Sheet codes: a short text a teacher copies by hand from which the program draws a
 // whole sheet again, byte for byte. A code holds the sheet's series in order (topic

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Versions of a sheet, sheets opened from their code, and a new draw of one exercise:
 // what "Lot exercicis > Versions…", "Obrir codi…", "Nou sorteig" and
