@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,8 @@ class InterficieFalsa : public Interficie {
   ValorsDesar valorsDesar;                         // values "typed" when accepting
   bool escriuValorsDesar = false;                  // when false, accepts the proposed values
   std::vector<ValorsDesar> valorsProposats;
+  std::optional<int> versions;                     // the versions window's answer; none: cancelled
+  std::optional<std::string> codi;                 // the code window's answer; none: cancelled
   bool obreResultat = true;
   std::vector<std::string> obertures;
   int estatsCanviats = 0;
@@ -71,6 +74,8 @@ class InterficieFalsa : public Interficie {
   bool DemanaValorsDesar(ValorsDesar& v) override;
   bool ObreAmbEscriptori(const std::string& cami) override;
   void EstatCanviat() override { ++estatsCanviats; }
+  std::optional<int> DemanaVersions() override { return versions; }
+  std::optional<std::string> DemanaCodi() override { return codi; }
 
   // Accepts subtype s with n cases at the next series window.
   void Tria(int s, uint16_t n = 1) { respostesSubtipus.push_back({true, s, n}); }
