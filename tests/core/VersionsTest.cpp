@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+#include "shell/Versions.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "batch/Historial.h"
+#include "shell/CodiFull.h"
+#include "shell/Genera.h"
+#include "shell/Ordres.h"
+#include "support/Suport.h"
+
+namespace tirelo {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A program whose batch holds three generated exercises and one typed by hand, the
+// second selected.
+struct Escena {
+  prova::InterficieFalsa ui;
+  Programa prg{ui, 1};
+  explicit Escena(int seleccio = 2) {
+    OpcionsGenera o;
+    o.series = {{3, 2, 1, 2}, {8, 2, 3, 1}};
+    o.pista = 1;
+    const auto g = GeneraSeries(o, 77);
+    for (const Exercici& e : g.prg->lot.Exercicis()) prg.lot.Afegeix(e);
+    prg.lot.Afegeix(Exercici{"Fet a m\xE0", "R", "", 0, true});
+    prg.lot.Selecciona(seleccio);
+  }
+};
+
+TEST(NouSorteig, DrawsTheSelectedRecipeAnewAndUndoBringsTheOldOneBack) {
+  Escena s;
+  const Lot abans = s.prg.lot;
+  ASSERT_TRUE(PotSortejar(s.prg));
+  NouSorteig(s.prg);
+  const Exercici& nou = s.prg.lot[2];
+  const Recepta& r = *abans[2].recepta;
+  ASSERT_TRUE(nou.recepta);
+  EXPECT_EQ((std::tuple{nou.recepta->tema, nou.recepta->subtipus, nou.recepta->casos, nou.recepta->forma}),
+            (std::tuple{r.tema, r.subtipus, r.casos, r.forma}));
+  EXPECT_NE(nou.recepta->llavor, r.llavor);
+  EXPECT_FALSE(MateixosTextos(nou, abans[2]));
+  EXPECT_EQ(nou.posicioPista, 1);
+  EXPECT_EQ(DibuixaRecepta(*nou.recepta)->enunciat, nou.enunciat) << "the new seed draws it again";
+  for (int k : {1, 3, 4}) EXPECT_EQ(s.prg.lot[k], abans[k]);
+  EXPECT_EQ(s.prg.lot.Seleccio(), 2);
+  Desfes(s.prg);
+  EXPECT_EQ(s.prg.lot.Exercicis(), abans.Exercicis());
+}
+
+TEST(NouSorteig, AHandMadeExerciseHasNothingToDraw) {
+  Escena s(4);
+  const Lot abans = s.prg.lot;
+  EXPECT_FALSE(PotSortejar(s.prg));
+  NouSorteig(s.prg);
+  EXPECT_EQ(s.prg.lot.Exercicis(), abans.Exercicis());
+  EXPECT_FALSE(s.prg.historial.PotDesfer());
+}
+
+// An exercise edited by hand asks first: its edits would be lost.
+TEST(NouSorteig, AnEditedExerciseAsksFirst) {
+  for (const bool si : {false, true}) {
+    Escena s;
+    s.prg.lot[2].editat = true;
+    const Exercici abans = s.prg.lot[2];
+    s.ui.respostesPreguntes.push_back(si);
+    NouSorteig(s.prg);
+    ASSERT_EQ(s.ui.preguntes.size(), 1u);
+    EXPECT_EQ(s.prg.lot[2] == abans, !si);
+    EXPECT_EQ(s.prg.lot[2].editat, !si);
+  }
+}
+
+TEST(ObreCodi, OpensTheSheetOfTheCodeAndUndoBringsTheBatchBack) {
+  Escena s;
+  const Lot abans = s.prg.lot;
+  OpcionsGenera o;
+  o.series = {{5, 1, 3, 2}, {6, 3, 1, 1}};
+  const auto g = GeneraSeries(o, 4242);
+  const auto codi = CodiDelLot(g.prg->lot.Exercicis());
+  ASSERT_TRUE(codi);
+  s.ui.codi = *codi;
+  ObreCodi(s.prg);
+  EXPECT_EQ(s.prg.lot.Exercicis(), g.prg->lot.Exercicis());
+  EXPECT_EQ(s.prg.lot.Seleccio(), 1);
+  // What the program draws next continues the sheet, which keeps a code.
+  s.ui.Tria(1);
+  s.ui.Surt();
+  ExecutaOrdre(s.prg, ordre::PrimerTema + 2);
+  EXPECT_TRUE(CodiDelLot(s.prg.lot.Exercicis()));
+  Desfes(s.prg);
+  Desfes(s.prg);
+  EXPECT_EQ(s.prg.lot.Exercicis(), abans.Exercicis());
+}
+
+TEST(ObreCodi, ABadCodeIsToldAndChangesNothing) {
+  Escena s;
+  const Lot abans = s.prg.lot;
+  EXPECT_FALSE(ObreCodiDe(s.prg, "ABCDE"));
+  ASSERT_EQ(s.ui.avisos.size(), 1u);
+  EXPECT_EQ(s.ui.avisos[0].titol, "Codi no v\xE0lid");
+  EXPECT_NE(s.ui.avisos[0].text.find("mal copiat"), std::string::npos);
+  EXPECT_EQ(s.prg.lot.Exercicis(), abans.Exercicis());
+}
+
+TEST(ObreCodi, UnkeptChangesAskBeforeTheyAreReplaced) {
+  Escena s;
+  AbansDeCanviar(s.prg);  // the batch now has unkept changes
+  const Lot abans = s.prg.lot;
+  s.ui.respostesPreguntes.push_back(false);
+  EXPECT_FALSE(ObreCodiDe(s.prg, *EscriuCodi({1, 0, {{1, 1, 1, 1}}})));
+  ASSERT_EQ(s.ui.preguntes.size(), 1u);
+  EXPECT_EQ(s.prg.lot.Exercicis(), abans.Exercicis());
+}
+
+struct EscenaDesar : Escena {
+  fs::path carpeta = fs::path(testing::TempDir()) / "versions_prova";
+  EscenaDesar() {
+    fs::remove_all(carpeta);
+    fs::create_directories(carpeta);
+    prg.carpetaTreball = carpeta;
+    ui.escriuValorsDesar = true;
+    ui.valorsDesar = ValorsDesar{"examen", "Examen", 1};
+  }
+};
+
+TEST(DesaVersions, WritesOneDocumentPerVersionWithItsLetter) {
+  EscenaDesar s;
+  s.ui.versions = 3;
+  DesaVersions(s.prg);
+  for (const char* lletra : {"A", "B", "C"}) {
+    const std::string text = prova::LlegeixFitxer((s.carpeta / "Exerc" / ("examen-" + std::string(lletra) + ".rtf")).string());
+    EXPECT_NE(text.find("Examen (" + std::string(lletra) + ")"), std::string::npos) << lletra;
+    EXPECT_NE(text.find("Fet a m\\'e0"), std::string::npos) << "the hand-made exercise is kept";
+  }
+  EXPECT_FALSE(fs::exists(s.carpeta / "Exerc" / "examen-D.rtf"));
+  EXPECT_FALSE(s.prg.historial.PotDesfer()) << "the batch itself does not change";
+}
+
+TEST(DesaVersions, CancelledWindowsWriteNothing) {
+  for (const bool ambNombre : {false, true}) {
+    EscenaDesar s;
+    if (ambNombre) {
+      s.ui.versions = 2;
+      s.ui.respostesDesar.push_back(false);
+    }
+    DesaVersions(s.prg);
+    EXPECT_FALSE(fs::exists(s.carpeta / "Exerc" / "examen-A.rtf"));
+  }
+}
+
+}  // namespace
+}  // namespace tirelo
