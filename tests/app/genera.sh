@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Copyright (C) 2026 Equip de Tirelo
 # Checks `tirelo genera` from the outside: the same arguments and seed give the same
-# bytes, JSON output parses for every subtype of every topic, and every bad input
+# bytes, a sheet's code and its versions make it again, JSON output parses for every
+# subtype of every topic, and every bad input
 # names its problem on one line, exits with 2 and writes nothing.
 # Usage: genera.sh path/to/tirelo
 . "$(dirname "$0")/comu.sh"
@@ -79,6 +80,38 @@ ls | grep -q 'tirelo-' && falla "a temporary file was left behind"
 "$tirelo" genera --lot full.tirelo --serie 3:1 --llavor 9 --json >mes.json || falla "a batch file and a series"
 python3 -c 'import json,sys; assert len(json.load(open(sys.argv[1]))) == 4' mes.json || falla "the series joins the batch file"
 
+# A sheet's code, told on standard error, makes the sheet again byte for byte, in any
+# case and with separators; the code alone, as a batch file too.
+"$tirelo" genera --serie 2:1:4:3 --serie 7:1:1:2 --serie 8:2:3:2 --llavor 31 --pista 2 --forma 3 --titol "Full 1" \
+  --sortida codi.rtf 2>codi.txt || falla "a sheet with a code"
+codi=$(sed -n 's/^codi: \([2-9A-Z]*\)$/\1/p' codi.txt)
+[ -n "$codi" ] || falla "no 'codi: ...' line on standard error: $(cat codi.txt)"
+[ "${#codi}" -le 24 ] || falla "a code longer than 24 characters: $codi"
+minuscules=$(printf '%s' "$codi" | tr 'A-Z' 'a-z' | sed 's/\(....\)/\1-/g')
+"$tirelo" genera --codi "$minuscules" --titol "Full 1" --sortida codi2.rtf 2>/dev/null || falla "a sheet from its code"
+cmp -s codi.rtf codi2.rtf || falla "the code does not make the same document"
+"$tirelo" genera --codi "$codi" --sortida codi.tirelo 2>/dev/null || falla "a batch file from a code"
+"$tirelo" genera --lot codi.tirelo --titol "Full 1" --sortida codi3.rtf 2>/dev/null || falla "the code's batch file"
+cmp -s codi.rtf codi3.rtf || falla "the code's batch file does not make the same document"
+
+# Versions: one file per letter, each with its letter in the title and its own code
+# that makes it again.
+"$tirelo" genera --codi "$codi" --versions 3 --titol "Full 1" --sortida versio.rtf 2>versions.txt ||
+  falla "three versions"
+for lletra in A B C; do
+  [ -s "versio-$lletra.rtf" ] || falla "no version $lletra"
+  grep -q "Full 1 ($lletra)" "versio-$lletra.rtf" || falla "no letter in the title of version $lletra"
+  codiv=$(sed -n "s/^codi: \([2-9A-Z]*\) ($lletra)\$/\1/p" versions.txt)
+  "$tirelo" genera --codi "$codiv" --titol "Full 1 ($lletra)" --sortida v.rtf 2>/dev/null
+  cmp -s "versio-$lletra.rtf" v.rtf || falla "the code of version $lletra does not make it again"
+done
+[ -e versio-D.rtf ] && falla "a fourth version"
+cmp -s versio-A.rtf versio-B.rtf && falla "two versions alike"
+# A sheet with an exercise edited by hand has no code.
+sed '0,/"editat": false/s//"editat": true/' codi.tirelo >ma.tirelo
+"$tirelo" genera --lot ma.tirelo --sortida ma.rtf 2>ma.txt || falla "a hand-made batch"
+grep -q '^codi:' ma.txt && falla "a hand-made sheet with a code"
+
 # Bad input: one line naming the problem, exit code 2, no file.
 dolenta() {
   descripcio="$1"
@@ -103,6 +136,15 @@ echo '{"format": "altre"}' >altre.tirelo
 dolenta "not a batch file" --lot altre.tirelo --sortida out.rtf
 dolenta "a missing batch file" --lot cap.tirelo --sortida out.rtf
 dolenta "a batch file and too many exercises" --lot full.tirelo --serie 3:1:1:48 --sortida out.rtf
+mal=$(printf '%s' "$codi" | sed 's/^\(.\)\(.\)/\2\1/')
+[ "$mal" != "$codi" ] && dolenta "a mistyped code" --codi "$mal" --sortida out.rtf
+dolenta "a code with an O" --codi "O$codi" --sortida out.rtf
+dolenta "a code with a series" --codi "$codi" --serie 3:1 --sortida out.rtf
+dolenta "a code with a seed" --codi "$codi" --llavor 3 --sortida out.rtf
+dolenta "one version" --codi "$codi" --versions 1 --sortida out.rtf
+dolenta "27 versions" --serie 3:1 --versions 27 --sortida out.rtf
+dolenta "versions without output" --serie 3:1 --versions 2 --json
+[ -e out-A.rtf ] && falla "bad versions: a file was written"
 [ -e no ] && falla "unwritable output: a folder was made"
 
 # A standard output that cannot take the JSON or the help (a full disk) is a failure.
