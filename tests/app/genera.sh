@@ -3,8 +3,8 @@
 # Copyright (C) 2026 Equip de Tirelo
 # Checks `tirelo genera` from the outside: the same arguments and seed give the same
 # bytes, a sheet's code and its versions make it again, JSON output parses for every
-# subtype of every topic, and every bad input
-# names its problem on one line, exits with 2 and writes nothing.
+# subtype of every topic, and every bad input names its problem on one line, exits
+# with 2 and writes nothing.
 # Usage: genera.sh path/to/tirelo
 . "$(dirname "$0")/comu.sh"
 

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+// Fuzzes the sheet-code reader. Besides crashes, leaks and undefined behaviour it checks
+// that a refusal says why, that whatever it accepts is a sheet a batch can hold (1 to 50
+// exercises of the catalogue's subtypes), and that writing that sheet's code gives the
+// text read, in capitals and without separators: one code per sheet, one sheet per code.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "batch/Lot.h"
+#include "shell/CodiFull.h"
+
+namespace {
+
+void Comprova(bool condicio, const char* que) {
+  if (!condicio) {
+    std::fprintf(stderr, "property broken: %s\n", que);
+    std::abort();
+  }
+}
+
+std::string Normalitzat(std::string_view text) {
+  std::string r;
+  for (char c : text) {
+    if (c == ' ' || c == '-' || c == '\t') continue;
+    r += c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  return r;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const auto llegit = tirelo::LlegeixCodi(text);
+  if (const auto* error = std::get_if<tirelo::ErrorCodi>(&llegit)) {
+    Comprova(!error->missatge.empty(), "a refusal says why");
+    return 0;
+  }
+  const auto& full = std::get<tirelo::FullCodificat>(llegit);
+  int exercicis = 0;
+  for (const auto& s : full.series) exercicis += s.exercicis;
+  Comprova(exercicis >= 1 && exercicis <= tirelo::Lot::Maxim, "1 to 50 exercises");
+  const auto escrit = tirelo::EscriuCodi(full);
+  Comprova(escrit.has_value(), "an accepted sheet has a code");
+  Comprova(*escrit == Normalitzat(text), "the code written is the code read");
+  return 0;
+}
