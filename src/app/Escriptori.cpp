@@ -46,6 +46,7 @@ int ExecutaEscriptori(int argc, char** argv) {
   tirelo::gui::InstallaTraduccions(app);
   tirelo::gui::InterficieQt ui;
   tirelo::Programa prg(ui);  // seeded from the monotonic clock
+  prg.sembraCadaFull = true;  // and again, with a sheet seed, for every batch it starts
   // The help file is looked for beside the program, then where it is installed:
   // relative to the program (a package installs under /usr, a build under
   // /usr/local), then the folder the build was configured for.

@@ -118,6 +118,22 @@ TEST(ObreCodi, UnkeptChangesAskBeforeTheyAreReplaced) {
   EXPECT_EQ(s.prg.lot.Exercicis(), abans.Exercicis());
 }
 
+// The desktop program starts each batch it draws from a fresh sheet seed, so that the
+// sheet has a code whatever seed the program started from; later topics draw on.
+TEST(SembraCadaFull, ATopicOnAnEmptyBatchStartsFromASheetSeed) {
+  prova::InterficieFalsa ui;
+  Programa prg(ui, 1ull << 40);
+  prg.sembraCadaFull = true;
+  for (const int tema : {3, 1}) {
+    ui.Tria(1, 2);
+    ui.Surt();
+    ExecutaOrdre(prg, ordre::PrimerTema + tema);
+  }
+  ASSERT_EQ(prg.lot.Nombre(), 2);
+  EXPECT_LE(prg.lot[1].recepta->llavor, 0xFFFFFFFFu);
+  EXPECT_TRUE(CodiDelLot(prg.lot.Exercicis()));
+}
+
 struct EscenaDesar : Escena {
   fs::path carpeta = fs::path(testing::TempDir()) / "versions_prova";
   EscenaDesar() {

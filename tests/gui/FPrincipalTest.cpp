@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QtTest>
@@ -18,12 +19,15 @@
 #include "batch/FinestraDesar.h"
 #include "batch/FinestraPista.h"
 #include "batch/FinestraSerie.h"
+#include "batch/FinestraVersions.h"
 #include "batch/Lot.h"
 #include "shell/FPrincipal.h"
 #include "shell/FinestraAjuda.h"
 #include "shell/FitxerLot.h"
 #include "shell/InterficieQt.h"
 #include "shell/Ordres.h"
+#include "shell/CodiFull.h"
+#include "shell/Genera.h"
 #include "shell/Programa.h"
 #include "support/Modal.h"
 
@@ -134,8 +138,10 @@ class FPrincipalTest : public QObject {
     QVERIFY(!f_->Accio(ordre::Sortir)->menu());  // an item of the bar itself
     QCOMPARE(Textos(f_->Menu(0)),
              (QStringList{"&Desar", "&Editar/Imprimir", "-", QString::fromUtf8("&Obrir lot…"),
-                          QString::fromUtf8("Desar &lot…"), "-", QString::fromUtf8("&Desfés"),
-                          QString::fromUtf8("Refé&s"), "-", "&Reiniciar"}));
+                          QString::fromUtf8("Desar &lot…"), QString::fromUtf8("Obrir &codi…"),
+                          QString::fromUtf8("&Versions…"), "-", QString::fromUtf8("&Desfés"),
+                          QString::fromUtf8("Refé&s"), "&Nou sorteig", "-", "&Reiniciar"}));
+    QCOMPARE(f_->Accio(ordre::NouSorteig)->shortcut(), QKeySequence(Qt::Key_F5));
     QCOMPARE(f_->Accio(ordre::Desfer)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
     QCOMPARE(f_->Accio(ordre::Refer)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
     QCOMPARE(Textos(f_->Menu(1)), (QStringList{"divisors", "igualtats notables", "fraccions", QString::fromUtf8("potències"),
@@ -482,6 +488,86 @@ class FPrincipalTest : public QObject {
     f_->Accio(ordre::Desar)->trigger();
     QVERIFY(guio.Acabat());
     QCOMPARE(obertures, QStringList{document});  // the whole path, blank included
+  }
+
+  // Two generated exercises and one typed by hand.
+  void AfegeixGenerats() {
+    OpcionsGenera o;
+    o.series = {{3, 2, 1, 2}};
+    const auto g = GeneraSeries(o, 5);
+    for (const Exercici& e : g.prg->lot.Exercicis()) tirelo::Afegeix(*prg_, e);
+    Afegeix("Fet a m\xE0");
+  }
+
+  // "Nou sorteig" (F5 and the list's context menu) draws the selected generated
+  // exercise anew; a hand-made one disables it.
+  void NouSorteigActuaSobreLaSeleccio() {
+    AfegeixGenerats();
+    QAction* accio = f_->Accio(ordre::NouSorteig);
+    QVERIFY(f_->Llista()->actions().contains(accio));
+    QCOMPARE(f_->Llista()->contextMenuPolicy(), Qt::ActionsContextMenu);
+    const Lot abans = prg_->lot;
+    f_->Llista()->setCurrentRow(1);
+    QVERIFY(accio->isEnabled());
+    f_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f_.get()));
+    f_->Llista()->setFocus();
+    QTest::keyClick(f_->Llista(), Qt::Key_F5);
+    QVERIFY(!MateixosTextos(prg_->lot[2], abans[2]));
+    QCOMPARE(prg_->lot[1], abans[1]);
+    QCOMPARE(f_->Llista()->currentRow(), 1);
+    QCOMPARE(f_->Llista()->item(1)->text(), QString::fromStdString(LiniesLlegibles(prg_->lot)[1]));
+    f_->Accio(ordre::Desfer)->trigger();
+    QCOMPARE(prg_->lot[2], abans[2]);
+    f_->Llista()->setCurrentRow(2);
+    QVERIFY(!accio->isEnabled());
+  }
+
+  // "Obrir codi…" asks for a code in its window; a bad one is told, a good one opens.
+  void ObrirCodiIVersions() {
+    QTemporaryDir carpeta;
+    prg_->carpetaTreball = carpeta.path().toStdString();
+    OpcionsGenera o;
+    o.series = {{2, 1, 3, 2}};
+    const auto g = GeneraSeries(o, 99);
+    const QString codi = QString::fromStdString(*CodiDelLot(g.prg->lot.Exercicis()));
+    GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      QCOMPARE(w->objectName(), QStringLiteral("codi"));
+      auto* camp = static_cast<FinestraCodi*>(w)->Camp();
+      QCOMPARE(camp->accessibleName(), QStringLiteral("Codi del full"));
+      QTest::keyClicks(camp, "ABCD");
+      QTest::keyClick(camp, Qt::Key_Return);
+    });
+    guio.Despres([](QWidget* w) {
+      QCOMPARE(w->windowTitle(), QString::fromUtf8("Codi no vàlid"));
+      PremBoto(w, "D'acord");
+    });
+    guio.Despres([codi](QWidget* w) {
+      QTest::keyClicks(static_cast<FinestraCodi*>(w)->Camp(), codi.toLower());
+      QTest::keyClick(static_cast<FinestraCodi*>(w)->Camp(), Qt::Key_Return);
+    });
+    guio.Despres([](QWidget* w) {
+      QCOMPARE(w->objectName(), QStringLiteral("versions"));
+      auto* nombre = static_cast<FinestraVersions*>(w)->Nombre();
+      QCOMPARE(nombre->accessibleName(), QStringLiteral("Nombre de versions (2 a 26)"));
+      QCOMPARE((std::pair{nombre->minimum(), nombre->maximum()}), (std::pair{2, 26}));
+      nombre->setValue(3);
+      QTest::keyClick(nombre, Qt::Key_Return);
+    });
+    guio.Despres([](QWidget* w) {
+      static_cast<FinestraDesar*>(w)->ControlDe<QLineEdit>(ordre_desar::NomFitxer)->setText("examen");
+      PremBoto(w, "&Accepta");
+    });
+    f_->Accio(ordre::ObrirCodi)->trigger();
+    QCOMPARE(prg_->lot.Nombre(), 0);
+    f_->Accio(ordre::ObrirCodi)->trigger();
+    QCOMPARE(prg_->lot.Exercicis(), g.prg->lot.Exercicis());
+    QCOMPARE(f_->Llista()->count(), 2);
+    f_->Accio(ordre::Versions)->trigger();
+    QVERIFY(guio.Acabat());
+    for (const char* lletra : {"A", "B", "C"})
+      QVERIFY(QFileInfo::exists(QDir(carpeta.path()).filePath(QStringLiteral("Exerc/examen-%1.rtf").arg(lletra))));
   }
 
   void ObridorQueFallaAvisa() {

@@ -7,6 +7,7 @@
 #include "batch/Lot.h"
 #include "shell/FitxerLot.h"
 #include "shell/Programa.h"
+#include "shell/Versions.h"
 #include "topics/ExecutaTema.h"
 
 namespace tirelo {
@@ -27,6 +28,9 @@ void ExecutaDeLaTaula(Programa& prg, int numero) {
     case ordre::DesarLot: DesaLot(prg); break;
     case ordre::Desfer: Desfes(prg); break;
     case ordre::Refer: Refes(prg); break;
+    case ordre::Versions: DesaVersions(prg); break;
+    case ordre::ObrirCodi: ObreCodi(prg); break;
+    case ordre::NouSorteig: NouSorteig(prg); break;
     case ordre::Conformitat: prg.serie.opcioConformitat = !prg.serie.opcioConformitat; break;
     case ordre::Ajuda:
       // An empty name greys the command out. When the desktop cannot open the help
@@ -42,6 +46,7 @@ bool EsDeLaTaula(int numero) {
     case ordre::Editar: case ordre::Eliminar: case ordre::Baixar: case ordre::Pujar:
     case ordre::Desar: case ordre::EditarImprimir: case ordre::Reiniciar:
     case ordre::ObrirLot: case ordre::DesarLot: case ordre::Desfer: case ordre::Refer:
+    case ordre::Versions: case ordre::ObrirCodi: case ordre::NouSorteig:
     case ordre::Conformitat: case ordre::Ajuda:
       return true;
     default:
@@ -58,6 +63,7 @@ void ExecutaOrdre(Programa& prg, int numero) {
   } else if (numero == ordre::Llista) {
     EditaSeleccionat(prg);  // the window forwards only the list's double click
   } else if (numero >= ordre::PrimerTema && numero <= ordre::PrimerTema + 99) {
+    if (prg.sembraCadaFull && prg.lot.Nombre() == 0) prg.aleatori->Sembra(LlavorDeFull());
     ExecutaTema(prg, static_cast<uint16_t>(numero - ordre::PrimerTema));
   }
 }

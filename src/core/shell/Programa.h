@@ -46,6 +46,10 @@ struct Programa {
   ValorsDesar desar;
   EstatDocument document;
   std::unique_ptr<FontAleatoria> aleatori;
+  // A topic started on an empty batch first seeds the random source with a fresh
+  // 32-bit sheet seed, so that the sheet drawn from there can have a code. The desktop
+  // program sets it; the command line and the tests draw from the seed they give.
+  bool sembraCadaFull = false;
   // The folder the save folder "Exerc" goes in: the current directory when the
   // program started (empty when it could not be read).
   std::filesystem::path carpetaTreball;

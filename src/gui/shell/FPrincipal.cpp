@@ -27,6 +27,7 @@
 #include "shell/Programa.h"
 #include "shell/QuantA.h"
 #include "shell/TextQt.h"
+#include "shell/Versions.h"
 
 namespace tirelo::gui {
 
@@ -134,9 +135,13 @@ void FPrincipal::CreaMenu() {
   lot->addSeparator();
   AfegeixAccio(lot, QString::fromUtf8("&Obrir lot\u2026"), ordre::ObrirLot)->setShortcut(QKeySequence::Open);
   AfegeixAccio(lot, QString::fromUtf8("Desar &lot\u2026"), ordre::DesarLot)->setShortcut(QKeySequence::Save);
+  AfegeixAccio(lot, QString::fromUtf8("Obrir &codi\u2026"), ordre::ObrirCodi);
+  AfegeixAccio(lot, QString::fromUtf8("&Versions\u2026"), ordre::Versions);
   lot->addSeparator();
   AfegeixAccio(lot, QString::fromUtf8("&Desf\u00E9s"), ordre::Desfer)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   AfegeixAccio(lot, QString::fromUtf8("Ref\u00E9&s"), ordre::Refer)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+  // F5: no other command or standard key of the window takes it.
+  AfegeixAccio(lot, QStringLiteral("&Nou sorteig"), ordre::NouSorteig)->setShortcut(QKeySequence(Qt::Key_F5));
   lot->addSeparator();
   AfegeixAccio(lot, QStringLiteral("&Reiniciar"), ordre::Reiniciar);
 
@@ -170,9 +175,13 @@ void FPrincipal::CreaControls() {
   connect(llista, &QListWidget::itemSelectionChanged, this, [this, llista] {
     const auto triades = llista->selectionModel()->selectedRows();
     prg_.lot.Selecciona(triades.isEmpty() ? 0 : triades.first().row() + 1);
+    Accio(ordre::NouSorteig)->setEnabled(PotSortejar(prg_));
   });
   // A double click edits the line; a single click only selects it.
   connect(llista, &QListWidget::itemDoubleClicked, this, [this] { Ordre(ordre::Llista); });
+  // Its context menu draws the selected exercise anew.
+  llista->setContextMenuPolicy(Qt::ActionsContextMenu);
+  llista->addAction(Accio(ordre::NouSorteig));
   // From the keyboard: Enter edits the selected exercise, Delete deletes it (asking).
   llista->installEventFilter(this);
   llista->setFocus();
@@ -252,6 +261,8 @@ void FPrincipal::ActualitzaControls() {
     if (QAction* accio = Accio(ordre)) accio->setEnabled(activat);
   }
   Accio(ordre::DesarLot)->setEnabled(estat.desar);
+  Accio(ordre::Versions)->setEnabled(estat.desar);
+  Accio(ordre::NouSorteig)->setEnabled(PotSortejar(prg_));
   Accio(ordre::Desfer)->setEnabled(prg_.historial.PotDesfer());
   Accio(ordre::Refer)->setEnabled(prg_.historial.PotRefer());
   client_->PosaColorEtiqueta(estat.etiquetaNegra ? QColor(Qt::black) : ColorLotBuit());

@@ -15,6 +15,7 @@
 
 #include "batch/EditorExercici.h"
 #include "batch/FinestraDesar.h"
+#include "batch/FinestraVersions.h"
 #include "batch/FinestraSerie.h"
 #include "shell/FPrincipal.h"
 #include "shell/FinestraAjuda.h"
@@ -95,6 +96,16 @@ bool InterficieQt::DemanaValorsDesar(ValorsDesar& v) {
 
 bool InterficieQt::ObreAmbEscriptori(const std::string& cami) {
   return obridor_(QFile::decodeName(QByteArray::fromStdString(cami)));
+}
+
+std::optional<int> InterficieQt::DemanaVersions() {
+  if (tancant_) return std::nullopt;
+  return DemanaNombreVersions(Propietari());
+}
+
+std::optional<std::string> InterficieQt::DemanaCodi() {
+  if (tancant_) return std::nullopt;
+  return DemanaCodiFull(Propietari());
 }
 
 std::optional<std::string> InterficieQt::DemanaFitxerLot(bool desar, const std::string& proposat) {

@@ -49,6 +49,8 @@ class InterficieQt final : public tirelo::Interficie {
   void EstatCanviat() override;
   std::optional<std::string> DemanaFitxerLot(bool desar, const std::string& proposat) override;
   void Informa(std::string_view text) override;
+  std::optional<int> DemanaVersions() override;
+  std::optional<std::string> DemanaCodi() override;
   void MostraAjuda() override;
 
  private:
