@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLineEdit>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
@@ -20,6 +21,7 @@
 #include <functional>
 
 #include "batch/EditorExercici.h"
+#include "batch/FinestraVersions.h"
 #include "batch/Lot.h"
 #include "shell/Accessibilitat.h"
 #include "shell/Aplicacio.h"
@@ -182,6 +184,9 @@ int main(int argc, char** argv) {
     ValorsDesar valors{"tema1", "Full 1", 1};
     ui.DemanaValorsDesar(valors);
   });
+  captures.Modal(QStringLiteral("versions"), [&] { ui.DemanaVersions(); });
+  captures.Modal(QStringLiteral("codi"), [&] { ui.DemanaCodi(); },
+                 [](QWidget* w) { static_cast<FinestraCodi*>(w)->Camp()->setText(QStringLiteral("5V8F-S9F")); });
   captures.Modal(QStringLiteral("pregunta-reinici"), [&] { finestra.Ordre(ordre::Reiniciar); });
   // A written document that the desktop cannot open: the notice that asks for an editor.
   QTemporaryDir temporal;

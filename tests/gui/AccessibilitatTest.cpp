@@ -17,6 +17,7 @@
 #include "batch/FinestraDesar.h"
 #include "batch/FinestraPista.h"
 #include "batch/FinestraSerie.h"
+#include "batch/FinestraVersions.h"
 #include "batch/Lot.h"
 #include "shell/Accessibilitat.h"
 #include "shell/FPrincipal.h"
@@ -105,6 +106,14 @@ const std::vector<Finestra>& Finestres() {
        {{ordre_desar::NomFitxer, "nom fitxer"}, {ordre_desar::Titol, QString::fromUtf8("títol")}},
        {"nom fitxer", QString::fromUtf8("títol"), "enunciat / resposta seguits",
         QString::fromUtf8("Cancel·la"), "Accepta"}},
+      {"versions",
+       [](Entorn&) { return std::make_unique<FinestraVersions>(nullptr); },
+       {{ordre_versions::Nombre, "Nombre de versions (2 a 26)"}},
+       {"Nombre de versions (2 a 26)", "surt", QString::fromUtf8("Bé")}},
+      {"codi",
+       [](Entorn&) { return std::make_unique<FinestraCodi>(nullptr); },
+       {{ordre_versions::Codi, "Codi del full"}},
+       {"Codi del full", "surt", QString::fromUtf8("Bé")}},
       {"tipuseq2",
        [](Entorn&) { return std::make_unique<FinestraTipusEq2>(nullptr); },
        {},

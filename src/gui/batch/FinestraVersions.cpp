@@ -26,14 +26,14 @@ void AfegeixBotons(FinestraSecundaria& f, int amplada, int y, QWidget* camp) {
 }  // namespace
 
 FinestraVersions::FinestraVersions(QWidget* pare)
-    : FinestraSecundaria(pare, "versions", QString::fromUtf8("Versions del full"), QRect(600, 100, 240, 80), false) {
-  auto* nombre = AfegeixControl(new QSpinBox, ordre_versions::Nombre, QRect(176, 10, 54, 24));
+    : FinestraSecundaria(pare, "versions", QString::fromUtf8("Versions del full"), QRect(600, 100, 270, 80), false) {
+  auto* nombre = AfegeixControl(new QSpinBox, ordre_versions::Nombre, QRect(204, 10, 56, 24));
   nombre->setRange(MinimVersions, MaximVersions);
   nombre->setValue(MinimVersions);
   AfegeixEtiqueta(10, 14, QStringLiteral("Nombre de versions (2 a 26):"), nombre);
   nombre->setAccessibleDescription(
       QStringLiteral("Cada versi\u00F3 es desa amb la seva lletra: nom-A.rtf, nom-B.rtf..."));
-  AfegeixBotons(*this, 240, 46, nombre);
+  AfegeixBotons(*this, 270, 46, nombre);
 }
 
 QSpinBox* FinestraVersions::Nombre() const { return ControlDe<QSpinBox>(ordre_versions::Nombre); }
