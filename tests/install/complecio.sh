@@ -39,12 +39,14 @@ completa() {
 export LC_ALL=C.UTF-8
 completa "--help -h genera tradueix" ""
 completa "genera" "ge"
-completa "--disposicio --forma --json --llavor --lot --pista --serie --sortida --titol" genera --
+completa "--codi --disposicio --forma --json --llavor --lot --pista --serie --sortida --titol --versions" genera --
 completa "--serie --sortida" genera --s
 completa "0 1 2 3" genera --forma ""
 completa "0 1 2" genera --pista ""
 completa "0 1" genera --disposicio ""
 completa "" genera --llavor ""
+completa "" genera --codi ""
+completa "" genera --versions ""
 completa "igualtats\\ notables:" genera --serie igu
 completa "8:" genera --serie 8
 completa "potències:" genera --serie POT

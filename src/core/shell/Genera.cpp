@@ -348,6 +348,8 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "                     [--llavor N] [--forma 0|1|2|3] [--pista 0|1|2]\n"
        "                     [--titol TEXT] [--disposicio 0|1]\n"
        "                     [--lot FITXER.tirelo] [--sortida FITXER.rtf|FITXER.tirelo] [--json]\n"
+       "                     [--versions N]\n"
+       "       tirelo genera --codi CODI [--titol TEXT] [--disposicio 0|1] [--versions N] ...\n"
        "\n"
        "Genera un lot d'exercicis sense obrir cap finestra i l'escriu com a document RTF\n"
        "(--sortida) o com a JSON a la sortida est\xC3\xA0ndard (--json).\n"
@@ -366,6 +368,14 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "                s'hi afegeixen; el seu t\xC3\xADtol i disposici\xC3\xB3 valen si no se'n donen\n"
        "  --sortida     el document RTF o, si acaba en .tirelo, un fitxer de lot\n"
        "  --json        el lot en JSON a la sortida est\xC3\xA0ndard\n"
+       "  --codi CODI   torna a fer el full d'aquest codi (el del peu del full, o el que\n"
+       "                s'escriu com a \"codi: ...\"); porta les s\xC3\xA8ries, la llavor i les pistes\n"
+       "  --versions N  escriu N versions del full (de 2 a 26): FITXER-A, FITXER-B, ...,\n"
+       "                cadascuna amb la seva lletra al t\xC3\xADtol i les seves respostes; els\n"
+       "                exercicis generats se sortegen de nou i els fets a m\xC3\xA0 es mantenen\n"
+       "\n"
+       "Un full fet nom\xC3\xA9s d'exercicis generats, en ordre i sense canvis, t\xC3\xA9 un codi, que\n"
+       "s'escriu a l'error est\xC3\xA0ndard com a \"codi: ...\".\n"
        "\n"
        "Temes i subtipus:\n";
   for (const auto& t : temes) {
@@ -382,7 +392,11 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "  tirelo genera --serie \"igualtats notables:1:4:5\" --titol \"Full 1\" --disposicio 0 --json\n"
        "      cinc exercicis de quatre quadrats de binomi, en JSON\n"
        "  tirelo genera --lot full.tirelo --sortida full.rtf\n"
-       "      el document d'un lot desat\n";
+       "      el document d'un lot desat\n"
+       "  tirelo genera --serie fraccions:2:1:4 --serie 8:2:3:2 --versions 4 --sortida examen.rtf\n"
+       "      quatre versions del mateix full: examen-A.rtf ... examen-D.rtf\n"
+       "  tirelo genera --codi 5V8FS9F --titol \"Full 1\" --sortida full.rtf\n"
+       "      el full d'aquest codi, una altra vegada\n";
   return o.str();
 }
 
