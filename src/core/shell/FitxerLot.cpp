@@ -234,6 +234,20 @@ void ObreLot(Programa& prg) {
   if (triat && !triat->empty()) ObreLotDe(prg, *triat);
 }
 
+bool SubstitueixLot(Programa& prg, const std::vector<Exercici>& exercicis, std::string_view perQue) {
+  if (HiHaCanvisSenseDesar(prg) &&
+      !prg.ui.Pregunta("El lot actual t\xE9 canvis que no s'han desat.\rVols substituir-lo " + std::string(perQue) + "?",
+                       "Confirmar")) {
+    return false;
+  }
+  AbansDeCanviar(prg);
+  prg.lot.Buida();
+  for (const Exercici& e : exercicis) prg.lot.Afegeix(e);
+  prg.lot.Selecciona(prg.lot.Nombre() > 0 ? 1 : 0);
+  prg.document.escrit = false;  // no document of this batch exists yet
+  return true;
+}
+
 bool ObreLotDe(Programa& prg, const std::string& cami) {
   const auto llegit = ObreFitxerLot(cami, DescriuTemes());
   if (const auto* error = std::get_if<ErrorLot>(&llegit)) {
@@ -241,20 +255,11 @@ bool ObreLotDe(Programa& prg, const std::string& cami) {
                 "No s'ha pogut obrir el lot");
     return false;
   }
-  if (HiHaCanvisSenseDesar(prg) &&
-      !prg.ui.Pregunta("El lot actual t\xE9 canvis que no s'han desat.\rVols substituir-lo pel lot del fitxer?",
-                       "Confirmar")) {
-    return false;
-  }
   const auto& c = std::get<ContingutLot>(llegit);
-  AbansDeCanviar(prg);
-  prg.lot.Buida();
-  for (const Exercici& e : c.exercicis) prg.lot.Afegeix(e);
-  prg.lot.Selecciona(prg.lot.Nombre() > 0 ? 1 : 0);
+  if (!SubstitueixLot(prg, c.exercicis, "pel lot del fitxer")) return false;
   prg.desar.titol = c.titol;
   prg.desar.disposicio = c.disposicio;
   if (const auto nom = Cp1252DeUtf8(fs::path(cami).stem().string())) prg.desar.nomFitxer = Talla(*nom);
-  prg.document.escrit = false;  // no document of this batch exists yet
   prg.historial.MarcaDesat();
   RefrescaEstat(prg);
   return true;

@@ -50,6 +50,10 @@ struct Programa;
 
 // "Desar &lot…": asks where (in "Exerc"), asks before replacing a file, writes the batch.
 void DesaLot(Programa& prg);
+// Puts these exercises in place of the batch, through the undo history, the first one
+// selected; asks first when the batch has unkept changes ("Vols substituir-lo " and
+// perQue, such as "pel lot del fitxer"). False when the user kept the batch.
+bool SubstitueixLot(Programa& prg, const std::vector<Exercici>& exercicis, std::string_view perQue);
 // "&Obrir lot…": asks which file, then ObreLotDe.
 void ObreLot(Programa& prg);
 // Replaces the batch with a batch file's (asking first when the batch has unkept

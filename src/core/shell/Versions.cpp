@@ -9,6 +9,7 @@
 #include "batch/Desar.h"
 #include "mathtext/Text.h"
 #include "shell/CodiFull.h"
+#include "shell/FitxerLot.h"
 #include "shell/Genera.h"
 #include "shell/Programa.h"
 
@@ -118,18 +119,9 @@ bool ObreCodiDe(Programa& prg, std::string_view codi) {
     prg.ui.Avis("No s'ha pogut obrir el codi: " + motiu + ".\rEl lot actual no ha canviat.", "Codi no v\xE0lid");
     return false;
   }
-  if (HiHaCanvisSenseDesar(prg) &&
-      !prg.ui.Pregunta("El lot actual t\xE9 canvis que no s'han desat.\rVols substituir-lo pel full del codi?",
-                       "Confirmar")) {
-    return false;
-  }
   const FullCodificat& full = std::get<FullCodificat>(llegit);
   const LotGenerat g = GeneraSeries(OpcionsDelCodi(full), full.llavor);
-  AbansDeCanviar(prg);
-  prg.lot.Buida();
-  for (const Exercici& e : g.prg->lot.Exercicis()) prg.lot.Afegeix(e);
-  prg.lot.Selecciona(prg.lot.Nombre() > 0 ? 1 : 0);
-  prg.document.escrit = false;
+  if (!SubstitueixLot(prg, g.prg->lot.Exercicis(), "pel full del codi")) return false;
   // Exercises added next are drawn on from where the code's sheet ended, so that the
   // longer sheet still has a code.
   if (const auto estat = g.prg->aleatori->Estat()) prg.aleatori->Sembra(*estat);
