@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "shell/CodiFull.h"
+
 namespace tirelo {
 namespace {
 
@@ -102,6 +104,56 @@ TEST(Genera, BadOptionsAreRefusedWithOneLine) {
   EXPECT_NE(error({"--serie", "1:1:1:30", "--serie", "3:1:1:21", "--json"}).find("50"), std::string::npos);
   for (const auto& m : {error({"--json"}), error({"--serie", "x"})}) EXPECT_EQ(m.find('\n'), std::string::npos);
 }
+
+// A code stands for the series, the seed and the hint placement it carries.
+TEST(Genera, ACodeGivesItsSeriesSeedAndHints) {
+  const FullCodificat full{123, 2, {{8, 2, 3, 2, 1}, {1, 1, 12, 1}}};
+  const auto r = Opcions({"--codi", *EscriuCodi(full), "--sortida", "f.rtf", "--titol", "T", "--versions", "26"});
+  ASSERT_TRUE(std::holds_alternative<OpcionsGenera>(r));
+  const auto& o = std::get<OpcionsGenera>(r);
+  EXPECT_EQ(o.series, full.series);
+  EXPECT_EQ(o.llavor, std::optional<uint64_t>(123));
+  EXPECT_EQ(o.pista, 2);
+  EXPECT_EQ(o.versions, 26);
+  EXPECT_EQ(o.titol, "T");
+}
+
+struct OpcionsDolentes {
+  const char* nom;
+  std::vector<std::string> args;
+  std::string diu;  // what the one line names
+};
+class CodiOVersionsRefusats : public testing::TestWithParam<OpcionsDolentes> {};
+
+TEST_P(CodiOVersionsRefusats, InOneLineThatNamesTheProblem) {
+  const std::string codi = *EscriuCodi({5, 0, {{1, 1, 1, 1}}});
+  std::vector<std::string> args;
+  for (const auto& a : GetParam().args) args.push_back(a == "CODI" ? codi : a);
+  const auto r = Opcions(args);
+  ASSERT_TRUE(std::holds_alternative<ErrorOpcions>(r));
+  const std::string& m = std::get<ErrorOpcions>(r).missatge;
+  EXPECT_NE(m.find(GetParam().diu), std::string::npos) << m;
+  EXPECT_EQ(m.find('\n'), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Opcions, CodiOVersionsRefusats,
+    testing::Values(OpcionsDolentes{"CodiISerie", {"--codi", "CODI", "--serie", "1:1", "--json"}, "--serie"},
+                    OpcionsDolentes{"CodiILlavor", {"--llavor", "3", "--codi", "CODI", "--json"}, "--llavor"},
+                    OpcionsDolentes{"CodiIForma", {"--codi", "CODI", "--forma", "1", "--json"}, "--forma"},
+                    OpcionsDolentes{"CodiIPista", {"--codi", "CODI", "--pista", "1", "--json"}, "--pista"},
+                    OpcionsDolentes{"CodiILot", {"--codi", "CODI", "--lot", "a.tirelo", "--json"}, "--lot"},
+                    OpcionsDolentes{"CodiMalCopiat", {"--codi", "2345", "--json"}, "mal copiat"},
+                    OpcionsDolentes{"CodiSenseValor", {"--json", "--codi"}, "--codi"},
+                    OpcionsDolentes{"UnaVersio", {"--serie", "1:1", "--versions", "1", "--sortida", "f.rtf"}, "2 a 26"},
+                    OpcionsDolentes{"VintISetVersions", {"--serie", "1:1", "--versions", "27", "--sortida", "f.rtf"},
+                                    "2 a 26"},
+                    OpcionsDolentes{"VersionsSenseSortida", {"--serie", "1:1", "--versions", "2", "--json"},
+                                    "--sortida"},
+                    OpcionsDolentes{"VersionsIJson",
+                                    {"--serie", "1:1", "--versions", "2", "--json", "--sortida", "f.rtf"},
+                                    "--json"}),
+    [](const auto& info) { return std::string(info.param.nom); });
 
 }  // namespace
 }  // namespace tirelo
