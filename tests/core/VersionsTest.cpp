@@ -148,7 +148,9 @@ struct EscenaDesar : Escena {
 TEST(DesaVersions, WritesOneDocumentPerVersionWithItsLetter) {
   EscenaDesar s;
   s.ui.versions = 3;
+  const auto estat = s.prg.aleatori->Estat();
   DesaVersions(s.prg);
+  EXPECT_EQ(s.prg.aleatori->Estat(), estat) << "the batch's own draws go on where they were";
   for (const char* lletra : {"A", "B", "C"}) {
     const std::string text = prova::LlegeixFitxer((s.carpeta / "Exerc" / ("examen-" + std::string(lletra) + ".rtf")).string());
     EXPECT_NE(text.find("Examen (" + std::string(lletra) + ")"), std::string::npos) << lletra;

@@ -165,7 +165,9 @@ void DesaVersions(Programa& prg) {
   std::vector<std::string> camins;
   for (int v = 0; v < *n; ++v) camins.push_back(CamiVersio(base, LletraVersio(v)));
   if (!PreguntaSubstituirVersions(prg, camins)) return;
-  const auto llavors = LlavorsDeVersions(LlavorNova(prg), *n);
+  // Seeds from the clock: the program's own source stays where the batch left it, so
+  // that the batch keeps its code when more exercises are added.
+  const auto llavors = LlavorsDeVersions(LlavorDelRellotge(), *n);
   for (int v = 0; v < *n; ++v) {
     const auto versio = VersioDelLot(prg.lot.Exercicis(), llavors[static_cast<std::size_t>(v)]);
     const OpcionsFull opcions{valors.titol, valors.disposicio, false, 0, LletraVersio(v),
