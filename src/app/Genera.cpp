@@ -8,9 +8,14 @@
 #include <optional>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 
-#include "batch/Desar.h"
-#include "batch/EscripturaAtomica.h"
+#ifdef TIRELO_GUI
+#include <QGuiApplication>
+
+#include "full/PintaFull.h"
+#endif
+
 #include "mathtext/Aleatori.h"
 #include "mathtext/Text.h"
 #include "shell/FitxerLot.h"
@@ -32,13 +37,38 @@ bool SortidaEstandard(const std::string& text) {
   return static_cast<bool>(std::cout);
 }
 
-// Writes the document to the given path, atomically.
-std::optional<std::string> EscriuSortida(const Programa& prg, const std::string& sortida) {
-  return EscriuAtomicament(sortida, [&prg](const std::filesystem::path& cami) -> std::optional<std::string> {
-    if (const auto f = EscriuLot(prg.lot, prg.desar, cami)) return f->motiu;
-    return std::nullopt;
-  });
-}
+// The PDF is painted with Qt's painter, in a headless application on the offscreen
+// platform started only when a PDF is asked for: the command needs no display.
+class PintorPdf {
+ public:
+  explicit PintorPdf(const OpcionsGenera& opcions) {
+#ifdef TIRELO_GUI
+    if (FormatDeSortida(opcions.sortida) != FormatSortida::Pdf || QCoreApplication::instance()) return;
+    // Only the command's own lines reach the terminal, not Qt's notes on its setup.
+    qInstallMessageHandler([](QtMsgType tipus, const QMessageLogContext&, const QString& text) {
+      if (tipus == QtCriticalMsg || tipus == QtFatalMsg) std::cerr << "tirelo genera: " << text.toStdString() << "\n";
+    });
+    aplicacio_ = std::make_unique<QGuiApplication>(argc_, arguments_);
+#else
+    (void)opcions;
+#endif
+  }
+  EscriptorFull Escriptor() const {
+#ifdef TIRELO_GUI
+    return gui::EscriptorPdf();
+#else
+    return {};
+#endif
+  }
+
+ private:
+#ifdef TIRELO_GUI
+  int argc_ = 3;
+  char programa_[7] = "tirelo", opcio_[10] = "-platform", plataforma_[10] = "offscreen";
+  char* arguments_[4] = {programa_, opcio_, plataforma_, nullptr};
+  std::unique_ptr<QGuiApplication> aplicacio_;
+#endif
+};
 
 }  // namespace
 
@@ -75,11 +105,8 @@ int ExecutaGenera(const std::vector<std::string>& args) {
     std::cerr << "tirelo genera: " << Utf8DeCp1252(TextCasosRetallats(r)) << "\n";
 
   if (!opcions.sortida.empty()) {
-    const auto error = EsFitxerLot(opcions.sortida)
-                           ? DesaFitxerLot({lot.prg->lot.Exercicis(), lot.prg->desar.titol, lot.prg->desar.disposicio},
-                                           opcions.sortida)
-                           : EscriuSortida(*lot.prg, opcions.sortida);
-    if (error) {
+    const PintorPdf pintor(opcions);
+    if (const auto error = EscriuSortidaGenera(lot, opcions, pintor.Escriptor())) {
       return Falla("no es pot escriure " + opcions.sortida + ": " + *error);
     }
   }

@@ -5,9 +5,12 @@
 #include <charconv>
 #include <sstream>
 
+#include "batch/Desar.h"
+#include "batch/EscripturaAtomica.h"
 #include "document/TextLinia.h"
 #include "mathtext/Text.h"
 #include "shell/FitxerLot.h"
+#include "shell/DesarFull.h"
 #include "shell/Programa.h"
 #include "topics/Cataleg.h"
 #include "topics/ExecutaTema.h"
@@ -134,12 +137,12 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       o.ajuda = true;
       return o;
     }
-    if (a == "--json") {
-      o.json = true;
+    if (a == "--json" || a == "--capcalera") {
+      (a == "--json" ? o.json : o.capcalera) = true;
       continue;
     }
     const bool ambValor = a == "--serie" || a == "--llavor" || a == "--forma" || a == "--pista" ||
-                          a == "--titol" || a == "--disposicio" || a == "--sortida" || a == "--lot";
+                          a == "--titol" || a == "--disposicio" || a == "--sortida" || a == "--lot" || a == "--espai";
     if (!ambValor) return Error("opci\xC3\xB3 desconeguda: " + Cometes(a));
     const auto v = valor(i, a);
     if (!v) return Error("falta el valor de " + a);
@@ -167,6 +170,10 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       if (!n) return Error("--disposicio ha de ser 0 o 1");
       o.disposicio = *n;
       o.disposicioDonada = true;
+    } else if (a == "--espai") {
+      const auto n = entre(*v, 0, ValorsFull::EspaiMaxim);
+      if (!n) return Error("--espai ha de ser un nombre de 0 a " + std::to_string(ValorsFull::EspaiMaxim));
+      o.espai = *n;
     } else if (a == "--titol") {
       const auto t = Cp1252DeUtf8(*v);
       if (!t) return Error("--titol t\xC3\xA9 car\xC3\xA0" "cters que un document RTF d'aquest programa no pot guardar");
@@ -178,11 +185,13 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       o.lot = *v;
     } else {  // --sortida
       if (v->empty()) return Error("--sortida necessita un nom de fitxer");
+      if (!FormatDeSortida(*v))
+        return Error("--sortida " + Cometes(*v) + ": l'extensi\xC3\xB3 ha de ser .rtf, .pdf, .tex o .tirelo");
       o.sortida = *v;
     }
   }
   if (o.series.empty() && o.lot.empty()) return Error("cal almenys una --serie o un --lot");
-  if (!o.json && o.sortida.empty()) return Error("cal --sortida FITXER.rtf (o .tirelo) o --json (o tots dos)");
+  if (!o.json && o.sortida.empty()) return Error("cal --sortida FITXER (.rtf, .pdf, .tex o .tirelo) o --json (o tots dos)");
   int total = 0;
   for (const auto& s : o.series) total += s.exercicis;
   if (total > Lot::Maxim) {
@@ -196,6 +205,40 @@ RespostaSubtipus InterficieLinia::DemanaSubtipus(const PeticioSubtipus& p) { ret
 
 bool EsFitxerLot(std::string_view cami) { return cami.ends_with(ExtensioLot); }
 
+std::optional<FormatSortida> FormatDeSortida(std::string_view cami) {
+  const auto punt = cami.rfind('.');
+  if (punt == std::string_view::npos || cami.find('/', punt) != std::string_view::npos) return std::nullopt;
+  const std::string extensio = Pla(cami.substr(punt));
+  if (extensio == ".rtf") return FormatSortida::Rtf;
+  if (extensio == ExtensioPdf) return FormatSortida::Pdf;
+  if (extensio == ".tex") return FormatSortida::Latex;
+  if (extensio == ExtensioLot) return FormatSortida::Lot;
+  return std::nullopt;
+}
+
+std::optional<std::string> EscriuSortidaGenera(const LotGenerat& lot, const OpcionsGenera& opcions,
+                                               const EscriptorFull& pdf) {
+  const Programa& prg = *lot.prg;
+  const auto& exercicis = prg.lot.Exercicis();
+  switch (FormatDeSortida(opcions.sortida).value_or(FormatSortida::Rtf)) {
+    case FormatSortida::Lot:
+      return DesaFitxerLot({exercicis, prg.desar.titol, prg.desar.disposicio}, opcions.sortida);
+    case FormatSortida::Latex:
+      return EscriuBytesAtomicament(opcions.sortida, EscriuLatex(exercicis, OpcionsDelFull(prg)));
+    case FormatSortida::Pdf:
+      if (!pdf) return "aquesta compilaci\xC3\xB3 no sap escriure PDF";
+      return EscriuAtomicament(opcions.sortida, [&](const std::filesystem::path& cami) {
+        return pdf(exercicis, OpcionsDelFull(prg), cami);
+      });
+    case FormatSortida::Rtf:
+      break;
+  }
+  return EscriuAtomicament(opcions.sortida, [&prg](const std::filesystem::path& cami) -> std::optional<std::string> {
+    if (const auto f = EscriuLot(prg.lot, prg.desar, cami)) return f->motiu;
+    return std::nullopt;
+  });
+}
+
 LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const ContingutLot* inicial) {
   LotGenerat g;
   g.ui = std::make_unique<InterficieLinia>();
@@ -205,6 +248,7 @@ LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const Con
   prg.serie.opcioPista = opcions.pista;
   prg.serie.opcioConformitat = false;
   prg.desar = ValorsDesar{"", opcions.titol, opcions.disposicio};
+  prg.full = ValorsFull{opcions.capcalera, opcions.espai};
   if (inicial) {
     if (!opcions.titolDonat) prg.desar.titol = inicial->titol;
     if (!opcions.disposicioDonada) prg.desar.disposicio = inicial->disposicio;
@@ -289,11 +333,11 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
   std::ostringstream o;
   o << "\xC3\xBAs: tirelo genera --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS]] [--serie ...]...\n"
        "                     [--llavor N] [--forma 0|1|2|3] [--pista 0|1|2]\n"
-       "                     [--titol TEXT] [--disposicio 0|1]\n"
-       "                     [--lot FITXER.tirelo] [--sortida FITXER.rtf|FITXER.tirelo] [--json]\n"
+       "                     [--titol TEXT] [--disposicio 0|1] [--capcalera] [--espai N]\n"
+       "                     [--lot FITXER.tirelo] [--sortida FITXER.rtf|.pdf|.tex|.tirelo] [--json]\n"
        "\n"
-       "Genera un lot d'exercicis sense obrir cap finestra i l'escriu com a document RTF\n"
-       "(--sortida) o com a JSON a la sortida est\xC3\xA0ndard (--json).\n"
+       "Genera un lot d'exercicis sense obrir cap finestra i l'escriu com a document RTF, PDF\n"
+       "o LaTeX (--sortida) o com a JSON a la sortida est\xC3\xA0ndard (--json).\n"
        "\n"
        "  --serie       TEMA pel n\xC3\xBAmero o pel nom; SUBTIPUS per la posici\xC3\xB3; CASOS (1 per defecte,\n"
        "                de 1 a 255, nom\xC3\xA9s als subtipus que en admeten, marcats amb *);\n"
@@ -307,7 +351,12 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "  --disposicio  0 enunciat i resposta seguits, 1 bloc d'enunciats i bloc de respostes (1)\n"
        "  --lot         un fitxer de lot (.tirelo): els seus exercicis van primer, i les --serie\n"
        "                s'hi afegeixen; el seu t\xC3\xADtol i disposici\xC3\xB3 valen si no se'n donen\n"
-       "  --sortida     el document RTF o, si acaba en .tirelo, un fitxer de lot\n"
+       "  --capcalera   al full PDF o LaTeX, les l\xC3\xADnies \"Nom:\", \"Curs:\" i \"Data:\" sota el t\xC3\xADtol\n"
+       "  --espai N     al full PDF o LaTeX, N l\xC3\xADnies d'espai per respondre despr\xC3\xA9s de cada\n"
+       "                enunciat, de 0 a 20 (0)\n"
+       "  --sortida     el fitxer que s'escriu, en el format que tria l'extensi\xC3\xB3: .rtf el document\n"
+       "                RTF, .pdf el full compost per imprimir, .tex el mateix full en LaTeX,\n"
+       "                .tirelo un fitxer de lot\n"
        "  --json        el lot en JSON a la sortida est\xC3\xA0ndard\n"
        "\n"
        "Temes i subtipus:\n";
@@ -325,7 +374,9 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "  tirelo genera --serie \"igualtats notables:1:4:5\" --titol \"Full 1\" --disposicio 0 --json\n"
        "      cinc exercicis de quatre quadrats de binomi, en JSON\n"
        "  tirelo genera --lot full.tirelo --sortida full.rtf\n"
-       "      el document d'un lot desat\n";
+       "      el document d'un lot desat\n"
+       "  tirelo genera --lot full.tirelo --capcalera --espai 4 --sortida full.pdf\n"
+       "      el full compost en PDF, amb l\xC3\xADnies per al nom i espai per respondre\n";
   return o.str();
 }
 

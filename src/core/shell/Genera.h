@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "full/EscriptorFull.h"
 #include "shell/DescPrg.h"
 #include "shell/Interficie.h"
 #include "shell/Programa.h"
@@ -47,7 +48,9 @@ struct OpcionsGenera {
   int disposicio = 1;       // 0 or 1
   bool titolDonat = false;       // --titol given (otherwise a --lot file's title holds)
   bool disposicioDonada = false; // --disposicio given
-  std::string sortida;      // RTF or ".tirelo" path (file system bytes); empty: none
+  bool capcalera = false;   // --capcalera: the lines "Nom:", "Curs:", "Data:" on the sheet
+  int espai = 0;            // --espai: lines of answer space after each statement (0..20)
+  std::string sortida;      // output path (file system bytes), its format by extension; empty: none
   std::string lot;          // --lot: a batch file whose exercises come first
   bool json = false;
   bool ajuda = false;       // --help
@@ -103,6 +106,16 @@ struct LotGenerat {
 LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const ContingutLot* inicial = nullptr);
 // Does this output path name a batch file (".tirelo") rather than a document?
 bool EsFitxerLot(std::string_view cami);
+
+// What --sortida writes, picked by the path's extension (in any case).
+enum class FormatSortida : unsigned char { Rtf, Pdf, Latex, Lot };
+// nullopt for an extension none of them has.
+std::optional<FormatSortida> FormatDeSortida(std::string_view cami);
+// Writes the batch atomically at opcions.sortida in the format its extension picks:
+// the typeset PDF through `pdf` (a Qt painter; empty when the build has none), the
+// rest here. The reason when nothing could be written.
+std::optional<std::string> EscriuSortidaGenera(const LotGenerat& lot, const OpcionsGenera& opcions,
+                                               const EscriptorFull& pdf);
 
 // The batch as a JSON array, texts in UTF-8 with the markup kept as it is; an
 // exercise that lost cases also gives "casos_demanats" and "casos".

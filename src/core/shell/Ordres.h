@@ -22,10 +22,14 @@ inline constexpr int ObrirLot = 105;
 inline constexpr int DesarLot = 106;
 inline constexpr int Desfer = 107;
 inline constexpr int Refer = 108;
+inline constexpr int DesarPdf = 109;        // the typeset sheet, opened by the window
+inline constexpr int Imprimir = 110;
+inline constexpr int VistaImpressio = 111;
 inline constexpr int Llista = 150;
 inline constexpr int PrimerTema = 200;   // 200 + k runs topic k, up to 299
 inline constexpr int Conformitat = 401;
 inline constexpr int PosarPistes = 402;
+inline constexpr int OpcionsFull = 403;     // the sheet options window
 inline constexpr int Ajuda = 901;
 inline constexpr int QuantA = 902;
 }  // namespace ordre

@@ -1,0 +1,29 @@
+#pragma once
+// The sheet on paper: the system's print dialog, and a print preview that shows every
+// page as it will print, to page through and print from.
+#include <QString>
+
+#include "full/Full.h"
+
+class QPrinter;
+class QWidget;
+
+namespace tirelo::gui {
+
+class LletresFull;
+
+inline constexpr const char* TitolImprimir = "Imprimir el full";
+inline constexpr const char* TitolVistaImpressio = "Visualitzaci\u00F3 d'impressi\u00F3";
+
+// A4, the whole sheet (no margins of the printer's own: the sheet has its own), named
+// after the sheet's title.
+void PreparaImpressora(QPrinter& impressora, const Full& full);
+// Paints the sheet on a printer (a real one or the preview's).
+void ImprimeixA(QPrinter& impressora, const Full& full, const LletresFull& lletres);
+
+// Asks through the system's print dialog; prints when accepted. True when printed.
+bool Imprimeix(QWidget* pare, const Full& full);
+// Shows the print preview modally.
+void MostraVistaImpressio(QWidget* pare, const Full& full);
+
+}  // namespace tirelo::gui
