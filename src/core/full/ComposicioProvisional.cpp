@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // A plain sheet composer: each exercise's readable line as text, with simple paging,
 // numbering, the header and the page numbers, and a minimal LaTeX document.
 #include <algorithm>

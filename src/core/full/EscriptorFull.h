@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // A writer of a whole sheet in a form that only a drawing layer can make (a PDF). The
 // core composes nothing itself for it: the program and the command line receive the

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The typeset sheet from the program: its options from the program state, and saving
 // it as "Exerc/<name>.pdf" through the save window, as the RTF document is saved.

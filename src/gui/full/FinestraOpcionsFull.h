@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The sheet options window (opcionsfull): the header lines "Nom:", "Curs:", "Data:"
 // and the lines of answer space after each statement. Enter accepts, Esc leaves.

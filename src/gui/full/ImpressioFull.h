@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The sheet on paper: the system's print dialog, and a print preview that shows every
 // page as it will print, to page through and print from.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The faces of the typeset sheet and their real metrics. Prose goes in DejaVu Serif and
 // mathematics in DejaVu Math TeX Gyre (its radical sign, minus sign and braces are

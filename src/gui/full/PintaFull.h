@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Draws a composed sheet: one function paints a page element by element on any
 // QPainter (PDF, printer, print preview, an image), converting points to the
