@@ -18,6 +18,7 @@
 #include "batch/FinestraPista.h"
 #include "batch/FinestraSerie.h"
 #include "batch/Lot.h"
+#include "full/FinestraOpcionsFull.h"
 #include "shell/Accessibilitat.h"
 #include "shell/FPrincipal.h"
 #include "shell/FinestraAjuda.h"
@@ -104,6 +105,11 @@ const std::vector<Finestra>& Finestres() {
        },
        {{ordre_desar::NomFitxer, "nom fitxer"}, {ordre_desar::Titol, QString::fromUtf8("títol")}},
        {"nom fitxer", QString::fromUtf8("títol"), "enunciat / resposta seguits",
+        QString::fromUtf8("Cancel·la"), "Accepta"}},
+      {"opcionsfull",
+       [](Entorn&) { return std::make_unique<FinestraOpcionsFull>(nullptr, ValorsFull{true, 3}); },
+       {{ordre_opcions_full::Espai, QString::fromUtf8("línies per respondre")}},
+       {QString::fromUtf8("línies Nom, Curs i Data"), QString::fromUtf8("línies per respondre"),
         QString::fromUtf8("Cancel·la"), "Accepta"}},
       {"tipuseq2",
        [](Entorn&) { return std::make_unique<FinestraTipusEq2>(nullptr); },
