@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The typeset sheet in the program: the sheet options window over the program state,
 // saving a PDF through the save window, the print dialog and the print preview, and
 // the painting and metrics every drawing output shares.
