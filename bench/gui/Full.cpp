@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The typeset sheet's drawing outputs with a full batch of generated exercises: the
 // whole 50-exercise sheet composed and written as a PDF (goal: at most 50 ms), and
 // one page of the print preview painted into an image of the screen's size (goal: at
