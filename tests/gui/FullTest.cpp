@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPrinter>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -138,6 +139,28 @@ class FullTest : public QObject {
     });
     f_->Ordre(ordre);
     QVERIFY(guio.Acabat());
+  }
+
+  void ImprimeixONoPot_data() {
+    QTest::addColumn<QString>("fitxer");
+    QTest::addColumn<bool>("impres");
+    QTest::newRow("a printer that takes it") << "full.pdf" << true;
+    QTest::newRow("a printer that cannot start") << "no/such/folder/full.pdf" << false;
+  }
+  void ImprimeixONoPot() {
+    QFETCH(QString, fitxer);
+    QFETCH(bool, impres);
+    QTemporaryDir carpeta;
+    QPrinter impressora(QPrinter::HighResolution);
+    impressora.setOutputFormat(QPrinter::PdfFormat);
+    impressora.setOutputFileName(carpeta.filePath(fitxer));
+    Full full;
+    full.pagines.resize(2);
+    PreparaImpressora(impressora, full);
+    QCOMPARE(ImprimeixA(impressora, full, LletresFull()), impres);
+    QCOMPARE(QFileInfo::exists(carpeta.filePath(fitxer)), impres);
+    QVERIFY(impressora.fullPage());
+    QCOMPARE(impressora.pageLayout().pageSize().id(), QPageSize::A4);
   }
 
   void PintaCadaElementAlSeuLloc() {

@@ -10,6 +10,7 @@
 
 #include "full/LletresFull.h"
 #include "full/PintaFull.h"
+#include "shell/Missatges.h"
 
 namespace tirelo::gui {
 
@@ -22,11 +23,11 @@ void PreparaImpressora(QPrinter& impressora, const Full& full) {
   impressora.setCreator(QStringLiteral("Exercicis de Tirelo"));
 }
 
-void ImprimeixA(QPrinter& impressora, const Full& full, const LletresFull& lletres) {
+bool ImprimeixA(QPrinter& impressora, const Full& full, const LletresFull& lletres) {
   QPainter pintor;
-  if (!pintor.begin(&impressora)) return;
+  if (!pintor.begin(&impressora)) return false;
   PintaFull(pintor, impressora, full, lletres);
-  pintor.end();
+  return pintor.end();
 }
 
 bool Imprimeix(QWidget* pare, const Full& full) {
@@ -36,8 +37,12 @@ bool Imprimeix(QWidget* pare, const Full& full) {
   dialeg.setObjectName(QStringLiteral("imprimir"));
   dialeg.setWindowTitle(QString::fromUtf8(TitolImprimir));
   if (dialeg.exec() != QDialog::Accepted) return false;
-  ImprimeixA(impressora, full, LletresFull());
-  return true;
+  if (ImprimeixA(impressora, full, LletresFull())) return true;
+  MostraAvis(pare, QStringLiteral("No s'ha pogut enviar el full a la impressora \u00AB%1\u00BB.")
+                       .arg(impressora.outputFileName().isEmpty() ? impressora.printerName()
+                                                                  : impressora.outputFileName()),
+             QStringLiteral("No s'ha pogut imprimir"));
+  return false;
 }
 
 void MostraVistaImpressio(QWidget* pare, const Full& full) {

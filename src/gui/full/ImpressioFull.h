@@ -20,10 +20,12 @@ inline constexpr const char* TitolVistaImpressio = "Visualitzaci\u00F3 d'impress
 // A4, the whole sheet (no margins of the printer's own: the sheet has its own), named
 // after the sheet's title.
 void PreparaImpressora(QPrinter& impressora, const Full& full);
-// Paints the sheet on a printer (a real one or the preview's).
-void ImprimeixA(QPrinter& impressora, const Full& full, const LletresFull& lletres);
+// Paints the sheet on a printer (a real one or the preview's); false when the printer
+// could not be started (a printer gone, a print-to-file path that cannot be written).
+bool ImprimeixA(QPrinter& impressora, const Full& full, const LletresFull& lletres);
 
-// Asks through the system's print dialog; prints when accepted. True when printed.
+// Asks through the system's print dialog; prints when accepted. True when printed; a
+// printer that cannot be started is told in a notice.
 bool Imprimeix(QWidget* pare, const Full& full);
 // Shows the print preview modally.
 void MostraVistaImpressio(QWidget* pare, const Full& full);
