@@ -163,6 +163,41 @@ class FullTest : public QObject {
     QCOMPARE(impressora.pageLayout().pageSize().id(), QPageSize::A4);
   }
 
+  void ElPdfIncrustaLesDuesLletres() {
+    // Prose and mathematics (a minus sign, a radical sign, a middle dot): both faces
+    // are embedded as TrueType, with the map back to their characters.
+    Full full;
+    full.titol = "Full \xC3\xA0";
+    full.pagines.resize(1);
+    ElementFull prosa;
+    prosa.x = 60, prosa.y = 80;
+    prosa.text = "Calcula:";
+    ElementFull mates = prosa;
+    mates.y = 100;
+    mates.text = "\xE2\x88\x92\xE2\x88\x9A" "2\xC2\xB7x";
+    mates.lletra.familia = FamiliaFull::Matematica;
+    mates.lletra.cursiva = true;
+    full.pagines[0].elements = {prosa, mates};
+    QTemporaryDir carpeta;
+    const QString cami = carpeta.filePath(QStringLiteral("full.pdf"));
+    QCOMPARE(EscriuPdf(full, cami.toStdString(), LletresFull()), std::nullopt);
+    QFile pdf(cami);
+    QVERIFY(pdf.open(QIODevice::ReadOnly));
+    const QByteArray bytes = pdf.readAll();
+    QVERIFY(bytes.contains("+DejaVuSerif"));
+    QVERIFY(bytes.contains("+DejaVuMathTeXGyre"));
+    QCOMPARE(bytes.count("/FontFile2"), 2);
+    QCOMPARE(bytes.count("/ToUnicode"), 2);
+    QVERIFY(bytes.contains("/Title"));
+  }
+
+  void UnPdfQueNoEsPotEscriureDiuPerQue() {
+    QTemporaryDir carpeta;
+    const auto motiu = EscriuPdf(Full{}, carpeta.filePath(QStringLiteral("no/hi/es.pdf")).toStdString(), LletresFull());
+    QVERIFY(motiu.has_value());
+    QVERIFY(!motiu->empty());
+  }
+
   void PintaCadaElementAlSeuLloc() {
     // A text, a rule and a polyline on a page drawn at 72 dpi: one pixel a point.
     PaginaFull pagina;
