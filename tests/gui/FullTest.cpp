@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -189,6 +190,25 @@ class FullTest : public QObject {
     QCOMPARE(bytes.count("/FontFile2"), 2);
     QCOMPARE(bytes.count("/ToUnicode"), 2);
     QVERIFY(bytes.contains("/Title"));
+  }
+
+  void DuesEscripturesDifereixenNomesEnLaData() {
+    // Within one program run too: the second sheet the program writes is the first's bytes.
+    Afegeix();
+    QTemporaryDir carpeta;
+    QList<QByteArray> escrits;
+    OpcionsFull opcions;
+    opcions.titol = "Full";
+    for (const QString& nom : {QStringLiteral("a.pdf"), QStringLiteral("b.pdf")}) {
+      const std::filesystem::path cami = carpeta.filePath(nom).toStdString();
+      QCOMPARE(EscriptorPdf()(prg_->lot.Exercicis(), opcions, cami), std::nullopt);
+      QFile pdf(carpeta.filePath(nom));
+      QVERIFY(pdf.open(QIODevice::ReadOnly));
+      QString text = QString::fromLatin1(pdf.readAll());
+      text.replace(QRegularExpression(QStringLiteral("/CreationDate \\([^)]*\\)")), QString());
+      escrits << text.toLatin1();
+    }
+    QCOMPARE(escrits.at(0), escrits.at(1));
   }
 
   void UnPdfQueNoEsPotEscriureDiuPerQue() {
