@@ -203,8 +203,6 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
 
 RespostaSubtipus InterficieLinia::DemanaSubtipus(const PeticioSubtipus& p) { return {false, 0, p.nombreCasos}; }
 
-bool EsFitxerLot(std::string_view cami) { return cami.ends_with(ExtensioLot); }
-
 std::optional<FormatSortida> FormatDeSortida(std::string_view cami) {
   const auto punt = cami.rfind('.');
   if (punt == std::string_view::npos || cami.find('/', punt) != std::string_view::npos) return std::nullopt;

@@ -104,9 +104,6 @@ struct LotGenerat {
 // The exercises of `inicial`, when given, come first, with its title and layout
 // unless the options give theirs.
 LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const ContingutLot* inicial = nullptr);
-// Does this output path name a batch file (".tirelo") rather than a document?
-bool EsFitxerLot(std::string_view cami);
-
 // What --sortida writes, picked by the path's extension (in any case).
 enum class FormatSortida : unsigned char { Rtf, Pdf, Latex, Lot };
 // nullopt for an extension none of them has.
