@@ -5,7 +5,8 @@
 // Besides crashes, leaks and undefined behaviour, it checks that every series
 // accepted names an existing topic and subtype with counts in range and reads back
 // the same when written out again, that accepted options keep every limit, and that
-// the batch they generate is exactly what was asked for, the same for the same seed.
+// the batch they generate is exactly what was asked for, the same for the same seed,
+// and that an accepted output path names a format the command writes.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -85,6 +86,8 @@ void ComprovaOpcions(const std::vector<std::string>& args) {
   Comprova(o.forma >= 0 && o.forma <= 3 && o.pista >= 0 && o.pista <= 2 && o.disposicio >= 0 && o.disposicio <= 1,
            "every choice is one the windows offer");
   Comprova(o.titol.size() <= LlargadaText, "the title fits its field");
+  Comprova(o.espai >= 0 && o.espai <= ValorsFull::EspaiMaxim, "the answer space is one the window offers");
+  Comprova(o.sortida.empty() || FormatDeSortida(o.sortida).has_value(), "an output has a known format");
   int total = 0;
   for (const SerieDemanada& s : o.series) {
     ComprovaSerie(s);

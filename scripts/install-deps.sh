@@ -20,6 +20,9 @@ packages=(
   pandoc unrtf
   # a face like Comic Sans for the About window
   fonts-comic-neue
+  # the faces of the typeset sheet (PDF, printing): DejaVu Serif with its italic and
+  # bold, and DejaVu Math TeX Gyre for mathematics; TrueType, so the PDF embeds them
+  fonts-dejavu-extra
   # installation checks: desktop entry, metainfo, the Debian package (lintian), the
   # manual page (man, groff), the bash completion, and gzip for the page and changelog
   desktop-file-utils appstream lintian man-db groff-base bash-completion gzip

@@ -8,13 +8,18 @@
 #include <optional>
 #include <filesystem>
 #include <iostream>
+#include <memory>
+
+#ifdef TIRELO_GUI
+#include <QGuiApplication>
+
+#include "full/PintaFull.h"
+#endif
 
 #include "mathtext/Aleatori.h"
 #include "mathtext/Text.h"
-#include "shell/CodiFull.h"
 #include "shell/FitxerLot.h"
 #include "shell/Genera.h"
-#include "shell/Versions.h"
 
 namespace tirelo {
 
@@ -32,29 +37,38 @@ bool SortidaEstandard(const std::string& text) {
   return static_cast<bool>(std::cout);
 }
 
-// Writes the sheet, or its versions "<name>-A", "<name>-B", ..., and tells the code
-// of each sheet that has one. The reason when a file could not be written.
-std::optional<std::string> EscriuFulls(const OpcionsGenera& opcions, const LotGenerat& lot, uint64_t llavor) {
-  const auto& exercicis = lot.prg->lot.Exercicis();
-  OpcionsFull full{lot.prg->desar.titol, lot.prg->desar.disposicio, false, 0, "", ""};
-  if (opcions.versions == 0) {
-    full.codi = CodiDeLesSeries(exercicis, opcions.series, opcions.forma, opcions.pista, llavor).value_or("");
-    if (const auto error = EscriuFull(exercicis, full, opcions.sortida))
-      return "no es pot escriure " + opcions.sortida + ": " + *error;
-    if (!full.codi.empty()) std::cerr << "codi: " << full.codi << "\n";
-    return std::nullopt;
+// The PDF is painted with Qt's painter, in a headless application on the offscreen
+// platform started only when a PDF is asked for: the command needs no display.
+class PintorPdf {
+ public:
+  explicit PintorPdf(const OpcionsGenera& opcions) {
+#ifdef TIRELO_GUI
+    if (FormatDeSortida(opcions.sortida) != FormatSortida::Pdf || QCoreApplication::instance()) return;
+    // Only the command's own lines reach the terminal, not Qt's notes on its setup.
+    qInstallMessageHandler([](QtMsgType tipus, const QMessageLogContext&, const QString& text) {
+      if (tipus == QtCriticalMsg || tipus == QtFatalMsg) std::cerr << "tirelo genera: " << text.toStdString() << "\n";
+    });
+    aplicacio_ = std::make_unique<QGuiApplication>(argc_, arguments_);
+#else
+    (void)opcions;
+#endif
   }
-  const auto llavors = LlavorsDeVersions(llavor, opcions.versions);
-  for (int v = 0; v < opcions.versions; ++v) {
-    const auto versio = VersioDelLot(exercicis, llavors[static_cast<std::size_t>(v)]);
-    full.versio = LletraVersio(v);
-    full.codi = CodiDelLot(versio).value_or("");
-    const std::string cami = CamiVersio(opcions.sortida, full.versio);
-    if (const auto error = EscriuFull(versio, full, cami)) return "no es pot escriure " + cami + ": " + *error;
-    if (!full.codi.empty()) std::cerr << "codi: " << full.codi << " (" << full.versio << ")\n";
+  EscriptorFull Escriptor() const {
+#ifdef TIRELO_GUI
+    return gui::EscriptorPdf();
+#else
+    return {};
+#endif
   }
-  return std::nullopt;
-}
+
+ private:
+#ifdef TIRELO_GUI
+  int argc_ = 3;
+  char programa_[7] = "tirelo", opcio_[10] = "-platform", plataforma_[10] = "offscreen";
+  char* arguments_[4] = {programa_, opcio_, plataforma_, nullptr};
+  std::unique_ptr<QGuiApplication> aplicacio_;
+#endif
+};
 
 }  // namespace
 
@@ -91,7 +105,11 @@ int ExecutaGenera(const std::vector<std::string>& args) {
     std::cerr << "tirelo genera: " << Utf8DeCp1252(TextCasosRetallats(r)) << "\n";
 
   if (!opcions.sortida.empty()) {
-    if (const auto error = EscriuFulls(opcions, lot, llavor)) return Falla(*error);
+    const PintorPdf pintor(opcions);
+    std::vector<std::string> codis;
+    const auto error = EscriuSortidaGenera(lot, opcions, llavor, pintor.Escriptor(), codis);
+    for (const auto& codi : codis) std::cerr << codi << "\n";
+    if (error) return Falla(*error);
   }
   if (opcions.json && !SortidaEstandard(LotEnJson(*lot.prg, lot.origen))) {
     return Falla("no s'ha pogut escriure el JSON a la sortida est\xC3\xA0ndard");

@@ -180,6 +180,10 @@ int main(int argc, char** argv) {
   retallada.retallats = CasosRetallats{3, 255, 23};
   captures.Modal(QStringLiteral("problmen-casos-retallats"), [&] { ui.DemanaSubtipus(retallada); });
   captures.Modal(QStringLiteral("posarpista"), [&] { finestra.Ordre(ordre::PosarPistes); });
+  captures.Modal(QStringLiteral("opcionsfull"), [&] { finestra.Ordre(ordre::OpcionsFull); });
+  // The typeset sheet of the batch, page by page, as it will print.
+  captures.Modal(QStringLiteral("vistaimpressio"), [&] { finestra.Ordre(ordre::VistaImpressio); },
+                 [](QWidget* w) { w->resize(900, 760); });
   captures.Modal(QStringLiteral("desarserie"), [&] {
     ValorsDesar valors{"tema1", "Full 1", 1};
     ui.DemanaValorsDesar(valors);

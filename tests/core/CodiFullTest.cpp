@@ -24,7 +24,7 @@ namespace fs = std::filesystem;
 // The bytes of the RTF document of these exercises.
 std::string Document(const std::vector<Exercici>& exercicis) {
   const fs::path cami = fs::path(testing::TempDir()) / "codi_full.rtf";
-  EXPECT_FALSE(EscriuFull(exercicis, OpcionsFull{"Full", 1, false, 0, "", ""}, cami.string()));
+  EXPECT_FALSE(EscriuFull(exercicis, OpcionsFull{"Full", 1, false, 0, "", ""}, cami.string(), {}));
   return prova::LlegeixFitxer(cami.string());
 }
 

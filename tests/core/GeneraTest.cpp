@@ -3,8 +3,15 @@
 #include "shell/Genera.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/Suport.h"
 
 #include "shell/CodiFull.h"
+#include "shell/Versions.h"
 
 namespace tirelo {
 namespace {
@@ -154,6 +161,133 @@ INSTANTIATE_TEST_SUITE_P(
                                     {"--serie", "1:1", "--versions", "2", "--json", "--sortida", "f.rtf"},
                                     "--json"}),
     [](const auto& info) { return std::string(info.param.nom); });
+
+TEST(Genera, TheOutputFormatIsPickedByTheExtensionInAnyCase) {
+  const std::pair<const char*, std::optional<FormatSortida>> casos[] = {
+      {"full.rtf", FormatSortida::Rtf},     {"dir/Full 1.RTF", FormatSortida::Rtf},
+      {"full.pdf", FormatSortida::Pdf},     {"full.Pdf", FormatSortida::Pdf},
+      {"full.tex", FormatSortida::Latex},   {"full.tirelo", FormatSortida::Lot},
+      {"full.doc", std::nullopt},           {"full", std::nullopt},
+      {"dir.pdf/full", std::nullopt},       {"full.pdf.txt", std::nullopt},
+      {".pdf", FormatSortida::Pdf},         {"full.", std::nullopt},
+  };
+  for (const auto& [cami, format] : casos) EXPECT_EQ(FormatDeSortida(cami), format) << cami;
+}
+
+TEST(Genera, SheetOptionsAndTheirDefaults) {
+  const auto res = std::get<OpcionsGenera>(Opcions({"--serie", "1:1", "--sortida", "f.pdf"}));
+  EXPECT_FALSE(res.capcalera);
+  EXPECT_EQ(res.espai, 0);
+  const auto o = std::get<OpcionsGenera>(
+      Opcions({"--serie", "1:1", "--capcalera", "--espai", "20", "--sortida", "f.pdf"}));
+  EXPECT_TRUE(o.capcalera);
+  EXPECT_EQ(o.espai, 20);
+}
+
+TEST(Genera, BadSheetOptionsAndUnknownExtensionsAreRefusedWithOneLine) {
+  const std::pair<std::vector<std::string>, const char*> casos[] = {
+      {{"--espai", "21"}, "--espai"},  {{"--espai", "-1"}, "--espai"}, {{"--espai", "x"}, "--espai"},
+      {{"--espai"}, "--espai"},        {{"--sortida", "f.doc"}, ".pdf"}, {{"--sortida", "f"}, ".rtf"},
+  };
+  for (const auto& [args, diu] : casos) {
+    std::vector<std::string> tots = {"--serie", "1:1", "--json"};
+    tots.insert(tots.end(), args.begin(), args.end());
+    const auto r = Opcions(tots);
+    ASSERT_TRUE(std::holds_alternative<ErrorOpcions>(r)) << args[0];
+    const std::string& m = std::get<ErrorOpcions>(r).missatge;
+    EXPECT_NE(m.find(diu), std::string::npos) << m;
+    EXPECT_EQ(m.find('\n'), std::string::npos) << m;
+  }
+}
+
+// Each format goes to its writer; the typeset PDF to the one given, with the options.
+class SortidaGenera : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() / ("tirelo sortida " + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+  // Generates one exercise and writes it to `nom` inside the folder.
+  std::optional<std::string> Escriu(const std::string& nom, const EscriptorFull& pdf) {
+    opcions.series = {SerieDemanada{1, 1, 1, 1}};
+    opcions.titol = "Full";
+    opcions.capcalera = true;
+    opcions.espai = 2;
+    opcions.sortida = (dir_ / nom).string();
+    const LotGenerat lot = GeneraSeries(opcions, 3);
+    return EscriuSortidaGenera(lot, opcions, 3, pdf, codis);
+  }
+  std::string Llegeix(const std::string& nom) { return prova::LlegeixFitxer((dir_ / nom).string()); }
+
+  std::filesystem::path dir_;
+  OpcionsGenera opcions;
+  std::vector<std::string> codis;
+};
+
+TEST_F(SortidaGenera, APdfGoesToTheGivenWriterWithTheSheetOptions) {
+  std::vector<OpcionsFull> rebudes;
+  const EscriptorFull pdf = [&](const std::vector<Exercici>& e, const OpcionsFull& o, const std::filesystem::path& c) {
+    EXPECT_EQ(e.size(), 1u);
+    rebudes.push_back(o);
+    std::ofstream(c) << "%PDF";
+    return std::optional<std::string>();
+  };
+  EXPECT_EQ(Escriu("f.pdf", pdf), std::nullopt);
+  EXPECT_EQ(Llegeix("f.pdf"), "%PDF");
+  ASSERT_EQ(rebudes.size(), 1u);
+  EXPECT_EQ(rebudes[0].titol, "Full");
+  EXPECT_TRUE(rebudes[0].capcalera);
+  EXPECT_EQ(rebudes[0].espai, 2);
+  EXPECT_EQ(rebudes[0].versio, "");
+  ASSERT_FALSE(rebudes[0].codi.empty()) << "a sheet of generated exercises has a code";
+  EXPECT_EQ(codis, std::vector<std::string>{"codi: " + rebudes[0].codi});
+}
+
+// Versions go to the writer of their format one by one, each with its letter and code.
+TEST_F(SortidaGenera, VersionsCarryTheirLetterAndCodeInEveryFormat) {
+  opcions.versions = 3;
+  std::vector<OpcionsFull> rebudes;
+  const EscriptorFull pdf = [&](const std::vector<Exercici>&, const OpcionsFull& o, const std::filesystem::path& c) {
+    rebudes.push_back(o);
+    std::ofstream(c) << "%PDF";
+    return std::optional<std::string>();
+  };
+  EXPECT_EQ(Escriu("f.pdf", pdf), std::nullopt);
+  ASSERT_EQ(rebudes.size(), 3u);
+  for (std::size_t v = 0; v < rebudes.size(); ++v) {
+    const std::string lletra = LletraVersio(static_cast<int>(v));
+    EXPECT_EQ(rebudes[v].versio, lletra);
+    EXPECT_EQ(rebudes[v].espai, 2) << "the sheet options apply to every version";
+    EXPECT_EQ(codis.at(v), "codi: " + rebudes[v].codi + " (" + lletra + ")");
+    EXPECT_EQ(Llegeix("f-" + lletra + ".pdf"), "%PDF");
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "f.pdf"));
+  codis.clear();
+  EXPECT_EQ(Escriu("f.tex", {}), std::nullopt);
+  for (const char* lletra : {"A", "B", "C"})
+    EXPECT_NE(Llegeix(std::string("f-") + lletra + ".tex").find("\\documentclass"), std::string::npos) << lletra;
+  EXPECT_EQ(codis.size(), 3u);
+}
+
+TEST_F(SortidaGenera, WithoutAPdfWriterNothingIsWrittenAndTheReasonIsGiven) {
+  EXPECT_NE(Escriu("f.pdf", {}), std::nullopt);
+  EXPECT_FALSE(std::filesystem::exists(dir_ / "f.pdf"));
+}
+
+TEST_F(SortidaGenera, TheOtherFormatsAreWrittenHere) {
+  const EscriptorFull cap = [](const auto&, const auto&, const auto&) -> std::optional<std::string> {
+    ADD_FAILURE() << "the PDF writer was called";
+    return std::nullopt;
+  };
+  const std::pair<const char*, const char*> casos[] = {
+      {"f.rtf", "{\\rtf"}, {"f.tex", "\\documentclass"}, {"f.tirelo", "{"}};
+  for (const auto& [nom, inici] : casos) {
+    EXPECT_EQ(Escriu(nom, cap), std::nullopt) << nom;
+    EXPECT_EQ(Llegeix(nom).rfind(inici, 0), 0u) << nom;
+  }
+}
 
 }  // namespace
 }  // namespace tirelo

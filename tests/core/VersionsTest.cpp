@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "batch/Historial.h"
 #include "shell/CodiFull.h"
+#include "shell/DesarFull.h"
 #include "shell/Genera.h"
 #include "shell/Ordres.h"
 #include "support/Suport.h"
@@ -149,7 +151,7 @@ TEST(DesaVersions, WritesOneDocumentPerVersionWithItsLetter) {
   EscenaDesar s;
   s.ui.versions = 3;
   const auto estat = s.prg.aleatori->Estat();
-  DesaVersions(s.prg);
+  DesaVersions(s.prg, {});
   EXPECT_EQ(s.prg.aleatori->Estat(), estat) << "the batch's own draws go on where they were";
   for (const char* lletra : {"A", "B", "C"}) {
     const std::string text = prova::LlegeixFitxer((s.carpeta / "Exerc" / ("examen-" + std::string(lletra) + ".rtf")).string());
@@ -160,6 +162,31 @@ TEST(DesaVersions, WritesOneDocumentPerVersionWithItsLetter) {
   EXPECT_FALSE(s.prg.historial.PotDesfer()) << "the batch itself does not change";
 }
 
+// With a PDF writer, each version also gets its typeset sheet with the sheet options.
+TEST(DesaVersions, TheTypesetSheetsTakeTheSheetOptionsAndTheLetter) {
+  EscenaDesar s;
+  s.ui.versions = 2;
+  s.prg.full = ValorsFull{true, 4};
+  std::vector<OpcionsFull> rebudes;
+  const EscriptorFull pdf = [&](const std::vector<Exercici>&, const OpcionsFull& o, const fs::path& cami) {
+    rebudes.push_back(o);
+    std::ofstream(cami) << "%PDF";
+    return std::optional<std::string>();
+  };
+  DesaVersions(s.prg, pdf);
+  ASSERT_EQ(rebudes.size(), 2u);
+  for (std::size_t v = 0; v < rebudes.size(); ++v) {
+    const std::string lletra = LletraVersio(static_cast<int>(v));
+    EXPECT_EQ(rebudes[v].versio, lletra);
+    EXPECT_EQ(rebudes[v].titol, "Examen") << "the letter goes in the header, not the title";
+    EXPECT_TRUE(rebudes[v].capcalera);
+    EXPECT_EQ(rebudes[v].espai, 4);
+    EXPECT_EQ(rebudes[v].codi, "") << "a hand-made exercise leaves the sheet without a code";
+    EXPECT_TRUE(fs::exists(s.carpeta / "Exerc" / ("examen-" + lletra + ".rtf")));
+    EXPECT_EQ(prova::LlegeixFitxer((s.carpeta / "Exerc" / ("examen-" + lletra + ".pdf")).string()), "%PDF");
+  }
+}
+
 TEST(DesaVersions, CancelledWindowsWriteNothing) {
   for (const bool ambNombre : {false, true}) {
     EscenaDesar s;
@@ -167,7 +194,7 @@ TEST(DesaVersions, CancelledWindowsWriteNothing) {
       s.ui.versions = 2;
       s.ui.respostesDesar.push_back(false);
     }
-    DesaVersions(s.prg);
+    DesaVersions(s.prg, {});
     EXPECT_FALSE(fs::exists(s.carpeta / "Exerc" / "examen-A.rtf"));
   }
 }

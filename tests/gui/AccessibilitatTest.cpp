@@ -19,6 +19,7 @@
 #include "batch/FinestraSerie.h"
 #include "batch/FinestraVersions.h"
 #include "batch/Lot.h"
+#include "full/FinestraOpcionsFull.h"
 #include "shell/Accessibilitat.h"
 #include "shell/FPrincipal.h"
 #include "shell/FinestraAjuda.h"
@@ -114,6 +115,11 @@ const std::vector<Finestra>& Finestres() {
        [](Entorn&) { return std::make_unique<FinestraCodi>(nullptr); },
        {{ordre_versions::Codi, "Codi del full"}},
        {"Codi del full", "surt", QString::fromUtf8("Bé")}},
+      {"opcionsfull",
+       [](Entorn&) { return std::make_unique<FinestraOpcionsFull>(nullptr, ValorsFull{true, 3}); },
+       {{ordre_opcions_full::Espai, QString::fromUtf8("línies per respondre")}},
+       {QString::fromUtf8("línies Nom, Curs i Data"), QString::fromUtf8("línies per respondre"),
+        QString::fromUtf8("Cancel·la"), "Accepta"}},
       {"tipuseq2",
        [](Entorn&) { return std::make_unique<FinestraTipusEq2>(nullptr); },
        {},

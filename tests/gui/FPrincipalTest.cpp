@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSet>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBrowser>
@@ -40,7 +41,8 @@ namespace {
 
 constexpr int kBotonsLot[] = {ordre::Pujar, ordre::Baixar, ordre::Eliminar, ordre::Editar,
                               ordre::Desar, ordre::EditarImprimir, ordre::Reiniciar};
-constexpr int kAccionsLot[] = {ordre::Desar, ordre::EditarImprimir, ordre::Reiniciar};
+constexpr int kAccionsLot[] = {ordre::Desar,    ordre::EditarImprimir, ordre::Reiniciar,
+                               ordre::DesarPdf, ordre::Imprimir,       ordre::VistaImpressio};
 
 QStringList Textos(const QMenu* menu) {
   QStringList textos;
@@ -137,16 +139,33 @@ class FPrincipalTest : public QObject {
     QCOMPARE(titols, (QStringList{"Lot exercicis", "Temes", "&Opcions", "&Info", "&Sortir"}));
     QVERIFY(!f_->Accio(ordre::Sortir)->menu());  // an item of the bar itself
     QCOMPARE(Textos(f_->Menu(0)),
-             (QStringList{"&Desar", "&Editar/Imprimir", "-", QString::fromUtf8("&Obrir lot…"),
-                          QString::fromUtf8("Desar &lot…"), QString::fromUtf8("Obrir &codi…"),
-                          QString::fromUtf8("&Versions…"), "-", QString::fromUtf8("&Desfés"),
-                          QString::fromUtf8("Refé&s"), "&Nou sorteig", "-", "&Reiniciar"}));
+             (QStringList{"&Desar", "&Editar/Imprimir", "-", QString::fromUtf8("Desar &PDF…"),
+                          QString::fromUtf8("&Imprimir…"), QString::fromUtf8("&Visualització d'impressió"), "-",
+                          QString::fromUtf8("&Obrir lot…"), QString::fromUtf8("Desar &lot…"),
+                          QString::fromUtf8("Obrir &codi…"), QString::fromUtf8("Versio&ns…"), "-",
+                          QString::fromUtf8("Des&fés"), QString::fromUtf8("Refé&s"), "Nou sor&teig", "-",
+                          "&Reiniciar"}));
     QCOMPARE(f_->Accio(ordre::NouSorteig)->shortcut(), QKeySequence(Qt::Key_F5));
+    // Each item of the menu has its own accelerator letter and its own shortcut.
+    QSet<QChar> lletres;
+    QSet<QString> dreceres;
+    for (const QAction* a : f_->Menu(0)->actions()) {
+      if (a->isSeparator()) continue;
+      const auto on = a->text().indexOf('&');
+      QVERIFY2(on >= 0, qPrintable(a->text()));
+      QVERIFY2(!lletres.contains(a->text().at(on + 1).toLower()), qPrintable(a->text()));
+      lletres.insert(a->text().at(on + 1).toLower());
+      if (a->shortcut().isEmpty()) continue;
+      QVERIFY2(!dreceres.contains(a->shortcut().toString()), qPrintable(a->text()));
+      dreceres.insert(a->shortcut().toString());
+    }
     QCOMPARE(f_->Accio(ordre::Desfer)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
     QCOMPARE(f_->Accio(ordre::Refer)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
     QCOMPARE(Textos(f_->Menu(1)), (QStringList{"divisors", "igualtats notables", "fraccions", QString::fromUtf8("potències"),
                                                "arrels", "operacions", "percentatges", "equacions", "funcions"}));
-    QCOMPARE(Textos(f_->Menu(2)), (QStringList{"Preguntar &conformitat", "posar &pistes"}));
+    QCOMPARE(Textos(f_->Menu(2)),
+             (QStringList{"Preguntar &conformitat", "posar &pistes", QString::fromUtf8("Opcions del &full…")}));
+    QCOMPARE(f_->Accio(ordre::Imprimir)->shortcut(), QKeySequence(QKeySequence::Print));
     QCOMPARE(Textos(f_->Menu(3)), (QStringList{"&Ajuda", "-", "&Quant a PrTirelo"}));
     for (int k = 1; k <= 9; ++k) QCOMPARE(f_->Accio(200 + k), f_->Menu(1)->actions().at(k - 1));
   }

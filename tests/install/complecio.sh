@@ -39,11 +39,12 @@ completa() {
 export LC_ALL=C.UTF-8
 completa "--help -h genera tradueix" ""
 completa "genera" "ge"
-completa "--codi --disposicio --forma --json --llavor --lot --pista --serie --sortida --titol --versions" genera --
+completa "--capcalera --codi --disposicio --espai --forma --json --llavor --lot --pista --serie --sortida --titol --versions" genera --
 completa "--serie --sortida" genera --s
 completa "0 1 2 3" genera --forma ""
 completa "0 1 2" genera --pista ""
 completa "0 1" genera --disposicio ""
+completa "2 20" genera --espai 2
 completa "" genera --llavor ""
 completa "" genera --codi ""
 completa "" genera --versions ""
@@ -56,9 +57,12 @@ completa "" genera --serie nocal:
 completa "" tradueix ""
 : >full.tirelo
 : >full.rtf
+: >full.pdf
+: >full.tex
+: >full.txt
 completa "full.tirelo" ful
 completa "full.tirelo" genera --lot ful
-completa "full.rtf full.tirelo" genera --sortida ful
+completa "full.pdf full.rtf full.tex full.tirelo" genera --sortida ful
 
 # Every topic number offers exactly the subtypes `genera --help` lists for it.
 for tema in $("$tirelo" genera --help | sed -n 's/^  \([0-9][0-9]*\) .*/\1/p'); do

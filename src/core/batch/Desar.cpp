@@ -191,23 +191,28 @@ std::optional<std::string> ValidaNomFitxer(std::string_view nom) {
   return std::nullopt;
 }
 
-bool Desa(Programa& prg) {
-  if (prg.lot.Nombre() == 0) return false;
-  if (!prg.ui.DemanaValorsDesar(prg.desar)) return false;
+std::optional<fs::path> DemanaCamiDesar(Programa& prg, std::string_view extensio) {
+  if (prg.lot.Nombre() == 0) return std::nullopt;
+  if (!prg.ui.DemanaValorsDesar(prg.desar)) return std::nullopt;
   prg.desar.nomFitxer = Talla(prg.desar.nomFitxer, LlargadaText);
   prg.desar.titol = Talla(prg.desar.titol, LlargadaText);
-  if (prg.desar.nomFitxer.empty()) return false;
+  if (prg.desar.nomFitxer.empty()) return std::nullopt;
   if (auto motiu = ValidaNomFitxer(prg.desar.nomFitxer)) {
     prg.ui.Avis(*motiu, TitolNomNoValid);
-    return false;
+    return std::nullopt;
   }
   const auto carpeta = CarpetaExerc(prg);
-  if (!carpeta) return false;
-  const fs::path cami = *carpeta / (Utf8DeCp1252(prg.desar.nomFitxer) + std::string(Extensio));
-  if (!PreguntaSubstituir(prg, cami)) return false;
-  if (!EscriuDocument(prg, cami)) return false;
+  if (!carpeta) return std::nullopt;
+  fs::path cami = *carpeta / (Utf8DeCp1252(prg.desar.nomFitxer) + std::string(extensio));
+  if (!PreguntaSubstituir(prg, cami)) return std::nullopt;
+  return cami;
+}
+
+bool Desa(Programa& prg) {
+  const auto cami = DemanaCamiDesar(prg, Extensio);
+  if (!cami || !EscriuDocument(prg, *cami)) return false;
   prg.historial.MarcaDesat();
-  InformaDesat(prg, cami);
+  InformaDesat(prg, *cami);
   return true;
 }
 

@@ -20,6 +20,10 @@ struct ValorsDesar;
 // (empty batch, cancelled, empty name) or writing failed (the user is told why).
 // The batch is never touched.
 bool Desa(Programa& prg);
+// Asks for the save values and gives the path "Exerc/<name><extensio>" to write;
+// nullopt when nothing is to be written: an empty batch, a cancel, an empty name, a
+// refused name or folder (the user is told why), or the user keeps what is there.
+std::optional<std::filesystem::path> DemanaCamiDesar(Programa& prg, std::string_view extensio);
 // Opens the document last written, saving first when none has been written for
 // this batch.
 void ObreEnEditor(Programa& prg);

@@ -11,6 +11,7 @@
 #include "mathtext/Text.h"
 #include "shell/CodiFull.h"
 #include "shell/FitxerLot.h"
+#include "shell/DesarFull.h"
 #include "shell/Programa.h"
 #include "topics/Cataleg.h"
 #include "topics/ExecutaTema.h"
@@ -139,13 +140,13 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       o.ajuda = true;
       return o;
     }
-    if (a == "--json") {
-      o.json = true;
+    if (a == "--json" || a == "--capcalera") {
+      (a == "--json" ? o.json : o.capcalera) = true;
       continue;
     }
     const bool ambValor = a == "--serie" || a == "--llavor" || a == "--forma" || a == "--pista" ||
                           a == "--titol" || a == "--disposicio" || a == "--sortida" || a == "--lot" ||
-                          a == "--codi" || a == "--versions";
+                          a == "--espai" || a == "--codi" || a == "--versions";
     if (!ambValor) return Error("opci\xC3\xB3 desconeguda: " + Cometes(a));
     const auto v = valor(i, a);
     if (!v) return Error("falta el valor de " + a);
@@ -180,6 +181,10 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       if (!n) return Error("--disposicio ha de ser 0 o 1");
       o.disposicio = *n;
       o.disposicioDonada = true;
+    } else if (a == "--espai") {
+      const auto n = entre(*v, 0, ValorsFull::EspaiMaxim);
+      if (!n) return Error("--espai ha de ser un nombre de 0 a " + std::to_string(ValorsFull::EspaiMaxim));
+      o.espai = *n;
     } else if (a == "--titol") {
       const auto t = Cp1252DeUtf8(*v);
       if (!t) return Error("--titol t\xC3\xA9 car\xC3\xA0" "cters que un document RTF d'aquest programa no pot guardar");
@@ -191,6 +196,8 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       o.lot = *v;
     } else {  // --sortida
       if (v->empty()) return Error("--sortida necessita un nom de fitxer");
+      if (!FormatDeSortida(*v))
+        return Error("--sortida " + Cometes(*v) + ": l'extensi\xC3\xB3 ha de ser .rtf, .pdf, .tex o .tirelo");
       o.sortida = *v;
     }
   }
@@ -208,7 +215,7 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
   if (o.series.empty() && o.lot.empty()) return Error("cal almenys una --serie, un --lot o un --codi");
   if (o.versions > 0 && o.sortida.empty()) return Error("--versions necessita --sortida");
   if (o.versions > 0 && o.json) return Error("--versions no es pot combinar amb --json");
-  if (!o.json && o.sortida.empty()) return Error("cal --sortida FITXER.rtf (o .tirelo) o --json (o tots dos)");
+  if (!o.json && o.sortida.empty()) return Error("cal --sortida FITXER (.rtf, .pdf, .tex o .tirelo) o --json (o tots dos)");
   int total = 0;
   for (const auto& s : o.series) total += s.exercicis;
   if (total > Lot::Maxim) {
@@ -220,7 +227,16 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
 
 RespostaSubtipus InterficieLinia::DemanaSubtipus(const PeticioSubtipus& p) { return {false, 0, p.nombreCasos}; }
 
-bool EsFitxerLot(std::string_view cami) { return cami.ends_with(ExtensioLot); }
+std::optional<FormatSortida> FormatDeSortida(std::string_view cami) {
+  const auto punt = cami.rfind('.');
+  if (punt == std::string_view::npos || cami.find('/', punt) != std::string_view::npos) return std::nullopt;
+  const std::string extensio = Pla(cami.substr(punt));
+  if (extensio == ".rtf") return FormatSortida::Rtf;
+  if (extensio == ExtensioPdf) return FormatSortida::Pdf;
+  if (extensio == ".tex") return FormatSortida::Latex;
+  if (extensio == ExtensioLot) return FormatSortida::Lot;
+  return std::nullopt;
+}
 
 LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const ContingutLot* inicial) {
   LotGenerat g;
@@ -231,6 +247,7 @@ LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const Con
   prg.serie.opcioPista = opcions.pista;
   prg.serie.opcioConformitat = false;
   prg.desar = ValorsDesar{"", opcions.titol, opcions.disposicio};
+  prg.full = ValorsFull{opcions.capcalera, opcions.espai};
   if (inicial) {
     if (!opcions.titolDonat) prg.desar.titol = inicial->titol;
     if (!opcions.disposicioDonada) prg.desar.disposicio = inicial->disposicio;
@@ -270,16 +287,48 @@ std::string TitolAmbVersio(std::string_view titol, std::string_view versio) {
 }
 
 std::optional<std::string> EscriuFull(const std::vector<Exercici>& exercicis, const OpcionsFull& opcions,
-                                      const std::string& cami) {
-  const std::string titol = TitolAmbVersio(opcions.titol, opcions.versio);
-  if (EsFitxerLot(cami)) return DesaFitxerLot({exercicis, titol, opcions.disposicio}, cami);
+                                      const std::string& cami, const EscriptorFull& pdf) {
+  switch (FormatDeSortida(cami).value_or(FormatSortida::Rtf)) {
+    case FormatSortida::Lot:
+      return DesaFitxerLot({exercicis, TitolAmbVersio(opcions.titol, opcions.versio), opcions.disposicio}, cami);
+    case FormatSortida::Latex:
+      return EscriuBytesAtomicament(cami, EscriuLatex(exercicis, opcions));
+    case FormatSortida::Pdf:
+      if (!pdf) return "aquesta compilaci\xC3\xB3 no sap escriure PDF";
+      return EscriuAtomicament(cami, [&](const std::filesystem::path& desti) { return pdf(exercicis, opcions, desti); });
+    case FormatSortida::Rtf:
+      break;
+  }
   Lot lot;
   for (const Exercici& e : exercicis) lot.Afegeix(e);
-  const ValorsDesar valors{"", titol, opcions.disposicio};
+  const ValorsDesar valors{"", TitolAmbVersio(opcions.titol, opcions.versio), opcions.disposicio};
   return EscriuAtomicament(cami, [&](const std::filesystem::path& desti) -> std::optional<std::string> {
     if (const auto f = EscriuLot(lot, valors, desti)) return f->motiu;
     return std::nullopt;
   });
+}
+
+std::optional<std::string> EscriuSortidaGenera(const LotGenerat& lot, const OpcionsGenera& opcions, uint64_t llavor,
+                                               const EscriptorFull& pdf, std::vector<std::string>& codis) {
+  const auto& exercicis = lot.prg->lot.Exercicis();
+  OpcionsFull full = OpcionsDelFull(*lot.prg);
+  if (opcions.versions == 0) {
+    full.codi = CodiDeLesSeries(exercicis, opcions.series, opcions.forma, opcions.pista, llavor).value_or("");
+    if (const auto error = EscriuFull(exercicis, full, opcions.sortida, pdf))
+      return "no es pot escriure " + opcions.sortida + ": " + *error;
+    if (!full.codi.empty()) codis.push_back("codi: " + full.codi);
+    return std::nullopt;
+  }
+  const auto llavors = LlavorsDeVersions(llavor, opcions.versions);
+  for (int v = 0; v < opcions.versions; ++v) {
+    const auto versio = VersioDelLot(exercicis, llavors[static_cast<std::size_t>(v)]);
+    full.versio = LletraVersio(v);
+    full.codi = CodiDelLot(versio).value_or("");
+    const std::string cami = CamiVersio(opcions.sortida, full.versio);
+    if (const auto error = EscriuFull(versio, full, cami, pdf)) return "no es pot escriure " + cami + ": " + *error;
+    if (!full.codi.empty()) codis.push_back("codi: " + full.codi + " (" + full.versio + ")");
+  }
+  return std::nullopt;
 }
 
 namespace {
@@ -346,13 +395,13 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
   std::ostringstream o;
   o << "\xC3\xBAs: tirelo genera --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS]] [--serie ...]...\n"
        "                     [--llavor N] [--forma 0|1|2|3] [--pista 0|1|2]\n"
-       "                     [--titol TEXT] [--disposicio 0|1]\n"
-       "                     [--lot FITXER.tirelo] [--sortida FITXER.rtf|FITXER.tirelo] [--json]\n"
+       "                     [--titol TEXT] [--disposicio 0|1] [--capcalera] [--espai N]\n"
+       "                     [--lot FITXER.tirelo] [--sortida FITXER.rtf|.pdf|.tex|.tirelo] [--json]\n"
        "                     [--versions N]\n"
        "       tirelo genera --codi CODI [--titol TEXT] [--disposicio 0|1] [--versions N] ...\n"
        "\n"
-       "Genera un lot d'exercicis sense obrir cap finestra i l'escriu com a document RTF\n"
-       "(--sortida) o com a JSON a la sortida est\xC3\xA0ndard (--json).\n"
+       "Genera un lot d'exercicis sense obrir cap finestra i l'escriu com a document RTF, PDF\n"
+       "o LaTeX (--sortida) o com a JSON a la sortida est\xC3\xA0ndard (--json).\n"
        "\n"
        "  --serie       TEMA pel n\xC3\xBAmero o pel nom; SUBTIPUS per la posici\xC3\xB3; CASOS (1 per defecte,\n"
        "                de 1 a 255, nom\xC3\xA9s als subtipus que en admeten, marcats amb *);\n"
@@ -366,7 +415,12 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "  --disposicio  0 enunciat i resposta seguits, 1 bloc d'enunciats i bloc de respostes (1)\n"
        "  --lot         un fitxer de lot (.tirelo): els seus exercicis van primer, i les --serie\n"
        "                s'hi afegeixen; el seu t\xC3\xADtol i disposici\xC3\xB3 valen si no se'n donen\n"
-       "  --sortida     el document RTF o, si acaba en .tirelo, un fitxer de lot\n"
+       "  --capcalera   al full PDF o LaTeX, les l\xC3\xADnies \"Nom:\", \"Curs:\" i \"Data:\" sota el t\xC3\xADtol\n"
+       "  --espai N     al full PDF o LaTeX, N l\xC3\xADnies d'espai per respondre despr\xC3\xA9s de cada\n"
+       "                enunciat, de 0 a 20 (0)\n"
+       "  --sortida     el fitxer que s'escriu, en el format que tria l'extensi\xC3\xB3: .rtf el document\n"
+       "                RTF, .pdf el full compost per imprimir, .tex el mateix full en LaTeX,\n"
+       "                .tirelo un fitxer de lot\n"
        "  --json        el lot en JSON a la sortida est\xC3\xA0ndard\n"
        "  --codi CODI   torna a fer el full d'aquest codi (el del peu del full, o el que\n"
        "                s'escriu com a \"codi: ...\"); porta les s\xC3\xA8ries, la llavor i les pistes\n"
@@ -393,8 +447,10 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "      cinc exercicis de quatre quadrats de binomi, en JSON\n"
        "  tirelo genera --lot full.tirelo --sortida full.rtf\n"
        "      el document d'un lot desat\n"
-       "  tirelo genera --serie fraccions:2:1:4 --serie 8:2:3:2 --versions 4 --sortida examen.rtf\n"
-       "      quatre versions del mateix full: examen-A.rtf ... examen-D.rtf\n"
+       "  tirelo genera --lot full.tirelo --capcalera --espai 4 --sortida full.pdf\n"
+       "      el full compost en PDF, amb l\xC3\xADnies per al nom i espai per respondre\n"
+       "  tirelo genera --serie fraccions:2:1:4 --serie 8:2:3:2 --versions 4 --sortida examen.pdf\n"
+       "      quatre versions del mateix full: examen-A.pdf ... examen-D.pdf\n"
        "  tirelo genera --codi 5V8FS9F --titol \"Full 1\" --sortida full.rtf\n"
        "      el full d'aquest codi, una altra vegada\n";
   return o.str();

@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "full/Full.h"
+#include "full/EscriptorFull.h"
 #include "shell/DescPrg.h"
 #include "shell/Interficie.h"
 #include "shell/Programa.h"
@@ -53,7 +53,9 @@ struct OpcionsGenera {
   int disposicio = 1;       // 0 or 1
   bool titolDonat = false;       // --titol given (otherwise a --lot file's title holds)
   bool disposicioDonada = false; // --disposicio given
-  std::string sortida;      // RTF or ".tirelo" path (file system bytes); empty: none
+  bool capcalera = false;   // --capcalera: the lines "Nom:", "Curs:", "Data:" on the sheet
+  int espai = 0;            // --espai: lines of answer space after each statement (0..20)
+  std::string sortida;      // output path (file system bytes), its format by extension; empty: none
   std::string lot;          // --lot: a batch file whose exercises come first
   bool json = false;
   bool ajuda = false;       // --help
@@ -109,23 +111,32 @@ struct LotGenerat {
 // The exercises of `inicial`, when given, come first, with its title and layout
 // unless the options give theirs.
 LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const ContingutLot* inicial = nullptr);
-// Does this output path name a batch file (".tirelo") rather than a document?
-bool EsFitxerLot(std::string_view cami);
+// What --sortida writes, picked by the path's extension (in any case).
+enum class FormatSortida : unsigned char { Rtf, Pdf, Latex, Lot };
+// nullopt for an extension none of them has.
+std::optional<FormatSortida> FormatDeSortida(std::string_view cami);
 
 // The RTF document's title line for a version: "Títol (A)", or "Versió A" without a
 // title; the title alone when there is no version letter.
 std::string TitolAmbVersio(std::string_view titol, std::string_view versio);
-// Writes one sheet, atomically, in the format the path names: a batch file for
-// ".tirelo", an RTF document otherwise (its key as `disposicio` places it). The
-// system's reason when it failed.
+// Writes one sheet, atomically, in the format the path's extension picks: the typeset
+// PDF through `pdf` (a Qt painter; empty when the build has none), the LaTeX sheet, a
+// batch file, or the RTF document (its key as `disposicio` places it, the version
+// letter in its title). The system's reason when nothing could be written.
 std::optional<std::string> EscriuFull(const std::vector<Exercici>& exercicis, const OpcionsFull& opcions,
-                                      const std::string& cami);
+                                      const std::string& cami, const EscriptorFull& pdf);
+// Writes what --sortida asks for: the batch at opcions.sortida, or its --versions
+// "<name>-A", "<name>-B", ..., each drawn from its own seed. Every sheet written that
+// has a code adds its line to `codis` ("codi: X", or "codi: X (A)" for a version). The
+// message when a file could not be written.
+std::optional<std::string> EscriuSortidaGenera(const LotGenerat& lot, const OpcionsGenera& opcions, uint64_t llavor,
+                                               const EscriptorFull& pdf, std::vector<std::string>& codis);
 
 // The batch as a JSON array, texts in UTF-8 with the markup kept as it is; an
 // exercise that lost cases also gives "casos_demanats" and "casos".
 std::string LotEnJson(const Programa& prg, const std::vector<ExerciciGenerat>& origen);
 
-// The help of `tirelo genera`: usage, topics with their subtypes, two examples (UTF-8).
+// The help of `tirelo genera`: usage, topics with their subtypes, examples (UTF-8).
 std::string AjudaGenera(const std::vector<DescripcioTema>& temes);
 
 }  // namespace tirelo

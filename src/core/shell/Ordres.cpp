@@ -28,7 +28,6 @@ void ExecutaDeLaTaula(Programa& prg, int numero) {
     case ordre::DesarLot: DesaLot(prg); break;
     case ordre::Desfer: Desfes(prg); break;
     case ordre::Refer: Refes(prg); break;
-    case ordre::Versions: DesaVersions(prg); break;
     case ordre::ObrirCodi: ObreCodi(prg); break;
     case ordre::NouSorteig: NouSorteig(prg); break;
     case ordre::Conformitat: prg.serie.opcioConformitat = !prg.serie.opcioConformitat; break;
@@ -46,7 +45,7 @@ bool EsDeLaTaula(int numero) {
     case ordre::Editar: case ordre::Eliminar: case ordre::Baixar: case ordre::Pujar:
     case ordre::Desar: case ordre::EditarImprimir: case ordre::Reiniciar:
     case ordre::ObrirLot: case ordre::DesarLot: case ordre::Desfer: case ordre::Refer:
-    case ordre::Versions: case ordre::ObrirCodi: case ordre::NouSorteig:
+    case ordre::ObrirCodi: case ordre::NouSorteig:
     case ordre::Conformitat: case ordre::Ajuda:
       return true;
     default:

@@ -22,18 +22,22 @@ inline constexpr int ObrirLot = 105;
 inline constexpr int DesarLot = 106;
 inline constexpr int Desfer = 107;
 inline constexpr int Refer = 108;
-inline constexpr int Versions = 109;
-inline constexpr int ObrirCodi = 110;
-inline constexpr int NouSorteig = 111;
+inline constexpr int DesarPdf = 109;        // the typeset sheet, opened by the window
+inline constexpr int Imprimir = 110;
+inline constexpr int VistaImpressio = 111;
+inline constexpr int Versions = 112;       // with the typeset sheets, opened by the window
+inline constexpr int ObrirCodi = 113;
+inline constexpr int NouSorteig = 114;
 inline constexpr int Llista = 150;
 inline constexpr int PrimerTema = 200;   // 200 + k runs topic k, up to 299
 inline constexpr int Conformitat = 401;
 inline constexpr int PosarPistes = 402;
+inline constexpr int OpcionsFull = 403;     // the sheet options window
 inline constexpr int Ajuda = 901;
 inline constexpr int QuantA = 902;
 }  // namespace ordre
 
-// Runs one command of the table (3, 4, 5, 6, 102..111, 200..299, 401, 901);
+// Runs one command of the table (3, 4, 5, 6, 102..108, 113, 114, 200..299, 401, 901);
 // commands of the command table refresh the status first. Any other number does nothing.
 void ExecutaOrdre(Programa& prg, int numero);
 

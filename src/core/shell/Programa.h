@@ -27,6 +27,15 @@ struct EstatDocument {
   bool escrit = false;    // cleared by Reset
 };
 
+// The sheet options of the typeset outputs (PDF, printing, LaTeX) beyond the save
+// values: the header lines and the answer space.
+struct ValorsFull {
+  bool capcalera = false;  // the lines "Nom:", "Curs:", "Data:" under the title
+  int espai = 0;           // lines of answer space after each statement, 0..EspaiMaxim
+  static constexpr int EspaiMaxim = 20;
+  bool operator==(const ValorsFull&) const = default;
+};
+
 struct Programa {
   // A program seeded from the monotonic clock, as the desktop program starts.
   explicit Programa(Interficie& ui);
@@ -44,6 +53,7 @@ struct Programa {
   Exercici exercici;       // the exercise under construction
   ValorsSerie serie;
   ValorsDesar desar;
+  ValorsFull full;
   EstatDocument document;
   std::unique_ptr<FontAleatoria> aleatori;
   // A topic started on an empty batch first seeds the random source with a fresh

@@ -9,6 +9,7 @@
 #include "batch/Desar.h"
 #include "mathtext/Text.h"
 #include "shell/CodiFull.h"
+#include "shell/DesarFull.h"
 #include "shell/FitxerLot.h"
 #include "shell/Genera.h"
 #include "shell/Programa.h"
@@ -145,7 +146,7 @@ bool PreguntaSubstituirVersions(Programa& prg, const std::vector<std::string>& c
 
 }  // namespace
 
-void DesaVersions(Programa& prg) {
+void DesaVersions(Programa& prg, const EscriptorFull& pdf) {
   if (prg.lot.Nombre() == 0) return;
   const auto n = prg.ui.DemanaVersions();
   if (!n || *n < MinimVersions || *n > MaximVersions) return;
@@ -161,22 +162,29 @@ void DesaVersions(Programa& prg) {
   prg.desar = valors;
   const auto carpeta = CarpetaExerc(prg);
   if (!carpeta) return;
-  const std::string base = (*carpeta / (Utf8DeCp1252(valors.nomFitxer) + ".rtf")).string();
+  // Each version as its RTF document and, when the program can typeset, its PDF sheet.
+  std::vector<std::string> extensions{".rtf"};
+  if (pdf) extensions.emplace_back(ExtensioPdf);
   std::vector<std::string> camins;
-  for (int v = 0; v < *n; ++v) camins.push_back(CamiVersio(base, LletraVersio(v)));
+  for (int v = 0; v < *n; ++v) {
+    for (const auto& extensio : extensions)
+      camins.push_back(CamiVersio((*carpeta / (Utf8DeCp1252(valors.nomFitxer) + extensio)).string(), LletraVersio(v)));
+  }
   if (!PreguntaSubstituirVersions(prg, camins)) return;
   // Seeds from the clock: the program's own source stays where the batch left it, so
   // that the batch keeps its code when more exercises are added.
   const auto llavors = LlavorsDeVersions(LlavorDelRellotge(), *n);
+  OpcionsFull opcions = OpcionsDelFull(prg);
   for (int v = 0; v < *n; ++v) {
     const auto versio = VersioDelLot(prg.lot.Exercicis(), llavors[static_cast<std::size_t>(v)]);
-    const OpcionsFull opcions{valors.titol, valors.disposicio, false, 0, LletraVersio(v),
-                              CodiDelLot(versio).value_or("")};
-    if (const auto motiu = EscriuFull(versio, opcions, camins[static_cast<std::size_t>(v)])) {
-      prg.ui.Avis("No s'ha pogut desar " + TextDelSistema(camins[static_cast<std::size_t>(v)]) + ":\r" +
-                      TextDelSistema(*motiu),
-                  TitolNoDesat);
-      return;
+    opcions.versio = LletraVersio(v);
+    opcions.codi = CodiDelLot(versio).value_or("");
+    for (std::size_t e = 0; e < extensions.size(); ++e) {
+      const std::string& cami = camins[static_cast<std::size_t>(v) * extensions.size() + e];
+      if (const auto motiu = EscriuFull(versio, opcions, cami, pdf)) {
+        prg.ui.Avis("No s'ha pogut desar " + TextDelSistema(cami) + ":\r" + TextDelSistema(*motiu), TitolNoDesat);
+        return;
+      }
     }
   }
   prg.ui.Informa("Desades " + std::to_string(*n) + " versions a " + TextDelSistema(carpeta->string()));

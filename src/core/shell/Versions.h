@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "batch/Exercici.h"
+#include "full/EscriptorFull.h"
 
 namespace tirelo {
 
@@ -49,7 +50,9 @@ void ObreCodi(Programa& prg);
 bool ObreCodiDe(Programa& prg, std::string_view codi);
 
 // "Versions…": asks how many (2..26) and the save values, then writes the documents
-// "<name>-A.rtf", "<name>-B.rtf", ... in the save folder, each with its key.
-void DesaVersions(Programa& prg);
+// "<name>-A.rtf", "<name>-B.rtf", ... in the save folder, each with its key, and,
+// through `pdf` when it is given, the typeset sheets "<name>-A.pdf", ... with the
+// sheet options, each version's letter in the header and its code in the footer.
+void DesaVersions(Programa& prg, const EscriptorFull& pdf);
 
 }  // namespace tirelo

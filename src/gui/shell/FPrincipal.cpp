@@ -17,8 +17,12 @@
 #include "batch/FinestraPista.h"
 #include "batch/Lot.h"
 #include "document/TextLlegible.h"
+#include "full/FinestraOpcionsFull.h"
+#include "full/ImpressioFull.h"
+#include "full/PintaFull.h"
 #include "shell/Accessibilitat.h"
 #include "shell/Controls.h"
+#include "shell/DesarFull.h"
 #include "shell/Estil.h"
 #include "shell/FitxerLot.h"
 #include "shell/Icona.h"
@@ -133,15 +137,19 @@ void FPrincipal::CreaMenu() {
   AfegeixAccio(lot, QStringLiteral("&Desar"), ordre::Desar);
   AfegeixAccio(lot, QStringLiteral("&Editar/Imprimir"), ordre::EditarImprimir);
   lot->addSeparator();
+  AfegeixAccio(lot, QString::fromUtf8("Desar &PDF\u2026"), ordre::DesarPdf);
+  AfegeixAccio(lot, QString::fromUtf8("&Imprimir\u2026"), ordre::Imprimir)->setShortcut(QKeySequence::Print);
+  AfegeixAccio(lot, QString::fromUtf8("&Visualitzaci\u00F3 d'impressi\u00F3"), ordre::VistaImpressio);
+  lot->addSeparator();
   AfegeixAccio(lot, QString::fromUtf8("&Obrir lot\u2026"), ordre::ObrirLot)->setShortcut(QKeySequence::Open);
   AfegeixAccio(lot, QString::fromUtf8("Desar &lot\u2026"), ordre::DesarLot)->setShortcut(QKeySequence::Save);
   AfegeixAccio(lot, QString::fromUtf8("Obrir &codi\u2026"), ordre::ObrirCodi);
-  AfegeixAccio(lot, QString::fromUtf8("&Versions\u2026"), ordre::Versions);
+  AfegeixAccio(lot, QString::fromUtf8("Versio&ns\u2026"), ordre::Versions);
   lot->addSeparator();
-  AfegeixAccio(lot, QString::fromUtf8("&Desf\u00E9s"), ordre::Desfer)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+  AfegeixAccio(lot, QString::fromUtf8("Des&f\u00E9s"), ordre::Desfer)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   AfegeixAccio(lot, QString::fromUtf8("Ref\u00E9&s"), ordre::Refer)->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
   // F5: no other command or standard key of the window takes it.
-  AfegeixAccio(lot, QStringLiteral("&Nou sorteig"), ordre::NouSorteig)->setShortcut(QKeySequence(Qt::Key_F5));
+  AfegeixAccio(lot, QStringLiteral("Nou sor&teig"), ordre::NouSorteig)->setShortcut(QKeySequence(Qt::Key_F5));
   lot->addSeparator();
   AfegeixAccio(lot, QStringLiteral("&Reiniciar"), ordre::Reiniciar);
 
@@ -151,6 +159,7 @@ void FPrincipal::CreaMenu() {
   QMenu* opcions = barra->addMenu(QStringLiteral("&Opcions"));
   AfegeixAccio(opcions, QStringLiteral("Preguntar &conformitat"), ordre::Conformitat)->setCheckable(true);
   AfegeixAccio(opcions, QStringLiteral("posar &pistes"), ordre::PosarPistes);
+  AfegeixAccio(opcions, QString::fromUtf8("Opcions del &full\u2026"), ordre::OpcionsFull);
 
   QMenu* info = barra->addMenu(QStringLiteral("&Info"));
   AfegeixAccio(info, QStringLiteral("&Ajuda"), ordre::Ajuda)->setEnabled(!prg_.desc.fitxerAjuda.empty());
@@ -213,10 +222,35 @@ void FPrincipal::Ordre(int ordre) {
     case ordre::QuantA:
       MostraQuantA(this, prg_);
       break;
+    case ordre::OpcionsFull:
+      DemanaOpcionsFull(this, prg_.full);
+      break;
+    case ordre::DesarPdf:
+      RefrescaEstat(prg_);
+      DesaPdf(prg_, EscriptorPdf());
+      break;
+    case ordre::Versions:
+      RefrescaEstat(prg_);
+      DesaVersions(prg_, EscriptorPdf());
+      break;
+    case ordre::Imprimir:
+    case ordre::VistaImpressio:
+      if (prg_.lot.Nombre() > 0) MostraFull(ordre);
+      break;
     default:
       ExecutaOrdre(prg_, ordre);
   }
   ActualitzaControls();
+}
+
+void FPrincipal::MostraFull(int ordre) {
+  const LletresFull lletres;
+  const Full full = ComposaAmbQt(prg_.lot.Exercicis(), OpcionsDelFull(prg_), lletres);
+  if (ordre == ordre::Imprimir) {
+    Imprimeix(this, full);
+  } else {
+    MostraVistaImpressio(this, full);
+  }
 }
 
 void FPrincipal::Refresca() {
@@ -260,8 +294,8 @@ void FPrincipal::ActualitzaControls() {
     Control(ordre)->setEnabled(activat);
     if (QAction* accio = Accio(ordre)) accio->setEnabled(activat);
   }
-  Accio(ordre::DesarLot)->setEnabled(estat.desar);
-  Accio(ordre::Versions)->setEnabled(estat.desar);
+  for (const int ordre : {ordre::DesarLot, ordre::DesarPdf, ordre::Imprimir, ordre::VistaImpressio, ordre::Versions})
+    Accio(ordre)->setEnabled(estat.desar);
   Accio(ordre::NouSorteig)->setEnabled(PotSortejar(prg_));
   Accio(ordre::Desfer)->setEnabled(prg_.historial.PotDesfer());
   Accio(ordre::Refer)->setEnabled(prg_.historial.PotRefer());

@@ -60,6 +60,8 @@ class FPrincipal : public QMainWindow {
   void CreaControls();
   void ActualitzaControls();
   void ActualitzaLlista();
+  // The typeset sheet of the batch, printed (ordre::Imprimir) or previewed.
+  void MostraFull(int ordre);
 
   tirelo::Programa& prg_;
   InterficieQt& ui_;
