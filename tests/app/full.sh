@@ -4,7 +4,8 @@
 # Checks the typeset sheet that `tirelo genera` writes, from the outside: the
 # extension of --sortida picks the format, the PDF is A4 with every font embedded and
 # the title in its metadata, its text holds the exercises' words and no markup, two
-# writes differ only in the creation date, and bad sheet options are refused.
+# writes differ only in the creation date, a sheet's code and its versions work in the
+# typeset formats, and bad sheet options are refused.
 # Usage: full.sh path/to/tirelo
 . "$(dirname "$0")/comu.sh"
 
@@ -76,6 +77,45 @@ head -c 6 full.RTF | grep -q '{\\rtf' || falla "full.RTF is not an RTF document"
 "$tirelo" genera $series --sortida full.tirelo || falla "a batch file"
 grep -q '"tirelo-lot"' full.tirelo || falla "full.tirelo is not a batch file"
 ls | grep -q 'tirelo-' && falla "a temporary file was left behind"
+
+# A sheet's code and its versions in the typeset formats. The same code gives the same
+# PDF bytes apart from the creation date; every version is its own sheet, with its code
+# on standard error, and (once the composer prints them) its letter and code in its text.
+codi=$(sed -n 's/^codi: \([2-9A-Z]*\)$/\1/p' err.txt)
+[ -n "$codi" ] || falla "no code for the PDF sheet: $(cat err.txt)"
+"$tirelo" genera --codi "$codi" --titol "Full 1" --capcalera --espai 3 --sortida codi.pdf 2>/dev/null ||
+  falla "a PDF sheet from its code"
+LC_ALL=C sed 's/CreationDate *([^)]*)//' codi.pdf >c.sense-data
+cmp -s a.sense-data c.sense-data || falla "the code does not make the same PDF"
+"$tirelo" genera --codi "$codi" --titol "Full 1" --sortida codi.tex 2>/dev/null || falla "a LaTeX sheet from its code"
+# shellcheck disable=SC2086
+"$tirelo" genera $series --titol "Full 1" --sortida serie.tex 2>/dev/null || falla "the LaTeX sheet of the series"
+cmp -s codi.tex serie.tex || falla "the code does not make the same LaTeX sheet"
+# The interim plain composer prints neither; the build says when it is the one in use.
+[ "${TIRELO_COMPOSICIO_SENSE_CODI:-}" = 1 ] && composa_codi=no
+for extensio in pdf tex; do
+  rm -f versio-*
+  "$tirelo" genera --codi "$codi" --versions 3 --titol "Full 1" --capcalera --sortida "versio.$extensio" 2>versions.txt ||
+    falla "three versions as .$extensio: $(cat versions.txt)"
+  [ -e "versio.$extensio" ] && falla "versions as .$extensio: the plain sheet was written too"
+  for lletra in A B C; do
+    fitxer="versio-$lletra.$extensio"
+    [ -s "$fitxer" ] || { falla "no $fitxer"; continue; }
+    codiv=$(sed -n "s/^codi: \([2-9A-Z]*\) ($lletra)\$/\1/p" versions.txt)
+    [ -n "$codiv" ] || falla "no code for version $lletra of .$extensio: $(cat versions.txt)"
+    if [ "$extensio" = pdf ]; then
+      pdftotext -enc UTF-8 "$fitxer" text.txt || falla "pdftotext cannot read $fitxer"
+      grep -q "Nom:" text.txt || falla "$fitxer lacks the header lines of --capcalera"
+      if [ "${composa_codi:-si}" = si ]; then
+        grep -q "$codiv" text.txt || falla "$fitxer lacks its code $codiv"
+        grep -Eq "(^|[^[:alnum:]])$lletra([^[:alnum:]]|\$)" text.txt || falla "$fitxer lacks its letter"
+      fi
+    fi
+  done
+  cmp -s "versio-A.$extensio" "versio-B.$extensio" && falla "two versions alike as .$extensio"
+done
+[ "${composa_codi:-si}" = si ] ||
+  echo "full: this composer prints no code nor version letter: those two checks were left out"
 
 # Bad input: one line naming the problem, exit code 2, nothing written.
 dolenta() {
