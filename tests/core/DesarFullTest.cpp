@@ -11,6 +11,8 @@
 #include "batch/Desar.h"
 #include "batch/Historial.h"
 #include "batch/Lot.h"
+#include "shell/CodiFull.h"
+#include "shell/Genera.h"
 #include "shell/Programa.h"
 #include "support/Suport.h"
 
@@ -83,6 +85,21 @@ TEST(OpcionsDelFull, TitleAndLayoutFromTheSaveValuesHeaderAndSpaceFromTheSheetOp
     EXPECT_EQ(o.capcalera, c.full.capcalera);
     EXPECT_EQ(o.espai, c.espai);
   }
+}
+
+// The sheet carries the batch's code when it has one, and never a version letter.
+TEST(OpcionsDelFull, TheCodeOfAGeneratedBatchAndNoneForAHandMadeOne) {
+  OpcionsGenera o;
+  o.series = {{3, 2, 1, 2}, {8, 2, 3, 1}};
+  const auto generat = GeneraSeries(o, 77);
+  const OpcionsFull amb = OpcionsDelFull(*generat.prg);
+  ASSERT_FALSE(amb.codi.empty());
+  EXPECT_EQ(amb.codi, CodiDelLot(generat.prg->lot.Exercicis()));
+  EXPECT_EQ(amb.versio, "");
+  prova::InterficieFalsa ui;
+  Programa prg{ui, 1};
+  tirelo::Afegeix(prg, Exercici{"S1", "R1", "", 0, true});
+  EXPECT_EQ(OpcionsDelFull(prg).codi, "");
 }
 
 TEST_F(DesarFull, WritesTheBatchWithItsOptionsIntoExercAndCountsTheBatchAsKept) {
