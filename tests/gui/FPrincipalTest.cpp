@@ -585,8 +585,13 @@ class FPrincipalTest : public QObject {
     QCOMPARE(f_->Llista()->count(), 2);
     f_->Accio(ordre::Versions)->trigger();
     QVERIFY(guio.Acabat());
-    for (const char* lletra : {"A", "B", "C"})
-      QVERIFY(QFileInfo::exists(QDir(carpeta.path()).filePath(QStringLiteral("Exerc/examen-%1.rtf").arg(lletra))));
+    // Each version as its document and its typeset sheet.
+    for (const char* lletra : {"A", "B", "C"}) {
+      for (const char* extensio : {"rtf", "pdf"}) {
+        const QString nom = QStringLiteral("Exerc/examen-%1.%2").arg(lletra, extensio);
+        QVERIFY2(QFileInfo(QDir(carpeta.path()).filePath(nom)).size() > 0, qPrintable(nom));
+      }
+    }
   }
 
   void ObridorQueFallaAvisa() {
