@@ -27,6 +27,8 @@ packages=(
   hyperfine valgrind
   # checks of the command line's JSON
   python3
+  # compiling the LaTeX sheets in the tests (LaTeX, amsmath, geometry, inputenc)
+  texlive-latex-base
 )
 
 missing=()

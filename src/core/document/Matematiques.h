@@ -1,0 +1,32 @@
+#pragma once
+// The mathematics of an exercise text, made explicit for the outputs that typeset it
+// (the sheet composer, the LaTeX writer). The text's model (document/Model.h) keeps
+// the markup as it was written; this one says what it means:
+//   - numbers, letters as variables, operators and signs, bracketed groups;
+//   - powers and indices with their contents as children ("a^-^1" is one power "-1",
+//     "x" followed by the byte 0xB2 is "x" squared);
+//   - fractions (Fraccio with two Expressio children) written with "#F", stacked by
+//     hand on three lines (numerators, a line of dash bars, denominators), or inline
+//     "a/b" between operands written next to each other (numbers, letters, powers,
+//     roots, bracketed groups, fractions);
+//   - roots (Arrel) written with "#R" or "R_n(...)", the index as an IndexArrel child;
+//   - systems (Equacions): the indented "#8 " lines that hold an "=", and "#M";
+//   - labelled cases "a) ..." (Cas) up to the next label or the end of the line;
+//   - prose as text runs (Tros): words, blanks folded to one, punctuation.
+// Lines stay apart (Paragraf), empty lines go, and raw RTF is read (escaped
+// characters, "\tab", "\line"). The roots topic's note on its notation
+// ("(Nota: R_n() =arrel enèssima)") goes: a typeset root needs none.
+//
+//   LlegeixMatematiques("Calcula: a) 3/4") ->
+//     Contingut{ Tros "Calcula:", Tros " ", Cas "a)" { Expressio{ Fraccio{ 3, 4 } } } }
+#include <string_view>
+
+#include "document/Model.h"
+
+namespace tirelo {
+
+// Never fails: every model has a mathematics, if only prose.
+Model Matematiques(const Model& marcat);
+Model LlegeixMatematiques(std::string_view marcat);
+
+}  // namespace tirelo
