@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #include "document/Matematiques.h"
 
 #include <algorithm>
@@ -14,6 +16,8 @@ namespace {
 // Nesting beyond this depth (markup inside markup inside markup...) shows nothing: no
 // exercise comes near it, and the reader's own depth stays bounded for any input.
 constexpr int kProfunditatMaxima = 24;
+// Brackets open at once beyond this many are text: the layouts nest no deeper.
+constexpr std::size_t kGrupsMaxims = 32;
 constexpr std::string_view kNotaArrels = "(Nota: R_n() =arrel en\xE8ssima)";
 constexpr std::size_t kCap = static_cast<std::size_t>(-1);
 
@@ -642,7 +646,7 @@ class Lector {
       } else if (U(c) == 0xB2 || U(c) == 0xB3 || U(c) == 0xB9) {
         const std::size_t n = Nou(TipusPeca::Nombre, U(c) == 0xB2 ? "2" : U(c) == 0xB3 ? "3" : "1");
         Posa(Nou(TipusPeca::Potencia, {}, {n}));
-      } else if (c == '(' || c == '[') {
+      } else if ((c == '(' || c == '[') && pila.size() < kGrupsMaxims) {
         const std::size_t g = Nou(TipusPeca::Grup, std::string(1, c));
         Posa(g);
         pila.push_back({g, false});

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The mathematics of an exercise text, made explicit for the outputs that typeset it
 // (the sheet composer, the LaTeX writer). The text's model (document/Model.h) keeps

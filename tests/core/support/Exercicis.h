@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Exercises drawn from every subtype of the catalogue, as `tirelo genera` draws them:
 // material for the tests of what reads or lays out any exercise.
