@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #include "full/Tipografia.h"
 
 #include <algorithm>
@@ -222,6 +224,7 @@ class Tipografa {
         b.elements.push_back(std::move(e));
       }
       b.amplada = std::max(b.amplada, linia.amplada);
+      b.bases.push_back(dalt + linia.ascendent);
       b.alcada = dalt + linia.ascendent + linia.descendent + 0.2 * base_.punts;
       b.finals.push_back(b.alcada);
     } while (i < p.items.size());

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The typesetter: lays out the mathematics of one exercise text (document/Matematiques.h)
 // at a given width, measuring through `MetriquesLletra`. Prose in the text face;
@@ -18,12 +20,13 @@
 
 namespace tirelo {
 
-// A laid-out text: its elements relative to its top-left corner, and the bottom of
-// each of its lines (where a block taller than a page may be cut).
+// A laid-out text: its elements relative to its top-left corner, the baseline of each
+// of its lines, and the bottom of each (where a block taller than a page may be cut).
 struct BlocTipografiat {
   double amplada = 0;
   double alcada = 0;
   std::vector<ElementFull> elements;
+  std::vector<double> bases;
   std::vector<double> finals;
 };
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Font metrics for the tests of the layout: every character half an em wide, ascent
 // 0.8 em, descent 0.2 em, whatever the face.
