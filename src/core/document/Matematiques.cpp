@@ -204,6 +204,12 @@ class Lector {
 
   Model Llegeix() {
     std::vector<std::size_t> fills = Sequencia(AtomesDe(m_->Arrel().fills), 0);
+    // A text starts where its label ends ("1)", "Resp:"): tab stops before it go.
+    std::size_t inici = 0;
+    while (inici < fills.size() && (P(fills[inici]).tipus == TipusPeca::Tabulador || P(fills[inici]).tipus == TipusPeca::Sagnat)) {
+      ++inici;
+    }
+    fills.erase(fills.begin(), fills.begin() + static_cast<std::ptrdiff_t>(inici));
     out_.peces[0].fills = std::move(fills);
     return std::move(out_);
   }
@@ -669,7 +675,21 @@ class Lector {
         Text(c);
       }
     }
-    while (!pila.empty()) Tanca();
+    // A bracket never closed is a sign of its own: what follows stays outside it. A
+    // root never closed takes the rest of the text.
+    while (!pila.empty()) {
+      const Obert o = pila.back();
+      if (o.arrel) {
+        Tanca();
+        continue;
+      }
+      pila.pop_back();
+      std::vector<std::size_t> dins = std::move(P(o.node).fills);
+      P(o.node).fills.clear();
+      P(o.node).tipus = TipusPeca::Tros;
+      std::vector<std::size_t>& pare = Desti();
+      pare.insert(pare.end(), dins.begin(), dins.end());
+    }
     TreuBlancs(dalt);
     return Fraccions(std::move(dalt));
   }

@@ -15,7 +15,8 @@
 //   - systems (Equacions): the indented "#8 " lines that hold an "=", and "#M";
 //   - labelled cases "a) ..." (Cas) up to the next label or the end of the line;
 //   - prose as text runs (Tros): words, blanks folded to one, punctuation.
-// Lines stay apart (Paragraf), empty lines go, and raw RTF is read (escaped
+// Lines stay apart (Paragraf), empty lines go, tab stops at the very start go (the text
+// follows its label on a sheet), and raw RTF is read (escaped
 // characters, "\tab", "\line"). The roots topic's note on its notation
 // ("(Nota: R_n() =arrel enèssima)") goes: a typeset root needs none.
 //

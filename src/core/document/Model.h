@@ -41,7 +41,7 @@ enum class TipusPeca : unsigned char {
   Nombre,      // digits, with the decimal points between them: `text`
   Variable,    // one letter: `text`
   Operador,    // an operator, relation or separator: `text` ("+", "-", "=", "\xB7", "/", ",", "->")
-  Grup,        // a bracketed group, its children inside: `text` the signs ("()", or "(" left open)
+  Grup,        // a bracketed group, its children inside: `text` the signs ("()"); one never closed is text
   Cas,         // a labelled case: `text` the label ("a)"), its children the case
   Equacions,   // a system: one Expressio child per equation, in order
   IndexArrel,  // the index of a root: the first child of an Arrel that has one

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The sheet composer: the parts of the sheet (full/Parts.h), typeset one by one, placed
 // down A4 pages inside 2 cm margins. A group (an exercise, or its answer in the key)
 // moves whole to the next page when it does not fit the rest of this one, and is cut

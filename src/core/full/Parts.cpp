@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #include "full/Parts.h"
 
 #include <algorithm>
@@ -5,8 +7,10 @@
 namespace tirelo {
 namespace {
 
+// A hint left empty shows nothing on a typeset sheet: no lone "Comentari:".
 TextFull Text(const TextIPista& t, bool ambResp, int espai) {
-  return {ambResp, t.text, t.comentari, espai};
+  const bool buit = !t.comentari || t.comentari->find_first_not_of(' ', 13) == std::string::npos;
+  return {ambResp, t.text, buit ? std::nullopt : t.comentari, espai};
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // What a sheet holds, in order, before any output sets it out: the groups of texts
 // that stay together on a page (an exercise's statement, answer space and, in layout

@@ -182,9 +182,44 @@ class Tipografa {
         case TipusPeca::Negreta:
         case TipusPeca::Cursiva:
         case TipusPeca::Subratllat: Peces(p.fills, Estil(l, p.tipus)); break;
-        default: AfegeixItem(Node(f, l, 0)); break;  // an expression, a system: one piece that never breaks
+        default: {  // an expression, a system: one piece that never breaks
+          Caixa c = Node(f, l, 0);
+          if (p.tipus == TipusPeca::Expressio && c.amplada > amplada_ - Actual().sagnat) {
+            Trossos(p.fills, l);  // unless it is wider than a line
+          } else {
+            AfegeixItem(std::move(c));
+          }
+          break;
+        }
       }
     }
+  }
+
+  // An expression wider than a line, in pieces that end after an operator or a
+  // blank, so that it may break there rather than run off the page.
+  void Trossos(const std::vector<std::size_t>& fills, const LletraFull& l) {
+    std::vector<std::size_t> tros;
+    bool primer = true;
+    auto Tanca = [&] {
+      if (tros.empty()) return;
+      Caixa c = Expressio(tros, l, 1);
+      tros.clear();
+      if (primer) {
+        AfegeixItem(std::move(c));
+      } else {
+        Item it;
+        it.caixa = std::move(c);
+        it.potTallar = true;
+        Actual().items.push_back(std::move(it));
+      }
+      primer = false;
+    };
+    for (const std::size_t f : fills) {
+      tros.push_back(f);
+      const Peca& p = m_.peces[f];
+      if (p.tipus == TipusPeca::Operador || (p.tipus == TipusPeca::Tros && p.text == " ")) Tanca();
+    }
+    Tanca();
   }
 
   static LletraFull Estil(LletraFull l, TipusPeca t) {
@@ -298,9 +333,10 @@ class Tipografa {
         const bool signe = abans == TipusPeca::Contingut || abans == TipusPeca::Operador;
         peca = Operador(p.text, signe && (p.text == "-" || p.text == "+"), l);
       } else if (p.tipus == TipusPeca::Tros && p.text == " ") {
-        // a blank written between operands; operators bring their own room
-        const bool veiOperador = abans == TipusPeca::Operador ||
-                                 (k + 1 < fills.size() && m_.peces[fills[k + 1]].tipus == TipusPeca::Operador);
+        // a blank written between operands; operators bring their own room, and a
+        // part of a system line ends at its relation
+        const bool veiOperador = k == 0 || k + 1 == fills.size() || abans == TipusPeca::Operador ||
+                                 m_.peces[fills[k + 1]].tipus == TipusPeca::Operador;
         if (veiOperador) continue;
         peca = Espai(0.3 * Em(l));
       } else {
