@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 // The LaTeX writer: the sheet of full/Parts.h as a standalone document for pdflatex
 // (article, amsmath, inputenc UTF-8, T1 with Latin Modern, geometry for A4 with 2 cm
 // margins). Mathematics comes from document/Matematiques.h: \frac, \sqrt[n]{},
@@ -136,8 +138,10 @@ class Escriptor {
       script = TipusPeca::Contingut;
       if (p.tipus == TipusPeca::Tros && p.text == " ") {
         // operators bring their own room, and a part of a system line ends at its relation
+        const Peca& anterior = m_.peces[fills[k - (k > 0 ? 1 : 0)]];
+        const bool separador = anterior.text == "," || anterior.text == ";";  // "x= -3, y= 5"
         const bool veiOperador = k == 0 || k + 1 == fills.size() ||
-                                 m_.peces[fills[k - 1]].tipus == TipusPeca::Operador ||
+                                 (anterior.tipus == TipusPeca::Operador && !separador) ||
                                  m_.peces[fills[k + 1]].tipus == TipusPeca::Operador;
         if (!veiOperador) r += "\\ ";
         base = false;

@@ -291,6 +291,8 @@ class Tipografa {
   }
 
   static bool EsRelacio(const std::string& op) { return op == "=" || op == "<" || op == ">" || op == "->"; }
+  // After a separator a blank keeps its room ("x= -3, y= 5").
+  static bool EsSeparador(const std::string& op) { return op == "," || op == ";"; }
 
   static std::string SigneOperador(const std::string& op) {
     if (op == "-") return "\u2212";
@@ -335,7 +337,8 @@ class Tipografa {
       } else if (p.tipus == TipusPeca::Tros && p.text == " ") {
         // a blank written between operands; operators bring their own room, and a
         // part of a system line ends at its relation
-        const bool veiOperador = k == 0 || k + 1 == fills.size() || abans == TipusPeca::Operador ||
+        const bool veiOperador = k == 0 || k + 1 == fills.size() ||
+                                 (abans == TipusPeca::Operador && !EsSeparador(m_.peces[fills[k - 1]].text)) ||
                                  m_.peces[fills[k + 1]].tipus == TipusPeca::Operador;
         if (veiOperador) continue;
         peca = Espai(0.3 * Em(l));
