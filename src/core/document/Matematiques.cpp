@@ -769,4 +769,21 @@ Model Matematiques(const Model& marcat) {
 
 Model LlegeixMatematiques(std::string_view marcat) { return Matematiques(LlegeixMarcat(marcat)); }
 
+bool EsRelacio(std::string_view op) { return op == "=" || op == "<" || op == ">" || op == "->"; }
+
+std::size_t PrimeraRelacio(const Model& m, const Peca& linia) {
+  for (std::size_t k = 0; k < linia.fills.size(); ++k) {
+    const Peca& p = m.peces[linia.fills[k]];
+    if (p.tipus == TipusPeca::Operador && EsRelacio(p.text)) return k;
+  }
+  return 0;
+}
+
+bool BlancVisible(const Model& m, const std::vector<std::size_t>& fills, std::size_t k) {
+  if (k == 0 || k + 1 >= fills.size()) return false;
+  const Peca& abans = m.peces[fills[k - 1]];
+  const bool separador = abans.text == "," || abans.text == ";";
+  return (abans.tipus != TipusPeca::Operador || separador) && m.peces[fills[k + 1]].tipus != TipusPeca::Operador;
+}
+
 }  // namespace tirelo

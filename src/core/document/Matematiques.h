@@ -22,7 +22,9 @@
 //
 //   LlegeixMatematiques("Calcula: a) 3/4") ->
 //     Contingut{ Tros "Calcula:", Tros " ", Cas "a)" { Expressio{ Fraccio{ 3, 4 } } } }
+#include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "document/Model.h"
 
@@ -31,5 +33,15 @@ namespace tirelo {
 // Never fails: every model has a mathematics, if only prose.
 Model Matematiques(const Model& marcat);
 Model LlegeixMatematiques(std::string_view marcat);
+
+// What the outputs that set mathematics share:
+// "=", "<", ">" and the arrow "->".
+bool EsRelacio(std::string_view op);
+// Where a line of a system is aligned: its first relation; 0 when it has none.
+std::size_t PrimeraRelacio(const Model& m, const Peca& linia);
+// Whether the blank at position k of an expression's children shows: operators bring
+// their own room, except that a blank after a separator ("x= -3, y= 5") keeps it, and
+// a blank at either end (a part of a system line ends at its relation) shows nothing.
+bool BlancVisible(const Model& m, const std::vector<std::size_t>& fills, std::size_t k);
 
 }  // namespace tirelo

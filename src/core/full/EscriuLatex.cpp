@@ -112,8 +112,6 @@ class Escriptor {
     }
   }
 
-  static bool EsRelacio(const std::string& op) { return op == "=" || op == "<" || op == ">" || op == "->"; }
-
   static std::string Operador(const std::string& op) {
     if (op == "\xB7") return "\\cdot ";
     if (op == "\xD7") return "\\times ";
@@ -137,13 +135,7 @@ class Escriptor {
       }
       script = TipusPeca::Contingut;
       if (p.tipus == TipusPeca::Tros && p.text == " ") {
-        // operators bring their own room, and a part of a system line ends at its relation
-        const Peca& anterior = m_.peces[fills[k - (k > 0 ? 1 : 0)]];
-        const bool separador = anterior.text == "," || anterior.text == ";";  // "x= -3, y= 5"
-        const bool veiOperador = k == 0 || k + 1 == fills.size() ||
-                                 (anterior.tipus == TipusPeca::Operador && !separador) ||
-                                 m_.peces[fills[k + 1]].tipus == TipusPeca::Operador;
-        if (!veiOperador) r += "\\ ";
+        if (BlancVisible(m_, fills, k)) r += "\\ ";
         base = false;
         continue;
       }
@@ -215,12 +207,7 @@ class Escriptor {
     bool primera = true;
     for (const std::size_t f : p.fills) {
       const Peca& linia = m_.peces[f];
-      std::size_t k = 0;
-      while (k < linia.fills.size() && !(m_.peces[linia.fills[k]].tipus == TipusPeca::Operador &&
-                                         EsRelacio(m_.peces[linia.fills[k]].text))) {
-        ++k;
-      }
-      if (k == linia.fills.size()) k = 0;
+      const std::size_t k = PrimeraRelacio(m_, linia);
       if (!primera) r += "\\\\";
       r += Expressio({linia.fills.begin(), linia.fills.begin() + static_cast<std::ptrdiff_t>(k)}, prof + 1) + "&" +
            Expressio({linia.fills.begin() + static_cast<std::ptrdiff_t>(k), linia.fills.end()}, prof + 1);

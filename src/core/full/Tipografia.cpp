@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "document/Matematiques.h"
 #include "mathtext/Text.h"
 
 namespace tirelo {
@@ -290,9 +291,6 @@ class Tipografa {
     }
   }
 
-  static bool EsRelacio(const std::string& op) { return op == "=" || op == "<" || op == ">" || op == "->"; }
-  // After a separator a blank keeps its room ("x= -3, y= 5").
-  static bool EsSeparador(const std::string& op) { return op == "," || op == ";"; }
 
   static std::string SigneOperador(const std::string& op) {
     if (op == "-") return "\u2212";
@@ -335,12 +333,7 @@ class Tipografa {
         const bool signe = abans == TipusPeca::Contingut || abans == TipusPeca::Operador;
         peca = Operador(p.text, signe && (p.text == "-" || p.text == "+"), l);
       } else if (p.tipus == TipusPeca::Tros && p.text == " ") {
-        // a blank written between operands; operators bring their own room, and a
-        // part of a system line ends at its relation
-        const bool veiOperador = k == 0 || k + 1 == fills.size() ||
-                                 (abans == TipusPeca::Operador && !EsSeparador(m_.peces[fills[k - 1]].text)) ||
-                                 m_.peces[fills[k + 1]].tipus == TipusPeca::Operador;
-        if (veiOperador) continue;
+        if (!BlancVisible(m_, fills, k)) continue;
         peca = Espai(0.3 * Em(l));
       } else {
         peca = Node(fills[k], l, prof);
@@ -452,12 +445,7 @@ class Tipografa {
     double esquerra = 0;
     for (const std::size_t f : p.fills) {
       const Peca& linia = m_.peces[f];
-      std::size_t k = 0;
-      while (k < linia.fills.size() && !(m_.peces[linia.fills[k]].tipus == TipusPeca::Operador &&
-                                         EsRelacio(m_.peces[linia.fills[k]].text))) {
-        ++k;
-      }
-      if (k == linia.fills.size()) k = 0;
+      const std::size_t k = PrimeraRelacio(m_, linia);
       const std::vector<std::size_t> a(linia.fills.begin(), linia.fills.begin() + static_cast<std::ptrdiff_t>(k));
       const std::vector<std::size_t> b(linia.fills.begin() + static_cast<std::ptrdiff_t>(k), linia.fills.end());
       files.emplace_back(Expressio(a, l, prof + 1), Expressio(b, l, prof + 1));
