@@ -410,7 +410,7 @@ class Tipografa {
   // curve beyond it.
   Caixa Parentesi(bool obre, double ascendent, double descendent, const LletraFull& l) const {
     const LletraFull m = Cara(l, FamiliaFull::Matematica, false);
-    if (ascendent + descendent <= 1.25 * (met_.Ascendent(m) + met_.Descendent(m))) {
+    if (ascendent + descendent <= 1.5 * (met_.Ascendent(m) + met_.Descendent(m))) {  // a power inside fits
       return Text(obre ? "(" : ")", m);
     }
     const double em = Em(l), dalt = -ascendent - 0.05 * em, baix = descendent + 0.05 * em;
