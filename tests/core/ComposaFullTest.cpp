@@ -88,8 +88,8 @@ TEST_P(ComposaFullDisposicioTest, EverythingStaysInsideThePage) {
   const Full f = ComposaFull(prova::ExercicisDeCadaSubtipus(), Opcions(GetParam(), 1), kMetriques);
   for (const PaginaFull& p : f.pagines) {
     for (const ElementFull& e : p.elements) {
-      EXPECT_GE(e.x, 0);
-      EXPECT_LE(e.x, f.amplada);
+      EXPECT_GE(e.x, Marge2cm - 1e-9) << e.text;
+      EXPECT_LE(e.x + kMetriques.Amplada(e.text, e.lletra), f.amplada - Marge2cm + 1e-9) << e.text;
       EXPECT_GE(e.y, Marge2cm - 1e-9) << e.text;
       EXPECT_LE(e.y, f.alcada - Marge2cm / 2) << e.text;
     }

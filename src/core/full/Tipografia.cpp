@@ -230,6 +230,16 @@ class Tipografa {
     return l;
   }
 
+  // The width from item i up to the next place the line may break: a label and the
+  // piece glued to it move to the next line together.
+  static double FinsAlTall(const std::vector<Item>& items, std::size_t i, double espai) {
+    double w = items[i].caixa.amplada;
+    for (std::size_t k = i + 1; k < items.size() && !items[k].potTallar && !items[k].tab; ++k) {
+      w += (items[k].espaiAbans ? espai : 0) + items[k].caixa.amplada;
+    }
+    return w;
+  }
+
   // Lines of the paragraph filled greedily; each line's elements go into the block
   // on its baseline.
   void Trenca(const Paragraf& p, BlocTipografiat& b) const {
@@ -249,7 +259,7 @@ class Tipografa {
           continue;
         }
         const double abans = it.espaiAbans && !buida ? espai : 0;
-        if (!buida && it.potTallar && x + abans + it.caixa.amplada > amplada_) break;
+        if (!buida && it.potTallar && x + abans + FinsAlTall(p.items, i, espai) > amplada_) break;
         Posa(linia, it.caixa, x + abans, 0);
         x += abans + it.caixa.amplada;
         buida = false;
