@@ -47,7 +47,8 @@ TEST_P(EscriuLatexTextTest, WritesTheMathematicsAsLatex) {
 const Traduccio kTraduccions[] = {
     {"Fraction", "#F(1/x+2)", "$\\displaystyle \\frac{{1}}{{x+2}}$"},
     {"InlineFraction", "a) 3/4", "a)~$\\displaystyle \\frac{{3}}{{4}}$"},
-    {"RootWithIndex", "R_3(17)", "\\sqrt[3]{17}"},
+    {"RootWithIndex", "R_3(17)", "\\sqrt[{3}]{17}"},
+    {"RootWithABracketInItsIndex", "R_([2])(5)", "\\sqrt[{[2]}]{5}"},
     {"SquareRoot", "R_2(5)", "\\sqrt{5}"},
     {"Scripts", "x^2+a_1", "x^{2}+a_{1}"},
     {"ProductAndMinus", "a.b-3", "a\\cdot b-3"},

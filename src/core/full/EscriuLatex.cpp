@@ -179,7 +179,8 @@ class Escriptor {
       index = Expressio(m_.peces[radicand.front()].fills, prof + 1);
       radicand.erase(radicand.begin());
     }
-    return (index.empty() || index == "2" ? "\\sqrt{" : "\\sqrt[" + index + "]{") + Expressio(radicand, prof + 1) + "}";
+    // the index in braces: a "]" of its own cannot end the optional argument
+    return (index.empty() || index == "2" ? "\\sqrt{" : "\\sqrt[{" + index + "}]{") + Expressio(radicand, prof + 1) + "}";
   }
 
   static std::string Signe(char c) {
