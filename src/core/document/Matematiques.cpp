@@ -387,14 +387,13 @@ class Lector {
       const TipusPeca t = m_->peces[l[p.a].node].tipus;
       if (t == TipusPeca::Negreta || t == TipusPeca::Cursiva || t == TipusPeca::Subratllat) return ClassePeca::Estil;
     }
-    bool xifra = false, operador = false, lletra = false, accent = false;
+    bool xifra = false, operador = false, accent = false;
     std::size_t corrua = 0, mesLlarga = 0;
     for (std::size_t i = p.a; i < p.b; ++i) {
       const Atom& a = l[i];
       if (a.tipus != TipusAtom::Caracter) return ClassePeca::Matematica;
       xifra |= EsXifra(a.c) || U(a.c) == 0xB2 || U(a.c) == 0xB3;
       operador |= EsOperadorEscrit(a.c) || (a.c == '.' && i + 1 < p.b);
-      lletra |= EsLlatina(a.c);
       accent |= EsLletraAccentuada(a.c);
       corrua = EsLlatina(a.c) ? corrua + 1 : 0;
       mesLlarga = std::max(mesLlarga, corrua);
