@@ -207,6 +207,24 @@ TEST(ComposaFull, HeaderWithTitleVersionAndLines) {
   EXPECT_FALSE(Troba(ComposaFull(Numerats(1, 1), o, kMetriques), "Nom:"));
 }
 
+TEST(ComposaFull, LongTitleBreaksIntoCentredLinesClearOfTheVersion) {
+  OpcionsFull o = Opcions(1);
+  o.titol.clear();
+  for (int k = 0; k < 30; ++k) o.titol += "exercicis ";
+  o.versio = "D";
+  const Full f = ComposaFull(Numerats(1, 1), o, kMetriques);
+  const ElementFull* versio = Troba(f, "Versió D")->element;
+  int linies = 0;
+  for (const ElementFull& e : f.pagines[0].elements) {
+    if (e.lletra.punts <= 11 || e.tipus != TipusElement::Text) continue;
+    ++linies;
+    const double amplada = kMetriques.Amplada(e.text, e.lletra);
+    EXPECT_NEAR(e.x * 2 + amplada, f.amplada, 1e-9) << e.text;
+    EXPECT_LT(e.x + amplada, versio->x) << e.text;
+  }
+  EXPECT_GT(linies, 1);
+}
+
 TEST(ComposaFull, EveryFooterNumbersItsPageAndShowsTheCode) {
   OpcionsFull o = Opcions(1);
   o.codi = "T7-QX";

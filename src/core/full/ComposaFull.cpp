@@ -99,9 +99,13 @@ class Compositor {
     const std::string text = Utf8DeCp1252(opcions_.titol), versio = Utf8DeCp1252(TextVersio(opcions_));
     if (!text.empty() || !versio.empty()) {
       const double y = y_;
-      if (!text.empty()) LiniaDeText(text, titol, Esquerra() + (Amplada() - met_.Amplada(text, titol)) / 2);
+      const LletraFull l = Lletra(kPuntsText, true);
+      // lines centred clear of the version at the right
+      const double lliure = Amplada() - (versio.empty() ? 0 : 2 * (met_.Amplada(versio, l) + kEntreGrups));
+      for (const std::string& linia : Linies(text, lliure, titol)) {
+        LiniaDeText(linia, titol, Esquerra() + (Amplada() - met_.Amplada(linia, titol)) / 2);
+      }
       if (!versio.empty()) {
-        const LletraFull l = Lletra(kPuntsText, true);
         const double base = text.empty() ? y + met_.Ascendent(l) : y + met_.Ascendent(titol);
         Elements().push_back(TextEn(Esquerra() + Amplada() - met_.Amplada(versio, l), base, versio, l));
         if (text.empty()) y_ = base + met_.Descendent(l) + 0.3 * kPuntsText;
@@ -123,6 +127,34 @@ class Compositor {
       }
       y_ += kEntreGrups;
     }
+  }
+
+  // A text broken into lines at its blanks, each line as wide as `amplada` at most
+  // (a word wider than that alone on its line).
+  std::vector<std::string> Linies(const std::string& text, double amplada, const LletraFull& l) const {
+    std::vector<std::string> r;
+    std::string linia, paraula;
+    auto Tanca = [&] {
+      if (paraula.empty()) return;
+      const std::string amb = linia.empty() ? paraula : linia + " " + paraula;
+      if (!linia.empty() && met_.Amplada(amb, l) > amplada) {
+        r.push_back(linia);
+        linia = paraula;
+      } else {
+        linia = amb;
+      }
+      paraula.clear();
+    };
+    for (const char c : text) {
+      if (c == ' ') {
+        Tanca();
+      } else {
+        paraula += c;
+      }
+    }
+    Tanca();
+    if (!linia.empty()) r.push_back(linia);
+    return r;
   }
 
   // "Respostes" at the top of a new page.
