@@ -278,7 +278,7 @@ std::string Grup(const GrupFull& g) {
     if (t.espai > 0) r += "\\\\[" + std::to_string(t.espai * 20) + "pt]\\null";
     primer = false;
   }
-  return r + "\\par}\\medskip\n";
+  return r + "\\par}\\bigskip\n";
 }
 
 }  // namespace
