@@ -177,6 +177,15 @@ TEST_P(TipografiaAmpladaTest, BreaksOnlyBetweenCasesAndWords) {
 
 INSTANTIATE_TEST_SUITE_P(Amplades, TipografiaAmpladaTest, testing::Values(30.0, 80.0, 150.0, 1000.0));
 
+TEST(Tipografia, ExpressionWiderThanALineBreaksAfterAnOperator) {
+  std::string suma = "1";
+  for (int k = 2; k <= 40; ++k) suma += "+" + std::to_string(k);
+  const BlocTipografiat b = Composa(suma, 100);
+  EXPECT_GT(b.finals.size(), 3u);
+  for (const ElementFull& e : b.elements) EXPECT_LE(e.x + Amplada(e), 100 + 1e-9) << e.text;
+  EXPECT_EQ(Text(b, "40")->y, b.bases.back());
+}
+
 TEST(Tipografia, EveryLineEndsInsideTheBlock) {
   const BlocTipografiat b = Composa("Calcula:\r\\tab  1     5\r\\tab --- + ---\r\\tab  3     2\rx+1");
   ASSERT_EQ(b.finals.size(), 3u);
