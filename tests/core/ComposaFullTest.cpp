@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Equip de Tirelo
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
@@ -117,6 +118,62 @@ TEST_P(ComposaFullDisposicioTest, SameBatchSameSheet) {
   const Full a = ComposaFull(exercicis, Opcions(GetParam()), kMetriques);
   const Full b = ComposaFull(exercicis, Opcions(GetParam()), kMetriques);
   for (std::size_t p = 0; p < a.pagines.size(); ++p) EXPECT_EQ(a.pagines[p].elements, b.pagines[p].elements);
+}
+
+// Every fraction of every subtype: text stands right above its rule and right below
+// it, all of it within the rule's ends, roughly centred on it.
+TEST_P(ComposaFullDisposicioTest, EveryFractionStandsOnItsRule) {
+  const Full f = ComposaFull(prova::ExercicisDeCadaSubtipus(), Opcions(GetParam()), kMetriques);
+  int fraccions = 0;
+  for (const PaginaFull& p : f.pagines) {
+    for (std::size_t i = 0; i < p.elements.size(); ++i) {
+      const ElementFull& r = p.elements[i];
+      const bool barraArrel = i > 0 && p.elements[i - 1].tipus == TipusElement::Cami;
+      if (r.tipus != TipusElement::Linia || barraArrel || r.y != r.y2 || r.x2 - r.x > 300) continue;
+      ++fraccions;
+      double dalt[2] = {1e9, -1e9}, baix[2] = {1e9, -1e9};
+      for (const ElementFull& e : p.elements) {
+        if (e.tipus != TipusElement::Text) continue;
+        const double a = e.y - kMetriques.Ascendent(e.lletra), d = e.y + kMetriques.Descendent(e.lletra);
+        const double w = kMetriques.Amplada(e.text, e.lletra);
+        if (e.x + w <= r.x || e.x >= r.x2) continue;
+        double* fila = d <= r.y && d > r.y - 6 ? dalt : a >= r.y && a < r.y + 6 ? baix : nullptr;
+        if (!fila) continue;
+        EXPECT_GE(e.x, r.x - 1e-9) << e.text;
+        EXPECT_LE(e.x + w, r.x2 + 1e-9) << e.text;
+        fila[0] = std::min(fila[0], e.x);
+        fila[1] = std::max(fila[1], e.x + w);
+      }
+      ASSERT_LT(dalt[0], dalt[1]) << "a numerator above the rule at " << r.x << "," << r.y;
+      ASSERT_LT(baix[0], baix[1]) << "a denominator below the rule at " << r.x << "," << r.y;
+      EXPECT_NEAR(dalt[0] + dalt[1], r.x + r.x2, 8);
+      EXPECT_NEAR(baix[0] + baix[1], r.x + r.x2, 8);
+    }
+  }
+  EXPECT_GT(fraccions, 30);
+}
+
+// Every root with an index: the index ends left of the bar over the radicand, above
+// the radicand's baseline.
+TEST_P(ComposaFullDisposicioTest, EveryRootIndexSitsInTheCrook) {
+  const Full f = ComposaFull(prova::ExercicisDeCadaSubtipus(), Opcions(GetParam()), kMetriques);
+  int indexs = 0;
+  for (const PaginaFull& p : f.pagines) {
+    for (std::size_t i = 1; i + 2 < p.elements.size(); ++i) {
+      const ElementFull& index = p.elements[i - 1];
+      if (p.elements[i].tipus != TipusElement::Cami || index.tipus != TipusElement::Text || index.lletra.punts >= 11) {
+        continue;
+      }
+      const ElementFull& barra = p.elements[i + 1];
+      const ElementFull& radicand = p.elements[i + 2];
+      if (barra.tipus != TipusElement::Linia || radicand.tipus != TipusElement::Text) continue;
+      ++indexs;
+      EXPECT_LE(index.x + kMetriques.Amplada(index.text, index.lletra), barra.x) << index.text;
+      EXPECT_LT(index.y, radicand.y) << index.text;
+      EXPECT_LE(barra.x2, radicand.x + kMetriques.Amplada(radicand.text, radicand.lletra) + 20);
+    }
+  }
+  EXPECT_GT(indexs, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(Disposicions, ComposaFullDisposicioTest, testing::Values(0, 1));
