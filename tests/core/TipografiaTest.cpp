@@ -115,7 +115,7 @@ TEST_P(TipografiaSigneTest, ShowsTheSignInItsFace) {
 const Signe kSignes[] = {
     {"TrueMinus", "5-3", "\u2212", FamiliaFull::Matematica, false},
     {"DotForProduct", "a.b", "\u00B7", FamiliaFull::Matematica, false},
-    {"VariableInItalic", "2x+1", "x", FamiliaFull::Matematica, true},
+    {"VariableInItalic", "2x+1", "x", FamiliaFull::Text, true},
     {"NumberUpright", "2x+1", "2", FamiliaFull::Matematica, false},
     {"ProseInTheTextFace", "Calcula: 2x", "Calcula:", FamiliaFull::Text, false},
     {"AccentsInUtf8", "Resol l'equaci\xF3: x", "l'equació:", FamiliaFull::Text, false},

@@ -288,7 +288,8 @@ class Tipografa {
       case TipusPeca::Arrel: return Arrel(p, l, prof + 1);
       case TipusPeca::Grup: return Grup(p, l, prof + 1);
       case TipusPeca::Nombre: return Text(p.text, Cara(l, FamiliaFull::Matematica, false));
-      case TipusPeca::Variable: return Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Matematica, true));
+      // variables in the text face's italic: real italic letters, searchable as themselves
+      case TipusPeca::Variable: return Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Text, true));
       case TipusPeca::Infinit: return Text("\u221E", Cara(l, FamiliaFull::Matematica, false));
       case TipusPeca::Tros: return Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Text, false));
       case TipusPeca::Tabulador: return Espai(Em(l));

@@ -2,8 +2,8 @@
 // Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The typesetter: lays out the mathematics of one exercise text (document/Matematiques.h)
-// at a given width, measuring through `MetriquesLletra`. Prose in the text face;
-// numbers, operators and variables (in italic) in the mathematical face, with a true
+// at a given width, measuring through `MetriquesLletra`. Prose in the text face,
+// variables in its italic; numbers and operators in the mathematical face, with a true
 // minus sign (U+2212) and "·" for products; fractions stacked on the maths axis with a
 // rule as wide as the wider part, both parts centred; roots with a radical sign (a
 // `Cami`), a bar over the radicand and the index small in the crook; scripts raised
