@@ -45,20 +45,20 @@ TEST_P(EscriuLatexTextTest, WritesTheMathematicsAsLatex) {
 }
 
 const Traduccio kTraduccions[] = {
-    {"Fraction", "#F(1/x+2)", "$\\displaystyle \\frac{{1}}{{x+2}}$"},
-    {"InlineFraction", "a) 3/4", "a)~$\\displaystyle \\frac{{3}}{{4}}$"},
-    {"RootWithIndex", "R_3(17)", "\\sqrt[{3}]{17}"},
+    {"Fraction", "#F(1/x+2)", "$\\displaystyle \\frac{1}{x+2}$"},
+    {"InlineFraction", "a) 3/4", "a)~$\\displaystyle \\frac{3}{4}$"},
+    {"RootWithIndex", "R_3(17)", "\\sqrt[3]{17}"},
     {"RootWithABracketInItsIndex", "R_([2])(5)", "\\sqrt[{[2]}]{5}"},
     {"SquareRoot", "R_2(5)", "\\sqrt{5}"},
     {"Scripts", "x^2+a_1", "x^{2}+a_{1}"},
     {"ProductAndMinus", "a.b-3", "a\\cdot b-3"},
     {"System", "a) \r#8 5x+2y = -5\r#8 x+9y = 21\r #0 ",
      "\\left\\{\\begin{aligned}5x+2y&=-5\\\\x+9y&=21\\end{aligned}\\right."},
-    {"BracketsAroundAFraction", "(a/b)^2", "\\left(\\frac{{a}}{{b}}\\right)^{2}"},
+    {"BracketsAroundAFraction", "(a/b)^2", "\\left(\\frac{a}{b}\\right)^{2}"},
     {"SignsEscaped", "Un 30 % & 5\x80 ~", "Un $\\displaystyle 30\\ \\text{\\%}\\ \\text{\\&}\\ 5\\text{\\texteuro{}}\\ \\text{\\textasciitilde{}}$"},
     {"ProseEscaped", "Preu (IVA & altres): 5", "Preu (IVA \\& altres): $"},
     {"AccentsInUtf8", "Resol l'equaci\xF3", "Resol l'{}equació"},
-    {"NoteOfTheRootsGoes", "a) 3/R_2(17)   (Nota: R_n() =arrel en\xE8ssima)", "\\frac{{3}}{{\\sqrt{17}}}$ \\par}"},
+    {"NoteOfTheRootsGoes", "a) 3/R_2(17)   (Nota: R_n() =arrel en\xE8ssima)", "\\frac{3}{\\sqrt{17}}$ \\par}"},
 };
 INSTANTIATE_TEST_SUITE_P(Textos, EscriuLatexTextTest, testing::ValuesIn(kTraduccions),
                          [](const testing::TestParamInfo<Traduccio>& i) { return std::string(i.param.nom); });

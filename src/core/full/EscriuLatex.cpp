@@ -162,14 +162,17 @@ class Escriptor {
       case TipusPeca::Infinit: return "\\infty ";
       case TipusPeca::Tros: return "\\text{" + TextLatex(p.text) + "}";
       case TipusPeca::Tabulador: return std::string(kTabulador);
-      case TipusPeca::Fraccio:
-        return "\\frac{" + (p.fills.size() > 0 ? Node(p.fills[0], prof + 1) : "") + "}{" +
-               (p.fills.size() > 1 ? Node(p.fills[1], prof + 1) : "") + "}";
+      case TipusPeca::Fraccio: return "\\frac{" + Part(p, 0, prof) + "}{" + Part(p, 1, prof) + "}";
       case TipusPeca::Arrel: return Arrel(p, prof);
       case TipusPeca::Grup: return Grup(p, prof);
       case TipusPeca::Equacions: return Sistema(p, prof);
       default: return "{" + Expressio(p.fills, prof + 1) + "}";  // an expression, a style
     }
+  }
+
+  // The numerator (0) or the denominator (1) of a fraction.
+  std::string Part(const Peca& fraccio, std::size_t i, int prof) {
+    return i < fraccio.fills.size() ? Expressio(m_.peces[fraccio.fills[i]].fills, prof + 1) : std::string();
   }
 
   std::string Arrel(const Peca& p, int prof) {
@@ -179,8 +182,9 @@ class Escriptor {
       index = Expressio(m_.peces[radicand.front()].fills, prof + 1);
       radicand.erase(radicand.begin());
     }
-    // the index in braces: a "]" of its own cannot end the optional argument
-    return (index.empty() || index == "2" ? "\\sqrt{" : "\\sqrt[{" + index + "}]{") + Expressio(radicand, prof + 1) + "}";
+    // an index that holds a "]" goes in braces, so that it cannot end the optional argument
+    if (index.find(']') != std::string::npos) index = "{" + index + "}";
+    return (index.empty() || index == "2" ? "\\sqrt{" : "\\sqrt[" + index + "]{") + Expressio(radicand, prof + 1) + "}";
   }
 
   static std::string Signe(char c) {
