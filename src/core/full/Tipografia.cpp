@@ -271,7 +271,9 @@ class Tipografa {
       }
       b.amplada = std::max(b.amplada, linia.amplada);
       b.bases.push_back(dalt + linia.ascendent);
-      b.alcada = dalt + linia.ascendent + linia.descendent + 0.2 * base_.punts;
+      // a line taller than the text's (a fraction, a system) gets more room below it
+      const bool alta = linia.ascendent + linia.descendent > 1.2 * (met_.Ascendent(text) + met_.Descendent(text));
+      b.alcada = dalt + linia.ascendent + linia.descendent + (alta ? 0.4 : 0.2) * base_.punts;
       b.finals.push_back(b.alcada);
     } while (i < p.items.size());
   }
@@ -450,6 +452,25 @@ class Tipografa {
     return c;
   }
 
+  // A left brace `w` wide from `dalt` to `baix`, its point at `mig`: four curves that
+  // turn within `r`, joined by straight stems.
+  static std::vector<PuntFull> Clau(double w, double dalt, double mig, double baix, double r) {
+    std::vector<PuntFull> punts{{w, dalt}};
+    auto Corba = [&](PuntFull a, PuntFull b, PuntFull c, PuntFull d) {  // a cubic from a to d
+      for (int k = 1; k <= 6; ++k) {
+        const double t = k / 6.0, u = 1 - t;
+        punts.push_back({u * u * u * a.x + 3 * u * u * t * b.x + 3 * u * t * t * c.x + t * t * t * d.x,
+                         u * u * u * a.y + 3 * u * u * t * b.y + 3 * u * t * t * c.y + t * t * t * d.y});
+      }
+    };
+    const double m = w / 2;
+    Corba({w, dalt}, {m, dalt}, {m, dalt}, {m, dalt + r});
+    Corba({m, mig - r}, {m, mig}, {m, mig}, {0, mig});
+    Corba({0, mig}, {m, mig}, {m, mig}, {m, mig + r});
+    Corba({m, baix - r}, {m, baix}, {m, baix}, {w, baix});
+    return punts;
+  }
+
   // Lines aligned on their first relation, under a left brace centred on the axis.
   Caixa Sistema(const Peca& p, const LletraFull& l, int prof) {
     std::vector<std::pair<Caixa, Caixa>> files;
@@ -473,16 +494,9 @@ class Tipografa {
       y += asc + desc + entre;
     }
     const double alcada = std::max(y - entre, 0.0), dalt = -Eix(l) - alcada / 2, baix = dalt + alcada;
-    const double mig = (dalt + baix) / 2, d = 0.1 * alcada;
+    const double mig = (dalt + baix) / 2, d = 0.15 * alcada;
     Caixa c;
-    c.elements.push_back(Cami({{clau, dalt},
-                               {clau * 0.5, dalt + d},
-                               {clau * 0.5, mig - d},
-                               {0, mig},
-                               {clau * 0.5, mig + d},
-                               {clau * 0.5, baix - d},
-                               {clau, baix}},
-                              Gruix(l) * 1.4));
+    c.elements.push_back(Cami(Clau(clau, dalt, mig, baix, d), Gruix(l) * 1.4));
     c.ascendent = -dalt;
     c.descendent = std::max(baix, 0.0);
     Posa(c, cos, clau + 0.25 * em, dalt);
