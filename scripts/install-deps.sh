@@ -30,6 +30,9 @@ packages=(
   hyperfine valgrind
   # checks of the command line's JSON
   python3
+  # compiling the LaTeX sheets in the tests: LaTeX with amsmath, geometry and inputenc,
+  # and Latin Modern, whose T1 faces keep accented letters and the euro sign as text
+  texlive-latex-base lmodern
 )
 
 missing=()

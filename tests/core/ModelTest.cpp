@@ -30,6 +30,7 @@ const char* Nom(TipusPeca t) {
     case TipusPeca::Arrel: return "Arrel";
     case TipusPeca::Sistema: return "Sistema";
     case TipusPeca::Res: return "Res";
+    default: break;  // kinds the markup reader never makes
   }
   return "?";
 }

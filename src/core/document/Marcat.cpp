@@ -82,6 +82,7 @@ class EscriptorRtf : public Visitant {
       case TipusPeca::Fraccio: sortida += PecesDe(p).abansNumerador; break;
       case TipusPeca::Arrel: sortida += PrefixArrel(p.llargada); break;
       case TipusPeca::Sistema: sortida += DisposaBloc(p.text); break;
+      default: break;  // the kinds of the mathematics of a text: the markup has none
     }
   }
   void Entre(const Peca& p, std::size_t) override {

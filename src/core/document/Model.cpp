@@ -244,6 +244,7 @@ class EscriptorMarcat : public Visitant {
         sortida += '#';
         if (p.ambLletra) sortida += p.lletra + ArgumentEscrit(p);
         break;
+      default: break;  // the kinds of the mathematics of a text: the markup has none
     }
   }
   void Entre(const Peca& p, std::size_t) override {

@@ -35,6 +35,16 @@ enum class TipusPeca : unsigned char {
   Arrel,       // "#R": a square root; children are the radicand
   Sistema,     // "#M": lines of equations framed by bars, its argument as written
   Res,         // "#" with any other letter, or a "#" that ends the text: nothing
+  // The mathematics of a text (document/Matematiques.h) adds these; the markup reader
+  // never makes them. There, Expressio is also a stretch of mathematics in a line, and
+  // Potencia and Subindex hold their argument as children.
+  Nombre,      // digits, with the decimal points between them: `text`
+  Variable,    // one letter: `text`
+  Operador,    // an operator, relation or separator: `text` ("+", "-", "=", "\xB7", "/", ",", "->")
+  Grup,        // a bracketed group, its children inside: `text` the signs ("()"); one never closed is text
+  Cas,         // a labelled case: `text` the label ("a)"), its children the case
+  Equacions,   // a system: one Expressio child per equation, in order
+  IndexArrel,  // the index of a root: the first child of an Arrel that has one
 };
 
 // How a marker's or a command's argument was written: none (the text ended), one

@@ -1,0 +1,303 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+// The LaTeX writer: the sheet of full/Parts.h as a standalone document for pdflatex
+// (article, amsmath, inputenc UTF-8, T1 with Latin Modern, geometry for A4 with 2 cm
+// margins). Mathematics comes from document/Matematiques.h: \frac, \sqrt[n]{},
+// scripts, systems as an aligned block under \left\{ ... \right.; prose and every
+// text of the sheet is escaped, so that any character typed in the editor prints as
+// itself. docs/latex.md describes the document.
+#include <string>
+#include <vector>
+
+#include "document/Matematiques.h"
+#include "full/Full.h"
+#include "full/Parts.h"
+#include "mathtext/Text.h"
+
+namespace tirelo {
+namespace {
+
+// Nesting deeper than this is not written, as the typesetter draws none of it.
+constexpr int kProfunditatMaxima = 48;
+// A tab stop: the room of one, kept at the start of a line too.
+constexpr std::string_view kTabulador = "\\hspace*{1.27cm}";
+
+// The characters of Windows-1252 from 0x80 to 0x9F as LaTeX commands; empty for the
+// five codes that hold no character.
+std::string_view Cp1252Alt(unsigned char u) {
+  static constexpr std::string_view kTaula[32] = {
+      "\\texteuro{}",      "",                   "\\quotesinglbase{}", "\\textflorin{}",    "\\quotedblbase{}",
+      "\\textellipsis{}",  "\\textdagger{}",     "\\textdaggerdbl{}",  "\\textasciicircum{}", "\\textperthousand{}",
+      "\\v{S}",            "\\guilsinglleft{}",  "\\OE{}",             "",                 "\\v{Z}",
+      "",                  "",                   "`{}",                "'{}",              "``{}",
+      "''{}",              "\\textbullet{}",     "\\textendash{}",     "\\textemdash{}",   "\\textasciitilde{}",
+      "\\texttrademark{}", "\\v{s}",             "\\guilsinglright{}", "\\oe{}",           "",
+      "\\v{z}",            "\\\"{Y}"};
+  return kTaula[u - 0x80];
+}
+
+// A Windows-1252 text as LaTeX text: UTF-8 for inputenc, the characters LaTeX gives
+// a meaning written as commands, controls dropped.
+std::string TextLatex(std::string_view cp1252) {
+  std::string r;
+  for (const char c : cp1252) {
+    const auto u = static_cast<unsigned char>(c);
+    switch (c) {
+      case '#': r += "\\#"; break;
+      case '$': r += "\\$"; break;
+      case '%': r += "\\%"; break;
+      case '&': r += "\\&"; break;
+      case '_': r += "\\_"; break;
+      case '{': r += "\\{"; break;
+      case '}': r += "\\}"; break;
+      case '~': r += "\\textasciitilde{}"; break;
+      case '^': r += "\\textasciicircum{}"; break;
+      case '\\': r += "\\textbackslash{}"; break;
+      case '<': r += "\\textless{}"; break;
+      case '>': r += "\\textgreater{}"; break;
+      case '|': r += "\\textbar{}"; break;
+      case '"': r += "\\textquotedbl{}"; break;
+      case '-': r += "-{}"; break;  // no dash ligatures
+      case '`': r += "\\textasciigrave{}"; break;
+      case '\'': r += "'{}"; break;
+      default:
+        if (u >= 0x80 && u <= 0x9F) {
+          r += Cp1252Alt(u);
+        } else if (u >= 32 && u != 0x7F) {
+          r += Utf8DeCp1252(std::string_view(&c, 1));
+        }
+        break;
+    }
+  }
+  return r;
+}
+
+class Escriptor {
+ public:
+  explicit Escriptor(const Model& m) : m_(m) {}
+
+  // A text's lines, each line's prose as text and its mathematics in $...$.
+  std::string Text() {
+    std::string r;
+    Linia(m_.Arrel().fills, r);
+    return r;
+  }
+
+ private:
+  void Linia(const std::vector<std::size_t>& fills, std::string& r) {
+    for (const std::size_t f : fills) {
+      const Peca& p = m_.peces[f];
+      switch (p.tipus) {
+        case TipusPeca::Paragraf: r += "\\\\\n"; break;
+        case TipusPeca::Tros: r += TextLatex(p.text); break;
+        case TipusPeca::Tabulador: r += kTabulador; break;
+        case TipusPeca::Sagnat: break;
+        case TipusPeca::Cas:
+          if (!r.empty() && r.back() != ' ' && r.back() != '\n') r += ' ';
+          r += TextLatex(p.text) + "~";
+          Linia(p.fills, r);
+          r += ' ';
+          break;
+        case TipusPeca::Negreta:
+        case TipusPeca::Cursiva:
+        case TipusPeca::Subratllat:
+          r += p.tipus == TipusPeca::Negreta ? "\\textbf{" : p.tipus == TipusPeca::Cursiva ? "\\textit{" : "\\underline{";
+          Linia(p.fills, r);
+          r += "}";
+          break;
+        default:  // an expression breaks only where a line cannot hold it
+          r += "$\\displaystyle " + (p.tipus == TipusPeca::Expressio ? Expressio(p.fills, 1) : Node(f, 0)) + "$";
+          break;
+      }
+    }
+  }
+
+  static std::string Operador(const std::string& op) {
+    if (op == "\xB7") return "\\cdot ";
+    if (op == "\xD7") return "\\times ";
+    if (op == "\xF7") return "\\div ";
+    if (op == "->") return "\\to ";
+    if (op == "|") return "\\vert ";
+    return op;
+  }
+
+  std::string Expressio(const std::vector<std::size_t>& fills, int prof) {
+    std::string r;
+    bool base = false;                       // something stands before a script
+    TipusPeca script = TipusPeca::Contingut;  // the script just written, if any
+    for (std::size_t k = 0; k < fills.size(); ++k) {
+      const Peca& p = m_.peces[fills[k]];
+      if (p.tipus == TipusPeca::Potencia || p.tipus == TipusPeca::Subindex) {
+        if (!base || script == p.tipus) r += "{}";  // no double superscript
+        r += (p.tipus == TipusPeca::Potencia ? "^{" : "_{") + Expressio(p.fills, prof + 1) + "}";
+        script = p.tipus;
+        continue;
+      }
+      script = TipusPeca::Contingut;
+      if (p.tipus == TipusPeca::Tros && p.text == " ") {
+        if (BlancVisible(m_, fills, k)) r += "\\ ";
+        base = false;
+        continue;
+      }
+      r += Node(fills[k], prof);
+      base = p.tipus != TipusPeca::Operador;
+    }
+    return r;
+  }
+
+  bool TeFraccio(const std::vector<std::size_t>& fills) const {
+    for (const std::size_t f : fills) {
+      if (m_.peces[f].tipus == TipusPeca::Fraccio) return true;
+    }
+    return false;
+  }
+
+  std::string Node(std::size_t n, int prof) {
+    if (prof > kProfunditatMaxima) return {};
+    const Peca& p = m_.peces[n];
+    switch (p.tipus) {
+      case TipusPeca::Nombre:
+      case TipusPeca::Variable: return p.text;
+      case TipusPeca::Operador: return Operador(p.text);
+      case TipusPeca::Infinit: return "\\infty ";
+      case TipusPeca::Tros: return "\\text{" + TextLatex(p.text) + "}";
+      case TipusPeca::Tabulador: return std::string(kTabulador);
+      case TipusPeca::Fraccio: return "\\frac{" + Part(p, 0, prof) + "}{" + Part(p, 1, prof) + "}";
+      case TipusPeca::Arrel: return Arrel(p, prof);
+      case TipusPeca::Grup: return Grup(p, prof);
+      case TipusPeca::Equacions: return Sistema(p, prof);
+      default: return "{" + Expressio(p.fills, prof + 1) + "}";  // an expression, a style
+    }
+  }
+
+  // The numerator (0) or the denominator (1) of a fraction.
+  std::string Part(const Peca& fraccio, std::size_t i, int prof) {
+    return i < fraccio.fills.size() ? Expressio(m_.peces[fraccio.fills[i]].fills, prof + 1) : std::string();
+  }
+
+  std::string Arrel(const Peca& p, int prof) {
+    std::vector<std::size_t> radicand = p.fills;
+    std::string index;
+    if (!radicand.empty() && m_.peces[radicand.front()].tipus == TipusPeca::IndexArrel) {
+      index = Expressio(m_.peces[radicand.front()].fills, prof + 1);
+      radicand.erase(radicand.begin());
+    }
+    // an index that holds a "]" goes in braces, so that it cannot end the optional argument
+    if (index.find(']') != std::string::npos) index = "{" + index + "}";
+    return (index.empty() || index == "2" ? "\\sqrt{" : "\\sqrt[" + index + "]{") + Expressio(radicand, prof + 1) + "}";
+  }
+
+  static std::string Signe(char c) {
+    switch (c) {
+      case '(': return "(";
+      case ')': return ")";
+      case '[': return "[";
+      case ']': return "]";
+      default: return ".";
+    }
+  }
+
+  // Brackets as tall as what they hold when it holds a fraction.
+  std::string Grup(const Peca& p, int prof) {
+    const std::string dins = Expressio(p.fills, prof + 1);
+    const char obre = p.text.empty() ? '(' : p.text[0];
+    const char tanca = p.text.size() > 1 ? p.text[1] : 0;
+    if (TeFraccio(p.fills)) return "\\left" + Signe(obre) + dins + "\\right" + Signe(tanca);
+    return Signe(obre) + dins + (tanca ? Signe(tanca) : "");
+  }
+
+  // Lines aligned on their first relation.
+  std::string Sistema(const Peca& p, int prof) {
+    std::string r = "\\left\\{\\begin{aligned}";
+    bool primera = true;
+    for (const std::size_t f : p.fills) {
+      const Peca& linia = m_.peces[f];
+      const std::size_t k = PrimeraRelacio(m_, linia);
+      if (!primera) r += "\\\\";
+      r += Expressio({linia.fills.begin(), linia.fills.begin() + static_cast<std::ptrdiff_t>(k)}, prof + 1) + "&" +
+           Expressio({linia.fills.begin() + static_cast<std::ptrdiff_t>(k), linia.fills.end()}, prof + 1);
+      primera = false;
+    }
+    return r + "\\end{aligned}\\right.";
+  }
+
+  const Model& m_;
+};
+
+std::string TextDeMarcat(const std::string& marcat) {
+  const Model m = LlegeixMatematiques(marcat);
+  return Escriptor(m).Text();
+}
+
+constexpr const char* kPreambul =
+    "\\documentclass[11pt,a4paper]{article}\n"
+    "\\usepackage[utf8]{inputenc}\n"
+    "\\usepackage[T1]{fontenc}\n"
+    "\\usepackage{lmodern}\n"
+    "\\usepackage{amsmath}\n"
+    "\\usepackage[a4paper,margin=2cm,footskip=1cm]{geometry}\n"
+    "\\raggedbottom\n"
+    "\\relpenalty=9999\n"
+    "\\binoppenalty=9999\n"
+    "\\emergencystretch=3em\n"
+    "\\setlength{\\parindent}{0pt}\n";
+
+// The footer: the sheet code at the left, "k/n" in the middle.
+std::string Peu(const OpcionsFull& o) {
+  return "\\makeatletter\n"
+         "\\def\\ps@tirelo{\\let\\@oddhead\\@empty\\let\\@evenhead\\@empty\n"
+         "  \\def\\@oddfoot{\\rlap{\\small " +
+         TextLatex(o.codi) +
+         "}\\hfil{\\small\\thepage/\\pageref{tirelo-darrera}}\\hfil}\\let\\@evenfoot\\@oddfoot}\n"
+         "\\makeatother\n"
+         "\\pagestyle{tirelo}\n";
+}
+
+std::string Capcalera(const OpcionsFull& o) {
+  std::string r;
+  const std::string versio = TextVersio(o);
+  if (!o.titol.empty() || !versio.empty()) {
+    r += "\\noindent\\null\\hfill{\\Large\\bfseries " + TextLatex(o.titol) + "}\\hfill";
+    if (!versio.empty()) r += "\\llap{\\bfseries " + TextLatex(versio) + "}";
+    r += "\\par\\bigskip\n";
+  }
+  if (o.capcalera) {
+    for (const char* linia : kLiniesCapcalera) r += TextLatex(linia) + " \\hrulefill\\par\\medskip\n";
+    r += "\\bigskip\n";
+  }
+  return r;
+}
+
+// An exercise (or its answer in the key): one paragraph with the number hanging
+// before it; breaking a page inside it costs almost as much as TeX allows.
+std::string Grup(const GrupFull& g) {
+  std::string r = "{\\interlinepenalty=9999\\hangindent=2.2em\\hangafter=1\\makebox[2.2em][l]{\\textbf{" +
+                  std::to_string(g.numero) + ")}}";
+  bool primer = true;
+  for (const TextFull& t : g.textos) {
+    if (!primer) r += "\\\\\n";
+    if (t.ambResp) r += "Resp: ";
+    r += TextDeMarcat(t.text);
+    if (t.comentari) r += "\\\\\n" + TextDeMarcat(*t.comentari);
+    if (t.espai > 0) r += "\\\\[" + std::to_string(t.espai * 20) + "pt]\\null";
+    primer = false;
+  }
+  return r + "\\par}\\bigskip\n";
+}
+
+}  // namespace
+
+std::string EscriuLatex(const std::vector<Exercici>& exercicis, const OpcionsFull& opcions) {
+  std::string r = kPreambul;
+  r += Peu(opcions);
+  r += "\\begin{document}\n";
+  r += Capcalera(opcions);
+  for (const GrupFull& g : PartsDelFull(exercicis, opcions)) {
+    if (g.respostesAbans) r += "\\newpage\n{\\Large\\bfseries Respostes\\par}\\bigskip\n";
+    r += Grup(g);
+  }
+  r += "\\label{tirelo-darrera}\n\\end{document}\n";
+  return r;
+}
+
+}  // namespace tirelo

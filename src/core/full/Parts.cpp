@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+#include "full/Parts.h"
+
+#include <algorithm>
+
+namespace tirelo {
+namespace {
+
+// A hint left empty shows nothing on a typeset sheet: no lone "Comentari:".
+TextFull Text(const TextIPista& t, bool ambResp, int espai) {
+  const bool buit = !t.comentari || t.comentari->find_first_not_of(' ', 13) == std::string::npos;
+  return {ambResp, t.text, buit ? std::nullopt : t.comentari, espai};
+}
+
+}  // namespace
+
+std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const OpcionsFull& opcions) {
+  const int espai = std::clamp(opcions.espai, 0, 20);
+  std::vector<GrupFull> r;
+  for (std::size_t k = 0; k < exercicis.size(); ++k) {
+    GrupFull g;
+    g.numero = static_cast<int>(k) + 1;
+    g.textos.push_back(Text(EnunciatIPista(exercicis[k]), false, espai));
+    if (opcions.disposicio == 0) g.textos.push_back(Text(RespostaIPista(exercicis[k]), true, 0));
+    r.push_back(std::move(g));
+  }
+  if (opcions.disposicio == 0) return r;
+  for (std::size_t k = 0; k < exercicis.size(); ++k) {
+    GrupFull g;
+    g.numero = static_cast<int>(k) + 1;
+    g.respostesAbans = k == 0;
+    g.textos.push_back(Text(RespostaIPista(exercicis[k]), false, 0));
+    r.push_back(std::move(g));
+  }
+  return r;
+}
+
+std::string TextVersio(const OpcionsFull& opcions) {
+  return opcions.versio.empty() ? std::string() : "Versi\xF3 " + opcions.versio;
+}
+
+}  // namespace tirelo

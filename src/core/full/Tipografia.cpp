@@ -1,0 +1,536 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+#include "full/Tipografia.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <utility>
+
+#include "document/Matematiques.h"
+#include "mathtext/Text.h"
+
+namespace tirelo {
+namespace {
+
+// Nesting deeper than this (a fraction of a fraction of ...) is not drawn: no
+// exercise comes near it, and the typesetter's own depth stays bounded.
+constexpr int kProfunditatMaxima = 48;
+constexpr double kPuntsPerCm = 72.0 / 2.54;
+constexpr double kTabulador = 36;  // tab stops every half inch
+
+// What is drawn of a piece, relative to the left end of its baseline.
+struct Caixa {
+  double amplada = 0, ascendent = 0, descendent = 0;
+  std::vector<ElementFull> elements;
+};
+
+// Puts b into a with b's origin at (dx, dy) of a's.
+void Posa(Caixa& a, const Caixa& b, double dx, double dy) {
+  for (ElementFull e : b.elements) {
+    Desplaca(e, dx, dy);
+    a.elements.push_back(std::move(e));
+  }
+  a.amplada = std::max(a.amplada, dx + b.amplada);
+  a.ascendent = std::max(a.ascendent, b.ascendent - dy);
+  a.descendent = std::max(a.descendent, b.descendent + dy);
+}
+
+// b after a on the same baseline.
+void Segueix(Caixa& a, const Caixa& b) { Posa(a, b, a.amplada, 0); }
+
+ElementFull Ratlla(double x, double y, double x2, double y2, double gruix) {
+  ElementFull e;
+  e.tipus = TipusElement::Linia;
+  e.x = x;
+  e.y = y;
+  e.x2 = x2;
+  e.y2 = y2;
+  e.gruix = gruix;
+  return e;
+}
+
+ElementFull Cami(std::vector<PuntFull> punts, double gruix) {
+  ElementFull e;
+  e.tipus = TipusElement::Cami;
+  e.x = punts.front().x;
+  e.y = punts.front().y;
+  e.punts = std::move(punts);
+  e.gruix = gruix;
+  return e;
+}
+
+// How a piece of a line may meet the one before it.
+struct Item {
+  Caixa caixa;
+  bool espaiAbans = false;  // a blank stands before it
+  bool potTallar = false;   // the line may break before it
+  bool tab = false;         // a tab stop: the next piece goes to the next stop
+};
+
+struct Paragraf {
+  double sagnat = 0;
+  std::vector<Item> items;
+};
+
+class Tipografa {
+ public:
+  Tipografa(const Model& m, double amplada, const MetriquesLletra& metriques, const LletraFull& lletra)
+      : m_(m), amplada_(amplada), met_(metriques), base_(lletra) {}
+
+  BlocTipografiat Composa() {
+    paragrafs_.emplace_back();
+    Peces(m_.Arrel().fills, base_);
+    BlocTipografiat b;
+    for (const Paragraf& p : paragrafs_) Trenca(p, b);
+    return b;
+  }
+
+ private:
+  double Em(const LletraFull& l) const { return l.punts; }
+  double Gruix(const LletraFull& l) const { return std::max(0.4, 0.05 * l.punts); }
+  double Eix(const LletraFull& l) const { return 0.25 * l.punts; }  // the maths axis above the baseline
+
+  static LletraFull Cara(LletraFull l, FamiliaFull f, bool cursiva) {
+    l.familia = f;
+    l.cursiva = l.cursiva || cursiva;
+    return l;
+  }
+  static LletraFull Petita(LletraFull l, double factor) {
+    l.punts = std::max(l.punts * factor, 5.0);
+    return l;
+  }
+
+  Caixa Text(const std::string& utf8, const LletraFull& l) const {
+    Caixa c;
+    c.amplada = met_.Amplada(utf8, l);
+    c.ascendent = met_.Ascendent(l);
+    c.descendent = met_.Descendent(l);
+    ElementFull e;
+    e.text = utf8;
+    e.lletra = l;
+    c.elements.push_back(std::move(e));
+    return c;
+  }
+  Caixa Espai(double amplada) const {
+    Caixa c;
+    c.amplada = amplada;
+    return c;
+  }
+
+  // ---- Lines of prose and mathematics ----
+
+  Paragraf& Actual() { return paragrafs_.back(); }
+
+  // A piece after a blank may start a new line, unless it follows a case label.
+  void AfegeixItem(Caixa c) {
+    Item it;
+    it.caixa = std::move(c);
+    it.espaiAbans = blancPendent_;
+    it.potTallar = blancPendent_ && !enganxat_;
+    blancPendent_ = false;
+    enganxat_ = false;
+    Actual().items.push_back(std::move(it));
+  }
+
+  // Prose: a piece per word; the line may break at each blank.
+  void Prosa(const std::string& text, const LletraFull& l) {
+    std::string paraula;
+    auto Tanca = [&] {
+      if (paraula.empty()) return;
+      AfegeixItem(Text(Utf8DeCp1252(paraula), Cara(l, FamiliaFull::Text, false)));
+      paraula.clear();
+    };
+    for (const char c : text) {
+      if (c == ' ') {
+        Tanca();
+        blancPendent_ = true;
+      } else {
+        paraula += c;
+      }
+    }
+    Tanca();
+  }
+
+  // The pieces of a line (or of a case, or of a style in it) in order.
+  void Peces(const std::vector<std::size_t>& fills, const LletraFull& l) {
+    for (const std::size_t f : fills) {
+      const Peca& p = m_.peces[f];
+      switch (p.tipus) {
+        case TipusPeca::Paragraf:
+          paragrafs_.emplace_back();
+          blancPendent_ = enganxat_ = false;
+          break;
+        case TipusPeca::Tros: Prosa(p.text, l); break;
+        case TipusPeca::Sagnat:
+          if (Actual().items.empty()) Actual().sagnat = std::min(p.xifra * kPuntsPerCm, amplada_ / 2);
+          break;
+        case TipusPeca::Tabulador: {
+          Item it;
+          it.tab = true;
+          Actual().items.push_back(std::move(it));
+          blancPendent_ = false;
+          break;
+        }
+        case TipusPeca::Cas: {
+          blancPendent_ = !Actual().items.empty();
+          AfegeixItem(Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Text, false)));
+          blancPendent_ = true;
+          enganxat_ = true;  // never a break right after a label
+          Peces(p.fills, l);
+          break;
+        }
+        case TipusPeca::Negreta:
+        case TipusPeca::Cursiva:
+        case TipusPeca::Subratllat: Peces(p.fills, Estil(l, p.tipus)); break;
+        default: {  // an expression, a system: one piece that never breaks
+          Caixa c = Node(f, l, 0);
+          if (p.tipus == TipusPeca::Expressio && c.amplada > amplada_ - Actual().sagnat) {
+            Trossos(p.fills, l);  // unless it is wider than a line
+          } else {
+            AfegeixItem(std::move(c));
+          }
+          break;
+        }
+      }
+    }
+  }
+
+  // An expression wider than a line, in pieces that end after an operator or a
+  // blank, so that it may break there rather than run off the page.
+  void Trossos(const std::vector<std::size_t>& fills, const LletraFull& l) {
+    std::vector<std::size_t> tros;
+    bool primer = true;
+    auto Tanca = [&] {
+      if (tros.empty()) return;
+      Caixa c = Expressio(tros, l, 1);
+      tros.clear();
+      if (primer) {
+        AfegeixItem(std::move(c));
+      } else {
+        Item it;
+        it.caixa = std::move(c);
+        it.potTallar = true;
+        Actual().items.push_back(std::move(it));
+      }
+      primer = false;
+    };
+    for (const std::size_t f : fills) {
+      tros.push_back(f);
+      const Peca& p = m_.peces[f];
+      if (p.tipus == TipusPeca::Operador || (p.tipus == TipusPeca::Tros && p.text == " ")) Tanca();
+    }
+    Tanca();
+  }
+
+  static LletraFull Estil(LletraFull l, TipusPeca t) {
+    if (t == TipusPeca::Negreta) l.negreta = true;
+    if (t == TipusPeca::Cursiva) l.cursiva = true;
+    if (t == TipusPeca::Subratllat) l.subratllat = true;
+    return l;
+  }
+
+  // The width from item i up to the next place the line may break: a label and the
+  // piece glued to it move to the next line together.
+  static double FinsAlTall(const std::vector<Item>& items, std::size_t i, double espai) {
+    double w = items[i].caixa.amplada;
+    for (std::size_t k = i + 1; k < items.size() && !items[k].potTallar && !items[k].tab; ++k) {
+      w += (items[k].espaiAbans ? espai : 0) + items[k].caixa.amplada;
+    }
+    return w;
+  }
+
+  // Lines of the paragraph filled greedily; each line's elements go into the block
+  // on its baseline.
+  void Trenca(const Paragraf& p, BlocTipografiat& b) const {
+    const LletraFull text = Cara(base_, FamiliaFull::Text, false);
+    const double espai = met_.Amplada(" ", text);
+    std::size_t i = 0;
+    do {
+      Caixa linia;
+      linia.ascendent = met_.Ascendent(text);
+      linia.descendent = met_.Descendent(text);
+      double x = p.sagnat;
+      bool buida = true;
+      for (; i < p.items.size(); ++i) {
+        const Item& it = p.items[i];
+        if (it.tab) {
+          x = p.sagnat + (std::floor((x - p.sagnat) / kTabulador) + 1) * kTabulador;
+          continue;
+        }
+        const double abans = it.espaiAbans && !buida ? espai : 0;
+        if (!buida && it.potTallar && x + abans + FinsAlTall(p.items, i, espai) > amplada_) break;
+        Posa(linia, it.caixa, x + abans, 0);
+        x += abans + it.caixa.amplada;
+        buida = false;
+      }
+      const double dalt = b.alcada;
+      for (ElementFull e : linia.elements) {
+        Desplaca(e, 0, dalt + linia.ascendent);
+        b.elements.push_back(std::move(e));
+      }
+      b.amplada = std::max(b.amplada, linia.amplada);
+      b.bases.push_back(dalt + linia.ascendent);
+      // a line taller than the text's (a fraction, a system) gets more room below it
+      const bool alta = linia.ascendent + linia.descendent > 1.2 * (met_.Ascendent(text) + met_.Descendent(text));
+      b.alcada = dalt + linia.ascendent + linia.descendent + (alta ? 0.4 : 0.2) * base_.punts;
+      b.finals.push_back(b.alcada);
+    } while (i < p.items.size());
+  }
+
+  // ---- Mathematics ----
+
+  Caixa Node(std::size_t n, const LletraFull& l, int prof) {
+    if (prof > kProfunditatMaxima) return {};
+    const Peca& p = m_.peces[n];
+    switch (p.tipus) {
+      case TipusPeca::Expressio: return Expressio(p.fills, l, prof + 1);
+      case TipusPeca::Equacions: return Sistema(p, l, prof + 1);
+      case TipusPeca::Fraccio: return Fraccio(p, l, prof + 1);
+      case TipusPeca::Arrel: return Arrel(p, l, prof + 1);
+      case TipusPeca::Grup: return Grup(p, l, prof + 1);
+      case TipusPeca::Nombre: return Text(p.text, Cara(l, FamiliaFull::Matematica, false));
+      // variables in the text face's italic: real italic letters, searchable as themselves
+      case TipusPeca::Variable: return Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Text, true));
+      case TipusPeca::Infinit: return Text("\u221E", Cara(l, FamiliaFull::Matematica, false));
+      case TipusPeca::Tros: return Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Text, false));
+      case TipusPeca::Tabulador: return Espai(Em(l));
+      case TipusPeca::Negreta:
+      case TipusPeca::Cursiva:
+      case TipusPeca::Subratllat: return Expressio(p.fills, Estil(l, p.tipus), prof + 1);
+      case TipusPeca::Contingut:
+      case TipusPeca::Cas: return Expressio(p.fills, l, prof + 1);
+      default: return {};
+    }
+  }
+
+
+  static std::string SigneOperador(const std::string& op) {
+    if (op == "-") return "\u2212";
+    if (op == "\xB7") return "\u00B7";
+    if (op == "->") return "\u2192";
+    return Utf8DeCp1252(op);
+  }
+
+  // An operator with the room around it: relations and binary operators are spaced,
+  // a sign in front of an operand is not, a separator has room after it only.
+  Caixa Operador(const std::string& op, bool signe, const LletraFull& l) const {
+    const Caixa signeC = Text(SigneOperador(op), Cara(l, FamiliaFull::Matematica, false));
+    double abans = 0, despres = 0;
+    if (EsRelacio(op)) {
+      abans = despres = 0.28 * Em(l);
+    } else if (op == "," || op == ";") {
+      despres = 0.17 * Em(l);
+    } else if (op != "/" && op != "|" && !signe) {
+      abans = despres = 0.22 * Em(l);
+    }
+    Caixa c = Espai(abans);
+    Segueix(c, signeC);
+    Segueix(c, Espai(despres));
+    return c;
+  }
+
+  Caixa Expressio(const std::vector<std::size_t>& fills, const LletraFull& l, int prof) {
+    Caixa c;
+    Caixa darrera;  // the piece a script attaches to
+    TipusPeca abans = TipusPeca::Contingut;
+    for (std::size_t k = 0; k < fills.size(); ++k) {
+      const Peca& p = m_.peces[fills[k]];
+      if (p.tipus == TipusPeca::Potencia || p.tipus == TipusPeca::Subindex) {
+        Segueix(c, Script(p, darrera, l, prof));
+        abans = p.tipus;
+        continue;
+      }
+      Caixa peca;
+      if (p.tipus == TipusPeca::Operador) {
+        const bool signe = abans == TipusPeca::Contingut || abans == TipusPeca::Operador;
+        peca = Operador(p.text, signe && (p.text == "-" || p.text == "+"), l);
+      } else if (p.tipus == TipusPeca::Tros && p.text == " ") {
+        if (!BlancVisible(m_, fills, k)) continue;
+        peca = Espai(0.3 * Em(l));
+      } else {
+        peca = Node(fills[k], l, prof);
+      }
+      Segueix(c, peca);
+      darrera = std::move(peca);
+      abans = p.tipus;
+    }
+    return c;
+  }
+
+  Caixa Script(const Peca& p, const Caixa& base, const LletraFull& l, int prof) {
+    const LletraFull petita = Petita(l, 0.7);
+    Caixa s = Expressio(p.fills, petita, prof + 1);
+    Caixa c;
+    if (p.tipus == TipusPeca::Potencia) {
+      const double puja = std::max(0.38 * Em(l), base.ascendent - 0.55 * s.ascendent);
+      Posa(c, s, 0.05 * Em(l), -puja);
+    } else {
+      const double baixa = std::max(0.2 * Em(l), base.descendent - 0.2 * s.ascendent);
+      Posa(c, s, 0.03 * Em(l), baixa);
+    }
+    c.amplada += 0.05 * Em(l);
+    return c;
+  }
+
+  Caixa Fraccio(const Peca& p, const LletraFull& l, int prof) {
+    const Caixa num = p.fills.size() > 0 ? Node(p.fills[0], l, prof) : Caixa{};
+    const Caixa den = p.fills.size() > 1 ? Node(p.fills[1], l, prof) : Caixa{};
+    const double marge = 0.12 * Em(l), gruix = Gruix(l), eix = Eix(l), buit = 0.15 * Em(l);
+    const double regla = std::max(num.amplada, den.amplada) + 2 * marge;
+    Caixa c;
+    c.elements.push_back(Ratlla(0, -eix, regla, -eix, gruix));
+    Posa(c, num, (regla - num.amplada) / 2, -eix - gruix / 2 - buit - num.descendent);
+    Posa(c, den, (regla - den.amplada) / 2, -eix + gruix / 2 + buit + den.ascendent);
+    c.amplada = regla + 0.08 * Em(l);
+    return c;
+  }
+
+  Caixa Arrel(const Peca& p, const LletraFull& l, int prof) {
+    std::vector<std::size_t> radicand = p.fills;
+    Caixa index;
+    if (!radicand.empty() && m_.peces[radicand.front()].tipus == TipusPeca::IndexArrel) {
+      const Peca& i = m_.peces[radicand.front()];
+      const bool quadrada = i.fills.size() == 1 && m_.peces[i.fills[0]].tipus == TipusPeca::Nombre &&
+                            m_.peces[i.fills[0]].text == "2";
+      if (!quadrada) index = Expressio(i.fills, Petita(l, 0.6), prof + 1);
+      radicand.erase(radicand.begin());
+    }
+    const Caixa r = Expressio(radicand, l, prof + 1);
+    const double em = Em(l), gruix = Gruix(l);
+    const double dalt = -(std::max(r.ascendent, met_.Ascendent(l) * 0.8) + 0.12 * em);
+    const double baix = std::max(r.descendent, 0.1 * em);
+    const double h = baix - dalt, signe = 0.55 * em;
+    const double osca = dalt + 0.55 * h;  // the crook
+    const double x0 = std::max(0.0, index.amplada - 0.5 * signe);
+    Caixa c;
+    if (!index.elements.empty()) Posa(c, index, x0 + 0.5 * signe - index.amplada, osca - 0.1 * em - index.descendent);
+    c.elements.push_back(Cami({{x0, osca + 0.05 * h},
+                               {x0 + 0.15 * signe, osca - 0.02 * h},
+                               {x0 + 0.45 * signe, baix},
+                               {x0 + signe, dalt}},
+                              gruix));
+    const double xr = x0 + signe + 0.06 * em;
+    c.elements.push_back(Ratlla(x0 + signe, dalt, xr + r.amplada + 0.06 * em, dalt, gruix));
+    Posa(c, r, xr, 0);
+    c.ascendent = std::max(c.ascendent, -dalt + gruix);
+    c.descendent = std::max(c.descendent, baix);
+    c.amplada = xr + r.amplada + 0.12 * em;
+    return c;
+  }
+
+  // "(" or ")" as tall as what it holds: a character for a line's height, a drawn
+  // curve beyond it.
+  Caixa Parentesi(bool obre, double ascendent, double descendent, const LletraFull& l) const {
+    const LletraFull m = Cara(l, FamiliaFull::Matematica, false);
+    if (ascendent + descendent <= 1.5 * (met_.Ascendent(m) + met_.Descendent(m))) {  // a power inside fits
+      return Text(obre ? "(" : ")", m);
+    }
+    const double em = Em(l), dalt = -ascendent - 0.05 * em, baix = descendent + 0.05 * em;
+    const double w = 0.3 * em, mig = (dalt + baix) / 2, mitja = (baix - dalt) / 2;
+    std::vector<PuntFull> punts;
+    for (int k = -6; k <= 6; ++k) {
+      const double t = k / 6.0 * 1.1;  // radians either side of the middle
+      const double x = 0.22 * em * (1 - std::cos(t)) / (1 - std::cos(1.1));
+      punts.push_back({obre ? 0.05 * em + x : w - x, mig + mitja * std::sin(t) / std::sin(1.1)});
+    }
+    Caixa c;
+    c.elements.push_back(Cami(std::move(punts), Gruix(l) * 1.4));
+    c.amplada = w + 0.05 * em;
+    c.ascendent = -dalt;
+    c.descendent = baix;
+    return c;
+  }
+
+  Caixa Grup(const Peca& p, const LletraFull& l, int prof) {
+    const Caixa dins = Expressio(p.fills, l, prof + 1);
+    const LletraFull m = Cara(l, FamiliaFull::Matematica, false);
+    const double asc = std::max(dins.ascendent, met_.Ascendent(m)), desc = std::max(dins.descendent, met_.Descendent(m));
+    Caixa c = Parentesi(true, asc, desc, l);
+    Segueix(c, dins);
+    if (p.text.size() > 1) Segueix(c, Parentesi(false, asc, desc, l));
+    return c;
+  }
+
+  // A left brace `w` wide from `dalt` to `baix`, its point at `mig`: four curves that
+  // turn within `r`, joined by straight stems.
+  static std::vector<PuntFull> Clau(double w, double dalt, double mig, double baix, double r) {
+    std::vector<PuntFull> punts{{w, dalt}};
+    auto Corba = [&](PuntFull a, PuntFull b, PuntFull c, PuntFull d) {  // a cubic from a to d
+      for (int k = 1; k <= 6; ++k) {
+        const double t = k / 6.0, u = 1 - t;
+        punts.push_back({u * u * u * a.x + 3 * u * u * t * b.x + 3 * u * t * t * c.x + t * t * t * d.x,
+                         u * u * u * a.y + 3 * u * u * t * b.y + 3 * u * t * t * c.y + t * t * t * d.y});
+      }
+    };
+    const double m = w / 2;
+    Corba({w, dalt}, {m, dalt}, {m, dalt}, {m, dalt + r});
+    Corba({m, mig - r}, {m, mig}, {m, mig}, {0, mig});
+    Corba({0, mig}, {m, mig}, {m, mig}, {m, mig + r});
+    Corba({m, baix - r}, {m, baix}, {m, baix}, {w, baix});
+    return punts;
+  }
+
+  // Lines aligned on their first relation, under a left brace centred on the axis.
+  Caixa Sistema(const Peca& p, const LletraFull& l, int prof) {
+    std::vector<std::pair<Caixa, Caixa>> files;
+    double esquerra = 0;
+    for (const std::size_t f : p.fills) {
+      const Peca& linia = m_.peces[f];
+      const std::size_t k = PrimeraRelacio(m_, linia);
+      const std::vector<std::size_t> a(linia.fills.begin(), linia.fills.begin() + static_cast<std::ptrdiff_t>(k));
+      const std::vector<std::size_t> b(linia.fills.begin() + static_cast<std::ptrdiff_t>(k), linia.fills.end());
+      files.emplace_back(Expressio(a, l, prof + 1), Expressio(b, l, prof + 1));
+      esquerra = std::max(esquerra, files.back().first.amplada);
+    }
+    const double em = Em(l), clau = 0.45 * em, entre = 0.2 * em;
+    Caixa cos;
+    double y = 0;
+    for (auto& [a, b] : files) {
+      const double asc = std::max({a.ascendent, b.ascendent, met_.Ascendent(l)});
+      const double desc = std::max({a.descendent, b.descendent, met_.Descendent(l)});
+      Posa(cos, a, esquerra - a.amplada, y + asc);
+      Posa(cos, b, esquerra, y + asc);
+      y += asc + desc + entre;
+    }
+    const double alcada = std::max(y - entre, 0.0), dalt = -Eix(l) - alcada / 2, baix = dalt + alcada;
+    const double mig = (dalt + baix) / 2, d = 0.15 * alcada;
+    Caixa c;
+    c.elements.push_back(Cami(Clau(clau, dalt, mig, baix, d), Gruix(l) * 1.4));
+    c.ascendent = -dalt;
+    c.descendent = std::max(baix, 0.0);
+    Posa(c, cos, clau + 0.25 * em, dalt);
+    c.amplada += 0.1 * em;
+    return c;
+  }
+
+  const Model& m_;
+  double amplada_;
+  const MetriquesLletra& met_;
+  LletraFull base_;
+  std::vector<Paragraf> paragrafs_;
+  bool blancPendent_ = false;  // a blank waits before the next piece
+  bool enganxat_ = false;      // the next piece stays on the line of the one before (after a label)
+};
+
+}  // namespace
+
+void Desplaca(ElementFull& e, double dx, double dy) {
+  e.x += dx;
+  e.y += dy;
+  if (e.tipus == TipusElement::Linia) {
+    e.x2 += dx;
+    e.y2 += dy;
+  }
+  for (PuntFull& p : e.punts) {
+    p.x += dx;
+    p.y += dy;
+  }
+}
+
+BlocTipografiat Tipografia(const Model& matematiques, double amplada, const MetriquesLletra& metriques,
+                           const LletraFull& lletra) {
+  return Tipografa(matematiques, amplada, metriques, lletra).Composa();
+}
+
+}  // namespace tirelo

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+#pragma once
+// The typesetter: lays out the mathematics of one exercise text (document/Matematiques.h)
+// at a given width, measuring through `MetriquesLletra`. Prose in the text face,
+// variables in its italic; numbers and operators in the mathematical face, with a true
+// minus sign (U+2212) and "·" for products; fractions stacked on the maths axis with a
+// rule as wide as the wider part, both parts centred; roots with a radical sign (a
+// `Cami`), a bar over the radicand and the index small in the crook; scripts raised
+// or lowered at a smaller size; a system as lines aligned on their "=" under a left
+// brace. Lines break only between cases or between words of prose, never inside an
+// expression nor right after a case label.
+//
+//   BlocTipografiat b = Tipografia(LlegeixMatematiques("Calcula: a) 3/4"), 400, metriques);
+//   // b.elements: "Calcula:", "a)", "3", the rule, "4", relative to the block's top-left
+#include <vector>
+
+#include "document/Model.h"
+#include "full/Full.h"
+
+namespace tirelo {
+
+// A laid-out text: its elements relative to its top-left corner, the baseline of each
+// of its lines, and the bottom of each (where a block taller than a page may be cut).
+struct BlocTipografiat {
+  double amplada = 0;
+  double alcada = 0;
+  std::vector<ElementFull> elements;
+  std::vector<double> bases;
+  std::vector<double> finals;
+};
+
+// The size of a text's body and the style it starts in (a label's bold, say).
+BlocTipografiat Tipografia(const Model& matematiques, double amplada, const MetriquesLletra& metriques,
+                           const LletraFull& lletra = {});
+
+// The element moved by (dx, dy).
+void Desplaca(ElementFull& e, double dx, double dy);
+
+}  // namespace tirelo

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "document/Matematiques.h"
+#include "full/Full.h"
+#include "mathtext/Text.h"
+#include "support/Exercicis.h"
+
+namespace tirelo {
+namespace {
+
+namespace fs = std::filesystem;
+
+Exercici Fet(std::string enunciat, std::string resposta = "1") {
+  Exercici e;
+  e.enunciat = std::move(enunciat);
+  e.resposta = std::move(resposta);
+  e.llest = true;
+  return e;
+}
+
+std::string Latex(const std::string& enunciat) { return EscriuLatex({Fet(enunciat)}, OpcionsFull{}); }
+
+struct Traduccio {
+  const char* nom;
+  std::string marcat;
+  std::string latex;
+};
+void PrintTo(const Traduccio& t, std::ostream* os) { *os << t.nom; }
+
+class EscriuLatexTextTest : public testing::TestWithParam<Traduccio> {};
+
+TEST_P(EscriuLatexTextTest, WritesTheMathematicsAsLatex) {
+  EXPECT_NE(Latex(GetParam().marcat).find(GetParam().latex), std::string::npos) << Latex(GetParam().marcat);
+}
+
+const Traduccio kTraduccions[] = {
+    {"Fraction", "#F(1/x+2)", "$\\displaystyle \\frac{1}{x+2}$"},
+    {"InlineFraction", "a) 3/4", "a)~$\\displaystyle \\frac{3}{4}$"},
+    {"RootWithIndex", "R_3(17)", "\\sqrt[3]{17}"},
+    {"RootWithABracketInItsIndex", "R_([2])(5)", "\\sqrt[{[2]}]{5}"},
+    {"SquareRoot", "R_2(5)", "\\sqrt{5}"},
+    {"Scripts", "x^2+a_1", "x^{2}+a_{1}"},
+    {"ProductAndMinus", "a.b-3", "a\\cdot b-3"},
+    {"System", "a) \r#8 5x+2y = -5\r#8 x+9y = 21\r #0 ",
+     "\\left\\{\\begin{aligned}5x+2y&=-5\\\\x+9y&=21\\end{aligned}\\right."},
+    {"BracketsAroundAFraction", "(a/b)^2", "\\left(\\frac{a}{b}\\right)^{2}"},
+    {"SignsEscaped", "Un 30 % & 5\x80 ~", "Un $\\displaystyle 30\\ \\text{\\%}\\ \\text{\\&}\\ 5\\text{\\texteuro{}}\\ \\text{\\textasciitilde{}}$"},
+    {"ProseEscaped", "Preu (IVA & altres): 5", "Preu (IVA \\& altres): $"},
+    {"AccentsInUtf8", "Resol l'equaci\xF3", "Resol l'{}equació"},
+    {"NoteOfTheRootsGoes", "a) 3/R_2(17)   (Nota: R_n() =arrel en\xE8ssima)", "\\frac{3}{\\sqrt{17}}$ \\par}"},
+};
+INSTANTIATE_TEST_SUITE_P(Textos, EscriuLatexTextTest, testing::ValuesIn(kTraduccions),
+                         [](const testing::TestParamInfo<Traduccio>& i) { return std::string(i.param.nom); });
+
+TEST(EscriuLatex, EveryTitleCharacterIsEscaped) {
+  OpcionsFull o;
+  o.titol = "# $ % & \\ { } ~ ^ _ \x80 \x97";
+  o.codi = "A&B";
+  const std::string t = EscriuLatex({}, o);
+  EXPECT_NE(t.find("\\# \\$ \\% \\& \\textbackslash{} \\{ \\} \\textasciitilde{} \\textasciicircum{} \\_ "
+                   "\\texteuro{} \\textemdash{}"),
+            std::string::npos);
+  EXPECT_NE(t.find("A\\&B"), std::string::npos);
+}
+
+struct Opcio {
+  const char* nom;
+  OpcionsFull opcions;
+  std::string hiEs;
+  std::string noHiEs;
+};
+void PrintTo(const Opcio& o, std::ostream* os) { *os << o.nom; }
+
+OpcionsFull Amb(int disposicio, bool capcalera = false, int espai = 0, std::string versio = {}) {
+  OpcionsFull o;
+  o.disposicio = disposicio;
+  o.capcalera = capcalera;
+  o.espai = espai;
+  o.versio = std::move(versio);
+  return o;
+}
+
+class EscriuLatexOpcioTest : public testing::TestWithParam<Opcio> {};
+
+TEST_P(EscriuLatexOpcioTest, SheetFollowsTheOptions) {
+  const std::string t = EscriuLatex({Fet("enunciat", "resposta")}, GetParam().opcions);
+  EXPECT_NE(t.find(GetParam().hiEs), std::string::npos) << t;
+  if (!GetParam().noHiEs.empty()) {
+    EXPECT_EQ(t.find(GetParam().noHiEs), std::string::npos) << t;
+  }
+}
+
+const Opcio kOpcions[] = {
+    {"KeyOnANewPage", Amb(1), "\\newpage\n{\\Large\\bfseries Respostes\\par}", "Resp: "},
+    {"AnswerAfterItsStatement", Amb(0), "enunciat\\\\\nResp: resposta", "Respostes"},
+    {"HeaderLines", Amb(1, true), "Nom: \\hrulefill\\par\\medskip\nCurs: \\hrulefill\\par\\medskip\nData: \\hrulefill", ""},
+    {"NoHeaderLines", Amb(1), "\\begin{document}", "Nom:"},
+    {"AnswerSpace", Amb(1, false, 3), "enunciat\\\\[60pt]", ""},
+    {"VersionLetter", Amb(1, false, 0, "C"), "\\llap{\\bfseries Versi\xC3\xB3 C}", ""},
+    {"PageNumbers", Amb(1), "\\thepage/\\pageref{tirelo-darrera}", ""},
+};
+INSTANTIATE_TEST_SUITE_P(Opcions, EscriuLatexOpcioTest, testing::ValuesIn(kOpcions),
+                         [](const testing::TestParamInfo<Opcio>& i) { return std::string(i.param.nom); });
+
+// ---- Compiled by pdflatex, where it is installed ----
+
+bool Hi(const char* programa) { return std::system((std::string("command -v ") + programa + " >/dev/null 2>&1").c_str()) == 0; }
+
+std::string Llegeix(const fs::path& cami) {
+  std::ifstream f(cami, std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+// Without blanks, and words hyphenated at a line's end joined again.
+std::string SenseBlancs(const std::string& s) {
+  std::string r;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s[i] == '-' && i + 1 < s.size() && s[i + 1] == '\n') {
+      ++i;
+    } else if (s[i] != ' ' && s[i] != '\n' && s[i] != '\f') {
+      r += s[i];
+    }
+  }
+  return r;
+}
+
+// The words of prose of a text, in UTF-8: what the sheet prints as it is.
+class Paraules : public Visitant {
+ public:
+  void Obre(const Peca& p) override {
+    if (p.tipus != TipusPeca::Tros) return;
+    std::istringstream s(Utf8DeCp1252(p.text));
+    for (std::string w; s >> w;) {
+      if (w.size() >= 4 && w.find_first_of("\"'") == std::string::npos) paraules.push_back(w);
+    }
+  }
+  std::vector<std::string> paraules;
+};
+
+TEST(EscriuLatex, SheetOfEveryTopicCompilesAndHoldsItsText) {
+  if (!Hi("pdflatex") || !Hi("pdftotext")) GTEST_SKIP() << "pdflatex or pdftotext is not installed";
+  const fs::path dir = fs::temp_directory_path() / ("tirelo-latex-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  auto exercicis = prova::ExercicisDeCadaSubtipus(1);
+  std::string tots;  // a teacher's text with every byte the editor can hold, in words
+  for (int c = 32; c < 256; ++c) tots += std::string(1, static_cast<char>(c)) + (c % 16 == 0 ? " " : "");
+  exercicis.push_back(Fet(tots, "#F(1/2) R_3(5) x^(n+1)"));
+  OpcionsFull o;
+  o.titol = "Full & 100% \x80";
+  o.capcalera = true;
+  o.espai = 2;
+  o.versio = "A";
+  o.codi = "T-1_2";
+  std::ofstream(dir / "full.tex", std::ios::binary) << EscriuLatex(exercicis, o);
+  const std::string ordre = "cd '" + dir.string() +
+                            "' && pdflatex -interaction=nonstopmode -halt-on-error full.tex >/dev/null 2>&1 && "
+                            "pdflatex -interaction=nonstopmode -halt-on-error full.tex >/dev/null 2>&1 && "
+                            "pdftotext -enc UTF-8 full.pdf full.txt";
+  const std::string registre = Llegeix(dir / "full.log");
+  ASSERT_EQ(std::system(ordre.c_str()), 0) << registre.substr(std::min(registre.find("\n!"), registre.size()), 600);
+  const std::string text = SenseBlancs(Llegeix(dir / "full.txt"));
+  EXPECT_NE(text.find("Full&100%€"), std::string::npos);
+  EXPECT_NE(text.find("Respostes"), std::string::npos);
+  EXPECT_EQ(Llegeix(dir / "full.log").find("Overfull \\hbox"), std::string::npos);
+  for (std::size_t k = 0; k + 1 < exercicis.size(); ++k) {
+    EXPECT_NE(text.find(std::to_string(k + 1) + ")"), std::string::npos) << k + 1;
+    for (const std::string& t : {exercicis[k].enunciat, exercicis[k].resposta, exercicis[k].pista}) {
+      Paraules p;
+      Recorre(LlegeixMatematiques(t), p);
+      for (const std::string& w : p.paraules) EXPECT_NE(text.find(w), std::string::npos) << w << " of " << t;
+    }
+  }
+  if (!HasFailure()) fs::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace tirelo

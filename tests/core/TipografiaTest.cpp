@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+#include "full/Tipografia.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "document/Matematiques.h"
+#include "support/MetriquesFixes.h"
+
+namespace tirelo {
+namespace {
+
+const prova::MetriquesFixes kMetriques;
+
+BlocTipografiat Composa(std::string_view marcat, double amplada = 400) {
+  return Tipografia(LlegeixMatematiques(marcat), amplada, kMetriques);
+}
+
+const ElementFull* Text(const BlocTipografiat& b, std::string_view text) {
+  for (const ElementFull& e : b.elements) {
+    if (e.tipus == TipusElement::Text && e.text == text) return &e;
+  }
+  return nullptr;
+}
+
+std::vector<ElementFull> DelTipus(const BlocTipografiat& b, TipusElement t) {
+  std::vector<ElementFull> r;
+  std::copy_if(b.elements.begin(), b.elements.end(), std::back_inserter(r), [t](const ElementFull& e) { return e.tipus == t; });
+  return r;
+}
+
+double Amplada(const ElementFull& e) { return kMetriques.Amplada(e.text, e.lletra); }
+double Centre(const ElementFull& e) { return e.x + Amplada(e) / 2; }
+
+struct Fraccio {
+  const char* nom;
+  const char* marcat;
+  const char* numerador;
+  const char* denominador;
+};
+void PrintTo(const Fraccio& f, std::ostream* os) { *os << f.nom; }
+
+class TipografiaFraccioTest : public testing::TestWithParam<Fraccio> {};
+
+// The numerator stands above the rule, the denominator below, both centred on it, and
+// the rule is at least as wide as either.
+TEST_P(TipografiaFraccioTest, StacksTheFractionOnItsRule) {
+  const BlocTipografiat b = Composa(GetParam().marcat);
+  const auto regles = DelTipus(b, TipusElement::Linia);
+  ASSERT_EQ(regles.size(), 1u);
+  const ElementFull& r = regles[0];
+  EXPECT_EQ(r.y, r.y2);
+  const ElementFull* num = Text(b, GetParam().numerador);
+  const ElementFull* den = Text(b, GetParam().denominador);
+  ASSERT_TRUE(num && den);
+  EXPECT_LT(num->y + kMetriques.Descendent(num->lletra), r.y);
+  EXPECT_GT(den->y - kMetriques.Ascendent(den->lletra), r.y);
+  EXPECT_NEAR(Centre(*num), (r.x + r.x2) / 2, 1e-9);
+  EXPECT_NEAR(Centre(*den), (r.x + r.x2) / 2, 1e-9);
+  EXPECT_GE(r.x2 - r.x, std::max(Amplada(*num), Amplada(*den)));
+}
+
+const Fraccio kFraccions[] = {
+    {"Markup", "#F(12/3)", "12", "3"},
+    {"Inline", "a) 1/345", "1", "345"},
+    {"StackedByHand", "\\tab  17\r\\tab ---\r\\tab  6", "17", "6"},
+    {"InText", "Simplifica: 10/22, ara", "10", "22"},
+};
+INSTANTIATE_TEST_SUITE_P(Fraccions, TipografiaFraccioTest, testing::ValuesIn(kFraccions),
+                         [](const testing::TestParamInfo<Fraccio>& i) { return std::string(i.param.nom); });
+
+TEST(Tipografia, RootHasItsSignBarAndIndexInTheCrook) {
+  const BlocTipografiat b = Composa("R_3(17)");
+  const auto signes = DelTipus(b, TipusElement::Cami);
+  const auto barres = DelTipus(b, TipusElement::Linia);
+  const ElementFull* index = Text(b, "3");
+  const ElementFull* radicand = Text(b, "17");
+  ASSERT_EQ(signes.size(), 1u);
+  ASSERT_EQ(barres.size(), 1u);
+  ASSERT_TRUE(index && radicand);
+  EXPECT_LT(index->lletra.punts, radicand->lletra.punts);
+  EXPECT_LT(index->y, radicand->y);                                // above
+  EXPECT_LE(index->x + Amplada(*index), radicand->x);              // left
+  EXPECT_LT(barres[0].y, radicand->y - kMetriques.Ascendent(radicand->lletra));  // over it
+  EXPECT_GE(barres[0].x2, radicand->x + Amplada(*radicand));
+}
+
+TEST(Tipografia, SquareRootShowsNoIndex) { EXPECT_EQ(Text(Composa("R_2(5)"), "2"), nullptr); }
+
+struct Signe {
+  const char* nom;
+  const char* marcat;
+  const char* text;
+  FamiliaFull familia;
+  bool cursiva;
+};
+void PrintTo(const Signe& s, std::ostream* os) { *os << s.nom; }
+
+class TipografiaSigneTest : public testing::TestWithParam<Signe> {};
+
+TEST_P(TipografiaSigneTest, ShowsTheSignInItsFace) {
+  const BlocTipografiat b = Composa(GetParam().marcat);
+  const ElementFull* e = Text(b, GetParam().text);
+  ASSERT_TRUE(e);
+  EXPECT_EQ(e->lletra.familia, GetParam().familia);
+  EXPECT_EQ(e->lletra.cursiva, GetParam().cursiva);
+}
+
+const Signe kSignes[] = {
+    {"TrueMinus", "5-3", "\u2212", FamiliaFull::Matematica, false},
+    {"DotForProduct", "a.b", "\u00B7", FamiliaFull::Matematica, false},
+    {"VariableInItalic", "2x+1", "x", FamiliaFull::Text, true},
+    {"NumberUpright", "2x+1", "2", FamiliaFull::Matematica, false},
+    {"ProseInTheTextFace", "Calcula: 2x", "Calcula:", FamiliaFull::Text, false},
+    {"AccentsInUtf8", "Resol l'equaci\xF3: x", "l'equació:", FamiliaFull::Text, false},
+};
+INSTANTIATE_TEST_SUITE_P(Signes, TipografiaSigneTest, testing::ValuesIn(kSignes),
+                         [](const testing::TestParamInfo<Signe>& i) { return std::string(i.param.nom); });
+
+TEST(Tipografia, ScriptsAreSmallerAndRaisedOrLowered) {
+  const BlocTipografiat b = Composa("x^2+y_1");
+  const ElementFull *x = Text(b, "x"), *dos = Text(b, "2"), *y = Text(b, "y"), *u = Text(b, "1");
+  ASSERT_TRUE(x && dos && y && u);
+  EXPECT_LT(dos->lletra.punts, x->lletra.punts);
+  EXPECT_LT(dos->y, x->y);
+  EXPECT_GT(u->y, y->y);
+}
+
+TEST(Tipografia, SystemAlignsItsEquationsUnderABrace) {
+  const BlocTipografiat b = Composa("a) \r#8 5x+2y = -5\r#8 x+9y = 21\r #0 ");
+  std::vector<ElementFull> iguals;
+  for (const ElementFull& e : b.elements) {
+    if (e.tipus == TipusElement::Text && e.text == "=") iguals.push_back(e);
+  }
+  ASSERT_EQ(iguals.size(), 2u);
+  EXPECT_EQ(iguals[0].x, iguals[1].x);
+  EXPECT_LT(iguals[0].y, iguals[1].y);
+  const auto claus = DelTipus(b, TipusElement::Cami);
+  ASSERT_EQ(claus.size(), 1u);
+  const ElementFull* etiqueta = Text(b, "a)");
+  ASSERT_TRUE(etiqueta);
+  for (const PuntFull& p : claus[0].punts) {
+    EXPECT_GT(p.x, etiqueta->x + Amplada(*etiqueta));
+    EXPECT_LT(p.x, iguals[0].x);
+  }
+}
+
+// At any width, a line breaks only before a label or a word of prose: what follows a
+// label, and every part of an expression, stays on the label's line.
+class TipografiaAmpladaTest : public testing::TestWithParam<double> {};
+
+TEST_P(TipografiaAmpladaTest, BreaksOnlyBetweenCasesAndWords) {
+  const BlocTipografiat b =
+      Composa("Descompon factorialment els nombres seg\xFC" "ents: a) 2\xB7" "3^2+1,  b) 2\xB7" "3\xB7" "11,  c) 2^4\xB7" "3",
+              GetParam());
+  for (const char* etiqueta : {"a)", "b)", "c)"}) {
+    const ElementFull* e = Text(b, etiqueta);
+    ASSERT_TRUE(e);
+    const auto seguent = std::find_if(b.elements.begin(), b.elements.end(), [&](const ElementFull& x) { return &x == e; }) + 1;
+    ASSERT_NE(seguent, b.elements.end());
+    EXPECT_EQ(seguent->y, e->y) << etiqueta;
+  }
+  EXPECT_EQ(Text(b, "\u00B7")->y, Text(b, "a)")->y);
+  for (const ElementFull& e : b.elements) {  // a word wider than the line stands alone on it
+    if (e.tipus == TipusElement::Text && e.x > 0 && e.lletra.familia == FamiliaFull::Text) {
+      EXPECT_LE(e.x + Amplada(e), GetParam() + 1e-9) << e.text;
+    }
+  }
+  EXPECT_EQ(b.finals.size() > 1, GetParam() < 200);
+}
+
+INSTANTIATE_TEST_SUITE_P(Amplades, TipografiaAmpladaTest, testing::Values(30.0, 80.0, 150.0, 1000.0));
+
+TEST(Tipografia, ExpressionWiderThanALineBreaksAfterAnOperator) {
+  std::string suma = "1";
+  for (int k = 2; k <= 40; ++k) suma += "+" + std::to_string(k);
+  const BlocTipografiat b = Composa(suma, 100);
+  EXPECT_GT(b.finals.size(), 3u);
+  for (const ElementFull& e : b.elements) EXPECT_LE(e.x + Amplada(e), 100 + 1e-9) << e.text;
+  EXPECT_EQ(Text(b, "40")->y, b.bases.back());
+}
+
+TEST(Tipografia, EveryLineEndsInsideTheBlock) {
+  const BlocTipografiat b = Composa("Calcula:\r\\tab  1     5\r\\tab --- + ---\r\\tab  3     2\rx+1");
+  ASSERT_EQ(b.finals.size(), 3u);
+  EXPECT_DOUBLE_EQ(b.finals.back(), b.alcada);
+  for (const ElementFull& e : b.elements) EXPECT_LE(e.y, b.alcada);
+}
+
+}  // namespace
+}  // namespace tirelo

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+#include "support/Exercicis.h"
+
+#include "shell/Genera.h"
+
+namespace tirelo::prova {
+
+std::vector<Exercici> ExercicisDeCadaSubtipus(int posicioPista) {
+  OpcionsGenera o;
+  for (const DescripcioTema& t : DescriuTemes()) {
+    for (int s = 1; s <= static_cast<int>(t.subtipus.size()); ++s) o.series.push_back({t.numero, s, t.PrenCasos(s) ? 2 : 1, 1});
+  }
+  o.forma = 3;
+  o.pista = posicioPista;
+  const LotGenerat lot = GeneraSeries(o, 7);
+  return lot.prg->lot.Exercicis();
+}
+
+}  // namespace tirelo::prova

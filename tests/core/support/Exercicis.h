@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+#pragma once
+// Exercises drawn from every subtype of the catalogue, as `tirelo genera` draws them:
+// material for the tests of what reads or lays out any exercise.
+#include <vector>
+
+#include "batch/Exercici.h"
+
+namespace tirelo::prova {
+
+// One exercise of every subtype, two cases where the subtype takes them, the hint
+// after the statement (`posicioPista`), any equation form; the same every time.
+std::vector<Exercici> ExercicisDeCadaSubtipus(int posicioPista = 1);
+
+}  // namespace tirelo::prova
