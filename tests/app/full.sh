@@ -106,7 +106,7 @@ for extensio in pdf tex; do
     if [ "$extensio" = pdf ]; then
       pdftotext -enc UTF-8 "$fitxer" text.txt || falla "pdftotext cannot read $fitxer"
       grep -q "Nom:" text.txt || falla "$fitxer lacks the header lines of --capcalera"
-      grep -q "$codiv" text.txt || falla "$fitxer lacks its code $codiv"
+      tr -d " " <text.txt | grep -q "$codiv" || falla "$fitxer lacks its code $codiv"
       grep -q "Versió $lletra" text.txt || falla "$fitxer lacks its letter"
     fi
   done

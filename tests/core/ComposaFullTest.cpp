@@ -282,17 +282,31 @@ TEST(ComposaFull, LongTitleBreaksIntoCentredLinesClearOfTheVersion) {
   EXPECT_GT(linies, 1);
 }
 
+// The code in groups of four, wrapped before it would reach the page number.
 TEST(ComposaFull, EveryFooterNumbersItsPageAndShowsTheCode) {
   OpcionsFull o = Opcions(1);
-  o.codi = "T7-QX";
+  const std::string codi = "7Z83AJDAWNZ9JNHB6ED5HR95RSD64M2X4UPEWDYKT7Z83AJDAWNZ9JNHB6ED5HR95RSD64M2X4UPEWDYKT";
+  o.codi = codi;
   const Full f = ComposaFull(Numerats(40, 4), o, kMetriques);
   const std::size_t n = f.pagines.size();
   ASSERT_GT(n, 2u);
   for (std::size_t k = 0; k < n; ++k) {
     const auto& e = f.pagines[k].elements;
-    ASSERT_GE(e.size(), 2u);
-    EXPECT_EQ(e.back().text, std::to_string(k + 1) + "/" + std::to_string(n));
-    EXPECT_EQ(e[e.size() - 2].text, "T7-QX");
+    const ElementFull& numero = e.back();
+    EXPECT_EQ(numero.text, std::to_string(k + 1) + "/" + std::to_string(n));
+    EXPECT_NEAR(numero.x + kMetriques.Amplada(numero.text, numero.lletra), AmpladaA4 - Marge2cm, 1e-6);
+    std::string llegit;
+    std::size_t linies = 0;
+    for (const ElementFull& el : e) {
+      if (&el == &numero || el.y < f.alcada - Marge2cm) continue;  // the body
+      EXPECT_LT(el.x + kMetriques.Amplada(el.text, el.lletra), numero.x) << el.text;
+      llegit += el.text + " ";
+      ++linies;
+    }
+    EXPECT_GT(linies, 1u);
+    EXPECT_EQ(llegit.substr(0, 10), "7Z83 AJDA ");
+    llegit.erase(std::remove(llegit.begin(), llegit.end(), ' '), llegit.end());
+    EXPECT_EQ(llegit, codi);
   }
 }
 

@@ -6,6 +6,7 @@
 // between lines only when it is taller than a page. The header goes on the first
 // page, "k/n" and the sheet code in every footer.
 #include <algorithm>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -236,17 +237,36 @@ class Compositor {
     }
   }
 
-  // "k/n" in the middle of every footer, the sheet code at its left.
+  // "k/n" at the right of every footer, the sheet code at its left in groups of four,
+  // on as many lines as it takes, the last on the footer's baseline.
   void Peus() {
     const LletraFull l = Lletra(kPuntsPeu);
     const double base = full_.alcada - Marge2cm / 2;
     const std::size_t n = full_.pagines.size();
+    const std::vector<std::string> codi = LiniesCodi(l, Amplada() - met_.Amplada(" 00/00", l) - kPuntsPeu);
+    const double interlinia = met_.Ascendent(l) + met_.Descendent(l);
     for (std::size_t k = 0; k < n; ++k) {
       auto& e = full_.pagines[k].elements;
-      if (!opcions_.codi.empty()) e.push_back(TextEn(Esquerra(), base, Utf8DeCp1252(opcions_.codi), l));
+      double y = base - interlinia * static_cast<double>(codi.empty() ? 0 : codi.size() - 1);
+      for (const std::string& linia : codi) {
+        e.push_back(TextEn(Esquerra(), y, linia, l));
+        y += interlinia;
+      }
       const std::string numero = std::to_string(k + 1) + "/" + std::to_string(n);
-      e.push_back(TextEn(Esquerra() + (Amplada() - met_.Amplada(numero, l)) / 2, base, numero, l));
+      e.push_back(TextEn(Esquerra() + Amplada() - met_.Amplada(numero, l), base, numero, l));
     }
+  }
+
+  std::vector<std::string> LiniesCodi(const LletraFull& l, double amplada) const {
+    std::vector<std::string> linies;
+    std::istringstream grups(Utf8DeCp1252(CodiEnGrups(opcions_.codi)));
+    for (std::string grup; grups >> grup;) {
+      if (!linies.empty() && met_.Amplada(linies.back() + " " + grup, l) <= amplada)
+        linies.back() += " " + grup;
+      else
+        linies.push_back(grup);
+    }
+    return linies;
   }
 
   const OpcionsFull& opcions_;

@@ -242,13 +242,14 @@ constexpr const char* kPreambul =
     "\\emergencystretch=3em\n"
     "\\setlength{\\parindent}{0pt}\n";
 
-// The footer: the sheet code at the left, "k/n" in the middle.
+// The footer: the sheet code at the left in groups of four, on as many lines as it
+// takes, "k/n" at the right.
 std::string Peu(const OpcionsFull& o) {
   return "\\makeatletter\n"
          "\\def\\ps@tirelo{\\let\\@oddhead\\@empty\\let\\@evenhead\\@empty\n"
-         "  \\def\\@oddfoot{\\rlap{\\small " +
-         TextLatex(o.codi) +
-         "}\\hfil{\\small\\thepage/\\pageref{tirelo-darrera}}\\hfil}\\let\\@evenfoot\\@oddfoot}\n"
+         "  \\def\\@oddfoot{\\parbox[b]{0.8\\textwidth}{\\raggedright\\small " +
+         TextLatex(CodiEnGrups(o.codi)) +
+         "}\\hfill{\\small\\thepage/\\pageref{tirelo-darrera}}}\\let\\@evenfoot\\@oddfoot}\n"
          "\\makeatother\n"
          "\\pagestyle{tirelo}\n";
 }

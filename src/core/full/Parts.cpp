@@ -40,4 +40,13 @@ std::string TextVersio(const OpcionsFull& opcions) {
   return opcions.versio.empty() ? std::string() : "Versi\xF3 " + opcions.versio;
 }
 
+std::string CodiEnGrups(std::string_view codi) {
+  std::string r;
+  for (std::size_t i = 0; i < codi.size(); i += 4) {
+    if (i > 0) r += ' ';
+    r += codi.substr(i, 4);
+  }
+  return r;
+}
+
 }  // namespace tirelo

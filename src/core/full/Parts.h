@@ -7,6 +7,7 @@
 // writer both walk it, so that the two outputs hold the same sheet.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "batch/Exercici.h"
@@ -33,5 +34,8 @@ std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const
 // a version letter; the header lines, when asked.
 inline constexpr const char* kLiniesCapcalera[] = {"Nom:", "Curs:", "Data:"};
 std::string TextVersio(const OpcionsFull& opcions);
+// The sheet code in groups of four characters, "7Z83 AJDA WNZ9", easier to copy by
+// hand; the code reader skips the blanks.
+std::string CodiEnGrups(std::string_view codi);
 
 }  // namespace tirelo
