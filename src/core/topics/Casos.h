@@ -17,16 +17,16 @@ namespace tirelo {
 
 // One case: its piece of the statement and its piece of the answer.
 struct Cas {
-  std::string enunciat;
-  std::string resposta;
+  Frase enunciat;
+  Frase resposta;
 };
 
 // The texts around the cases: the headers the statement and the answer start with,
 // how the cases sit in each, and the room the statement keeps free at its end for a
 // text the topic appends afterwards.
 struct EntornCasos {
-  std::string capEnunciat;
-  std::string capResposta;
+  Frase capEnunciat;
+  Frase capResposta;
   DisposicioCasos enunciat{};
   DisposicioCasos resposta{};
   std::size_t reservaEnunciat = 0;

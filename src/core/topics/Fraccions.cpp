@@ -35,7 +35,7 @@ std::string TxtFraccio(int32_t n, int32_t d) {
 
 Generat GenSimplificacio(ContextGenerador& ctx) {
   std::string nAnterior, dAnterior;
-  Generat g = EscriuCasos(ctx, "Simplifica: ", [&](ContextGenerador& p) {
+  const Generat g = EscriuCasos(ctx, "Simplifica: ", [&](ContextGenerador& p) {
     uint16_t n = 0, d = 0;
     std::string tn, td;
     do {
@@ -55,8 +55,7 @@ Generat GenSimplificacio(ContextGenerador& ctx) {
     const int32_t g = Mcd(n, d);
     return Cas{tn + "/" + td, TxtFraccio(n / g, d / g)};
   });
-  g.pista = "(factoritzant adalt i abaix i eliminant all\xF2 com\xFA)";
-  return g;
+  return AmbPista(g, "(factoritzant adalt i abaix i eliminant all\xF2 com\xFA)");
 }
 
 std::optional<Generat> GenOperacioFraccions(ContextGenerador& ctx, int operacio) {
@@ -78,7 +77,9 @@ std::optional<Generat> GenOperacioFraccions(ContextGenerador& ctx, int operacio)
   }
   Simplifica(n, d);
 
-  Generat e;
+  struct {
+    std::string enunciat, resposta, pista;
+  } e;
   const std::string t4 = T4;
   // Numerators over a bar line with the sign over denominators; the one space after
   // the tabs puts single digits over the middle of each "---".
@@ -95,7 +96,8 @@ std::optional<Generat> GenOperacioFraccions(ContextGenerador& ctx, int operacio)
   }
   e.resposta = t4 + " " + TxtEnter(n);
   if (d > 1) e.resposta += CrLf + t4 + "---" + CrLf + t4 + " " + TxtEnter(d);
-  return e;
+  // Lines of words, tab words and blanks: plain text with paragraph breaks.
+  return Escriu({e.enunciat, e.resposta, e.pista});
 }
 
 ResultatGenerador GeneraFraccions(ContextGenerador& ctx, int subtipus) {
