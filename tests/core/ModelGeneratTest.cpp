@@ -92,6 +92,27 @@ TEST_P(FraseTest, JoinedPiecesAreTheModelOfTheirMarkup) {
   EXPECT_EQ(f.Retallada(10).Text(), marcat.substr(0, 10));
 }
 
+// The terms the generators write as models: an exponent digit by digit, a coefficient
+// before a part.
+struct Terme {
+  Frase frase;
+  const char* marcat;
+};
+
+class TermeFraseTest : public testing::TestWithParam<Terme> {};
+
+TEST_P(TermeFraseTest, WritesTheMarkupOfTheTerm) { EXPECT_EQ(GetParam().frase.Text(), GetParam().marcat); }
+
+INSTANTIATE_TEST_SUITE_P(Termes, TermeFraseTest,
+                         testing::Values(Terme{PotenciaXifres("x", 3), "x^3"}, Terme{PotenciaXifres("x", 12), "x^1^2"},
+                                         Terme{PotenciaXifres("x", -2), "x^-^2"}, Terme{PotenciaXifres("x", 0), "1"},
+                                         Terme{PotenciaXifres("x", 1), "x"},
+                                         Terme{PotenciaXifres("(a.z)", 4), "(a.z)^4"},
+                                         Terme{Frase::Exponent("-2"), "^-^2"},
+                                         Terme{CoefDe(1, Frase::ArrelIndex(2, "3")), "R_2(3)"},
+                                         Terme{CoefDe(-1, "y"), "-y"}, Terme{CoefDe(0, "y"), ""},
+                                         Terme{CoefDe(12, " y"), "12 y"}));
+
 INSTANTIATE_TEST_SUITE_P(Textos, FraseTest, testing::Values("", "z", "#B(a^2)b", "R_2(11)", "#F(1/2)"));
 
 }  // namespace
