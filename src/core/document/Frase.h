@@ -25,7 +25,8 @@ class Frase {
   Frase(const std::string& text) : Frase(std::string_view(text)) {}  // NOLINT
   Frase(const char* text) : Frase(std::string_view(text)) {}         // NOLINT
 
-  // "^a" or "^(ab)": a superscript with its argument as written.
+  // "^a" or "^(ab)": a superscript with its argument as written (its parentheses
+  // balanced, so that the reader closes it where it was closed).
   static Frase Potencia(std::string_view argument);
   // "_a" or "_(ab)": a subscript, likewise.
   static Frase Subindex(std::string_view argument);
@@ -35,7 +36,9 @@ class Frase {
   static Frase Sagnat(int cm);
   // "R_n(radicand)": a root with its index, as the roots topic writes it.
   static Frase ArrelIndex(int32_t index, const Frase& radicand);
-  // A text of the program written in markup (a rule, a note), read into its model.
+  // A text of the program written in markup (a rule, a note), read into its model. It
+  // must be whole: a "(" it leaves open, or a "#", "^" or "_" at its end, would take
+  // in what is joined after it when the joined markup is read.
   static Frase Marcat(std::string_view marcat);
 
   Frase& operator+=(const Frase& f);
