@@ -15,7 +15,7 @@
 
 namespace tirelo {
 
-// One case: its piece of the statement and its piece of the answer.
+// One case: its piece of the statement and its piece of the answer, as models.
 struct Cas {
   Frase enunciat;
   Frase resposta;
@@ -37,7 +37,8 @@ struct EntornCasos {
 // Every case is drawn, so the random sequence does not depend on the room left, but
 // a case goes into the texts only when it fits whole in both, and none goes in after
 // one that did not. The hint is empty.
-//   EscriuCasos(ctx, {"Calcula: ", "", {"  ", false}, {}}, [](ContextGenerador&) { return Cas{"x^2", "x^2"}; });
+//   EscriuCasos(ctx, {"Calcula: ", "", {"  ", false}, {}},
+//               [](ContextGenerador&) { return Cas{"x" + Frase::Potencia("2"), "2x"}; });
 Generat EscriuCasos(ContextGenerador& ctx, const EntornCasos& entorn,
                     const std::function<Cas(ContextGenerador&)>& cas);
 // The usual layout: the statement header, an empty answer, label and separator only.
