@@ -72,8 +72,9 @@ struct DisposicioCasos {
 
 // The statement and the answer of a multi-case exercise, built case by case as models
 // whose markup is measured against the limits. A case goes whole into both texts or,
-// when either would pass its limit, into neither, and no later case goes in after it: a long series ends with its last whole case, never
-// with one cut short whose answer no longer matches what the statement shows.
+// when either would pass its limit, into neither, and no later case goes in after it:
+// a long series ends with its last whole case, never with one cut short whose answer
+// no longer matches what the statement shows.
 class TextsCasos {
  public:
   TextsCasos(Frase enunciat, Frase resposta, std::size_t maxEnunciat = LlargadaText,
