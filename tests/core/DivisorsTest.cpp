@@ -25,15 +25,15 @@ bool EsPrimer(int n) {
 }
 
 TEST(Divisors, FactorisationsAsTheExamplesWriteThem) {
-  EXPECT_EQ(TxtDescomposicio(360), "2^3\xB7" "3^2\xB7" "5");
-  EXPECT_EQ(TxtDescomposicio(62), "2\xB7" "31");  // 31 is left over after the trial bound 8
-  EXPECT_EQ(TxtDescomposicio(58), "2\xB7" "29");
-  EXPECT_EQ(TxtDescomposicio(31), "31");          // a prime alone, without a dot
-  EXPECT_EQ(TxtDescomposicio(2), "2");            // bound 1: no trial division at all
-  EXPECT_EQ(TxtDescomposicio(3), "3");
-  EXPECT_EQ(TxtDescomposicio(4), "2^2");
-  EXPECT_EQ(TxtDescomposicio(128), "2^7");
-  EXPECT_EQ(TxtDescomposicio(2232), "2^3\xB7" "3^2\xB7" "31");
+  EXPECT_EQ(TxtDescomposicio(360).Text(), "2^3\xB7" "3^2\xB7" "5");
+  EXPECT_EQ(TxtDescomposicio(62).Text(), "2\xB7" "31");  // 31 is left over after the trial bound 8
+  EXPECT_EQ(TxtDescomposicio(58).Text(), "2\xB7" "29");
+  EXPECT_EQ(TxtDescomposicio(31).Text(), "31");          // a prime alone, without a dot
+  EXPECT_EQ(TxtDescomposicio(2).Text(), "2");            // bound 1: no trial division at all
+  EXPECT_EQ(TxtDescomposicio(3).Text(), "3");
+  EXPECT_EQ(TxtDescomposicio(4).Text(), "2^2");
+  EXPECT_EQ(TxtDescomposicio(128).Text(), "2^7");
+  EXPECT_EQ(TxtDescomposicio(2232).Text(), "2^3\xB7" "3^2\xB7" "31");
 }
 
 TEST(Divisors, FactorisationDrawsTwoThreeAndAFactor) {
@@ -100,7 +100,7 @@ Producte ProducteDe(std::string_view factoritzacio) {
 }
 
 TEST(Divisors, EveryNumberUpToTheLargestDrawnFactorises) {
-  for (int32_t n = 2; n <= 2232; ++n) EXPECT_EQ(ProducteDe(TxtDescomposicio(n)).valor, n);
+  for (int32_t n = 2; n <= 2232; ++n) EXPECT_EQ(ProducteDe(TxtDescomposicio(n).Text()).valor, n);
 }
 
 TEST(Divisors, PropertyFactorisationsMultiplyBackToTheNumber) {

@@ -62,8 +62,8 @@ TEST_F(SerieTest, CaseTextsTakeWholeCasesOnlyAndNothingAfterTheFirstThatDoesNotF
   EXPECT_TRUE(t.AfegeixCas(prg.serie.nombreCasos, 2, "3/4", "y"));
   EXPECT_FALSE(t.AfegeixCas(prg.serie.nombreCasos, 3, "5", "zzzzz"));  // the answer would reach 22 characters
   EXPECT_FALSE(t.AfegeixCas(prg.serie.nombreCasos, 4, "", ""));        // fits, but would follow a missing case
-  EXPECT_EQ(t.Enunciat(), "E: a) 1/2,  b) 3/4");
-  EXPECT_EQ(t.Resposta(), "a) x,  b) y");
+  EXPECT_EQ(t.Enunciat().Text(), "E: a) 1/2,  b) 3/4");
+  EXPECT_EQ(t.Resposta().Text(), "a) x,  b) y");
 }
 
 TEST_F(SerieTest, CaseTextsFollowTheLayoutOfEachTextAndCountItInTheLimit) {
@@ -73,8 +73,8 @@ TEST_F(SerieTest, CaseTextsFollowTheLayoutOfEachTextAndCountItInTheLimit) {
   EXPECT_TRUE(t.AfegeixCas(prg.serie.nombreCasos, 1, "x1", "1"));
   EXPECT_TRUE(t.AfegeixCas(prg.serie.nombreCasos, 2, "y2", "2"));
   EXPECT_FALSE(t.AfegeixCas(prg.serie.nombreCasos, 3, "z", "3"));  // "  c) z" would take the statement to 22
-  EXPECT_EQ(t.Enunciat(), "E:  a) x1  b) y2");
-  EXPECT_EQ(t.Resposta(), "R:\ra) 1,  \rb) 2");
+  EXPECT_EQ(t.Enunciat().Text(), "E:  a) x1  b) y2");
+  EXPECT_EQ(t.Resposta().Text(), "R:\ra) 1,  \rb) 2");
 }
 
 TEST(CampCasos, WholeNumbersInRangeAreRead) {

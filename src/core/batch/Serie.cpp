@@ -45,16 +45,16 @@ std::string SeparadorCas(int nombreCasos, int i) {
   return ",  ";
 }
 
-TextsCasos::TextsCasos(std::string enunciat, std::string resposta, std::size_t maxEnunciat,
+TextsCasos::TextsCasos(Frase enunciat, Frase resposta, std::size_t maxEnunciat,
                        std::size_t maxResposta)
     : enunciat_(std::move(enunciat)),
       resposta_(std::move(resposta)),
       maxEnunciat_(maxEnunciat),
       maxResposta_(maxResposta) {}
 
-bool TextsCasos::Afegeix(std::string_view enunciat, std::string_view resposta) {
-  ple_ = ple_ || enunciat_.size() + enunciat.size() > maxEnunciat_ ||
-         resposta_.size() + resposta.size() > maxResposta_;
+bool TextsCasos::Afegeix(const Frase& enunciat, const Frase& resposta) {
+  ple_ = ple_ || enunciat_.Llargada() + enunciat.Llargada() > maxEnunciat_ ||
+         resposta_.Llargada() + resposta.Llargada() > maxResposta_;
   if (ple_) return false;
   enunciat_ += enunciat;
   resposta_ += resposta;
@@ -77,9 +77,9 @@ std::string AbansDelCas(int nombreCasos, int i, const DisposicioCasos& d) {
 }
 }  // namespace
 
-bool TextsCasos::AfegeixCas(int nombreCasos, int i, std::string_view enunciat, std::string_view resposta) {
-  return Afegeix(AbansDelCas(nombreCasos, i, disposicioEnunciat_) + std::string(enunciat),
-                 AbansDelCas(nombreCasos, i, disposicioResposta_) + std::string(resposta));
+bool TextsCasos::AfegeixCas(int nombreCasos, int i, const Frase& enunciat, const Frase& resposta) {
+  return Afegeix(Frase(AbansDelCas(nombreCasos, i, disposicioEnunciat_)) + enunciat,
+                 Frase(AbansDelCas(nombreCasos, i, disposicioResposta_)) + resposta);
 }
 
 CampCasos LlegeixCampCasos(std::string_view text) {

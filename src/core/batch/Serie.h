@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/Frase.h"
 #include "mathtext/Text.h"
 
 namespace tirelo {
@@ -69,27 +70,29 @@ struct DisposicioCasos {
   bool separats = true;
 };
 
-// The statement and the answer of a multi-case exercise, built case by case. A case
-// goes whole into both texts or, when either would pass its limit, into neither, and
-// no later case goes in after it: a long series ends with its last whole case, never
-// with one cut short whose answer no longer matches what the statement shows.
+// The statement and the answer of a multi-case exercise, built case by case as models
+// whose markup is measured against the limits. A case goes whole into both texts or,
+// when either would pass its limit, into neither, and no later case goes in after it:
+// a long series ends with its last whole case, never with one cut short whose answer
+// no longer matches what the statement shows.
 class TextsCasos {
  public:
-  TextsCasos(std::string enunciat, std::string resposta, std::size_t maxEnunciat = LlargadaText,
+  TextsCasos(Frase enunciat, Frase resposta, std::size_t maxEnunciat = LlargadaText,
              std::size_t maxResposta = LlargadaText);
   // The layouts AfegeixCas follows; both are label and separator only until set.
   void Disposa(DisposicioCasos enunciat, DisposicioCasos resposta);
   // Appends the two pieces as they are; false when they did not fit.
-  bool Afegeix(std::string_view enunciat, std::string_view resposta);
+  bool Afegeix(const Frase& enunciat, const Frase& resposta);
   // Case i with its label, after the separator of the case before: ",  b) 9/15".
   // nombreCasos is the number asked: it decides the labels and the last separator.
-  bool AfegeixCas(int nombreCasos, int i, std::string_view enunciat, std::string_view resposta);
-  const std::string& Enunciat() const { return enunciat_; }
-  const std::string& Resposta() const { return resposta_; }
+  bool AfegeixCas(int nombreCasos, int i, const Frase& enunciat, const Frase& resposta);
+  // The two texts as models; their markup is measured against the limits.
+  const Frase& Enunciat() const { return enunciat_; }
+  const Frase& Resposta() const { return resposta_; }
   int Casos() const { return casos_; }  // the pieces that went in
 
  private:
-  std::string enunciat_, resposta_;
+  Frase enunciat_, resposta_;
   std::size_t maxEnunciat_, maxResposta_;
   DisposicioCasos disposicioEnunciat_, disposicioResposta_;
   bool ple_ = false;

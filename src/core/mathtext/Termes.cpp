@@ -57,21 +57,6 @@ std::string ProducteLletres(std::string_view l1, std::string_view l2) {
   return Talla(r, 20);
 }
 
-std::string ExpSup(int32_t e) {
-  std::string r;
-  for (char c : TxtEnter(e)) {
-    r += '^';
-    r += c;
-  }
-  return r;
-}
-
-std::string TxtPotenciaXifres(std::string_view base, int32_t e) {
-  if (e == 0) return "1";
-  if (e == 1) return std::string(base);
-  return Talla(std::string(base) + ExpSup(e));
-}
-
 std::string LletraAleat(FontAleatoria& rnd) {
   static constexpr std::string_view kLletres = "abcdxyz";
   return std::string(1, kLletres[static_cast<std::size_t>(rnd.Random(7))]);

@@ -18,8 +18,6 @@ std::string TxtPotencia(std::string_view base, int8_t e);
 std::string Parentitza(std::string_view s);
 std::string Quadrat(std::string_view s);                          // s + '\xB2'
 std::string ProducteLletres(std::string_view l1, std::string_view l2);
-std::string ExpSup(int32_t e);                                    // 12 -> "^1^2"
-std::string TxtPotenciaXifres(std::string_view base, int32_t e);
 
 std::string LletraAleat(FontAleatoria& rnd);                      // one of "abcdxyz"
 int8_t AleatNoNul(FontAleatoria& rnd, uint8_t m);                 // +-1..m, negative 2/9

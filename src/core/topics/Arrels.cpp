@@ -12,30 +12,27 @@ namespace tirelo {
 
 namespace {
 
-std::string Arrel(int32_t index, const std::string& radicand) {
-  return "R_" + TxtEnter(index) + "(" + radicand + ")";
-}
-
 // One case: the denominator as written in the statement, the root part of the
 // rationalised numerator, and the denominator once rationalised.
 struct Denominador {
-  std::string text;
-  std::string conjugat;
+  Frase text;
+  Frase conjugat;
   int32_t racional = 1;
 };
 
 Denominador DenominadorDeCas(ContextGenerador& ctx, int subtipus, int32_t b) {
-  const std::string radicand = TxtEnter(b);
+  const Frase radicand = TxtEnter(b);
   if (subtipus == 3) {
     const int32_t w = ctx.Random(4) + 5;
-    return {"(" + TxtEnter(w) + "+" + Arrel(2, radicand) + ")",
-            "(" + TxtEnter(w) + "-" + Arrel(2, radicand) + ")", w * w - b};
+    const Frase arrel = Frase::ArrelIndex(2, radicand);
+    return {"(" + TxtEnter(w) + "+" + arrel + ")", "(" + TxtEnter(w) + "-" + arrel + ")", w * w - b};
   }
   if (subtipus == 2) {
     const int32_t n = ctx.Random(4) + 3;
-    return {Arrel(n, radicand), " " + Arrel(n, radicand + "^" + TxtEnter(n - 1)), b};
+    return {Frase::ArrelIndex(n, radicand),
+            " " + Frase::ArrelIndex(n, radicand + Frase::Potencia(TxtEnter(n - 1))), b};
   }
-  return {Arrel(2, radicand), " " + Arrel(2, radicand), b};
+  return {Frase::ArrelIndex(2, radicand), " " + Frase::ArrelIndex(2, radicand), b};
 }
 
 }  // namespace
@@ -53,10 +50,10 @@ ResultatGenerador GenRacionalitzacio(ContextGenerador& ctx, int subtipus) {
     } while (EsQuadratPerfecte(b));
     const Denominador d = DenominadorDeCas(p, subtipus, b);
     int32_t den = d.racional;
-    const std::string fraccio = TxtEnter(a) + "/" + d.text;
+    const Frase fraccio = TxtEnter(a) + "/" + d.text;
     Simplifica(a, den);
     // Every case of the statement carries its own note.
-    return Cas{fraccio + "   (Nota: R_n() =arrel en\xE8ssima)", TxtCoef(a, d.conjugat) + "/" + TxtEnter(den)};
+    return Cas{fraccio + Frase::Marcat("   (Nota: R_n() =arrel en\xE8ssima)"), CoefDe(a, d.conjugat) + "/" + TxtEnter(den)};
   }));
 }
 

@@ -15,12 +15,12 @@ Generat EscriuCasos(ContextGenerador& ctx, const EntornCasos& entorn,
     const Cas c = cas(ctx);  // drawn even when it no longer fits
     casos.AfegeixCas(n, i, c.enunciat, c.resposta);
   }
-  return {casos.Enunciat(), casos.Resposta(), "", casos.Casos()};
+  return Escriu({casos.Enunciat(), casos.Resposta(), {}}, casos.Casos());
 }
 
 Generat EscriuCasos(ContextGenerador& ctx, std::string_view capcalera,
                     const std::function<Cas(ContextGenerador&)>& cas) {
-  return EscriuCasos(ctx, EntornCasos{std::string(capcalera), ""}, cas);
+  return EscriuCasos(ctx, EntornCasos{Frase(capcalera), Frase()}, cas);
 }
 
 }  // namespace tirelo

@@ -15,18 +15,18 @@
 
 namespace tirelo {
 
-// One case: its piece of the statement and its piece of the answer.
+// One case: its piece of the statement and its piece of the answer, as models.
 struct Cas {
-  std::string enunciat;
-  std::string resposta;
+  Frase enunciat;
+  Frase resposta;
 };
 
 // The texts around the cases: the headers the statement and the answer start with,
 // how the cases sit in each, and the room the statement keeps free at its end for a
 // text the topic appends afterwards.
 struct EntornCasos {
-  std::string capEnunciat;
-  std::string capResposta;
+  Frase capEnunciat;
+  Frase capResposta;
   DisposicioCasos enunciat{};
   DisposicioCasos resposta{};
   std::size_t reservaEnunciat = 0;
@@ -37,7 +37,8 @@ struct EntornCasos {
 // Every case is drawn, so the random sequence does not depend on the room left, but
 // a case goes into the texts only when it fits whole in both, and none goes in after
 // one that did not. The hint is empty.
-//   EscriuCasos(ctx, {"Calcula: ", "", {"  ", false}, {}}, [](ContextGenerador&) { return Cas{"x^2", "x^2"}; });
+//   EscriuCasos(ctx, {"Calcula: ", "", {"  ", false}, {}},
+//               [](ContextGenerador&) { return Cas{"x" + Frase::Potencia("2"), "2x"}; });
 Generat EscriuCasos(ContextGenerador& ctx, const EntornCasos& entorn,
                     const std::function<Cas(ContextGenerador&)>& cas);
 // The usual layout: the statement header, an empty answer, label and separator only.

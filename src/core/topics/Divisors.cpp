@@ -12,10 +12,10 @@ namespace tirelo {
 
 namespace {
 
-void AfegeixFactor(std::string& text, int32_t primer, int exponent) {
-  if (!text.empty()) text += '\xB7';
+void AfegeixFactor(Frase& text, int32_t primer, int exponent) {
+  if (!text.Buida()) text += "\xB7";
   text += TxtEnter(primer);
-  if (exponent > 1) text += ExpSup(exponent);  // one "^" per digit: 2^1^0 for 1024
+  if (exponent > 1) text += Frase::Exponent(TxtEnter(exponent));  // one "^" per digit: 2^1^0 for 1024
 }
 
 Cas CasDescomposicio(ContextGenerador& ctx) {
@@ -45,12 +45,12 @@ ResultatGenerador GeneraDivisors(ContextGenerador& ctx, int subtipus) {
   return SubtipusDesconegut();
 }
 
-std::string TxtDescomposicio(int32_t n) {
+Frase TxtDescomposicio(int32_t n) {
   // Trial division up to the integer nearest to the square root of n: whatever is
   // left above 1 afterwards has no factor up to that bound, so it is one prime.
   const auto limit = static_cast<int32_t>(std::lround(std::sqrt(static_cast<double>(n))));
   int32_t resta = n;
-  std::string text;
+  Frase text;
   for (int32_t p = 2; p <= limit; ++p) {
     int exponent = 0;
     while (resta % p == 0) {

@@ -17,7 +17,7 @@ Generat GenDescomposicio(ContextGenerador& ctx);
 // Subtype 2: mcd and MCM of two different multiples x, y of a common factor 1..8.
 Generat GenMcdMcm(ContextGenerador& ctx);
 
-// The prime factorisation of n >= 2 as markup: 360 gives 2^3·3^2·5, 62 gives 2·31.
-std::string TxtDescomposicio(int32_t n);
+// The prime factorisation of n >= 2 as a model: 360 writes 2^3·3^2·5, 62 writes 2·31.
+Frase TxtDescomposicio(int32_t n);
 
 }  // namespace tirelo

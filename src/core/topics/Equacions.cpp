@@ -17,7 +17,7 @@ namespace tirelo {
 namespace {
 
 // CR starts a paragraph; "#8 " indents it (and the ones after it) by 8 cm.
-constexpr const char* kSagnat = "#8 ";
+Frase SagnatSistema() { return Frase::Sagnat(8); }
 // The series protocol appends the topic's closing text after the generator, so the
 // multi-case generators keep room for it: a long series of systems must not lose it,
 // or the indent would run on into the next text.
@@ -69,8 +69,8 @@ int32_t ValorQuadrat(FormaEq2 forma, int32_t p, int32_t q) {
 }
 
 // One equation a·x + b·y = r, indented, with r carried in the y term's literal part.
-std::string EquacioSistema(int32_t a, int32_t b, int32_t r) {
-  return std::string(kSagnat) + TxtCoef(a, "x") + TxtCoefSig(b, "y = " + TxtEnter(r)) + "\r";
+Frase EquacioSistema(int32_t a, int32_t b, int32_t r) {
+  return SagnatSistema() + TxtCoef(a, "x") + TxtCoefSig(b, "y = " + TxtEnter(r)) + "\r";
 }
 
 // Two non-zero coefficients divided by their gcd (signs kept).
@@ -99,9 +99,8 @@ Cas CasEquacio(ContextGenerador& ctx, int grau) {
   if (ctx.Random(9) >= 5) p = -p;
   const int32_t q = SegonValor(ctx, forma, p);
   const CasEq2 cas = grau == 4 ? Biquadratica(p, q, ValorQuadrat(forma, p, q)) : Quadratica(p, q);
-  return {(grau == 4 ? TxtPotencia("x", 4) : "x\xB2") + TxtCoefSig(cas.B, grau == 4 ? "x\xB2" : "x") +
-              TxtCoefSig(cas.C, "") + " = 0",
-          cas.arrels};
+  const Frase incognita = grau == 4 ? Frase("x") + Frase::Potencia("4") : Frase("x\xB2");
+  return {incognita + TxtCoefSig(cas.B, grau == 4 ? "x\xB2" : "x") + TxtCoefSig(cas.C, "") + " = 0", cas.arrels};
 }
 
 // One system, its two equations each an indented paragraph after the label's.
@@ -117,8 +116,8 @@ Cas CasSistema(ContextGenerador& ctx) {
   // means the two equations are one: the system is never incompatible.
   const bool indeterminat = b * c == a * d && c * r1 == a * r2;
   return {"\r" + EquacioSistema(a, b, r1) + EquacioSistema(c, d, r2),
-          indeterminat ? std::string(" sistema indeterminat (& solucions)")
-                       : "    x= " + TxtEnter(X) + ", y= " + TxtEnter(Y)};
+          indeterminat ? Frase(" sistema indeterminat (& solucions)")
+                       : Frase("    x= " + TxtEnter(X) + ", y= " + TxtEnter(Y))};
 }
 
 }  // namespace
@@ -132,9 +131,9 @@ Generat GenEq1Grau(ContextGenerador& ctx) {
   do c = AleatNoNul(rnd, 9); while (c == b);
   const int32_t d = AleatNoNul(rnd, 9);
   const int32_t e = (b - c) * a + d;
-  return {Talla("Resol l'equaci\xF3:      " + TxtCoef(b, "x") + TxtCoefSig(d, "") + " = " + TxtCoef(c, "x") +
-                TxtCoefSig(e, "")),
-          " x = " + TxtEnter(a), "", std::nullopt};
+  return Escriu({Talla("Resol l'equaci\xF3:      " + TxtCoef(b, "x") + TxtCoefSig(d, "") + " = " + TxtCoef(c, "x") +
+                       TxtCoefSig(e, "")),
+                 " x = " + TxtEnter(a), {}});
 }
 
 Generat GenEq2Grau(ContextGenerador& ctx, int grau) {
@@ -145,7 +144,7 @@ Generat GenEq2Grau(ContextGenerador& ctx, int grau) {
 Generat GenSistema(ContextGenerador& ctx) {
   // Each system starts a paragraph with its label; the answers are separated as usual.
   return EscriuCasos(ctx,
-              {std::string("Resol (quan sigui possible) el sistema:\r") + kSagnat, "", {"\r", false}, {},
+              {"Resol (quan sigui possible) el sistema:\r" + SagnatSistema(), "", {"\r", false}, {},
                kLlocSenseSagnat},
               CasSistema);
 }

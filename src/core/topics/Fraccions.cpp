@@ -2,6 +2,9 @@
 // Copyright (C) 2026 Equip de Tirelo
 #include "topics/Fraccions.h"
 
+#include <initializer_list>
+#include <string>
+
 #include "batch/Serie.h"
 #include "mathtext/Nombres.h"
 #include "topics/Casos.h"
@@ -20,6 +23,17 @@ std::string TxtOperador(int operacio) {
   return std::string(" ") + kSignes[operacio] + " ";
 }
 
+// Lines set under one another, each after the four tab words: fractions stacked by
+// hand, one line for the numerators, one for the bars, one for the denominators.
+Frase Apilades(std::initializer_list<std::string> linies) {
+  Frase f;
+  for (const std::string& linia : linies) {
+    if (!f.Buida()) f += CrLf;
+    f += T4 + linia;
+  }
+  return f;
+}
+
 // Whether n/d repeats the previous case: both texts inside the previous ones.
 bool EsRepeteix(const std::string& n, const std::string& d, const std::string& nAnterior,
                 const std::string& dAnterior) {
@@ -35,7 +49,7 @@ std::string TxtFraccio(int32_t n, int32_t d) {
 
 Generat GenSimplificacio(ContextGenerador& ctx) {
   std::string nAnterior, dAnterior;
-  Generat g = EscriuCasos(ctx, "Simplifica: ", [&](ContextGenerador& p) {
+  const Generat g = EscriuCasos(ctx, "Simplifica: ", [&](ContextGenerador& p) {
     uint16_t n = 0, d = 0;
     std::string tn, td;
     do {
@@ -55,8 +69,7 @@ Generat GenSimplificacio(ContextGenerador& ctx) {
     const int32_t g = Mcd(n, d);
     return Cas{tn + "/" + td, TxtFraccio(n / g, d / g)};
   });
-  g.pista = "(factoritzant adalt i abaix i eliminant all\xF2 com\xFA)";
-  return g;
+  return AmbPista(g, "(factoritzant adalt i abaix i eliminant all\xF2 com\xFA)");
 }
 
 std::optional<Generat> GenOperacioFraccions(ContextGenerador& ctx, int operacio) {
@@ -78,24 +91,22 @@ std::optional<Generat> GenOperacioFraccions(ContextGenerador& ctx, int operacio)
   }
   Simplifica(n, d);
 
-  Generat e;
-  const std::string t4 = T4;
   // Numerators over a bar line with the sign over denominators; the one space after
   // the tabs puts single digits over the middle of each "---".
-  e.enunciat = std::string("Calcula:") + CrLf;
-  e.enunciat += t4 + " " + TxtEnter(a1) + "     " + TxtEnter(a2) + CrLf;
-  e.enunciat += t4 + "---" + TxtOperador(operacio) + "---" + CrLf;
-  e.enunciat += t4 + " " + TxtEnter(b1) + "     " + TxtEnter(b2);
+  const Frase enunciat =
+      Frase(std::string("Calcula:") + CrLf) + Apilades({" " + TxtEnter(a1) + "     " + TxtEnter(a2),
+                                                         "---" + TxtOperador(operacio) + "---",
+                                                         " " + TxtEnter(b1) + "     " + TxtEnter(b2)});
+  std::string pista;
   if (operacio <= 1) {
-    e.pista = "(Nota: calcula el MCM dels denominadors, etc...  Simplifica el resultat)";
+    pista = "(Nota: calcula el MCM dels denominadors, etc...  Simplifica el resultat)";
   } else if (operacio == 2) {
-    e.pista = "(Nota: N1/D1 . N2/D2 = N1.N2 / D1.D2  Simplifica el resultat)";
+    pista = "(Nota: N1/D1 . N2/D2 = N1.N2 / D1.D2  Simplifica el resultat)";
   } else {
-    e.pista = "(a/b " + TxtOperador(operacio) + " c/d  =  a.d / c.b )";
+    pista = "(a/b " + TxtOperador(operacio) + " c/d  =  a.d / c.b )";
   }
-  e.resposta = t4 + " " + TxtEnter(n);
-  if (d > 1) e.resposta += CrLf + t4 + "---" + CrLf + t4 + " " + TxtEnter(d);
-  return e;
+  const Frase resposta = d > 1 ? Apilades({" " + TxtEnter(n), "---", " " + TxtEnter(d)}) : Apilades({" " + TxtEnter(n)});
+  return Escriu({enunciat, resposta, pista});
 }
 
 ResultatGenerador GeneraFraccions(ContextGenerador& ctx, int subtipus) {

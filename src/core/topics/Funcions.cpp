@@ -100,15 +100,14 @@ Generat GenRecta(ContextGenerador& ctx, int subtipus) {
   const std::string descripcio =
       subtipus == 1 ? " que t\xE9 pendent " + TxtEnter(m) + " i passa pel punt  " + TxtPunt(x1, y1)
                     : " que passa pels punts  " + TxtPunt(x1, y1) + " i " + TxtPunt(x2, y2);
-  return {Talla("Troba l'equaci\xF3 de la recta " + descripcio), " y = " + TxtCoef(m, "x") + TxtCoefSig(n, ""), "",
-          std::nullopt};
+  return Escriu({Talla("Troba l'equaci\xF3 de la recta " + descripcio), " y = " + TxtCoef(m, "x") + TxtCoefSig(n, ""), {}});
 }
 
 Generat GenParabola(ContextGenerador& ctx, int subtipus) {
   // The cases are separated by ",  " as in the other topics: with nothing between
   // them a label ran into the number before it ("y = 3x²-18x-2b)" read as "-2b").
   const char* capcalera = subtipus == 5 ? kInterseccions : kEquacioParabola;
-  return EscriuCasos(ctx, EntornCasos{capcalera, ""},
+  return EscriuCasos(ctx, EntornCasos{capcalera, {}},
                      [subtipus](ContextGenerador& c) { return CasParabola(subtipus, AleatParabola(c.aleatori)); });
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <utility>
 
+#include "document/Frase.h"
 #include "mathtext/Aleatori.h"
 #include "shell/Interficie.h"
 
@@ -27,13 +28,31 @@ struct ContextGenerador {
   int32_t Random(int32_t n) { return aleatori.Random(n); }
 };
 
-// The texts of one drawn exercise, and how many cases went in when it writes cases.
+// The models of one drawn exercise's statement, answer and hint.
+struct ModelsExercici {
+  Frase enunciat;
+  Frase resposta;
+  Frase pista;
+};
+
+// The texts of one drawn exercise, written from its models, and how many cases went
+// in when it writes cases.
 struct Generat {
   std::string enunciat;
   std::string resposta;
   std::string pista;
   std::optional<int> casosEscrits;
+  ModelsExercici models;
 };
+
+// The exercise whose texts are written from these models.
+inline Generat Escriu(ModelsExercici models, std::optional<int> casosEscrits = std::nullopt) {
+  return {models.enunciat.Text(), models.resposta.Text(), models.pista.Text(), casosEscrits, std::move(models)};
+}
+// The same exercise with another hint.
+inline Generat AmbPista(const Generat& g, Frase pista) {
+  return Escriu({g.models.enunciat, g.models.resposta, std::move(pista)}, g.casosEscrits);
+}
 
 // A generator's outcome: an exercise, the user leaving while it asked, or a subtype
 // the topic does not have.

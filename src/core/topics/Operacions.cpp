@@ -29,8 +29,8 @@ constexpr char kCR = '\r';
 
 // One case: a product of alternating digits and letter powers, and its monomial.
 struct ProducteTerme {
-  std::string escrit;   // "3·x^2·5·x"
-  std::string reduit;   // "15x^3"
+  Frase escrit;   // "3·x^2·5·x"
+  Frase reduit;   // "15x^3"
 };
 
 ProducteTerme AleatProducteTerme(ContextGenerador& ctx) {
@@ -45,9 +45,9 @@ ProducteTerme AleatProducteTerme(ContextGenerador& ctx) {
       char d = 0;
       do {
         d = kXifresTerme[static_cast<std::size_t>(ctx.Random(8))];
-      } while (r.escrit.find(d) != std::string::npos);
+      } while (r.escrit.Text().find(d) != std::string::npos);
       coef = static_cast<uint16_t>(coef * (d - '0'));
-      r.escrit += d;
+      r.escrit += std::string(1, d);
     } else {
       const char v = kLletresTerme[static_cast<std::size_t>(ctx.Random(5))];
       const int e = ctx.Random(3) + 1;
@@ -58,13 +58,13 @@ ProducteTerme AleatProducteTerme(ContextGenerador& ctx) {
       } else {
         lletres.emplace_back(v, e);
       }
-      r.escrit += TxtPotenciaXifres(std::string(1, v), e);
+      r.escrit += PotenciaXifres(std::string(1, v), e);
     }
-    if (j < n) r.escrit += '\xB7';
+    if (j < n) r.escrit += "\xB7";
     anteriorXifra = !anteriorXifra;
   }
   r.reduit = TxtEnter(coef);
-  for (const auto& [v, e] : lletres) r.reduit += TxtPotenciaXifres(std::string(1, v), e);
+  for (const auto& [v, e] : lletres) r.reduit += PotenciaXifres(std::string(1, v), e);
   return r;
 }
 
@@ -130,21 +130,21 @@ std::string TxtFactoritzat(const DadesFactor& f) {
 
 // "6xa-15xb": the expanded form. With barrejaOrdre, each product of two different
 // letters is written the other way round ("ax") with probability 1/3.
-std::string TxtExpandit(ContextGenerador& ctx, const DadesFactor& f, bool barrejaOrdre) {
+Frase TxtExpandit(ContextGenerador& ctx, const DadesFactor& f, bool barrejaOrdre) {
   const std::string L(1, f.L);
-  std::string r;
+  Frase r;
   for (std::size_t t = 0; t < f.termes.size(); ++t) {
     const TermeFactor& terme = f.termes[t];
     const std::string v(1, terme.v);
     r += TxtEnter(f.k * terme.c);
     if (terme.v == f.L) {
-      r += TxtPotencia(L, 2);
+      r += L + Frase::Potencia("2");
     } else if (barrejaOrdre && ctx.Random(6) >= 4) {
       r += v + L;
     } else {
       r += L + v;
     }
-    if (t + 1 < f.termes.size() && f.k * f.termes[t + 1].c > 0) r += '+';
+    if (t + 1 < f.termes.size() && f.k * f.termes[t + 1].c > 0) r += "+";
   }
   return r;
 }
@@ -152,12 +152,11 @@ std::string TxtExpandit(ContextGenerador& ctx, const DadesFactor& f, bool barrej
 }  // namespace
 
 Generat GenRedueixTerme(ContextGenerador& ctx) {
-  Generat g = EscriuCasos(ctx, EntornCasos{"Redueix (tot operant) l'expressi\xF3:    ", " "}, [](ContextGenerador& c) {
+  const Generat g = EscriuCasos(ctx, EntornCasos{"Redueix (tot operant) l'expressi\xF3:    ", " "}, [](ContextGenerador& c) {
     const ProducteTerme cas = AleatProducteTerme(c);
     return Cas{cas.escrit, cas.reduit};
   });
-  g.pista = "(multiplicar n\xBAs i pot\xE8ncies i ordenar  (ex.:  3x5yx  ->  15x^2y))";
-  return g;
+  return AmbPista(g, Frase::Marcat("(multiplicar n\xBAs i pot\xE8ncies i ordenar  (ex.:  3x5yx  ->  15x^2y))"));
 }
 
 Generat GenFactorComu(ContextGenerador& ctx, int subtipus) {
@@ -171,7 +170,7 @@ Generat GenFactorComu(ContextGenerador& ctx, int subtipus) {
   for (int i = 1; i <= n; ++i) {
     const DadesFactor f = AleatDadesFactor(ctx, extreu);
     const std::string F = TxtFactoritzat(f);
-    const std::string E = TxtExpandit(ctx, f, extreu);
+    const Frase E = TxtExpandit(ctx, f, extreu);
     std::string prefix(" ");
     prefix += kTab;
     if (n > 1) prefix += " " + LletresCas(i) + ")" + std::string(kTab);
@@ -181,9 +180,9 @@ Generat GenFactorComu(ContextGenerador& ctx, int subtipus) {
       casos.Afegeix(prefix + F, prefix + E);
     }
   }
-  Generat ex{casos.Enunciat(), casos.Resposta(), "", casos.Casos()};
-  if (extreu) ex.enunciat += kCR;
-  return ex;
+  Frase enunciat = casos.Enunciat();
+  if (extreu) enunciat += "\r";
+  return Escriu({enunciat, casos.Resposta(), {}}, casos.Casos());
 }
 
 Generat GenProducteBinomis(ContextGenerador& ctx) {
@@ -196,7 +195,7 @@ Generat GenProducteBinomis(ContextGenerador& ctx) {
                                TxtCoefSig(a.k1 * b.k2, ProducteLletres(a.p1, b.p2)) +
                                TxtCoefSig(a.k2 * b.k1, ProducteLletres(a.p2, b.p1)) +
                                TxtCoefSig(a.k2 * b.k2, ProducteLletres(a.p2, b.p2));
-  return {" Calcula:       (" + B1 + ") \xB7 (" + B2 + ")", "   " + producte, "", std::nullopt};
+  return Escriu({" Calcula:       (" + B1 + ") \xB7 (" + B2 + ")", "   " + producte, {}});
 }
 
 FactorComu FactorComuAleat(ContextGenerador& ctx) {
@@ -206,7 +205,7 @@ FactorComu FactorComuAleat(ContextGenerador& ctx) {
   r.lletra = f.L;
   r.M = TxtEnter(f.k) + f.L;
   r.P = TxtInterior(f);
-  r.E = TxtExpandit(ctx, f, false);
+  r.E = TxtExpandit(ctx, f, false).Text();
   return r;
 }
 
@@ -217,8 +216,9 @@ Generat GenFraccioAlgebraica(ContextGenerador& ctx) {
   const std::string Q = TxtEnter(d) + v;
   // k·d·L·v: the letter squared when the denominator's letter is the common one.
   const std::string R = TxtEnter(fc.k * d) + fc.lletra + (v == fc.lletra ? '\xB2' : v);
-  return {"Simplifica la fracci\xF3: " + std::string(kTab) + kCR + DisposaFraccio(8, fc.E, R) + kCR,
-          DisposaFraccio(8, fc.P, Q), "(Nota: extrau factor com\xFA i simplifica)", std::nullopt};
+  // The stacked fractions come translated, lines of plain text and raw RTF.
+  return Escriu({"Simplifica la fracci\xF3: " + std::string(kTab) + kCR + DisposaFraccio(8, fc.E, R) + kCR,
+                 DisposaFraccio(8, fc.P, Q), "(Nota: extrau factor com\xFA i simplifica)"});
 }
 
 ResultatGenerador GeneraOperacions(ContextGenerador& ctx, int subtipus) {

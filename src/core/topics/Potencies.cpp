@@ -6,6 +6,7 @@
 #include <string>
 #include <utility>
 
+#include "mathtext/Nombres.h"
 #include "mathtext/Termes.h"
 
 namespace tirelo {
@@ -42,15 +43,14 @@ Cas MateixaBase(ContextGenerador& ctx, std::string_view signe, int direccio) {
   const int8_t m = AleatNoNul(ctx.aleatori, 5);
   const int8_t n = AleatNoNul(ctx.aleatori, 5);
   const std::string l = LletraAleat(ctx.aleatori);
-  return {TxtPotenciaXifres(l, m) + std::string(signe) + TxtPotenciaXifres(l, n),
-          TxtPotenciaXifres(l, m + direccio * n)};
+  return {PotenciaXifres(l, m) + signe + PotenciaXifres(l, n), PotenciaXifres(l, m + direccio * n)};
 }
 
 // Subtypes 3 and 4: one exponent on two different letters, joined by signe.
 Cas MateixExponent(std::string_view l1, std::string_view l2, int32_t e, std::string_view signe) {
   const std::string s(signe);
-  return {TxtPotenciaXifres(l1, e) + s + TxtPotenciaXifres(l2, e),
-          TxtPotenciaXifres("(" + std::string(l1) + s + std::string(l2) + ")", e)};
+  return {PotenciaXifres(l1, e) + s + PotenciaXifres(l2, e),
+          PotenciaXifres("(" + std::string(l1) + s + std::string(l2) + ")", e)};
 }
 
 }  // namespace
@@ -64,9 +64,7 @@ std::string_view ReglaPotencies(int subtipus) {
 ResultatGenerador GenPotencies(ContextGenerador& ctx, int subtipus) {
   if (subtipus < 1 || subtipus > static_cast<int>(kSubtipus.size())) return SubtipusDesconegut();
   const SubtipusPotencia& s = kSubtipus[static_cast<std::size_t>(subtipus - 1)];
-  Generat g = EscriuCasos(ctx, "Calcula: ", s.genera);
-  g.pista = std::string(s.regla);
-  return Fet(std::move(g));
+  return Fet(AmbPista(EscriuCasos(ctx, "Calcula: ", s.genera), Frase::Marcat(s.regla)));
 }
 
 Cas GenProducteBase(ContextGenerador& ctx) { return MateixaBase(ctx, "\xB7", 1); }
@@ -92,7 +90,7 @@ Cas GenPotenciaPotencia(ContextGenerador& ctx) {
     n = ctx.Random(5) + 2;
   } while (n == m);
   const std::string l = LletraAleat(ctx.aleatori);
-  return {"(" + TxtPotenciaXifres(l, m) + ")" + ExpSup(n), TxtPotenciaXifres(l, m * n)};
+  return {"(" + PotenciaXifres(l, m) + ")" + Frase::Exponent(TxtEnter(n)), PotenciaXifres(l, m * n)};
 }
 
 }  // namespace tirelo
