@@ -13,6 +13,7 @@
 #include "batch/Desar.h"
 #include "batch/Lot.h"
 #include "shell/Programa.h"
+#include "shell/DesarDocument.h"
 
 namespace tirelo::banc {
 namespace {

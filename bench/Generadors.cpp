@@ -15,7 +15,7 @@
 #include "mathtext/Text.h"
 #include "shell/Genera.h"
 #include "shell/Programa.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
 
 namespace tirelo::banc {
 namespace {

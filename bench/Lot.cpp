@@ -7,6 +7,7 @@
 #include "Suport.h"
 #include "batch/Lot.h"
 #include "shell/Programa.h"
+#include "shell/OrdresLot.h"
 
 namespace tirelo::banc {
 namespace {

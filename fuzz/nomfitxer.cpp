@@ -18,6 +18,7 @@
 #include "batch/Desar.h"
 #include "mathtext/Text.h"
 #include "shell/Programa.h"
+#include "shell/DesarDocument.h"
 
 namespace {
 

@@ -20,7 +20,8 @@
 #include "mathtext/Text.h"
 #include "shell/Genera.h"
 #include "support/Suport.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
+#include "shell/DesarDocument.h"
 
 namespace tirelo {
 namespace {

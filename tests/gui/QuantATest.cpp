@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "shell/Programa.h"
-#include "shell/QuantA.h"
+#include "gui/shell/QuantA.h"
 #include "support/Modal.h"
 #include "support/Suport.h"
 

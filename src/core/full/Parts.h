@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "batch/Exercici.h"
+#include "document/Exercici.h"
 #include "full/Full.h"
 
 namespace tirelo {

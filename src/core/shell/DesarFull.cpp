@@ -8,6 +8,7 @@
 #include "batch/EscripturaAtomica.h"
 #include "shell/CodiFull.h"
 #include "shell/Programa.h"
+#include "shell/DesarDocument.h"
 
 namespace tirelo {
 

@@ -14,6 +14,8 @@
 #include "batch/Lot.h"
 #include "shell/Programa.h"
 #include "mathtext/Text.h"
+#include "shell/DesarDocument.h"
+#include "shell/OrdresLot.h"
 
 namespace tirelo {
 

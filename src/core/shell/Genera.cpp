@@ -14,7 +14,7 @@
 #include "shell/DesarFull.h"
 #include "shell/Programa.h"
 #include "topics/Cataleg.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
 #include "shell/Versions.h"
 
 namespace tirelo {

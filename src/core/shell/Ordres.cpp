@@ -8,7 +8,9 @@
 #include "shell/FitxerLot.h"
 #include "shell/Programa.h"
 #include "shell/Versions.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
+#include "shell/DesarDocument.h"
+#include "shell/OrdresLot.h"
 
 namespace tirelo {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "batch/Exercici.h"
+#include "document/Exercici.h"
 #include "batch/Historial.h"
 #include "batch/Lot.h"
 #include "batch/Serie.h"

@@ -13,6 +13,8 @@
 #include "shell/FitxerLot.h"
 #include "shell/Genera.h"
 #include "shell/Programa.h"
+#include "shell/DesarDocument.h"
+#include "shell/OrdresLot.h"
 
 namespace tirelo {
 

@@ -12,7 +12,7 @@
 #include <utility>
 
 #include "mathtext/Aleatori.h"
-#include "shell/Interficie.h"
+#include "topics/FormaEq2.h"
 
 namespace tirelo {
 
