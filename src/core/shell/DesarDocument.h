@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Saving the batch as an RTF document in the folder "Exerc" through the save window,
 // and opening it with the desktop's program for ".rtf" files.

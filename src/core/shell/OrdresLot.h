@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The main window's batch commands and the undo history of the program: each acts on
 // the program's batch and asks through the seam where it must.

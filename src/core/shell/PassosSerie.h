@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The series protocol every topic follows: describe the topic, ask for a subtype and
 // a number of cases, generate into the exercise under construction, append it.

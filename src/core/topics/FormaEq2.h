@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The forms a quadratic or biquadratic equation can take, as the equation-form window
 // offers them.
