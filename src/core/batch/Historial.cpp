@@ -4,7 +4,6 @@
 
 #include <utility>
 
-
 namespace tirelo {
 
 void Historial::AbansDeCanviar(const Lot& lot) {

@@ -39,5 +39,4 @@ class Historial {
   unsigned long actual_ = 0, seguent_ = 1, desat_ = 0;
 };
 
-
 }  // namespace tirelo

@@ -49,5 +49,4 @@ struct EstatControls {
 };
 EstatControls CalculaEstat(const Lot& lot);
 
-
 }  // namespace tirelo
