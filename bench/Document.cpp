@@ -12,8 +12,8 @@
 #include "Suport.h"
 #include "batch/Desar.h"
 #include "batch/Lot.h"
-#include "shell/Programa.h"
 #include "shell/DesarDocument.h"
+#include "shell/Programa.h"
 
 namespace tirelo::banc {
 namespace {

@@ -6,8 +6,8 @@
 
 #include "Suport.h"
 #include "batch/Lot.h"
-#include "shell/Programa.h"
 #include "shell/OrdresLot.h"
+#include "shell/Programa.h"
 
 namespace tirelo::banc {
 namespace {

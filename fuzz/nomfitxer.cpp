@@ -17,8 +17,8 @@
 
 #include "batch/Desar.h"
 #include "mathtext/Text.h"
-#include "shell/Programa.h"
 #include "shell/DesarDocument.h"
+#include "shell/Programa.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "gui/shell/Aplicacio.h"
 #include "gui/shell/FPrincipal.h"
 #include "gui/shell/InterficieQt.h"
-#include "shell/Programa.h"
 #include "gui/shell/SurtEnMostrar.h"
+#include "shell/Programa.h"
 #endif
 
 namespace {

@@ -20,17 +20,17 @@
 #include <cstdio>
 #include <functional>
 
+#include "batch/Lot.h"
 #include "gui/batch/EditorExercici.h"
 #include "gui/batch/FinestraVersions.h"
-#include "batch/Lot.h"
 #include "gui/shell/Accessibilitat.h"
 #include "gui/shell/Aplicacio.h"
 #include "gui/shell/FPrincipal.h"
 #include "gui/shell/InterficieQt.h"
-#include "shell/Ordres.h"
-#include "shell/Programa.h"
 #include "shell/DesarDocument.h"
+#include "shell/Ordres.h"
 #include "shell/OrdresLot.h"
+#include "shell/Programa.h"
 
 namespace {
 

@@ -18,10 +18,10 @@
 
 #include "batch/Desar.h"
 #include "mathtext/Text.h"
+#include "shell/DesarDocument.h"
+#include "shell/ExecutaTema.h"
 #include "shell/Genera.h"
 #include "support/Suport.h"
-#include "shell/ExecutaTema.h"
-#include "shell/DesarDocument.h"
 
 namespace tirelo {
 namespace {

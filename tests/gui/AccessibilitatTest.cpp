@@ -13,22 +13,22 @@
 #include <functional>
 #include <memory>
 
+#include "batch/Lot.h"
 #include "gui/batch/EditorExercici.h"
 #include "gui/batch/FinestraDesar.h"
 #include "gui/batch/FinestraPista.h"
 #include "gui/batch/FinestraSerie.h"
 #include "gui/batch/FinestraVersions.h"
-#include "batch/Lot.h"
 #include "gui/full/FinestraOpcionsFull.h"
 #include "gui/shell/Accessibilitat.h"
 #include "gui/shell/FPrincipal.h"
 #include "gui/shell/FinestraAjuda.h"
 #include "gui/shell/InterficieQt.h"
-#include "shell/Ordres.h"
-#include "shell/Programa.h"
 #include "gui/shell/QuantA.h"
 #include "gui/topics/TipusEq2.h"
+#include "shell/Ordres.h"
 #include "shell/OrdresLot.h"
+#include "shell/Programa.h"
 
 using namespace tirelo;
 using namespace tirelo::gui;

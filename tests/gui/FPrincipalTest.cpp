@@ -17,21 +17,21 @@
 #include <QtTest>
 #include <memory>
 
+#include "batch/Lot.h"
 #include "gui/batch/FinestraDesar.h"
 #include "gui/batch/FinestraPista.h"
 #include "gui/batch/FinestraSerie.h"
 #include "gui/batch/FinestraVersions.h"
-#include "batch/Lot.h"
 #include "gui/shell/FPrincipal.h"
 #include "gui/shell/FinestraAjuda.h"
-#include "shell/FitxerLot.h"
 #include "gui/shell/InterficieQt.h"
-#include "shell/Ordres.h"
 #include "shell/CodiFull.h"
+#include "shell/FitxerLot.h"
 #include "shell/Genera.h"
+#include "shell/Ordres.h"
+#include "shell/OrdresLot.h"
 #include "shell/Programa.h"
 #include "support/Modal.h"
-#include "shell/OrdresLot.h"
 
 using namespace tirelo;
 using namespace tirelo::gui;

@@ -17,8 +17,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "gui/batch/FinestraDesar.h"
 #include "batch/Lot.h"
+#include "gui/batch/FinestraDesar.h"
 #include "gui/full/FinestraOpcionsFull.h"
 #include "gui/full/ImpressioFull.h"
 #include "gui/full/LletresFull.h"
@@ -26,9 +26,9 @@
 #include "gui/shell/FPrincipal.h"
 #include "gui/shell/InterficieQt.h"
 #include "shell/Ordres.h"
+#include "shell/OrdresLot.h"
 #include "shell/Programa.h"
 #include "support/Modal.h"
-#include "shell/OrdresLot.h"
 
 using namespace tirelo;
 using namespace tirelo::gui;

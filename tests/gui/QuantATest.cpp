@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "shell/Programa.h"
 #include "gui/shell/QuantA.h"
+#include "shell/Programa.h"
 #include "support/Modal.h"
 #include "support/Suport.h"
 

@@ -8,11 +8,11 @@
 #include <QtTest>
 
 #include "gui/shell/InterficieQt.h"
+#include "gui/topics/TipusEq2.h"
+#include "shell/ExecutaTema.h"
 #include "shell/Programa.h"
 #include "support/Modal.h"
 #include "topics/Equacions.h"
-#include "shell/ExecutaTema.h"
-#include "gui/topics/TipusEq2.h"
 
 using namespace tirelo;
 using namespace tirelo::gui;

@@ -7,8 +7,8 @@
 #include "batch/Desar.h"
 #include "batch/EscripturaAtomica.h"
 #include "shell/CodiFull.h"
-#include "shell/Programa.h"
 #include "shell/DesarDocument.h"
+#include "shell/Programa.h"
 
 namespace tirelo {
 

@@ -11,12 +11,12 @@
 #include <QRadioButton>
 #include <optional>
 
-#include "mathtext/Text.h"
 #include "gui/render/LlencQt.h"
-#include "render/VistaPrevia.h"
 #include "gui/shell/Accessibilitat.h"
 #include "gui/shell/Missatges.h"
 #include "gui/shell/TextQt.h"
+#include "mathtext/Text.h"
+#include "render/VistaPrevia.h"
 
 namespace tirelo::gui {
 namespace {

@@ -7,8 +7,8 @@
 #include <array>
 
 #include "document/Exercici.h"
-#include "render/Pantalla.h"
 #include "gui/shell/FinestraSecundaria.h"
+#include "render/Pantalla.h"
 
 class QLabel;
 class QLineEdit;

@@ -8,10 +8,10 @@
 #include <QRadioButton>
 
 #include "batch/Desar.h"
-#include "mathtext/Text.h"
 #include "gui/shell/Accessibilitat.h"
 #include "gui/shell/Missatges.h"
 #include "gui/shell/TextQt.h"
+#include "mathtext/Text.h"
 
 namespace tirelo::gui {
 

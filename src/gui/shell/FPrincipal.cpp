@@ -14,25 +14,25 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 
-#include "gui/batch/FinestraPista.h"
 #include "batch/Lot.h"
 #include "document/TextLlegible.h"
+#include "gui/batch/FinestraPista.h"
 #include "gui/full/FinestraOpcionsFull.h"
 #include "gui/full/ImpressioFull.h"
 #include "gui/full/PintaFull.h"
 #include "gui/shell/Accessibilitat.h"
 #include "gui/shell/Controls.h"
-#include "shell/DesarFull.h"
 #include "gui/shell/Estil.h"
-#include "shell/FitxerLot.h"
 #include "gui/shell/Icona.h"
 #include "gui/shell/InterficieQt.h"
-#include "shell/Ordres.h"
-#include "shell/Programa.h"
 #include "gui/shell/QuantA.h"
 #include "gui/shell/TextQt.h"
-#include "shell/Versions.h"
+#include "shell/DesarFull.h"
+#include "shell/FitxerLot.h"
+#include "shell/Ordres.h"
 #include "shell/OrdresLot.h"
+#include "shell/Programa.h"
+#include "shell/Versions.h"
 
 namespace tirelo::gui {
 

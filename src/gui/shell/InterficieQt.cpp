@@ -15,8 +15,8 @@
 
 #include "gui/batch/EditorExercici.h"
 #include "gui/batch/FinestraDesar.h"
-#include "gui/batch/FinestraVersions.h"
 #include "gui/batch/FinestraSerie.h"
+#include "gui/batch/FinestraVersions.h"
 #include "gui/shell/FPrincipal.h"
 #include "gui/shell/FinestraAjuda.h"
 #include "gui/shell/Missatges.h"

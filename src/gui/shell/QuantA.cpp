@@ -10,10 +10,10 @@
 #include <QPushButton>
 
 #include "gui/render/LlencQt.h"
-#include "render/Lletra.h"
 #include "gui/shell/Accessibilitat.h"
-#include "shell/Programa.h"
 #include "gui/shell/TextQt.h"
+#include "render/Lletra.h"
+#include "shell/Programa.h"
 
 namespace tirelo::gui {
 namespace {
