@@ -12,6 +12,7 @@
 #include "Suport.h"
 #include "batch/Desar.h"
 #include "batch/Lot.h"
+#include "shell/DesarDocument.h"
 #include "shell/Programa.h"
 
 namespace tirelo::banc {

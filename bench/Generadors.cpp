@@ -13,9 +13,9 @@
 #include "Registre.h"
 #include "Suport.h"
 #include "mathtext/Text.h"
+#include "shell/ExecutaTema.h"
 #include "shell/Genera.h"
 #include "shell/Programa.h"
-#include "topics/ExecutaTema.h"
 
 namespace tirelo::banc {
 namespace {

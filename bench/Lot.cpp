@@ -6,6 +6,7 @@
 
 #include "Suport.h"
 #include "batch/Lot.h"
+#include "shell/OrdresLot.h"
 #include "shell/Programa.h"
 
 namespace tirelo::banc {

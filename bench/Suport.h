@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "batch/Exercici.h"
+#include "document/Exercici.h"
 #include "shell/Interficie.h"
 
 namespace tirelo::banc {

@@ -17,6 +17,7 @@
 
 #include "batch/Desar.h"
 #include "mathtext/Text.h"
+#include "shell/DesarDocument.h"
 #include "shell/Programa.h"
 
 namespace {

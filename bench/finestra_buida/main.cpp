@@ -10,7 +10,7 @@
 #include <QWidget>
 #include <cstring>
 
-#include "shell/SurtEnMostrar.h"
+#include "gui/shell/SurtEnMostrar.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

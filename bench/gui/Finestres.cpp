@@ -13,14 +13,14 @@
 #include <cstdlib>
 
 #include "../Suport.h"
-#include "batch/FinestraSerie.h"
 #include "batch/Lot.h"
-#include "render/LlencQt.h"
+#include "gui/batch/FinestraSerie.h"
+#include "gui/render/LlencQt.h"
+#include "gui/shell/FPrincipal.h"
+#include "gui/shell/InterficieQt.h"
 #include "render/Pantalla.h"
 #include "render/VistaPrevia.h"
-#include "shell/FPrincipal.h"
 #include "shell/Genera.h"
-#include "shell/InterficieQt.h"
 #include "shell/Programa.h"
 
 namespace tirelo::banc {

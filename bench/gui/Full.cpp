@@ -10,8 +10,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "full/LletresFull.h"
-#include "full/PintaFull.h"
+#include "gui/full/LletresFull.h"
+#include "gui/full/PintaFull.h"
 #include "shell/DesarFull.h"
 #include "shell/Genera.h"
 #include "shell/Programa.h"

@@ -8,11 +8,11 @@
 #if TIRELO_GUI
 #include <QApplication>
 
-#include "shell/Aplicacio.h"
-#include "shell/FPrincipal.h"
-#include "shell/InterficieQt.h"
+#include "gui/shell/Aplicacio.h"
+#include "gui/shell/FPrincipal.h"
+#include "gui/shell/InterficieQt.h"
+#include "gui/shell/SurtEnMostrar.h"
 #include "shell/Programa.h"
-#include "shell/SurtEnMostrar.h"
 #endif
 
 namespace {

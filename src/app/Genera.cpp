@@ -13,7 +13,7 @@
 #ifdef TIRELO_GUI
 #include <QGuiApplication>
 
-#include "full/PintaFull.h"
+#include "gui/full/PintaFull.h"
 #endif
 
 #include "mathtext/Aleatori.h"

@@ -20,14 +20,16 @@
 #include <cstdio>
 #include <functional>
 
-#include "batch/EditorExercici.h"
-#include "batch/FinestraVersions.h"
 #include "batch/Lot.h"
-#include "shell/Accessibilitat.h"
-#include "shell/Aplicacio.h"
-#include "shell/FPrincipal.h"
-#include "shell/InterficieQt.h"
+#include "gui/batch/EditorExercici.h"
+#include "gui/batch/FinestraVersions.h"
+#include "gui/shell/Accessibilitat.h"
+#include "gui/shell/Aplicacio.h"
+#include "gui/shell/FPrincipal.h"
+#include "gui/shell/InterficieQt.h"
+#include "shell/DesarDocument.h"
 #include "shell/Ordres.h"
+#include "shell/OrdresLot.h"
 #include "shell/Programa.h"
 
 namespace {

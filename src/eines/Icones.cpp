@@ -6,7 +6,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "shell/Icona.h"
+#include "gui/shell/Icona.h"
 
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);

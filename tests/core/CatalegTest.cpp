@@ -12,7 +12,7 @@
 #include "shell/MenuTemes.h"
 #include "shell/Programa.h"
 #include "support/Suport.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
 
 namespace tirelo {
 namespace {

@@ -14,7 +14,7 @@
 #include "shell/Versions.h"
 #include "support/Suport.h"
 #include "topics/Cataleg.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
 
 namespace tirelo {
 namespace {

@@ -15,6 +15,7 @@
 #include "shell/Genera.h"
 #include "shell/Programa.h"
 #include "support/Suport.h"
+#include "shell/OrdresLot.h"
 
 namespace tirelo {
 namespace {

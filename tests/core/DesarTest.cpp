@@ -11,7 +11,9 @@
 
 #include "batch/Desar.h"
 #include "support/Suport.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
+#include "shell/DesarDocument.h"
+#include "shell/OrdresLot.h"
 
 namespace tirelo {
 namespace {

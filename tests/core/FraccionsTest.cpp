@@ -10,7 +10,7 @@
 #include "mathtext/Nombres.h"
 #include "support/CasosProva.h"
 #include "support/Suport.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
 
 namespace tirelo {
 namespace {

@@ -11,6 +11,8 @@
 #include "shell/FitxerLot.h"
 #include "shell/Ordres.h"
 #include "support/Suport.h"
+#include "shell/DesarDocument.h"
+#include "shell/OrdresLot.h"
 
 namespace tirelo {
 namespace {

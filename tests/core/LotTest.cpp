@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "support/Suport.h"
+#include "shell/OrdresLot.h"
 
 namespace tirelo {
 namespace {

@@ -11,7 +11,8 @@
 #include "shell/DescPrg.h"
 #include "shell/Ordres.h"
 #include "support/Suport.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
+#include "shell/OrdresLot.h"
 
 namespace tirelo {
 namespace {

@@ -18,7 +18,7 @@
 #include "support/Guio.h"
 #include "support/Polinomis.h"
 #include "support/Suport.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
 
 namespace tirelo {
 namespace {

@@ -12,7 +12,7 @@
 
 #include "support/Guio.h"
 #include "support/Suport.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
 
 namespace tirelo {
 namespace {

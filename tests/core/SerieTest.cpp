@@ -6,7 +6,8 @@
 
 #include "support/Suport.h"
 #include "topics/Casos.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
+#include "shell/PassosSerie.h"
 
 namespace tirelo {
 namespace {

@@ -13,6 +13,7 @@
 #include "shell/Genera.h"
 #include "shell/Ordres.h"
 #include "support/Suport.h"
+#include "shell/OrdresLot.h"
 
 namespace tirelo {
 namespace {

@@ -18,9 +18,10 @@
 
 #include "batch/Desar.h"
 #include "mathtext/Text.h"
+#include "shell/DesarDocument.h"
+#include "shell/ExecutaTema.h"
 #include "shell/Genera.h"
 #include "support/Suport.h"
-#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 namespace {

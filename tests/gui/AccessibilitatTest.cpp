@@ -13,21 +13,22 @@
 #include <functional>
 #include <memory>
 
-#include "batch/EditorExercici.h"
-#include "batch/FinestraDesar.h"
-#include "batch/FinestraPista.h"
-#include "batch/FinestraSerie.h"
-#include "batch/FinestraVersions.h"
 #include "batch/Lot.h"
-#include "full/FinestraOpcionsFull.h"
-#include "shell/Accessibilitat.h"
-#include "shell/FPrincipal.h"
-#include "shell/FinestraAjuda.h"
-#include "shell/InterficieQt.h"
+#include "gui/batch/EditorExercici.h"
+#include "gui/batch/FinestraDesar.h"
+#include "gui/batch/FinestraPista.h"
+#include "gui/batch/FinestraSerie.h"
+#include "gui/batch/FinestraVersions.h"
+#include "gui/full/FinestraOpcionsFull.h"
+#include "gui/shell/Accessibilitat.h"
+#include "gui/shell/FPrincipal.h"
+#include "gui/shell/FinestraAjuda.h"
+#include "gui/shell/InterficieQt.h"
+#include "gui/shell/QuantA.h"
+#include "gui/topics/TipusEq2.h"
 #include "shell/Ordres.h"
+#include "shell/OrdresLot.h"
 #include "shell/Programa.h"
-#include "shell/QuantA.h"
-#include "topics/TipusEq2.h"
 
 using namespace tirelo;
 using namespace tirelo::gui;

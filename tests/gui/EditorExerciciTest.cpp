@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "batch/EditorExercici.h"
+#include "gui/batch/EditorExercici.h"
 #include "render/VistaPrevia.h"
 #include "support/Modal.h"
 

@@ -17,18 +17,19 @@
 #include <QtTest>
 #include <memory>
 
-#include "batch/FinestraDesar.h"
-#include "batch/FinestraPista.h"
-#include "batch/FinestraSerie.h"
-#include "batch/FinestraVersions.h"
 #include "batch/Lot.h"
-#include "shell/FPrincipal.h"
-#include "shell/FinestraAjuda.h"
-#include "shell/FitxerLot.h"
-#include "shell/InterficieQt.h"
-#include "shell/Ordres.h"
+#include "gui/batch/FinestraDesar.h"
+#include "gui/batch/FinestraPista.h"
+#include "gui/batch/FinestraSerie.h"
+#include "gui/batch/FinestraVersions.h"
+#include "gui/shell/FPrincipal.h"
+#include "gui/shell/FinestraAjuda.h"
+#include "gui/shell/InterficieQt.h"
 #include "shell/CodiFull.h"
+#include "shell/FitxerLot.h"
 #include "shell/Genera.h"
+#include "shell/Ordres.h"
+#include "shell/OrdresLot.h"
 #include "shell/Programa.h"
 #include "support/Modal.h"
 

@@ -11,12 +11,12 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "batch/FinestraDesar.h"
-#include "batch/FinestraPista.h"
-#include "batch/FinestraSerie.h"
-#include "shell/Estil.h"
-#include "shell/Missatges.h"
-#include "shell/TextQt.h"
+#include "gui/batch/FinestraDesar.h"
+#include "gui/batch/FinestraPista.h"
+#include "gui/batch/FinestraSerie.h"
+#include "gui/shell/Estil.h"
+#include "gui/shell/Missatges.h"
+#include "gui/shell/TextQt.h"
 #include "support/Modal.h"
 
 using namespace tirelo;

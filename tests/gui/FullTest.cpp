@@ -17,15 +17,16 @@
 #include <QtTest>
 #include <memory>
 
-#include "batch/FinestraDesar.h"
 #include "batch/Lot.h"
-#include "full/FinestraOpcionsFull.h"
-#include "full/ImpressioFull.h"
-#include "full/LletresFull.h"
-#include "full/PintaFull.h"
-#include "shell/FPrincipal.h"
-#include "shell/InterficieQt.h"
+#include "gui/batch/FinestraDesar.h"
+#include "gui/full/FinestraOpcionsFull.h"
+#include "gui/full/ImpressioFull.h"
+#include "gui/full/LletresFull.h"
+#include "gui/full/PintaFull.h"
+#include "gui/shell/FPrincipal.h"
+#include "gui/shell/InterficieQt.h"
 #include "shell/Ordres.h"
+#include "shell/OrdresLot.h"
 #include "shell/Programa.h"
 #include "support/Modal.h"
 

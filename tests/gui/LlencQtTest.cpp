@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QtTest>
 
-#include "render/LlencQt.h"
+#include "gui/render/LlencQt.h"
 
 using namespace tirelo;
 

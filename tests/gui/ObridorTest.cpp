@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "shell/InterficieQt.h"
+#include "gui/shell/InterficieQt.h"
 
 using namespace tirelo::gui;
 

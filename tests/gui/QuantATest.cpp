@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "gui/shell/QuantA.h"
 #include "shell/Programa.h"
-#include "shell/QuantA.h"
 #include "support/Modal.h"
 #include "support/Suport.h"
 

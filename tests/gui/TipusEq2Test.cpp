@@ -7,12 +7,12 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "shell/InterficieQt.h"
+#include "gui/shell/InterficieQt.h"
+#include "gui/topics/TipusEq2.h"
+#include "shell/ExecutaTema.h"
 #include "shell/Programa.h"
 #include "support/Modal.h"
 #include "topics/Equacions.h"
-#include "topics/ExecutaTema.h"
-#include "topics/TipusEq2.h"
 
 using namespace tirelo;
 using namespace tirelo::gui;

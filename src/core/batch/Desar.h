@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
 #pragma once
-// Saving the batch as an RTF document in the folder "Exerc", and opening it with the
-// desktop's program for ".rtf" files.
+// The batch as an RTF document, and the checks and notice texts of saving it. Asking
+// for the values and the folder is the commands' part (shell/DesarDocument.h).
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -12,35 +13,24 @@
 
 namespace tirelo {
 
-struct Programa;
 class Lot;
-struct ValorsDesar;
 
-// Asks for the save values, writes the document; false when nothing was written
-// (empty batch, cancelled, empty name) or writing failed (the user is told why).
-// The batch is never touched.
-bool Desa(Programa& prg);
-// Asks for the save values and gives the path "Exerc/<name><extensio>" to write;
-// nullopt when nothing is to be written: an empty batch, a cancel, an empty name, a
-// refused name or folder (the user is told why), or the user keeps what is there.
-std::optional<std::filesystem::path> DemanaCamiDesar(Programa& prg, std::string_view extensio);
-// Opens the document last written, saving first when none has been written for
-// this batch.
-void ObreEnEditor(Programa& prg);
+// The save window's values, proposed on opening and kept when accepted.
+struct ValorsDesar {
+  std::string nomFitxer;      // without folder and extension, at most 255
+  std::string titol;          // document title, at most 255
+  int32_t disposicio = 1;     // 0 statement/answer together, 1 all statements then all answers
+  bool operator==(const ValorsDesar&) const = default;
+};
+
+inline constexpr std::string_view ExtensioDocument = ".rtf";
 
 // Writes the batch as a document at exactly this path, in the layout and with the
-// title of `valors`, without asking anything; the failure, if any.
+// title of `valors`, without asking anything; the failure, if any (a failure to
+// create the file is OperacioFitxer::Crear).
 std::optional<FalladaDocument> EscriuLot(const Lot& lot, const ValorsDesar& valors,
                                          const std::filesystem::path& cami);
 
-// The folder "Exerc" below the current directory, created when nothing of that name
-// exists; nullopt, after a notice, when it cannot be had.
-std::optional<std::filesystem::path> CarpetaExerc(Programa& prg);
-// When something is at cami already, asks whether to replace it (default "No");
-// true when there is nothing there or the user answered Yes.
-bool PreguntaSubstituir(Programa& prg, const std::filesystem::path& cami);
-// Tells the user where a saved file went.
-void InformaDesat(Programa& prg, const std::filesystem::path& cami);
 // A system text (a path, a reason) for a notice: Windows-1252 when it converts,
 // otherwise its ASCII characters.
 std::string TextDelSistema(std::string_view text);

@@ -4,8 +4,6 @@
 
 #include <utility>
 
-#include "shell/Programa.h"
-
 namespace tirelo {
 
 void Historial::AbansDeCanviar(const Lot& lot) {
@@ -26,19 +24,5 @@ bool Historial::Intercanvia(std::vector<Pas>& de, std::vector<Pas>& a, Lot& lot,
 
 bool Historial::Desfes(Lot& lot) { return Intercanvia(desfer_, refer_, lot, actual_); }
 bool Historial::Refes(Lot& lot) { return Intercanvia(refer_, desfer_, lot, actual_); }
-
-void AbansDeCanviar(Programa& prg) { prg.historial.AbansDeCanviar(prg.lot); }
-
-void Desfes(Programa& prg) {
-  if (prg.historial.Desfes(prg.lot)) RefrescaEstat(prg);
-}
-
-void Refes(Programa& prg) {
-  if (prg.historial.Refes(prg.lot)) RefrescaEstat(prg);
-}
-
-bool HiHaCanvisSenseDesar(const Programa& prg) {
-  return prg.lot.Nombre() > 0 && prg.historial.CanvisSenseDesar();
-}
 
 }  // namespace tirelo

@@ -11,8 +11,6 @@
 
 namespace tirelo {
 
-struct Programa;
-
 class Historial {
  public:
   static constexpr std::size_t MaximPassos = 50;
@@ -40,13 +38,5 @@ class Historial {
   std::vector<Pas> desfer_, refer_;
   unsigned long actual_ = 0, seguent_ = 1, desat_ = 0;
 };
-
-// Notes a change about to happen to prg.lot (for undo and for the exit question).
-void AbansDeCanviar(Programa& prg);
-// Ctrl+Z / Ctrl+Y: the batch as it was before the last change, and back again.
-void Desfes(Programa& prg);
-void Refes(Programa& prg);
-// Is there anything in the batch that neither a document nor a batch file keeps?
-bool HiHaCanvisSenseDesar(const Programa& prg);
 
 }  // namespace tirelo

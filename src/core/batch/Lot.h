@@ -7,11 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "batch/Exercici.h"
+#include "document/Exercici.h"
 
 namespace tirelo {
-
-struct Programa;
 
 class Lot {
  public:
@@ -41,8 +39,6 @@ std::vector<std::string> LiniesLlista(const Lot& lot);
 // What the list shows of each exercise: position, ']' and the statement as one
 // readable line of Unicode (UTF-8; document/TextLinia.h): "3]Calcula: (x+3)²".
 std::vector<std::string> LiniesLlegibles(const Lot& lot);
-// "Exercicis de Tirelo. Nº exercicis: 3"
-std::string TextCaptio(const Programa& prg);
 
 // Which batch controls and menu items are enabled, and the label's colour.
 struct EstatControls {
@@ -52,15 +48,5 @@ struct EstatControls {
   bool etiquetaNegra = false;              // "Lot exercicis:" black when count > 0
 };
 EstatControls CalculaEstat(const Lot& lot);
-
-// Batch commands of the main window; each asks through the seam where it must.
-void Afegeix(Programa& prg, const Exercici& e);  // a full batch refuses with a notice
-void AvisaLotPle(Programa& prg);                 // that notice: full, and how to make room
-void EditaSeleccionat(Programa& prg);
-void EliminaSeleccionat(Programa& prg);
-void BaixaSeleccionat(Programa& prg);
-void PujaSeleccionat(Programa& prg);
-void Reinicia(Programa& prg);
-void RefrescaEstat(Programa& prg);
 
 }  // namespace tirelo

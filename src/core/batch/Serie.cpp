@@ -7,14 +7,10 @@
 #include <vector>
 
 #include "mathtext/Text.h"
-#include "shell/Programa.h"
 
 namespace tirelo {
 
-namespace {
-// Case counters are 8-bit: the count field takes 1..255 only.
 bool CasosValids(long long n) { return n >= 1 && n <= 255; }
-}  // namespace
 
 std::string TextCasosRetallats(const CasosRetallats& c) {
   return "Exercici " + std::to_string(c.exercici) + ": hi caben " + std::to_string(c.casos) + " casos dels " +
@@ -37,8 +33,6 @@ std::string EtiquetaCas(int nombreCasos, int i) {
   if (nombreCasos == 1) return {};
   return LletresCas(i) + ") ";
 }
-
-std::string EtiquetaCas(const Programa& prg, int i) { return EtiquetaCas(prg.serie.nombreCasos, i); }
 
 std::string SeparadorCas(int nombreCasos, int i) {
   if (i == nombreCasos) return {};
@@ -117,132 +111,6 @@ std::vector<std::string> DivideixSubtipus(std::string_view llista) {
   }
   if (!nom.empty()) noms.push_back(nom);
   return noms;
-}
-
-namespace {
-
-// What the series window is about to show, after the status is refreshed and the
-// exercise under construction is cleared.
-PeticioSubtipus PreparaPeticio(Programa& prg) {
-  RefrescaEstat(prg);
-  prg.exercici.llest = false;
-  prg.exercici.pista.clear();
-
-  ValorsSerie& s = prg.serie;
-  PeticioSubtipus peticio;
-  peticio.titol = s.titolTema;
-  peticio.subtipus = DivideixSubtipus(s.llistaSubtipus);
-  peticio.casos = s.cadenaCasos;
-  const int recordat = s.subtipusRecordat == 0 ? 1 : s.subtipusRecordat;
-  const int linies = static_cast<int>(peticio.subtipus.size());
-  peticio.seleccio = recordat <= linies ? recordat : 0;
-  peticio.nombreCasos = s.nombreCasos;
-  peticio.retallats = std::exchange(s.retallats, std::nullopt);
-  return peticio;
-}
-
-// Takes the window's answer: the subtype chosen (0: left) and the number of cases.
-int PrenResposta(Programa& prg, const PeticioSubtipus& peticio, const RespostaSubtipus& r) {
-  ValorsSerie& s = prg.serie;
-  const int linies = static_cast<int>(peticio.subtipus.size());
-  if (!r.acceptat) return 0;  // "Sortir", the close box, or a window that could not open
-  const int triat = (r.seleccionat >= 1 && r.seleccionat <= linies) ? r.seleccionat : 0;
-  s.subtipusRecordat = static_cast<uint8_t>(triat);
-  // The count field refuses anything outside 1..255; a seam that lets one through
-  // leaves the number of cases as it was.
-  if (CasosValids(r.nombreCasos)) s.nombreCasos = r.nombreCasos;
-  return triat;
-}
-
-}  // namespace
-
-int DemanaSeguentSubtipus(Programa& prg) {
-  const PeticioSubtipus peticio = PreparaPeticio(prg);
-  return PrenResposta(prg, peticio, prg.ui.DemanaSubtipus(peticio));
-}
-
-void PasAfegir(Programa& prg) {
-  Exercici& e = prg.exercici;
-  if (!e.llest || e.enunciat.empty()) return;
-  e.posicioPista = prg.serie.opcioPista;  // the option decides, never the generator
-  if (prg.lot.Ple()) {
-    // Refused before the editor, so the user does not approve or edit in vain.
-    AvisaLotPle(prg);
-    return;
-  }
-  if (prg.serie.opcioConformitat) {
-    const Exercici generat = e;
-    e.llest = prg.ui.EditaExercici(e);
-    e.Limita();
-    if (!MateixosTextos(generat, e)) e.editat = true;
-  }
-  if (e.llest) Afegeix(prg, e);
-}
-
-void AnotaRecepta(Programa& prg, int subtipus) {
-  Exercici& e = prg.exercici;
-  e.editat = false;
-  e.recepta.reset();
-  const auto estat = prg.aleatori->Estat();
-  if (prg.serie.temaActual == 0 || !estat) return;
-  // A subtype without a number of cases draws one, whatever the count field holds.
-  const std::string& casos = prg.serie.cadenaCasos;
-  const bool prenCasos = subtipus >= 1 && static_cast<std::size_t>(subtipus) <= casos.size() &&
-                         casos[static_cast<std::size_t>(subtipus) - 1] == '1';
-  e.recepta = Recepta{prg.serie.temaActual, subtipus, prenCasos ? prg.serie.nombreCasos : 1, std::nullopt, *estat};
-}
-
-namespace {
-
-// The part of a pass before the series window: the topic's texts for the window.
-void ObrePas(Programa& prg, const Tema& tema) {
-  if (tema.refrescaAlPrincipi) RefrescaEstat(prg);
-  prg.exercici.llest = false;
-  prg.serie.titolTema = tema.titol;
-  prg.serie.cadenaCasos = tema.cadenaCasos;
-  prg.serie.llistaSubtipus = tema.llistaSubtipus;
-}
-
-// The part of a pass after subtype k was chosen: draw, cut, append, note lost cases.
-void GeneraPas(Programa& prg, const Tema& tema, int k, const std::function<void(Programa&, int)>& genera) {
-  const int demanats = prg.serie.nombreCasos;  // a generator may lower it to its pool
-  prg.serie.casosEscrits.reset();
-  AnotaRecepta(prg, k);
-  genera(prg, k);
-  prg.exercici.Limita();  // every text is cut to its field, never refused
-  const int abans = prg.lot.Nombre();
-  PasAfegir(prg);
-  const auto escrits = prg.serie.casosEscrits;
-  if (prg.lot.Nombre() > abans && PrenCasos(tema.cadenaCasos, k) && escrits && *escrits < demanats)
-    prg.serie.retallats = CasosRetallats{prg.lot.Nombre(), demanats, *escrits};
-}
-
-}  // namespace
-
-void BucleTema(Programa& prg, const Tema& tema, const std::function<void(Programa&, int)>& genera) {
-  for (;;) {
-    ObrePas(prg, tema);
-    const int k = DemanaSeguentSubtipus(prg);
-    if (k == 0) return;
-    GeneraPas(prg, tema, k, genera);
-  }
-}
-
-std::vector<CasosRetallats> BucleTemaDonat(Programa& prg, const Tema& tema,
-                                           const std::function<void(Programa&, int)>& genera,
-                                           const std::vector<TriaSerie>& tries) {
-  std::vector<CasosRetallats> retallats;
-  for (std::size_t i = 0;; ++i) {
-    ObrePas(prg, tema);
-    const PeticioSubtipus peticio = PreparaPeticio(prg);
-    if (peticio.retallats) retallats.push_back(*peticio.retallats);
-    const RespostaSubtipus r = i < tries.size()
-                                   ? RespostaSubtipus{true, tries[i].subtipus, static_cast<uint16_t>(tries[i].casos)}
-                                   : RespostaSubtipus{false, 0, peticio.nombreCasos};
-    const int k = PrenResposta(prg, peticio, r);
-    if (k == 0) return retallats;
-    GeneraPas(prg, tema, k, genera);
-  }
 }
 
 }  // namespace tirelo

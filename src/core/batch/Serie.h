@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
 #pragma once
-// The series protocol every topic follows: describe the topic, ask for a subtype and
-// a number of cases, generate into the exercise under construction, append it.
+// The values of the series protocol every topic follows (describe the topic, ask for
+// a subtype and a number of cases, generate, append) and the cases of one exercise.
+// The steps that act on the program are the commands' part (shell/PassosSerie.h).
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -14,8 +15,6 @@
 #include "mathtext/Text.h"
 
 namespace tirelo {
-
-struct Programa;
 
 // An exercise appended with fewer cases than were asked: the others did not fit in
 // its texts. exercici is its position in the batch.
@@ -58,7 +57,6 @@ std::vector<std::string> DivideixSubtipus(std::string_view llista);
 std::string LletresCas(int i);
 // "a) ", "b) ", ...; empty when the number of cases is 1.
 std::string EtiquetaCas(int nombreCasos, int i);
-std::string EtiquetaCas(const Programa& prg, int i);  // with the series' number of cases
 // ",  " after every case but the last.
 std::string SeparadorCas(int nombreCasos, int i);
 
@@ -99,16 +97,6 @@ class TextsCasos {
   int casos_ = 0;
 };
 
-// Refreshes the status, clears the ready flag and hint of the exercise under
-// construction, shows the series window (telling the cases the exercise before it
-// lost, if any) and returns the chosen subtype (0: left).
-int DemanaSeguentSubtipus(Programa& prg);
-// Notes in the exercise under construction how it is about to be drawn: the running
-// topic, this subtype, the number of cases and the random source's state.
-void AnotaRecepta(Programa& prg, int subtipus);
-// Applies the hint option, asks for approval when that option is set, and appends.
-void PasAfegir(Programa& prg);
-
 // A topic as the protocol sees it.
 struct Tema {
   std::string_view titol;
@@ -116,22 +104,11 @@ struct Tema {
   std::string_view cadenaCasos;
   bool refrescaAlPrincipi = false;  // some topics refresh the status at each pass
 };
-// The loop of every topic entry: runs genera(prg, subtype) for each subtype chosen
-// until the user leaves the series window. An exercise appended with fewer cases
-// than asked is noted in prg.serie.retallats.
-void BucleTema(Programa& prg, const Tema& tema, const std::function<void(Programa&, int)>& genera);
 // A choice made beforehand in place of the series window's: subtype and number of cases.
 struct TriaSerie {
   int subtipus = 0;
   int casos = 1;
 };
-// The same loop with the choices given beforehand instead of asked from the series
-// window, one per pass, then "Sortir": what a run without windows does. Returns the
-// lost cases the series window would have been told of, in order.
-std::vector<CasosRetallats> BucleTemaDonat(Programa& prg, const Tema& tema,
-                                           const std::function<void(Programa&, int)>& genera,
-                                           const std::vector<TriaSerie>& tries);
-
 // The count field of the series window: the text without leading and trailing blanks
 // read as a whole number. Empty or blank reads as 0 and, like anything outside
 // 1..255, is refused.
@@ -141,6 +118,8 @@ struct CampCasos {
   int valor = 0;
 };
 CampCasos LlegeixCampCasos(std::string_view text);
+// Case counters are 8-bit: a number of cases is 1..255.
+bool CasosValids(long long n);
 // The short notice the series window shows for a count outside 1..255.
 inline constexpr std::string_view AvisCasosForaDeRang = "El nombre de casos ha de ser entre 1 i 255.";
 inline constexpr std::string_view TitolAvisCasos = "Nombre de casos";

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/Exercici.h"
+#include "document/Exercici.h"
 
 namespace tirelo {
 

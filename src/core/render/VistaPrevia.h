@@ -5,7 +5,7 @@
 // inside a frame, the hint below the statement or the answer as its placement says.
 #include <string>
 
-#include "batch/Exercici.h"
+#include "document/Exercici.h"
 #include "render/Pantalla.h"
 
 namespace tirelo {

@@ -7,6 +7,7 @@
 #include "batch/Desar.h"
 #include "batch/EscripturaAtomica.h"
 #include "shell/CodiFull.h"
+#include "shell/DesarDocument.h"
 #include "shell/Programa.h"
 
 namespace tirelo {

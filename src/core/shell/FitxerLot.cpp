@@ -8,12 +8,14 @@
 #include <nlohmann/json.hpp>
 #include <system_error>
 
-#include "batch/EscripturaAtomica.h"
 #include "batch/Desar.h"
+#include "batch/EscripturaAtomica.h"
 #include "batch/Historial.h"
 #include "batch/Lot.h"
-#include "shell/Programa.h"
 #include "mathtext/Text.h"
+#include "shell/DesarDocument.h"
+#include "shell/OrdresLot.h"
+#include "shell/Programa.h"
 
 namespace tirelo {
 

@@ -12,7 +12,7 @@
 #include <variant>
 #include <vector>
 
-#include "batch/Exercici.h"
+#include "document/Exercici.h"
 #include "shell/Genera.h"
 
 namespace tirelo {

@@ -10,12 +10,12 @@
 #include "document/TextLinia.h"
 #include "mathtext/Text.h"
 #include "shell/CodiFull.h"
-#include "shell/FitxerLot.h"
 #include "shell/DesarFull.h"
+#include "shell/ExecutaTema.h"
+#include "shell/FitxerLot.h"
 #include "shell/Programa.h"
-#include "topics/Cataleg.h"
-#include "topics/ExecutaTema.h"
 #include "shell/Versions.h"
+#include "topics/Cataleg.h"
 
 namespace tirelo {
 

@@ -13,8 +13,10 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/Exercici.h"
+#include "batch/Desar.h"
 #include "batch/Serie.h"
+#include "document/Exercici.h"
+#include "topics/FormaEq2.h"
 
 namespace tirelo {
 
@@ -34,17 +36,6 @@ struct RespostaSubtipus {
   int seleccionat = 0;        // 1-based selected line when accepted; 0 none
   uint16_t nombreCasos = 1;   // the number of cases after the arrows and the count field
 };
-
-// The save window's values, proposed on opening and kept when accepted.
-struct ValorsDesar {
-  std::string nomFitxer;      // without folder and extension, at most 255
-  std::string titol;          // document title, at most 255
-  int32_t disposicio = 1;     // 0 statement/answer together, 1 all statements then all answers
-  bool operator==(const ValorsDesar&) const = default;
-};
-
-// Forms of a quadratic or biquadratic equation; Qualsevol is drawn by the caller.
-enum class FormaEq2 : uint8_t { Completa = 0, SenseTermeIndep = 1, SenseTermeLineal = 2, Qualsevol = 3 };
 
 class Interficie {
  public:

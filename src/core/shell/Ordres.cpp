@@ -5,10 +5,12 @@
 #include "batch/Desar.h"
 #include "batch/Historial.h"
 #include "batch/Lot.h"
+#include "shell/DesarDocument.h"
+#include "shell/ExecutaTema.h"
 #include "shell/FitxerLot.h"
+#include "shell/OrdresLot.h"
 #include "shell/Programa.h"
 #include "shell/Versions.h"
-#include "topics/ExecutaTema.h"
 
 namespace tirelo {
 

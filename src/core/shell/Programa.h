@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "batch/Exercici.h"
 #include "batch/Historial.h"
 #include "batch/Lot.h"
 #include "batch/Serie.h"
+#include "document/Exercici.h"
 #include "mathtext/Aleatori.h"
 #include "shell/DescPrg.h"
 #include "shell/Interficie.h"

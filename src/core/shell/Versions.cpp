@@ -9,9 +9,11 @@
 #include "batch/Desar.h"
 #include "mathtext/Text.h"
 #include "shell/CodiFull.h"
+#include "shell/DesarDocument.h"
 #include "shell/DesarFull.h"
 #include "shell/FitxerLot.h"
 #include "shell/Genera.h"
+#include "shell/OrdresLot.h"
 #include "shell/Programa.h"
 
 namespace tirelo {

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "batch/Exercici.h"
+#include "document/Exercici.h"
 #include "full/EscriptorFull.h"
 
 namespace tirelo {

@@ -5,7 +5,7 @@
 // solutions drawn first, so that the answers are small integers.
 #include <string_view>
 
-#include "shell/Interficie.h"
+#include "topics/FormaEq2.h"
 #include "topics/Generador.h"
 
 namespace tirelo {

@@ -13,7 +13,7 @@
 
 #include "document/Frase.h"
 #include "mathtext/Aleatori.h"
-#include "shell/Interficie.h"
+#include "topics/FormaEq2.h"
 
 namespace tirelo {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "batch/EditorExercici.h"
+#include "gui/batch/EditorExercici.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -11,12 +11,12 @@
 #include <QRadioButton>
 #include <optional>
 
+#include "gui/render/LlencQt.h"
+#include "gui/shell/Accessibilitat.h"
+#include "gui/shell/Missatges.h"
+#include "gui/shell/TextQt.h"
 #include "mathtext/Text.h"
-#include "render/LlencQt.h"
 #include "render/VistaPrevia.h"
-#include "shell/Accessibilitat.h"
-#include "shell/Missatges.h"
-#include "shell/TextQt.h"
 
 namespace tirelo::gui {
 namespace {

@@ -6,9 +6,9 @@
 #include <QString>
 #include <array>
 
-#include "batch/Exercici.h"
+#include "document/Exercici.h"
+#include "gui/shell/FinestraSecundaria.h"
 #include "render/Pantalla.h"
-#include "shell/FinestraSecundaria.h"
 
 class QLabel;
 class QLineEdit;

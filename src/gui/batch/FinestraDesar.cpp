@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "batch/FinestraDesar.h"
+#include "gui/batch/FinestraDesar.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -8,10 +8,10 @@
 #include <QRadioButton>
 
 #include "batch/Desar.h"
+#include "gui/shell/Accessibilitat.h"
+#include "gui/shell/Missatges.h"
+#include "gui/shell/TextQt.h"
 #include "mathtext/Text.h"
-#include "shell/Accessibilitat.h"
-#include "shell/Missatges.h"
-#include "shell/TextQt.h"
 
 namespace tirelo::gui {
 

@@ -2,7 +2,7 @@
 // Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The save window (desarserie): file name, document title and layout.
-#include "shell/FinestraSecundaria.h"
+#include "gui/shell/FinestraSecundaria.h"
 #include "shell/Interficie.h"
 
 class QLineEdit;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "batch/FinestraPista.h"
+#include "gui/batch/FinestraPista.h"
 
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/Accessibilitat.h"
+#include "gui/shell/Accessibilitat.h"
 
 namespace tirelo::gui {
 

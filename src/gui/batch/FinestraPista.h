@@ -4,7 +4,7 @@
 // The hint placement window (posarpista): where the hint of every new exercise goes.
 #include <cstdint>
 
-#include "shell/FinestraSecundaria.h"
+#include "gui/shell/FinestraSecundaria.h"
 
 namespace tirelo::gui {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "batch/FinestraSerie.h"
+#include "gui/batch/FinestraSerie.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -8,9 +8,9 @@
 #include <QPushButton>
 
 #include "batch/Serie.h"
-#include "shell/Accessibilitat.h"
-#include "shell/Missatges.h"
-#include "shell/TextQt.h"
+#include "gui/shell/Accessibilitat.h"
+#include "gui/shell/Missatges.h"
+#include "gui/shell/TextQt.h"
 
 namespace tirelo::gui {
 

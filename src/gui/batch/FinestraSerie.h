@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/FinestraSecundaria.h"
+#include "gui/shell/FinestraSecundaria.h"
 #include "shell/Interficie.h"
 
 class QLabel;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "batch/FinestraVersions.h"
+#include "gui/batch/FinestraVersions.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "shell/Accessibilitat.h"
+#include "gui/shell/Accessibilitat.h"
 #include "shell/CodiFull.h"
 #include "shell/Versions.h"
 

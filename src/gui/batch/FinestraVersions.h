@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/FinestraSecundaria.h"
+#include "gui/shell/FinestraSecundaria.h"
 
 class QLineEdit;
 class QSpinBox;

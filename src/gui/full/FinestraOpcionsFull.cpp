@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "full/FinestraOpcionsFull.h"
+#include "gui/full/FinestraOpcionsFull.h"
 
 #include <QCheckBox>
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "shell/Accessibilitat.h"
+#include "gui/shell/Accessibilitat.h"
 
 namespace tirelo::gui {
 

@@ -3,7 +3,7 @@
 #pragma once
 // The sheet options window (opcionsfull): the header lines "Nom:", "Curs:", "Data:"
 // and the lines of answer space after each statement. Enter accepts, Esc leaves.
-#include "shell/FinestraSecundaria.h"
+#include "gui/shell/FinestraSecundaria.h"
 #include "shell/Programa.h"
 
 namespace tirelo::gui {

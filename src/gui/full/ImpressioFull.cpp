@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "full/ImpressioFull.h"
+#include "gui/full/ImpressioFull.h"
 
 #include <QPageSize>
 #include <QPainter>
@@ -8,9 +8,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
-#include "full/LletresFull.h"
-#include "full/PintaFull.h"
-#include "shell/Missatges.h"
+#include "gui/full/LletresFull.h"
+#include "gui/full/PintaFull.h"
+#include "gui/shell/Missatges.h"
 
 namespace tirelo::gui {
 

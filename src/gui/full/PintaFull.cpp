@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "full/PintaFull.h"
+#include "gui/full/PintaFull.h"
 
 #include <QFile>
 #include <QHashSeed>

@@ -14,7 +14,7 @@
 
 #include "full/EscriptorFull.h"
 #include "full/Full.h"
-#include "full/LletresFull.h"
+#include "gui/full/LletresFull.h"
 
 namespace tirelo::gui {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "render/LlencQt.h"
+#include "gui/render/LlencQt.h"
 
 #include <QFontMetrics>
 #include <QPolygon>
 #include <algorithm>
 #include <cmath>
 
-#include "shell/TextQt.h"
+#include "gui/shell/TextQt.h"
 
 namespace tirelo::gui {
 namespace {

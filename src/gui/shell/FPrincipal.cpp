@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "shell/FPrincipal.h"
+#include "gui/shell/FPrincipal.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -14,23 +14,24 @@
 #include <QSignalBlocker>
 #include <QStatusBar>
 
-#include "batch/FinestraPista.h"
 #include "batch/Lot.h"
 #include "document/TextLlegible.h"
-#include "full/FinestraOpcionsFull.h"
-#include "full/ImpressioFull.h"
-#include "full/PintaFull.h"
-#include "shell/Accessibilitat.h"
-#include "shell/Controls.h"
+#include "gui/batch/FinestraPista.h"
+#include "gui/full/FinestraOpcionsFull.h"
+#include "gui/full/ImpressioFull.h"
+#include "gui/full/PintaFull.h"
+#include "gui/shell/Accessibilitat.h"
+#include "gui/shell/Controls.h"
+#include "gui/shell/Estil.h"
+#include "gui/shell/Icona.h"
+#include "gui/shell/InterficieQt.h"
+#include "gui/shell/QuantA.h"
+#include "gui/shell/TextQt.h"
 #include "shell/DesarFull.h"
-#include "shell/Estil.h"
 #include "shell/FitxerLot.h"
-#include "shell/Icona.h"
-#include "shell/InterficieQt.h"
 #include "shell/Ordres.h"
+#include "shell/OrdresLot.h"
 #include "shell/Programa.h"
-#include "shell/QuantA.h"
-#include "shell/TextQt.h"
 #include "shell/Versions.h"
 
 namespace tirelo::gui {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "shell/FinestraAjuda.h"
+#include "gui/shell/FinestraAjuda.h"
 
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -8,7 +8,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "shell/Icona.h"
+#include "gui/shell/Icona.h"
 
 namespace tirelo::gui {
 

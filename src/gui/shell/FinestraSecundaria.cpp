@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "shell/FinestraSecundaria.h"
+#include "gui/shell/FinestraSecundaria.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "shell/Accessibilitat.h"
-#include "shell/Controls.h"
-#include "shell/Estil.h"
-#include "shell/Icona.h"
+#include "gui/shell/Accessibilitat.h"
+#include "gui/shell/Controls.h"
+#include "gui/shell/Estil.h"
+#include "gui/shell/Icona.h"
 
 namespace tirelo::gui {
 

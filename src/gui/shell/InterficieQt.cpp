@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "shell/InterficieQt.h"
+#include "gui/shell/InterficieQt.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -13,15 +13,15 @@
 #include <QStandardPaths>
 #include <QUrl>
 
-#include "batch/EditorExercici.h"
-#include "batch/FinestraDesar.h"
-#include "batch/FinestraVersions.h"
-#include "batch/FinestraSerie.h"
-#include "shell/FPrincipal.h"
-#include "shell/FinestraAjuda.h"
-#include "shell/Missatges.h"
-#include "shell/TextQt.h"
-#include "topics/TipusEq2.h"
+#include "gui/batch/EditorExercici.h"
+#include "gui/batch/FinestraDesar.h"
+#include "gui/batch/FinestraSerie.h"
+#include "gui/batch/FinestraVersions.h"
+#include "gui/shell/FPrincipal.h"
+#include "gui/shell/FinestraAjuda.h"
+#include "gui/shell/Missatges.h"
+#include "gui/shell/TextQt.h"
+#include "gui/topics/TipusEq2.h"
 
 namespace tirelo::gui {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "shell/Missatges.h"
+#include "gui/shell/Missatges.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
 
-#include "shell/Icona.h"
+#include "gui/shell/Icona.h"
 
 namespace tirelo::gui {
 

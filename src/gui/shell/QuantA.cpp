@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "shell/QuantA.h"
+#include "gui/shell/QuantA.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -9,11 +9,11 @@
 #include <QPainter>
 #include <QPushButton>
 
-#include "render/LlencQt.h"
+#include "gui/render/LlencQt.h"
+#include "gui/shell/Accessibilitat.h"
+#include "gui/shell/TextQt.h"
 #include "render/Lletra.h"
-#include "shell/Accessibilitat.h"
 #include "shell/Programa.h"
-#include "shell/TextQt.h"
 
 namespace tirelo::gui {
 namespace {

@@ -6,7 +6,7 @@
 #include <QStringList>
 #include <string>
 
-#include "shell/FinestraSecundaria.h"
+#include "gui/shell/FinestraSecundaria.h"
 
 namespace tirelo {
 struct Programa;

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "shell/TextQt.h"
+#include "gui/shell/TextQt.h"
 
 #include <QList>
 

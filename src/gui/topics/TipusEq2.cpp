@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "topics/TipusEq2.h"
+#include "gui/topics/TipusEq2.h"
 
 #include <QRadioButton>
 

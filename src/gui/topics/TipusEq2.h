@@ -3,7 +3,7 @@
 #pragma once
 // The equation-form window (tipuseq2) of the equations topic: asked before every
 // quadratic or biquadratic case, it opens on the complete form every time.
-#include "shell/FinestraSecundaria.h"
+#include "gui/shell/FinestraSecundaria.h"
 #include "shell/Interficie.h"
 
 class QWidget;

@@ -18,7 +18,7 @@
 #include "batch/Serie.h"
 #include "support/Guio.h"
 #include "support/Suport.h"
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
 
 namespace tirelo::prova {
 

@@ -5,7 +5,7 @@
 // material for the tests of what reads or lays out any exercise.
 #include <vector>
 
-#include "batch/Exercici.h"
+#include "document/Exercici.h"
 
 namespace tirelo::prova {
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
 #include "support/Suport.h"
+#include "shell/OrdresLot.h"
 
 #include <gtest/gtest.h>
 

@@ -13,6 +13,7 @@
 #include "mathtext/Aleatori.h"
 #include "shell/Interficie.h"
 #include "shell/Programa.h"
+#include "shell/OrdresLot.h"
 
 namespace tirelo::prova {
 

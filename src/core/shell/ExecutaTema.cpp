@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "topics/ExecutaTema.h"
+#include "shell/ExecutaTema.h"
 
+#include "shell/PassosSerie.h"
 #include "shell/Programa.h"
 #include "topics/Cataleg.h"
 #include "mathtext/Text.h"
