@@ -31,6 +31,7 @@
 #include "shell/Ordres.h"
 #include "shell/OrdresLot.h"
 #include "shell/Programa.h"
+#include "support/FinestraPrincipal.h"
 #include "support/Modal.h"
 
 using namespace tirelo;
@@ -59,33 +60,15 @@ QStringList Linies(const QListWidget* llista) {
 
 }  // namespace
 
-class FPrincipalTest : public QObject {
+class FPrincipalTest : public QObject, protected tirelo::prova::FinestraPrincipal {
   Q_OBJECT
 
-  std::unique_ptr<InterficieQt> ui_;
-  std::unique_ptr<Programa> prg_;
-  std::unique_ptr<FPrincipal> f_;
-
-  void Afegeix(const std::string& enunciat) {
-    tirelo::Afegeix(*prg_, Exercici{.enunciat = enunciat, .resposta = "R", .pista = "", .posicioPista = 0, .llest = true});
-  }
   bool Activat(int ordre) const { return f_->Control(ordre)->isEnabled(); }
 
  private slots:
-  void init() {
-    ui_ = std::make_unique<InterficieQt>();
-    ui_->PosaObridor([](const QString&) { return false; });  // nothing leaves the test
-    prg_ = std::make_unique<Programa>(*ui_, 11);
-    f_ = std::make_unique<FPrincipal>(*prg_, *ui_);
-    f_->show();
-  }
+  void init() { Obre(11); }
 
-  void cleanup() {
-    f_.reset();
-    prg_.reset();
-    ui_.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-  }
+  void cleanup() { QVERIFY(Tanca()); }
 
   void EstatInicial() {
     QCOMPARE(f_->objectName(), QStringLiteral("FPrincipal"));

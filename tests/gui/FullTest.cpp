@@ -28,6 +28,7 @@
 #include "shell/Ordres.h"
 #include "shell/OrdresLot.h"
 #include "shell/Programa.h"
+#include "support/FinestraPrincipal.h"
 #include "support/Modal.h"
 
 using namespace tirelo;
@@ -35,33 +36,15 @@ using namespace tirelo::gui;
 using tirelo::prova::GuioModal;
 using tirelo::prova::PremBoto;
 
-class FullTest : public QObject {
+class FullTest : public QObject, protected tirelo::prova::FinestraPrincipal {
   Q_OBJECT
 
-  std::unique_ptr<InterficieQt> ui_;
-  std::unique_ptr<Programa> prg_;
-  std::unique_ptr<FPrincipal> f_;
-
-  void Afegeix() {
-    tirelo::Afegeix(*prg_, Exercici{.enunciat = "#B(Calcula:) #F(3/4) + x^2", .resposta = "R", .pista = "",
-                                    .posicioPista = 0, .llest = true});
-  }
+  void Afegeix() { FinestraPrincipal::Afegeix("#B(Calcula:) #F(3/4) + x^2"); }
 
  private slots:
-  void init() {
-    ui_ = std::make_unique<InterficieQt>();
-    ui_->PosaObridor([](const QString&) { return false; });
-    prg_ = std::make_unique<Programa>(*ui_, 3);
-    f_ = std::make_unique<FPrincipal>(*prg_, *ui_);
-    f_->show();
-  }
+  void init() { Obre(3); }
 
-  void cleanup() {
-    f_.reset();
-    prg_.reset();
-    ui_.reset();
-    QVERIFY(QApplication::topLevelWidgets().isEmpty());
-  }
+  void cleanup() { QVERIFY(Tanca()); }
 
   void ElsElementsDelFullVanAmbElLot() {
     const int ordres[] = {ordre::DesarPdf, ordre::Imprimir, ordre::VistaImpressio};
