@@ -162,7 +162,7 @@ class DesenllacTest : public testing::TestWithParam<Desenllac> {};
 
 ResultatGenerador Respon(ContextGenerador&, int subtipus) {
   const auto estat = static_cast<EstatGenerador>(subtipus - 1);
-  return {estat, estat == EstatGenerador::Fet ? Escriu({"x²", "r", {}}) : Generat{}};
+  return {estat, estat == EstatGenerador::Fet ? Escriu({"x²", "r", {}}, std::nullopt, Frase(), {}) : Generat{}};
 }
 
 TEST_P(DesenllacTest, DispatchAppliesTheOutcome) {

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "document/Matematiques.h"
 #include "mathtext/Text.h"
 
 namespace tirelo {
@@ -46,13 +47,26 @@ TextsCasos::TextsCasos(Frase enunciat, Frase resposta, std::size_t maxEnunciat,
       maxEnunciat_(maxEnunciat),
       maxResposta_(maxResposta) {}
 
-bool TextsCasos::Afegeix(const Frase& enunciat, const Frase& resposta) {
+Apartat ApartatDe(std::string_view etiqueta, const Frase& enunciat, const Frase& resposta) {
+  return {std::string(etiqueta), Expressio(Matematiques(enunciat.Arbre())), Expressio(Matematiques(resposta.Arbre()))};
+}
+
+bool TextsCasos::Afegeix(const Frase& enunciat, const Frase& resposta, std::string_view etiqueta) {
+  return Junta(enunciat, resposta, [&] { return ApartatDe(etiqueta, enunciat, resposta); });
+}
+
+bool TextsCasos::Afegeix(const Frase& enunciat, const Frase& resposta, const Apartat& apartat) {
+  return Junta(enunciat, resposta, [&] { return apartat; });
+}
+
+bool TextsCasos::Junta(const Frase& enunciat, const Frase& resposta, const std::function<Apartat()>& apartat) {
   ple_ = ple_ || enunciat_.Llargada() + enunciat.Llargada() > maxEnunciat_ ||
          resposta_.Llargada() + resposta.Llargada() > maxResposta_;
   if (ple_) return false;
   enunciat_ += enunciat;
   resposta_ += resposta;
   ++casos_;
+  apartats_.push_back(apartat());
   return true;
 }
 
@@ -72,8 +86,13 @@ std::string AbansDelCas(int nombreCasos, int i, const DisposicioCasos& d) {
 }  // namespace
 
 bool TextsCasos::AfegeixCas(int nombreCasos, int i, const Frase& enunciat, const Frase& resposta) {
-  return Afegeix(Frase(AbansDelCas(nombreCasos, i, disposicioEnunciat_)) + enunciat,
-                 Frase(AbansDelCas(nombreCasos, i, disposicioResposta_)) + resposta);
+  // The case is its own two pieces, without the separator and label written before them.
+  return Junta(Frase(AbansDelCas(nombreCasos, i, disposicioEnunciat_)) + enunciat,
+               Frase(AbansDelCas(nombreCasos, i, disposicioResposta_)) + resposta, [&] {
+                 std::string etiqueta = EtiquetaCas(nombreCasos, i);
+                 if (!etiqueta.empty()) etiqueta.pop_back();  // "a) " -> "a)"
+                 return ApartatDe(etiqueta, enunciat, resposta);
+               });
 }
 
 CampCasos LlegeixCampCasos(std::string_view text) {

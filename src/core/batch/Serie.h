@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "document/Expressio.h"
 #include "document/Frase.h"
 #include "mathtext/Text.h"
 
@@ -79,8 +80,11 @@ class TextsCasos {
              std::size_t maxResposta = LlargadaText);
   // The layouts AfegeixCas follows; both are label and separator only until set.
   void Disposa(DisposicioCasos enunciat, DisposicioCasos resposta);
-  // Appends the two pieces as they are; false when they did not fit.
-  bool Afegeix(const Frase& enunciat, const Frase& resposta);
+  // Appends the two pieces as they are; false when they did not fit. A piece that went
+  // in is also kept as a case, with `etiqueta` as its label and its mathematics.
+  bool Afegeix(const Frase& enunciat, const Frase& resposta, std::string_view etiqueta = {});
+  // The same, with the case given apart (the pieces also hold a label laid out by hand).
+  bool Afegeix(const Frase& enunciat, const Frase& resposta, const Apartat& apartat);
   // Case i with its label, after the separator of the case before: ",  b) 9/15".
   // nombreCasos is the number asked: it decides the labels and the last separator.
   bool AfegeixCas(int nombreCasos, int i, const Frase& enunciat, const Frase& resposta);
@@ -88,14 +92,21 @@ class TextsCasos {
   const Frase& Enunciat() const { return enunciat_; }
   const Frase& Resposta() const { return resposta_; }
   int Casos() const { return casos_; }  // the pieces that went in
+  // Every piece that went in as a case: its label and the mathematics of its two pieces.
+  const std::vector<Apartat>& Apartats() const { return apartats_; }
 
  private:
+  bool Junta(const Frase& enunciat, const Frase& resposta, const std::function<Apartat()>& apartat);
   Frase enunciat_, resposta_;
   std::size_t maxEnunciat_, maxResposta_;
   DisposicioCasos disposicioEnunciat_, disposicioResposta_;
   bool ple_ = false;
   int casos_ = 0;
+  std::vector<Apartat> apartats_;
 };
+
+// A case of an exercise from the models of its two pieces, read by the one reader.
+Apartat ApartatDe(std::string_view etiqueta, const Frase& enunciat, const Frase& resposta);
 
 // A topic as the protocol sees it.
 struct Tema {

@@ -2,6 +2,10 @@
 // Copyright (C) 2026 Equip de Tirelo
 #include "document/Exercici.h"
 
+#include <cstddef>
+#include <utility>
+
+#include "document/Matematiques.h"
 #include "mathtext/Text.h"
 
 namespace tirelo {
@@ -10,6 +14,72 @@ void Exercici::Limita() {
   enunciat = Talla(enunciat, LlargadaText);
   resposta = Talla(resposta, LlargadaText);
   pista = Talla(pista, LlargadaPista);
+}
+
+void MarcaEditat(Exercici& e) {
+  e.editat = true;
+  e.instruccio.clear();
+  e.apartats.clear();
+}
+
+const std::vector<Apartat>& ApartatsVigents(const Exercici& e) {
+  static const std::vector<Apartat> kCap;
+  return e.editat ? kCap : e.apartats;
+}
+
+namespace {
+
+// Copies node `node` of `font` with everything under it into `desti`, under `pare`.
+void Empelta(Model& desti, std::size_t pare, const Model& font, std::size_t node) {
+  std::vector<std::pair<std::size_t, std::size_t>> pila{{node, pare}};  // (node of font, parent in desti)
+  while (!pila.empty()) {
+    const auto [n, p] = pila.back();
+    pila.pop_back();
+    Peca copia = font.peces[n];
+    copia.fills.clear();
+    desti.peces.push_back(std::move(copia));
+    const std::size_t nou = desti.peces.size() - 1;
+    desti.peces[p].fills.push_back(nou);
+    const auto& fills = font.peces[n].fills;
+    for (auto f = fills.rbegin(); f != fills.rend(); ++f) pila.emplace_back(*f, nou);
+  }
+}
+
+// The instruction's prose, then every case: under a Cas node with its label, or its
+// mathematics alone for an exercise of one case.
+Model DelsApartats(const Exercici& e, Expressio Apartat::*part, bool ambInstruccio) {
+  Model m;
+  m.peces.emplace_back();
+  if (ambInstruccio && !e.instruccio.empty()) {
+    const Model prosa = LlegeixMatematiques(e.instruccio);
+    for (const std::size_t f : prosa.Arrel().fills) Empelta(m, 0, prosa, f);
+  }
+  for (const Apartat& a : e.apartats) {
+    const Model& cas = (a.*part).Arbre();
+    std::size_t pare = 0;
+    if (!a.etiqueta.empty()) {
+      Peca p;
+      p.tipus = TipusPeca::Cas;
+      p.text = a.etiqueta;
+      m.peces.push_back(std::move(p));
+      pare = m.peces.size() - 1;
+      m.peces[0].fills.push_back(pare);
+    }
+    for (const std::size_t f : cas.Arrel().fills) Empelta(m, pare, cas, f);
+  }
+  return m;
+}
+
+}  // namespace
+
+Model MatematiquesEnunciat(const Exercici& e) {
+  if (ApartatsVigents(e).empty()) return LlegeixMatematiques(e.enunciat);
+  return DelsApartats(e, &Apartat::enunciat, true);
+}
+
+Model MatematiquesResposta(const Exercici& e) {
+  if (ApartatsVigents(e).empty()) return LlegeixMatematiques(e.resposta);
+  return DelsApartats(e, &Apartat::resposta, false);
 }
 
 bool MateixosTextos(const Exercici& a, const Exercici& b) {

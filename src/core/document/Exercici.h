@@ -6,6 +6,9 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
+
+#include "document/Expressio.h"
 
 namespace tirelo {
 
@@ -30,11 +33,29 @@ struct Exercici {
   bool llest = false;
   std::optional<Recepta> recepta{};  // none for an exercise that was not drawn here
   bool editat = false;             // texts changed by hand since they were drawn
+  // A drawn exercise's instruction (the statement's words before its cases, as markup)
+  // and its cases, in order: each one's label and the mathematics of its statement and
+  // answer. None for an exercise typed by hand.
+  std::string instruccio{};
+  std::vector<Apartat> apartats{};
 
   // Cuts every text to its field's length (texts are cut, never refused).
   void Limita();
   bool operator==(const Exercici&) const = default;
 };
+
+// The cases an output may take the mathematics from: those of a drawn exercise whose
+// texts were not changed by hand since; none otherwise (its texts are then read).
+const std::vector<Apartat>& ApartatsVigents(const Exercici& e);
+
+// Texts changed by hand: the drawn cases no longer describe them, and go.
+void MarcaEditat(Exercici& e);
+
+// The mathematics of the statement and of the answer as the outputs set them: from the
+// current cases (the instruction as prose, then each case under its label), or read
+// from the text by the one markup reader when the exercise has none.
+Model MatematiquesEnunciat(const Exercici& e);
+Model MatematiquesResposta(const Exercici& e);
 
 // Same statement, answer, hint and hint placement.
 bool MateixosTextos(const Exercici& a, const Exercici& b);

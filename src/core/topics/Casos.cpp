@@ -15,7 +15,7 @@ Generat EscriuCasos(ContextGenerador& ctx, const EntornCasos& entorn,
     const Cas c = cas(ctx);  // drawn even when it no longer fits
     casos.AfegeixCas(n, i, c.enunciat, c.resposta);
   }
-  return Escriu({casos.Enunciat(), casos.Resposta(), {}}, casos.Casos());
+  return Escriu({casos.Enunciat(), casos.Resposta(), {}}, casos.Casos(), entorn.capEnunciat, casos.Apartats());
 }
 
 Generat EscriuCasos(ContextGenerador& ctx, std::string_view capcalera,

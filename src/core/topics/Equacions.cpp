@@ -131,9 +131,9 @@ Generat GenEq1Grau(ContextGenerador& ctx) {
   do c = AleatNoNul(rnd, 9); while (c == b);
   const int32_t d = AleatNoNul(rnd, 9);
   const int32_t e = (b - c) * a + d;
-  return Escriu({Talla("Resol l'equaci\xF3:      " + TxtCoef(b, "x") + TxtCoefSig(d, "") + " = " + TxtCoef(c, "x") +
-                       TxtCoefSig(e, "")),
-                 " x = " + TxtEnter(a), {}});
+  return EscriuUnCas("Resol l'equaci\xF3:      ",
+                     TxtCoef(b, "x") + TxtCoefSig(d, "") + " = " + TxtCoef(c, "x") + TxtCoefSig(e, ""),
+                     " x = " + TxtEnter(a));
 }
 
 Generat GenEq2Grau(ContextGenerador& ctx, int grau) {

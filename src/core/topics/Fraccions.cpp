@@ -93,10 +93,8 @@ std::optional<Generat> GenOperacioFraccions(ContextGenerador& ctx, int operacio)
 
   // Numerators over a bar line with the sign over denominators; the one space after
   // the tabs puts single digits over the middle of each "---".
-  const Frase enunciat =
-      Frase(std::string("Calcula:") + CrLf) + Apilades({" " + TxtEnter(a1) + "     " + TxtEnter(a2),
-                                                         "---" + TxtOperador(operacio) + "---",
-                                                         " " + TxtEnter(b1) + "     " + TxtEnter(b2)});
+  const Frase enunciat = Apilades({" " + TxtEnter(a1) + "     " + TxtEnter(a2), "---" + TxtOperador(operacio) + "---",
+                                   " " + TxtEnter(b1) + "     " + TxtEnter(b2)});
   std::string pista;
   if (operacio <= 1) {
     pista = "(Nota: calcula el MCM dels denominadors, etc...  Simplifica el resultat)";
@@ -106,7 +104,7 @@ std::optional<Generat> GenOperacioFraccions(ContextGenerador& ctx, int operacio)
     pista = "(a/b " + TxtOperador(operacio) + " c/d  =  a.d / c.b )";
   }
   const Frase resposta = d > 1 ? Apilades({" " + TxtEnter(n), "---", " " + TxtEnter(d)}) : Apilades({" " + TxtEnter(n)});
-  return Escriu({enunciat, resposta, pista});
+  return EscriuUnCas(std::string("Calcula:") + CrLf, enunciat, resposta, pista);
 }
 
 ResultatGenerador GeneraFraccions(ContextGenerador& ctx, int subtipus) {

@@ -100,7 +100,8 @@ Generat GenRecta(ContextGenerador& ctx, int subtipus) {
   const std::string descripcio =
       subtipus == 1 ? " que t\xE9 pendent " + TxtEnter(m) + " i passa pel punt  " + TxtPunt(x1, y1)
                     : " que passa pels punts  " + TxtPunt(x1, y1) + " i " + TxtPunt(x2, y2);
-  return Escriu({Talla("Troba l'equaci\xF3 de la recta " + descripcio), " y = " + TxtCoef(m, "x") + TxtCoefSig(n, ""), {}});
+  // The data are words and numbers: the whole sentence is the case's statement.
+  return EscriuUnCas("", Talla("Troba l'equaci\xF3 de la recta " + descripcio), " y = " + TxtCoef(m, "x") + TxtCoefSig(n, ""));
 }
 
 Generat GenParabola(ContextGenerador& ctx, int subtipus) {

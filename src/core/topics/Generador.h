@@ -11,6 +11,10 @@
 #include <string>
 #include <utility>
 
+#include <vector>
+
+#include "batch/Serie.h"
+#include "document/Expressio.h"
 #include "document/Frase.h"
 #include "mathtext/Aleatori.h"
 #include "topics/FormaEq2.h"
@@ -35,23 +39,36 @@ struct ModelsExercici {
   Frase pista;
 };
 
-// The texts of one drawn exercise, written from its models, and how many cases went
-// in when it writes cases.
+// The texts of one drawn exercise, written from its models, how many cases went in
+// when it writes cases, its instruction (the statement's words before the cases) and
+// its cases: each one's label and the mathematics of its statement and of its answer.
 struct Generat {
   std::string enunciat;
   std::string resposta;
   std::string pista;
   std::optional<int> casosEscrits;
   ModelsExercici models;
+  std::string instruccio;
+  std::vector<Apartat> apartats;
 };
 
-// The exercise whose texts are written from these models.
-inline Generat Escriu(ModelsExercici models, std::optional<int> casosEscrits = std::nullopt) {
-  return {models.enunciat.Text(), models.resposta.Text(), models.pista.Text(), casosEscrits, std::move(models)};
+// The exercise whose texts are written from these models, with its cases.
+inline Generat Escriu(ModelsExercici models, std::optional<int> casosEscrits, const Frase& instruccio,
+                      std::vector<Apartat> apartats) {
+  return {models.enunciat.Text(), models.resposta.Text(), models.pista.Text(), casosEscrits, std::move(models),
+          instruccio.Text(), std::move(apartats)};
+}
+// An exercise of one case: the instruction, then the statement's mathematics; the
+// answer; the hint.
+inline Generat EscriuUnCas(const Frase& instruccio, const Frase& enunciat, const Frase& resposta, Frase pista = {}) {
+  std::vector<Apartat> apartats{ApartatDe("", enunciat, resposta)};
+  return Escriu({instruccio + enunciat, resposta, std::move(pista)}, std::nullopt, instruccio, std::move(apartats));
 }
 // The same exercise with another hint.
 inline Generat AmbPista(const Generat& g, Frase pista) {
-  return Escriu({g.models.enunciat, g.models.resposta, std::move(pista)}, g.casosEscrits);
+  Generat r = Escriu({g.models.enunciat, g.models.resposta, std::move(pista)}, g.casosEscrits, Frase(), g.apartats);
+  r.instruccio = g.instruccio;
+  return r;
 }
 
 // A generator's outcome: an exercise, the user leaving while it asked, or a subtype

@@ -164,25 +164,24 @@ Generat GenFactorComu(ContextGenerador& ctx, int subtipus) {
   const int n = ctx.nombreCasos;
   // Subtype 2 shows the expanded forms and answers the factored ones; subtype 3 the
   // other way round. The statement of subtype 2 keeps room for its closing CR.
-  TextsCasos casos(extreu ? "Extrau factor com\xFA all\xF2 que puguis de: " + std::string(kTab)
-                          : "Opera: " + std::string(kTab),
-                   "", extreu ? LlargadaText - 1 : LlargadaText);
+  const Frase instruccio(extreu ? "Extrau factor com\xFA all\xF2 que puguis de: " + std::string(kTab)
+                                : "Opera: " + std::string(kTab));
+  TextsCasos casos(instruccio, "", extreu ? LlargadaText - 1 : LlargadaText);
   for (int i = 1; i <= n; ++i) {
     const DadesFactor f = AleatDadesFactor(ctx, extreu);
     const std::string F = TxtFactoritzat(f);
     const Frase E = TxtExpandit(ctx, f, extreu);
     std::string prefix(" ");
     prefix += kTab;
-    if (n > 1) prefix += " " + LletresCas(i) + ")" + std::string(kTab);
-    if (extreu) {
-      casos.Afegeix(prefix + E, prefix + F);
-    } else {
-      casos.Afegeix(prefix + F, prefix + E);
-    }
+    const std::string etiqueta = n > 1 ? LletresCas(i) + ")" : std::string();
+    if (n > 1) prefix += " " + etiqueta + std::string(kTab);
+    const Frase& enunciat = extreu ? E : Frase(F);
+    const Frase& resposta = extreu ? Frase(F) : E;
+    casos.Afegeix(prefix + enunciat, prefix + resposta, ApartatDe(etiqueta, enunciat, resposta));
   }
   Frase enunciat = casos.Enunciat();
   if (extreu) enunciat += "\r";
-  return Escriu({enunciat, casos.Resposta(), {}}, casos.Casos());
+  return Escriu({enunciat, casos.Resposta(), {}}, casos.Casos(), instruccio, casos.Apartats());
 }
 
 Generat GenProducteBinomis(ContextGenerador& ctx) {
@@ -195,7 +194,7 @@ Generat GenProducteBinomis(ContextGenerador& ctx) {
                                TxtCoefSig(a.k1 * b.k2, ProducteLletres(a.p1, b.p2)) +
                                TxtCoefSig(a.k2 * b.k1, ProducteLletres(a.p2, b.p1)) +
                                TxtCoefSig(a.k2 * b.k2, ProducteLletres(a.p2, b.p2));
-  return Escriu({" Calcula:       (" + B1 + ") \xB7 (" + B2 + ")", "   " + producte, {}});
+  return EscriuUnCas(" Calcula:       ", "(" + B1 + ") \xB7 (" + B2 + ")", "   " + producte);
 }
 
 FactorComu FactorComuAleat(ContextGenerador& ctx) {
@@ -217,8 +216,8 @@ Generat GenFraccioAlgebraica(ContextGenerador& ctx) {
   // k·d·L·v: the letter squared when the denominator's letter is the common one.
   const std::string R = TxtEnter(fc.k * d) + fc.lletra + (v == fc.lletra ? '\xB2' : v);
   // The stacked fractions come translated, lines of plain text and raw RTF.
-  return Escriu({"Simplifica la fracci\xF3: " + std::string(kTab) + kCR + DisposaFraccio(8, fc.E, R) + kCR,
-                 DisposaFraccio(8, fc.P, Q), "(Nota: extrau factor com\xFA i simplifica)"});
+  return EscriuUnCas("Simplifica la fracci\xF3: " + std::string(kTab) + kCR, DisposaFraccio(8, fc.E, R) + kCR,
+                     DisposaFraccio(8, fc.P, Q), "(Nota: extrau factor com\xFA i simplifica)");
 }
 
 ResultatGenerador GeneraOperacions(ContextGenerador& ctx, int subtipus) {

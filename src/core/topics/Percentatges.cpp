@@ -61,7 +61,8 @@ DadesPct DadesPercentatge(FontAleatoria& aleatori, int subtipus) {
 std::optional<Generat> GenPercentatge(int subtipus, const DadesPct& d) {
   if (subtipus < 1 || subtipus > 6) return std::nullopt;
   const Plantilla& p = kPlantilles[subtipus - 1];
-  return Escriu({Omple(p.enunciat, d), Omple(p.resposta, d), {}});
+  // A problem in words: its whole sentence is the case's statement.
+  return EscriuUnCas("", Omple(p.enunciat, d), Omple(p.resposta, d));
 }
 
 ResultatGenerador GeneraPercentatges(ContextGenerador& ctx, int subtipus) {
