@@ -99,7 +99,7 @@ int ExecutaGenera(const std::vector<std::string>& args) {
     }
   }
   const LotGenerat lot = GeneraSeries(opcions, llavor, inicial ? &*inicial : nullptr);
-  for (const auto& avis : lot.ui->avisos) std::cerr << "tirelo genera: " << Utf8DeCp1252(avis) << "\n";
+  for (const auto& avis : lot.avisos) std::cerr << "tirelo genera: " << Utf8DeCp1252(avis) << "\n";
   // One line per exercise that holds fewer cases than were asked; the sheet is still made.
   for (const auto& r : lot.retallats)
     std::cerr << "tirelo genera: " << Utf8DeCp1252(TextCasosRetallats(r)) << "\n";
@@ -111,7 +111,7 @@ int ExecutaGenera(const std::vector<std::string>& args) {
     for (const auto& codi : codis) std::cerr << codi << "\n";
     if (error) return Falla(*error);
   }
-  if (opcions.json && !SortidaEstandard(LotEnJson(*lot.prg, lot.origen))) {
+  if (opcions.json && !SortidaEstandard(LotEnJson(lot.exercicis, lot.origen))) {
     return Falla("no s'ha pogut escriure el JSON a la sortida est\xC3\xA0ndard");
   }
   // Told once the sheet exists, so that it can be made again.

@@ -38,7 +38,7 @@ LotGenerat Genera(const std::vector<SerieDemanada>& series, uint64_t llavor, int
 
 std::optional<std::string> CodiDe(const LotGenerat& g, const std::vector<SerieDemanada>& series, uint64_t llavor,
                                   int forma = 0, int pista = 0) {
-  return CodiDeLesSeries(g.prg->lot.Exercicis(), series, forma, pista, llavor);
+  return CodiDeLesSeries(g.exercicis, series, forma, pista, llavor);
 }
 
 FullCodificat Llegeix(const std::string& codi) {
@@ -50,7 +50,7 @@ FullCodificat Llegeix(const std::string& codi) {
 // The sheet a code draws.
 std::vector<Exercici> Dibuixa(const std::string& codi) {
   const FullCodificat f = Llegeix(codi);
-  return GeneraSeries(OpcionsDelCodi(f), f.llavor).prg->lot.Exercicis();
+  return GeneraSeries(OpcionsDelCodi(f), f.llavor).exercicis;
 }
 
 // One series of every subtype of the catalogue, with every kind of number of cases.
@@ -83,8 +83,8 @@ TEST_P(CodiDeSerie, ReadBackGivesTheSameBytes) {
     const auto g = Genera(series, 4000000000u + static_cast<uint64_t>(casos), forma, 2);
     const auto codi = CodiDe(g, series, 4000000000u + static_cast<uint64_t>(casos), forma, 2);
     ASSERT_TRUE(codi);
-    EXPECT_EQ(Document(Dibuixa(*codi)), Document(g.prg->lot.Exercicis())) << *codi;
-    EXPECT_EQ(CodiDelLot(g.prg->lot.Exercicis()), codi) << "the batch's own recipes give the same code";
+    EXPECT_EQ(Document(Dibuixa(*codi)), Document(g.exercicis)) << *codi;
+    EXPECT_EQ(CodiDelLot(g.exercicis), codi) << "the batch's own recipes give the same code";
   }
 }
 
@@ -213,7 +213,7 @@ struct Retoc {
 class CodiDelLotRetocat : public testing::TestWithParam<Retoc> {};
 
 TEST_P(CodiDelLotRetocat, HasACodeOnlyWhenTheCodeDrawsIt) {
-  auto exercicis = Genera(kCincSeries, 31).prg->lot.Exercicis();
+  auto exercicis = Genera(kCincSeries, 31).exercicis;
   GetParam().fes(exercicis);
   const auto codi = CodiDelLot(exercicis);
   EXPECT_EQ(codi.has_value(), GetParam().codi);
@@ -234,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
         Retoc{"FetAMa", [](auto& e) { e[2].recepta.reset(); }, false},
         Retoc{"SortejatDeNou", [](auto& e) { e[2] = *DibuixaRecepta({3, 2, 1, std::nullopt, 77}); }, false},
         Retoc{"PistaDiferent", [](auto& e) { e[2].posicioPista = 1; }, false},
-        Retoc{"LlavorDe64Bits", [](auto& e) { e = Genera(kCincSeries, 1ull << 40).prg->lot.Exercicis(); }, false},
+        Retoc{"LlavorDe64Bits", [](auto& e) { e = Genera(kCincSeries, 1ull << 40).exercicis; }, false},
         Retoc{"Buit", [](auto& e) { e.clear(); }, false}),
     [](const auto& info) { return std::string(info.param.nom); });
 
@@ -258,7 +258,7 @@ TEST(CodiFull, ABatchDrawnInTheProgramHasACode) {
 }
 
 std::vector<Exercici> AmbFetsAMa() {
-  auto exercicis = Genera(kCincSeries, 55).prg->lot.Exercicis();
+  auto exercicis = Genera(kCincSeries, 55).exercicis;
   exercicis[1].recepta.reset();
   exercicis[1].enunciat = "Fet a m\xE0";
   exercicis[4].enunciat += " (editat)";
@@ -295,7 +295,7 @@ TEST(Versions, ShareTheStructureAndDifferInTheDrawnData) {
 }
 
 TEST(Versions, EveryVersionOfAGeneratedSheetHasItsOwnCode) {
-  const auto original = Genera(kCincSeries, 8).prg->lot.Exercicis();
+  const auto original = Genera(kCincSeries, 8).exercicis;
   std::set<std::string> codis;
   for (uint32_t llavor : LlavorsDeVersions(8, 26)) {
     const auto versio = VersioDelLot(original, llavor);

@@ -93,9 +93,9 @@ TEST(OpcionsDelFull, TheCodeOfAGeneratedBatchAndNoneForAHandMadeOne) {
   OpcionsGenera o;
   o.series = {{3, 2, 1, 2}, {8, 2, 3, 1}};
   const auto generat = GeneraSeries(o, 77);
-  const OpcionsFull amb = OpcionsDelFull(*generat.prg);
+  const OpcionsFull amb = OpcionsDelFull(generat);
   ASSERT_FALSE(amb.codi.empty());
-  EXPECT_EQ(amb.codi, CodiDelLot(generat.prg->lot.Exercicis()));
+  EXPECT_EQ(amb.codi, CodiDelLot(generat.exercicis));
   EXPECT_EQ(amb.versio, "");
   prova::InterficieFalsa ui;
   Programa prg{ui, 1};

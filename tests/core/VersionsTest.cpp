@@ -30,7 +30,7 @@ struct Escena {
     o.series = {{3, 2, 1, 2}, {8, 2, 3, 1}};
     o.pista = 1;
     const auto g = GeneraSeries(o, 77);
-    for (const Exercici& e : g.prg->lot.Exercicis()) prg.lot.Afegeix(e);
+    for (const Exercici& e : g.exercicis) prg.lot.Afegeix(e);
     prg.lot.Afegeix(Exercici{"Fet a m\xE0", "R", "", 0, true});
     prg.lot.Selecciona(seleccio);
   }
@@ -85,11 +85,11 @@ TEST(ObreCodi, OpensTheSheetOfTheCodeAndUndoBringsTheBatchBack) {
   OpcionsGenera o;
   o.series = {{5, 1, 3, 2}, {6, 3, 1, 1}};
   const auto g = GeneraSeries(o, 4242);
-  const auto codi = CodiDelLot(g.prg->lot.Exercicis());
+  const auto codi = CodiDelLot(g.exercicis);
   ASSERT_TRUE(codi);
   s.ui.codi = *codi;
   ObreCodi(s.prg);
-  EXPECT_EQ(s.prg.lot.Exercicis(), g.prg->lot.Exercicis());
+  EXPECT_EQ(s.prg.lot.Exercicis(), g.exercicis);
   EXPECT_EQ(s.prg.lot.Seleccio(), 1);
   // What the program draws next continues the sheet, which keeps a code.
   s.ui.Tria(1);

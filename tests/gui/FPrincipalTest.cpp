@@ -498,7 +498,7 @@ class FPrincipalTest : public QObject, protected tirelo::prova::FinestraPrincipa
     OpcionsGenera o;
     o.series = {{3, 2, 1, 2}};
     const auto g = GeneraSeries(o, 5);
-    for (const Exercici& e : g.prg->lot.Exercicis()) tirelo::Afegeix(*prg_, e);
+    for (const Exercici& e : g.exercicis) tirelo::Afegeix(*prg_, e);
     Afegeix("Fet a m\xE0");
   }
 
@@ -533,7 +533,7 @@ class FPrincipalTest : public QObject, protected tirelo::prova::FinestraPrincipa
     OpcionsGenera o;
     o.series = {{2, 1, 3, 2}};
     const auto g = GeneraSeries(o, 99);
-    const QString codi = QString::fromStdString(*CodiDelLot(g.prg->lot.Exercicis()));
+    const QString codi = QString::fromStdString(*CodiDelLot(g.exercicis));
     GuioModal guio;
     guio.Despres([](QWidget* w) {
       QCOMPARE(w->objectName(), QStringLiteral("codi"));
@@ -565,7 +565,7 @@ class FPrincipalTest : public QObject, protected tirelo::prova::FinestraPrincipa
     f_->Accio(ordre::ObrirCodi)->trigger();
     QCOMPARE(prg_->lot.Nombre(), 0);
     f_->Accio(ordre::ObrirCodi)->trigger();
-    QCOMPARE(prg_->lot.Exercicis(), g.prg->lot.Exercicis());
+    QCOMPARE(prg_->lot.Exercicis(), g.exercicis);
     QCOMPARE(f_->Llista()->count(), 2);
     f_->Accio(ordre::Versions)->trigger();
     QVERIFY(guio.Acabat());

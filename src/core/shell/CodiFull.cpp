@@ -303,7 +303,7 @@ std::optional<std::string> CodiVerificat(const FullCodificat& candidat, const st
   if (!std::holds_alternative<FullCodificat>(llegit)) return std::nullopt;
   const FullCodificat& f = std::get<FullCodificat>(llegit);
   const LotGenerat g = GeneraSeries(OpcionsDelCodi(f), f.llavor);
-  if (!MateixosExercicis(g.prg->lot.Exercicis(), exercicis)) return std::nullopt;
+  if (!MateixosExercicis(g.exercicis, exercicis)) return std::nullopt;
   return codi;
 }
 

@@ -12,14 +12,19 @@
 
 namespace tirelo {
 
-OpcionsFull OpcionsDelFull(const Programa& prg) {
+OpcionsFull OpcionsDelFull(const std::vector<Exercici>& exercicis, std::string_view titol, int disposicio,
+                           const ValorsFull& full) {
   OpcionsFull o;
-  o.titol = prg.desar.titol;
-  o.disposicio = prg.desar.disposicio == 0 ? 0 : 1;
-  o.capcalera = prg.full.capcalera;
-  o.espai = std::clamp(prg.full.espai, 0, ValorsFull::EspaiMaxim);
-  o.codi = CodiDelLot(prg.lot.Exercicis()).value_or("");
+  o.titol = std::string(titol);
+  o.disposicio = disposicio == 0 ? 0 : 1;
+  o.capcalera = full.capcalera;
+  o.espai = std::clamp(full.espai, 0, ValorsFull::EspaiMaxim);
+  o.codi = CodiDelLot(exercicis).value_or("");
   return o;
+}
+
+OpcionsFull OpcionsDelFull(const Programa& prg) {
+  return OpcionsDelFull(prg.lot.Exercicis(), prg.desar.titol, prg.desar.disposicio, prg.full);
 }
 
 bool DesaPdf(Programa& prg, const EscriptorFull& escriu) {

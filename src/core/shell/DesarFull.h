@@ -4,6 +4,9 @@
 // The typeset sheet from the program: its options from the program state, and saving
 // it as "Exerc/<name>.pdf" through the save window, as the RTF document is saved.
 #include <string_view>
+#include <vector>
+
+#include "document/Exercici.h"
 
 #include "full/EscriptorFull.h"
 #include "full/Full.h"
@@ -15,6 +18,10 @@ struct Programa;
 // The sheet options of the batch: title and layout from the save values, header lines
 // and answer space from the sheet options, and the batch's code when it has one.
 OpcionsFull OpcionsDelFull(const Programa& prg);
+// The same from the exercises, the save values and the sheet options.
+struct ValorsFull;
+OpcionsFull OpcionsDelFull(const std::vector<Exercici>& exercicis, std::string_view titol, int disposicio,
+                           const ValorsFull& full);
 
 inline constexpr std::string_view ExtensioPdf = ".pdf";
 

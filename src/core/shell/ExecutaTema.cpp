@@ -5,6 +5,7 @@
 #include "shell/PassosSerie.h"
 #include "shell/Programa.h"
 #include "topics/Cataleg.h"
+#include "topics/Dibuix.h"
 #include "mathtext/Text.h"
 
 #include <string>
@@ -26,19 +27,28 @@ void PosaGenerat(Programa& prg, Generat g) {
   ex.enunciat = std::move(g.enunciat);
   ex.resposta = std::move(g.resposta);
   ex.pista = std::move(g.pista);
+  ex.instruccio = std::move(g.instruccio);
+  ex.apartats = std::move(g.apartats);
   ex.llest = true;
   prg.serie.casosEscrits = g.casosEscrits;
 }
 
 EstatGenerador GeneraDelCataleg(Programa& prg, const EntradaTema& e, int subtipus) {
-  ContextGenerador ctx = ContextDelPrograma(prg);
-  ResultatGenerador r = e.genera(ctx, subtipus);
-  prg.serie.nombreCasos = static_cast<uint16_t>(ctx.nombreCasos);  // a generator may lower it to its pool
-  if (r.estat != EstatGenerador::Fet) return r.estat;
-  // The closing step: the topic's closing text goes after what the generator wrote.
-  if (!e.tancament.empty()) r.exercici.enunciat = Talla(r.exercici.enunciat + std::string(e.tancament));
-  PosaGenerat(prg, std::move(r.exercici));
-  return r.estat;
+  Dibuix d = DibuixaTema(e, prg.serie.temaActual, subtipus, prg.serie.nombreCasos,
+                         [&prg] { return prg.ui.DemanaFormaEq2(); }, *prg.aleatori);
+  prg.serie.nombreCasos = static_cast<uint16_t>(d.nombreCasos);  // a generator may lower it to its pool
+  if (d.estat != EstatGenerador::Fet) return d.estat;
+  Exercici& ex = prg.exercici;
+  ex.enunciat = std::move(d.exercici.enunciat);
+  ex.resposta = std::move(d.exercici.resposta);
+  ex.pista = std::move(d.exercici.pista);
+  ex.instruccio = std::move(d.exercici.instruccio);
+  ex.apartats = std::move(d.exercici.apartats);
+  ex.recepta = d.exercici.recepta;
+  ex.editat = false;
+  ex.llest = true;
+  prg.serie.casosEscrits = d.casosEscrits;
+  return d.estat;
 }
 
 void ExecutaTema(Programa& prg, uint16_t tema) {

@@ -16,6 +16,7 @@
 #include "shell/DesarDocument.h"
 #include "shell/OrdresLot.h"
 #include "shell/Programa.h"
+#include "topics/Dibuix.h"
 
 namespace tirelo {
 
@@ -112,6 +113,17 @@ Recepta LlegeixRecepta(const json& j, const std::string& on, const std::vector<D
   return r;
 }
 
+// A generated exercise not edited since gets its cases by drawing its recipe again,
+// when the draw still gives its texts; otherwise its texts are read as typed ones.
+void PosaApartats(Exercici& e) {
+  if (!e.recepta || e.editat) return;
+  const auto d = Dibuixa(*e.recepta);
+  if (!d || d->exercici.enunciat != e.enunciat || d->exercici.resposta != e.resposta || d->exercici.pista != e.pista)
+    return;
+  e.instruccio = d->exercici.instruccio;
+  e.apartats = d->exercici.apartats;
+}
+
 Exercici LlegeixExercici(const json& j, int k, const std::vector<DescripcioTema>& temes) {
   const std::string on = "exercici " + std::to_string(k);
   if (!j.is_object()) throw Refus{on + ": ha de ser un objecte"};
@@ -127,6 +139,7 @@ Exercici LlegeixExercici(const json& j, int k, const std::vector<DescripcioTema>
   if (j.contains("recepta") && !j["recepta"].is_null())
     e.recepta = LlegeixRecepta(j["recepta"], on + ", camp \"recepta\"", temes);
   e.llest = true;
+  PosaApartats(e);
   return e;
 }
 

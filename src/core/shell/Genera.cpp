@@ -14,8 +14,10 @@
 #include "shell/ExecutaTema.h"
 #include "shell/FitxerLot.h"
 #include "shell/Programa.h"
+#include "shell/OrdresLot.h"
 #include "shell/Versions.h"
 #include "topics/Cataleg.h"
+#include "topics/Dibuix.h"
 
 namespace tirelo {
 
@@ -225,8 +227,6 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
   return o;
 }
 
-RespostaSubtipus InterficieLinia::DemanaSubtipus(const PeticioSubtipus& p) { return {false, 0, p.nombreCasos}; }
-
 std::optional<FormatSortida> FormatDeSortida(std::string_view cami) {
   const auto punt = cami.rfind('.');
   if (punt == std::string_view::npos || cami.find('/', punt) != std::string_view::npos) return std::nullopt;
@@ -238,45 +238,73 @@ std::optional<FormatSortida> FormatDeSortida(std::string_view cami) {
   return std::nullopt;
 }
 
+namespace {
+
+// Appends a drawn exercise as the series window's protocol does: with the hint
+// placement of the options, or a notice when the batch is already full.
+void AfegeixDibuix(LotGenerat& g, const Exercici& e, int pista) {
+  if (!e.llest || e.enunciat.empty()) return;
+  if (g.exercicis.size() >= static_cast<std::size_t>(Lot::Maxim)) {
+    g.avisos.emplace_back(AvisLotPle);
+    return;
+  }
+  g.exercicis.push_back(e);
+  g.exercicis.back().posicioPista = pista;
+}
+
+}  // namespace
+
 LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const ContingutLot* inicial) {
   LotGenerat g;
-  g.ui = std::make_unique<InterficieLinia>();
-  g.ui->forma = static_cast<FormaEq2>(opcions.forma);
-  g.prg = std::make_unique<Programa>(*g.ui, llavor);
-  Programa& prg = *g.prg;
-  prg.serie.opcioPista = opcions.pista;
-  prg.serie.opcioConformitat = false;
-  prg.desar = ValorsDesar{"", opcions.titol, opcions.disposicio};
-  prg.full = ValorsFull{opcions.capcalera, opcions.espai};
+  g.titol = opcions.titol;
+  g.disposicio = opcions.disposicio;
+  g.full = ValorsFull{opcions.capcalera, opcions.espai};
   if (inicial) {
-    if (!opcions.titolDonat) prg.desar.titol = inicial->titol;
-    if (!opcions.disposicioDonada) prg.desar.disposicio = inicial->disposicio;
+    if (!opcions.titolDonat) g.titol = inicial->titol;
+    if (!opcions.disposicioDonada) g.disposicio = inicial->disposicio;
     for (const Exercici& e : inicial->exercicis) {
-      if (!prg.lot.Afegeix(e)) break;
+      if (g.exercicis.size() >= static_cast<std::size_t>(Lot::Maxim)) break;
+      g.exercicis.push_back(e);
       g.origen.push_back(e.recepta ? ExerciciGenerat{e.recepta->tema, e.recepta->subtipus, std::nullopt} : ExerciciGenerat{});
     }
   }
+  GeneradorAleatori font(llavor);
+  const auto cataleg = Cataleg();
   const auto& series = opcions.series;
   for (std::size_t i = 0; i < series.size();) {
-    // The protocol runs as when the user chooses this subtype and these cases once per
-    // exercise asked for, then leaves; the generators come from the catalogue. Series
-    // a code drew in one visit of their topic go into one run of the protocol.
+    // Every exercise asked for is drawn in turn from one random source, as when the user
+    // chooses its subtype and cases in the series window; series a code drew in one
+    // visit of their topic are one visit, and leaving a topic draws what it draws then.
     const SerieDemanada& s = series[i];
-    g.ui->forma = static_cast<FormaEq2>(s.forma.value_or(opcions.forma));
-    std::vector<TriaSerie> tries;
-    std::vector<ExerciciGenerat> origens;
+    const FormaEq2 forma = static_cast<FormaEq2>(s.forma.value_or(opcions.forma));
+    const bool temaValid = s.tema >= 1 && static_cast<std::size_t>(s.tema) <= cataleg.size();
     do {
       const SerieDemanada& t = series[i];
-      tries.insert(tries.end(), static_cast<std::size_t>(t.exercicis), TriaSerie{t.subtipus, t.casos});
-      origens.insert(origens.end(), static_cast<std::size_t>(t.exercicis), {t.tema, t.subtipus, std::nullopt});
+      for (int k = 0; temaValid && k < t.exercicis; ++k) {
+        const EntradaTema& tema = cataleg[static_cast<std::size_t>(s.tema) - 1];
+        Dibuix d = DibuixaTema(tema, s.tema, t.subtipus, t.casos, [forma] { return forma; }, font);
+        const std::size_t abans = g.exercicis.size();
+        if (d.estat == EstatGenerador::Fet) AfegeixDibuix(g, d.exercici, opcions.pista);
+        if (g.exercicis.size() == abans) continue;
+        g.origen.push_back({s.tema, t.subtipus, std::nullopt});
+        if (tema.PrenCasos(t.subtipus) && d.casosEscrits && *d.casosEscrits < t.casos) {
+          const CasosRetallats r{static_cast<int>(g.exercicis.size()), t.casos, *d.casosEscrits};
+          g.retallats.push_back(r);
+          g.origen.back().retallats = r;
+        }
+      }
       ++i;
     } while (i < series.size() && series[i].ambAnterior && series[i].tema == s.tema);
-    const int abans = prg.lot.Nombre();
-    for (const auto& r : GeneraTema(prg, static_cast<uint16_t>(s.tema), tries)) g.retallats.push_back(r);
-    for (int k = abans; k < prg.lot.Nombre(); ++k) g.origen.push_back(origens[static_cast<std::size_t>(k - abans)]);
+    if (temaValid) {
+      if (const auto surt = cataleg[static_cast<std::size_t>(s.tema) - 1].surt) surt(font);
+    }
   }
-  for (const auto& r : g.retallats) g.origen[static_cast<std::size_t>(r.exercici) - 1].retallats = r;
+  g.estat = font.Estat();
   return g;
+}
+
+OpcionsFull OpcionsDelFull(const LotGenerat& lot) {
+  return OpcionsDelFull(lot.exercicis, lot.titol, lot.disposicio, lot.full);
 }
 
 std::string TitolAmbVersio(std::string_view titol, std::string_view versio) {
@@ -310,8 +338,8 @@ std::optional<std::string> EscriuFull(const std::vector<Exercici>& exercicis, co
 
 std::optional<std::string> EscriuSortidaGenera(const LotGenerat& lot, const OpcionsGenera& opcions, uint64_t llavor,
                                                const EscriptorFull& pdf, std::vector<std::string>& codis) {
-  const auto& exercicis = lot.prg->lot.Exercicis();
-  OpcionsFull full = OpcionsDelFull(*lot.prg);
+  const auto& exercicis = lot.exercicis;
+  OpcionsFull full = OpcionsDelFull(lot);
   if (opcions.versions == 0) {
     full.codi = CodiDeLesSeries(exercicis, opcions.series, opcions.forma, opcions.pista, llavor).value_or("");
     if (const auto error = EscriuFull(exercicis, full, opcions.sortida, pdf))
@@ -370,10 +398,11 @@ void AfegeixText(std::string& out, const char* camp, std::string_view marcat) {
 
 }  // namespace
 
-std::string LotEnJson(const Programa& prg, const std::vector<ExerciciGenerat>& origen) {
+std::string LotEnJson(const std::vector<Exercici>& exercicis, const std::vector<ExerciciGenerat>& origen) {
   std::string out = "[";
-  for (int k = 1; k <= prg.lot.Nombre(); ++k) {
-    const Exercici& e = prg.lot[k];
+  const int n = static_cast<int>(exercicis.size());
+  for (int k = 1; k <= n; ++k) {
+    const Exercici& e = exercicis[static_cast<std::size_t>(k) - 1];
     const ExerciciGenerat o = static_cast<std::size_t>(k) <= origen.size() ? origen[static_cast<std::size_t>(k) - 1]
                                                                             : ExerciciGenerat{};
     out += k == 1 ? "\n  " : ",\n  ";
@@ -387,7 +416,7 @@ std::string LotEnJson(const Programa& prg, const std::vector<ExerciciGenerat>& o
              ", \"casos\": " + std::to_string(o.retallats->casos);
     out += "}";
   }
-  out += prg.lot.Nombre() == 0 ? "]\n" : "\n]\n";
+  out += n == 0 ? "]\n" : "\n]\n";
   return out;
 }
 

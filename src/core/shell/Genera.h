@@ -84,30 +84,19 @@ struct ExerciciGenerat {
   std::optional<CasosRetallats> retallats;  // fewer cases fit than were asked
 };
 
-// A seam that answers from the options: each series window from a queue of
-// answers, the equation form from --forma, every other question with its default.
-class InterficieLinia final : public Interficie {
- public:
-  FormaEq2 forma = FormaEq2::Completa;
-  std::vector<std::string> avisos;          // notices the core gave (Windows-1252)
-
-  RespostaSubtipus DemanaSubtipus(const PeticioSubtipus& p) override;
-  bool EditaExercici(Exercici&) override { return true; }
-  FormaEq2 DemanaFormaEq2() override { return forma; }
-  bool Pregunta(std::string_view, std::string_view) override { return true; }
-  void Avis(std::string_view text, std::string_view) override { avisos.emplace_back(text); }
-  bool DemanaValorsDesar(ValorsDesar&) override { return false; }
-  bool ObreAmbEscriptori(const std::string&) override { return false; }
-  void EstatCanviat() override {}
-};
-
 // A whole batch generated from the options, with the origin of each exercise.
 struct LotGenerat {
-  std::unique_ptr<InterficieLinia> ui;
-  std::unique_ptr<Programa> prg;
+  std::vector<Exercici> exercicis;        // at most a batch's worth
+  std::string titol;                      // the save values' title and layout
+  int disposicio = 1;
+  ValorsFull full;                        // the sheet options
+  std::vector<std::string> avisos;        // notices (Windows-1252): exercises left out of a full batch
   std::vector<ExerciciGenerat> origen;
   std::vector<CasosRetallats> retallats;  // exercises that lost cases, in order
+  std::optional<uint64_t> estat;          // where the random source ended
 };
+// The sheet options of a generated batch, with its code when it has one.
+OpcionsFull OpcionsDelFull(const LotGenerat& lot);
 // The exercises of `inicial`, when given, come first, with its title and layout
 // unless the options give theirs.
 LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const ContingutLot* inicial = nullptr);
@@ -134,7 +123,7 @@ std::optional<std::string> EscriuSortidaGenera(const LotGenerat& lot, const Opci
 
 // The batch as a JSON array, texts in UTF-8 with the markup kept as it is; an
 // exercise that lost cases also gives "casos_demanats" and "casos".
-std::string LotEnJson(const Programa& prg, const std::vector<ExerciciGenerat>& origen);
+std::string LotEnJson(const std::vector<Exercici>& exercicis, const std::vector<ExerciciGenerat>& origen);
 
 // The help of `tirelo genera`: usage, topics with their subtypes, examples (UTF-8).
 std::string AjudaGenera(const std::vector<DescripcioTema>& temes);

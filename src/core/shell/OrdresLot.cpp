@@ -14,13 +14,7 @@ std::string TextCaptio(const Programa& prg) {
 
 // ---- Batch commands ----
 
-void AvisaLotPle(Programa& prg) {
-  prg.ui.Avis(
-      "El lot ja \xE9s ple (50 exercicis): aquest exercici no s'hi ha afegit.\n"
-      "Per fer-hi lloc, elimina'n algun amb \"-\" (Elimina l'exercici), o desa el lot i "
-      "reinicia'l amb \"Reset\".",
-      "Lot ple");
-}
+void AvisaLotPle(Programa& prg) { prg.ui.Avis(AvisLotPle, "Lot ple"); }
 
 void RefrescaEstat(Programa& prg) { prg.ui.EstatCanviat(); }
 
@@ -43,7 +37,7 @@ void EditaSeleccionat(Programa& prg) {
   // shrunk meanwhile: a position that no longer exists has nothing to write back to.
   if (p > prg.lot.Nombre()) return;
   copia.Limita();
-  if (!MateixosTextos(copia, prg.lot[p])) copia.editat = true;
+  if (!MateixosTextos(copia, prg.lot[p])) MarcaEditat(copia);
   if (copia == prg.lot[p]) return;  // accepted unchanged: nothing to undo
   AbansDeCanviar(prg);
   prg.lot[p] = copia;

@@ -4,6 +4,7 @@
 // The main window's batch commands and the undo history of the program: each acts on
 // the program's batch and asks through the seam where it must.
 #include <string>
+#include <string_view>
 
 #include "document/Exercici.h"
 
@@ -16,7 +17,11 @@ std::string TextCaptio(const Programa& prg);
 
 // Batch commands of the main window; each asks through the seam where it must.
 void Afegeix(Programa& prg, const Exercici& e);  // a full batch refuses with a notice
-void AvisaLotPle(Programa& prg);                 // that notice: full, and how to make room
+void AvisaLotPle(Programa& prg);
+inline constexpr std::string_view AvisLotPle =
+    "El lot ja \xE9s ple (50 exercicis): aquest exercici no s'hi ha afegit.\n"
+    "Per fer-hi lloc, elimina'n algun amb \"-\" (Elimina l'exercici), o desa el lot i "
+    "reinicia'l amb \"Reset\".";                 // that notice: full, and how to make room
 void EditaSeleccionat(Programa& prg);
 void EliminaSeleccionat(Programa& prg);
 void BaixaSeleccionat(Programa& prg);

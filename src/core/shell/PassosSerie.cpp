@@ -66,7 +66,7 @@ void PasAfegir(Programa& prg) {
     const Exercici generat = e;
     e.llest = prg.ui.EditaExercici(e);
     e.Limita();
-    if (!MateixosTextos(generat, e)) e.editat = true;
+    if (!MateixosTextos(generat, e)) MarcaEditat(e);
   }
   if (e.llest) Afegeix(prg, e);
 }

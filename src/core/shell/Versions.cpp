@@ -13,6 +13,7 @@
 #include "shell/DesarFull.h"
 #include "shell/FitxerLot.h"
 #include "shell/Genera.h"
+#include "topics/Dibuix.h"
 #include "shell/OrdresLot.h"
 #include "shell/Programa.h"
 
@@ -56,7 +57,7 @@ std::vector<Exercici> VersioDelLot(const std::vector<Exercici>& exercicis, uint3
   OpcionsGenera o;
   o.series = SeriesDeLesReceptes(receptes, true);
   const LotGenerat g = GeneraSeries(o, llavor);
-  const auto& nous = g.prg->lot.Exercicis();
+  const auto& nous = g.exercicis;
   std::size_t seguent = 0;
   for (Exercici& e : versio) {
     if (!EsSortejable(e) || seguent >= nous.size()) continue;
@@ -68,11 +69,9 @@ std::vector<Exercici> VersioDelLot(const std::vector<Exercici>& exercicis, uint3
 }
 
 std::optional<Exercici> DibuixaRecepta(const Recepta& r) {
-  OpcionsGenera o;
-  o.series.push_back({r.tema, r.subtipus, r.casos, 1, r.forma, false});
-  const LotGenerat g = GeneraSeries(o, r.llavor);
-  if (g.prg->lot.Nombre() != 1) return std::nullopt;
-  return g.prg->lot[1];
+  auto d = Dibuixa(r);
+  if (!d) return std::nullopt;
+  return std::move(d->exercici);
 }
 
 bool PotSortejar(const Programa& prg) {
@@ -124,10 +123,10 @@ bool ObreCodiDe(Programa& prg, std::string_view codi) {
   }
   const FullCodificat& full = std::get<FullCodificat>(llegit);
   const LotGenerat g = GeneraSeries(OpcionsDelCodi(full), full.llavor);
-  if (!SubstitueixLot(prg, g.prg->lot.Exercicis(), "pel full del codi")) return false;
+  if (!SubstitueixLot(prg, g.exercicis, "pel full del codi")) return false;
   // Exercises added next are drawn on from where the code's sheet ended, so that the
   // longer sheet still has a code.
-  if (const auto estat = g.prg->aleatori->Estat()) prg.aleatori->Sembra(*estat);
+  if (g.estat) prg.aleatori->Sembra(*g.estat);
   RefrescaEstat(prg);
   return true;
 }

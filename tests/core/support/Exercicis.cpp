@@ -14,7 +14,7 @@ std::vector<Exercici> ExercicisDeCadaSubtipus(int posicioPista) {
   o.forma = 3;
   o.pista = posicioPista;
   const LotGenerat lot = GeneraSeries(o, 7);
-  return lot.prg->lot.Exercicis();
+  return lot.exercicis;
 }
 
 }  // namespace tirelo::prova
