@@ -166,8 +166,8 @@ class Compositor {
   }
 
   // A text typeset at x within the group, its first baseline returned.
-  double Bloc(Grup& g, const std::string& marcat, double x, double y, const LletraFull& l) {
-    BlocTipografiat b = Tipografia(LlegeixMatematiques(marcat), Esquerra() + Amplada() - x, met_, l);
+  double Bloc(Grup& g, const Model& matematiques, double x, double y, const LletraFull& l) {
+    BlocTipografiat b = Tipografia(matematiques, Esquerra() + Amplada() - x, met_, l);
     for (ElementFull& e : b.elements) {
       Desplaca(e, x, y);
       g.elements.push_back(std::move(e));
@@ -189,10 +189,10 @@ class Compositor {
       double x = sagnat;
       if (t.ambResp) x += met_.Amplada("Resp: ", text);
       const auto abans = static_cast<std::ptrdiff_t>(g.elements.size());
-      const double base = Bloc(g, t.text, x, y, text);
+      const double base = Bloc(g, t.matematiques, x, y, text);
       if (t.ambResp) g.elements.insert(g.elements.begin() + abans, TextEn(sagnat, base, "Resp:", text));
       if (primer) g.elements.insert(g.elements.begin(), TextEn(Esquerra(), base, std::to_string(parts.numero) + ")", negreta));
-      if (t.comentari) Bloc(g, *t.comentari, sagnat, g.alcada, text);
+      if (t.comentari) Bloc(g, LlegeixMatematiques(*t.comentari), sagnat, g.alcada, text);
       if (t.espai > 0) {
         g.alcada += t.espai * kLiniaEspai;
         g.talls.push_back(g.alcada);

@@ -228,6 +228,7 @@ std::string TextDeMarcat(const std::string& marcat) {
   const Model m = LlegeixMatematiques(marcat);
   return Escriptor(m).Text();
 }
+std::string TextDeMatematiques(const Model& m) { return Escriptor(m).Text(); }
 
 constexpr const char* kPreambul =
     "\\documentclass[11pt,a4paper]{article}\n"
@@ -278,7 +279,7 @@ std::string Grup(const GrupFull& g) {
   for (const TextFull& t : g.textos) {
     if (!primer) r += "\\\\\n";
     if (t.ambResp) r += "Resp: ";
-    r += TextDeMarcat(t.text);
+    r += TextDeMatematiques(t.matematiques);
     if (t.comentari) r += "\\\\\n" + TextDeMarcat(*t.comentari);
     if (t.espai > 0) r += "\\\\[" + std::to_string(t.espai * 20) + "pt]\\null";
     primer = false;

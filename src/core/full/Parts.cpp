@@ -3,14 +3,15 @@
 #include "full/Parts.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace tirelo {
 namespace {
 
 // A hint left empty shows nothing on a typeset sheet: no lone "Comentari:".
-TextFull Text(const TextIPista& t, bool ambResp, int espai) {
+TextFull Text(const TextIPista& t, Model matematiques, bool ambResp, int espai) {
   const bool buit = !t.comentari || t.comentari->find_first_not_of(' ', 13) == std::string::npos;
-  return {ambResp, t.text, buit ? std::nullopt : t.comentari, espai};
+  return {ambResp, t.text, std::move(matematiques), buit ? std::nullopt : t.comentari, espai};
 }
 
 }  // namespace
@@ -21,8 +22,9 @@ std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const
   for (std::size_t k = 0; k < exercicis.size(); ++k) {
     GrupFull g;
     g.numero = static_cast<int>(k) + 1;
-    g.textos.push_back(Text(EnunciatIPista(exercicis[k]), false, espai));
-    if (opcions.disposicio == 0) g.textos.push_back(Text(RespostaIPista(exercicis[k]), true, 0));
+    g.textos.push_back(Text(EnunciatIPista(exercicis[k]), MatematiquesEnunciat(exercicis[k]), false, espai));
+    if (opcions.disposicio == 0)
+      g.textos.push_back(Text(RespostaIPista(exercicis[k]), MatematiquesResposta(exercicis[k]), true, 0));
     r.push_back(std::move(g));
   }
   if (opcions.disposicio == 0) return r;
@@ -30,7 +32,7 @@ std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const
     GrupFull g;
     g.numero = static_cast<int>(k) + 1;
     g.respostesAbans = k == 0;
-    g.textos.push_back(Text(RespostaIPista(exercicis[k]), false, 0));
+    g.textos.push_back(Text(RespostaIPista(exercicis[k]), MatematiquesResposta(exercicis[k]), false, 0));
     r.push_back(std::move(g));
   }
   return r;

@@ -18,6 +18,7 @@ namespace tirelo {
 struct TextFull {
   bool ambResp = false;                  // "Resp:" before it: an answer in layout 0
   std::string text;                      // markup
+  Model matematiques;                    // what the outputs set: the exercise's mathematics of it
   std::optional<std::string> comentari;  // the hint's paragraph, "  Comentari: " and the hint
   int espai = 0;                         // lines of answer space after it
 };
