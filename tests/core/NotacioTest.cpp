@@ -73,6 +73,7 @@ const Forma kFormes[] = {
     {"Subscript", "x_1 = 2", "x_1 = 2"},
     {"BlanksAnywhere", "  2 x  +  1 ", "2x+1"},
     {"FinalFullStop", "x = 3.", "x = 3"},
+    {"FinalSeparator", "x = 2; x = 3;", "x = 2; x = 3"},
     {"SquareBrackets", "[x+1]", "[x+1]"},
     {"NonBreakingSpace", "3\u00A0\u20AC", "3 \u20AC"},
 };

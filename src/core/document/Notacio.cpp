@@ -106,6 +106,17 @@ class Escriptor {
  private:
   bool Es(std::size_t i, TipusPeca t) const { return m_.peces[i].tipus == t; }
   bool EsBlanc(std::size_t i) const { return Es(i, TipusPeca::Tros) && m_.peces[i].text == " "; }
+  bool EsPunt(std::size_t i) const {
+    if (!Es(i, TipusPeca::Grup)) return false;
+    for (const std::size_t f : m_.peces[i].fills) {
+      if (Es(f, TipusPeca::Operador) && (m_.peces[f].text == "," || m_.peces[f].text == ";")) return true;
+    }
+    return false;
+  }
+  // Two numbers or two points with only a blank between them.
+  bool Llistats(std::size_t a, std::size_t b) const {
+    return (Es(a, TipusPeca::Nombre) && Es(b, TipusPeca::Nombre)) || (EsPunt(a) && EsPunt(b));
+  }
   bool EsUnitat(std::size_t i) const {
     return Es(i, TipusPeca::Tros) && (m_.peces[i].text == "\x80" || m_.peces[i].text == "%");
   }
@@ -144,6 +155,10 @@ class Escriptor {
         continue;  // separators and relations bring their blanks; other operators take none
       }
       if (EsUnitat(i) && k > 0 && !EsBlanc(fills[k - 1])) s += " ";  // a unit after a blank
+      if (EsBlanc(i) && k > 0 && k + 1 < fills.size() && Llistats(fills[k - 1], fills[k + 1])) {
+        s += "; ";  // "(-4,18)  (1,8)", "3  5": items of a list set apart by blanks alone
+        continue;
+      }
       const bool seguentScript = k + 1 < fills.size() && (Es(fills[k + 1], TipusPeca::Potencia) ||
                                                           Es(fills[k + 1], TipusPeca::Subindex));
       const bool seguentOperand = k + 1 < fills.size() && EsOperandTipus(m_.peces[fills[k + 1]].tipus);
@@ -292,6 +307,12 @@ class Lector {
       Salta();
       if (i_ >= t_.size() || C() == ')' || C() == ']') {
         const char32_t c = C();
+        // A list may end with its separator ("x = 2; x = 3;"): it goes.
+        if (esperaOperand && posOperador != kCap && i_ >= t_.size() && tanca == 0 && (operador == ';' || operador == ',') &&
+            l.size() > 1) {
+          l.pop_back();
+          esperaOperand = false;
+        }
         if (esperaOperand && posOperador != kCap) {
           Falla(posOperador, "Falta un nombre o una lletra despr\xC3\xA9s de " + Cita(operador));
         }

@@ -1254,6 +1254,37 @@ std::string EnCentims(const ex& x) {
 
 std::string Simple(const ex& x, FormaResposta f, const std::optional<numeric>& base);
 
+bool TeArrelQuadrada(const ex& e) {
+  for (auto i = e.preorder_begin(); i != e.preorder_end(); ++i) {
+    if (is_a<GiNaC::power>(*i) && is_a<numeric>(i->op(0)) && is_a<numeric>(i->op(1)) &&
+        ex_to<numeric>(i->op(1)).denom() == 2) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// A denominator with square roots of numbers in a sum made rational with its conjugate, a root
+// at a time: 1/(2+√3) -> (2-√3)/1.
+std::pair<ex, ex> Racionalitza(ex num, ex den) {
+  for (int k = 0; k < 3 && TeArrelQuadrada(den); ++k) {
+    den = GiNaC::expand(den);
+    if (!is_a<GiNaC::add>(den)) break;
+    ex ambArrel = 0, sense = 0;
+    for (std::size_t i = 0; i < den.nops(); ++i) {
+      if (TeArrelQuadrada(den.op(i))) {
+        ambArrel += den.op(i);
+      } else {
+        sense += den.op(i);
+      }
+    }
+    const ex conjugat = sense - ambArrel;
+    num = Radicals(GiNaC::expand(num * conjugat));
+    den = Radicals(GiNaC::expand(den * conjugat));
+  }
+  return {num, den};
+}
+
 // Whether a number has a finite decimal expansion: a denominator of twos and fives.
 bool DecimalFinit(const numeric& n) {
   if (!n.is_rational()) return false;
@@ -1313,7 +1344,11 @@ std::string Simple(const ex& x, FormaResposta f, const std::optional<numeric>& b
     default: break;
   }
   const ex r = GiNaC::normal(Radicals(x));
-  const ex nd = GiNaC::numer_denom(r);
+  ex nd = GiNaC::numer_denom(r);
+  if (TeArrelQuadrada(nd.op(1))) {
+    const auto [num, den] = Racionalitza(nd.op(0), nd.op(1));
+    if (!TeArrelQuadrada(den)) nd = GiNaC::numer_denom(GiNaC::normal(Radicals(num / den)));
+  }
   return Fraccio(Radicals(nd.op(0)), Radicals(nd.op(1)));
 }
 
