@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+// Fuzzes the reader of the linear notation (what a pupil types) with arbitrary bytes.
+// Besides crashes, leaks and undefined behaviour, it checks that an error points inside
+// the text (or just past its end) with a message, that a text read is written in the
+// notation, and that the written notation reads back and writes the same again.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "document/Notacio.h"
+
+namespace {
+
+void Comprova(bool condicio, const char* que) {
+  if (!condicio) {
+    std::fprintf(stderr, "property broken: %s\n", que);
+    std::abort();
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+  const tirelo::LecturaNotacio l = tirelo::LlegeixNotacio(text);
+  if (!l.Llegida()) {
+    Comprova(l.error->posicio <= size, "an error points inside the text or at its end");
+    Comprova(!l.error->missatge.empty(), "an error says why");
+    return 0;
+  }
+  const std::string escrit = tirelo::EscriuNotacio(l.expressio);
+  Comprova(!escrit.empty(), "a text read is written");
+  const tirelo::LecturaNotacio altra = tirelo::LlegeixNotacio(escrit);
+  Comprova(altra.Llegida(), "the written notation reads back");
+  Comprova(tirelo::EscriuNotacio(altra.expressio) == escrit, "read back, it writes the same");
+  return 0;
+}
