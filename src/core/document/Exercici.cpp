@@ -72,6 +72,11 @@ Model DelsApartats(const Exercici& e, Expressio Apartat::*part, bool ambInstrucc
 
 }  // namespace
 
+std::vector<Apartat> ApartatsDe(const Exercici& e) {
+  if (!ApartatsVigents(e).empty()) return e.apartats;
+  return {Apartat{"", Expressio::Llegeix(e.enunciat), Expressio::Llegeix(e.resposta)}};
+}
+
 Model MatematiquesEnunciat(const Exercici& e) {
   if (ApartatsVigents(e).empty()) return LlegeixMatematiques(e.enunciat);
   return DelsApartats(e, &Apartat::enunciat, true);

@@ -48,6 +48,10 @@ struct Exercici {
 // texts were not changed by hand since; none otherwise (its texts are then read).
 const std::vector<Apartat>& ApartatsVigents(const Exercici& e);
 
+// The cases of an exercise: its current cases or, for one typed or edited by hand, one
+// case with no label whose statement and answer are read from its texts.
+std::vector<Apartat> ApartatsDe(const Exercici& e);
+
 // Texts changed by hand: the drawn cases no longer describe them, and go.
 void MarcaEditat(Exercici& e);
 

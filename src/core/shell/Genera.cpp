@@ -7,6 +7,7 @@
 
 #include "batch/Desar.h"
 #include "batch/EscripturaAtomica.h"
+#include "document/Notacio.h"
 #include "document/TextLinia.h"
 #include "mathtext/Text.h"
 #include "shell/CodiFull.h"
@@ -396,6 +397,23 @@ void AfegeixText(std::string& out, const char* camp, std::string_view marcat) {
   AfegeixJsonUtf8(out, TextLinia(marcat));
 }
 
+// Every case: its label, and its statement and answer in the linear notation.
+void AfegeixApartats(std::string& out, const Exercici& e) {
+  out += ", \"apartats\": [";
+  bool primer = true;
+  for (const Apartat& a : ApartatsDe(e)) {
+    out += primer ? "{\"etiqueta\": " : ", {\"etiqueta\": ";
+    AfegeixJson(out, a.etiqueta);
+    out += ", \"enunciat\": ";
+    AfegeixJsonUtf8(out, EscriuNotacio(a.enunciat));
+    out += ", \"resposta\": ";
+    AfegeixJsonUtf8(out, EscriuNotacio(a.resposta));
+    out += "}";
+    primer = false;
+  }
+  out += "]";
+}
+
 }  // namespace
 
 std::string LotEnJson(const std::vector<Exercici>& exercicis, const std::vector<ExerciciGenerat>& origen) {
@@ -411,6 +429,7 @@ std::string LotEnJson(const std::vector<Exercici>& exercicis, const std::vector<
     AfegeixText(out, "resposta", e.resposta);
     AfegeixText(out, "pista", e.pista);
     out += ", \"posicio_pista\": " + std::to_string(e.posicioPista);
+    AfegeixApartats(out, e);
     if (o.retallats)
       out += ", \"casos_demanats\": " + std::to_string(o.retallats->demanats) +
              ", \"casos\": " + std::to_string(o.retallats->casos);
