@@ -42,7 +42,18 @@ with open(sys.argv[2], encoding="utf-8") as f:
 assert len(lot) == esperats, (len(lot), esperats)
 for e in lot:
     assert set(e) == {"tema", "subtipus", "enunciat", "resposta", "pista", "posicio_pista",
-                      "enunciat_text", "resposta_text", "pista_text"}, e
+                      "enunciat_text", "resposta_text", "pista_text", "apartats"}, e
+    # Its cases, in the linear notation: labelled a), b), c) when three were asked, no
+    # label for one; a statement and an answer each, with no markup left.
+    apartats = e["apartats"]
+    assert len(apartats) in (1, 3), e
+    etiquetes = [a["etiqueta"] for a in apartats]
+    assert etiquetes == ([""] if len(apartats) == 1 else ["a)", "b)", "c)"]), e
+    for a in apartats:
+        assert set(a) == {"etiqueta", "enunciat", "resposta"}, a
+        for camp in ("enunciat", "resposta"):
+            assert a[camp].strip(), e
+            assert not any(s in a[camp] for s in ("\\", "#", "R_", "\r", "\n", "{", "---", "\t")), e
     # Beside each text, its readable line: no markup codes, embedded RTF or line breaks.
     for camp in ("enunciat", "resposta", "pista"):
         llegible = e[camp + "_text"]
