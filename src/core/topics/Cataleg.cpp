@@ -3,6 +3,7 @@
 #include "topics/Cataleg.h"
 
 #include <array>
+#include <initializer_list>
 
 #include "topics/Arrels.h"
 #include "topics/Divisors.h"
@@ -68,6 +69,29 @@ constexpr std::array<EntradaTema, 9> kCataleg{{
 std::vector<std::string> EntradaTema::Subtipus() const { return DivideixSubtipus(tema.llistaSubtipus); }
 
 bool EntradaTema::PrenCasos(int subtipus) const { return tirelo::PrenCasos(tema.cadenaCasos, subtipus); }
+
+namespace {
+using F = FormaResposta;
+// One row per topic, one form per subtype, in menu order.
+constexpr std::array<std::initializer_list<FormaResposta>, 9> kFormes{{
+    {F::FactorsPrimers, F::Qualsevol},                                                 // divisors
+    {F::Expandida, F::Expandida, F::Factoritzada},                                     // notable identities
+    {F::Irreductible, F::Irreductible, F::Irreductible, F::Irreductible, F::Irreductible},  // fractions
+    {F::PotenciaUnaBase, F::PotenciaUnaBase, F::PotenciaUnaBase, F::PotenciaUnaBase, F::PotenciaUnaBase},  // powers
+    {F::DenominadorRacional, F::DenominadorRacional, F::DenominadorRacional},          // roots
+    {F::Expandida, F::FactorComu, F::Expandida, F::Expandida, F::Irreductible},        // operations
+    {F::Centims, F::Centims, F::Qualsevol, F::Centims, F::Centims, F::Qualsevol},      // percentages
+    {F::Resolta, F::Resolta, F::Resolta, F::Resolta},                                  // equations
+    {F::Qualsevol, F::Qualsevol, F::Qualsevol, F::Qualsevol, F::Resolta},              // functions
+}};
+}  // namespace
+
+FormaResposta FormaDelSubtipus(int tema, int subtipus) {
+  if (tema < 1 || tema > static_cast<int>(kFormes.size())) return FormaResposta::Qualsevol;
+  const auto& formes = kFormes[static_cast<std::size_t>(tema) - 1];
+  if (subtipus < 1 || subtipus > static_cast<int>(formes.size())) return FormaResposta::Qualsevol;
+  return formes.begin()[subtipus - 1];
+}
 
 std::span<const EntradaTema> Cataleg() { return kCataleg; }
 

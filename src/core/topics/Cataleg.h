@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "batch/Serie.h"
+#include "motor/Motor.h"
 #include "topics/Generador.h"
 
 namespace tirelo {
@@ -29,6 +30,11 @@ struct EntradaTema {
 };
 
 std::span<const EntradaTema> Cataleg();
+
+// The form every answer of subtype 1..n of topic 1..9 must have (what a checked answer
+// is held to, and what a key in simplest form is written in); any form for a subtype
+// the catalogue does not have.
+FormaResposta FormaDelSubtipus(int tema, int subtipus);
 
 // The topic names joined by ';', as the program descriptor lists them.
 std::string LlistaTemes();
