@@ -37,7 +37,7 @@ completa() {
 }
 
 export LC_ALL=C.UTF-8
-completa "--help -h genera tradueix" ""
+completa "--help -h comprova genera tradueix" ""
 completa "genera" "ge"
 completa "--capcalera --codi --disposicio --espai --forma --json --llavor --lot --pista --serie --sortida --titol --versions" genera --
 completa "--serie --sortida" genera --s
@@ -54,6 +54,7 @@ completa "potències:" genera --serie POT
 completa "1 2 3 4" genera --serie 8:
 completa "1 2 3 4 5" genera --serie fraccions:
 completa "" genera --serie nocal:
+completa "--cas --codi --exercici --forma --help --llavor --resposta --serie" comprova --
 completa "" tradueix ""
 : >full.tirelo
 : >full.rtf
