@@ -13,9 +13,12 @@ namespace tirelo {
 namespace {
 
 constexpr std::size_t kCap = static_cast<std::size_t>(-1);
-// Brackets, roots and scripts nested deeper than this are refused: no answer comes
-// near it, and the reader's and the writer's depth stay bounded for any input.
-constexpr int kProfunditatMaxima = 32;
+// A tree deeper than kFondariaMaxima (brackets, fractions over fractions, roots,
+// scripts, one inside another) is refused: no answer comes near it, and the reader's and
+// the writer's depth stay bounded for any input. The reader stops counting brackets at
+// kProfunditatMaxima, above what the writer ever puts around a tree it accepts.
+constexpr int kFondariaMaxima = 64;
+constexpr int kProfunditatMaxima = 3 * kFondariaMaxima;
 
 bool EsOperandTipus(TipusPeca t) {
   switch (t) {
@@ -38,7 +41,7 @@ class Escriptor {
   explicit Escriptor(const Model& m) : m_(m) {}
 
   std::string Node(std::size_t i, int prof) {
-    if (prof > kProfunditatMaxima * 2) return {};
+    if (prof > 20 * kFondariaMaxima) return {};
     const Peca& p = m_.peces[i];
     switch (p.tipus) {
       case TipusPeca::Contingut:
@@ -117,6 +120,16 @@ class Escriptor {
   bool Llistats(std::size_t a, std::size_t b) const {
     return (Es(a, TipusPeca::Nombre) && Es(b, TipusPeca::Nombre)) || (EsPunt(a) && EsPunt(b));
   }
+  // Whether the run of letters that holds position k spells a word the reader knows.
+  bool EsParaula(const std::vector<std::size_t>& fills, std::size_t k) const {
+    std::size_t a = k, b = k + 1;
+    while (a > 0 && Es(fills[a - 1], TipusPeca::Variable)) --a;
+    while (b < fills.size() && Es(fills[b], TipusPeca::Variable)) ++b;
+    std::string paraula;
+    for (std::size_t i = a; i < b; ++i) paraula += m_.peces[fills[i]].text;
+    for (char& c : paraula) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return paraula == "arrel" || paraula == "sqrt" || paraula == "rad" || paraula == "mcd" || paraula == "mcm";
+  }
   bool EsUnitat(std::size_t i) const {
     return Es(i, TipusPeca::Tros) && (m_.peces[i].text == "\x80" || m_.peces[i].text == "%");
   }
@@ -141,6 +154,8 @@ class Escriptor {
       simple &= EsOperandTipus(t) && t != TipusPeca::Fraccio;
     }
     if (simple && f.size() == 1 && Es(f[0], TipusPeca::Grup)) return Node(f[0], prof + 1);
+    // A fraction over something: "a/b/c" is (a/b)/c, with no brackets to add.
+    if (!denominador && f.size() == 1 && Es(f[0], TipusPeca::Fraccio)) return Node(f[0], prof + 1);
     const std::string s = Seq(f, prof);
     return simple ? s : "(" + s + ")";
   }
@@ -170,13 +185,23 @@ class Escriptor {
         // "√(5)2", "(√2)^3": the root ends here, and a power is the root's
         if (t.rfind("\xE2\x88\x9A", 0) == 0 && t.compare(3, 1, "(") != 0) t = "\xE2\x88\x9A(" + t.substr(3) + ")";
         if (seguentScript) t = "(" + t + ")";
+      } else if (p.tipus == TipusPeca::Variable && k + 1 < fills.size() && Es(fills[k + 1], TipusPeca::Variable) &&
+                 EsParaula(fills, k)) {
+        t += "\xC2\xB7";  // letters that would spell a word of the notation ("m·c·d")
+      } else if ((p.tipus == TipusPeca::Potencia || p.tipus == TipusPeca::Subindex) && t.size() > 1 && t[1] != '(' &&
+                 k + 1 < fills.size() && Es(fills[k + 1], TipusPeca::Nombre)) {
+        t = t.substr(0, 1) + "(" + t.substr(1) + ")";  // "x^(2)3": the exponent ends here
       } else if (p.tipus == TipusPeca::Nombre && k + 1 < fills.size() && Es(fills[k + 1], TipusPeca::Nombre)) {
         t += "\xC2\xB7";  // two numbers never run together
       }
+      // A word and a letter never run together ("mcd r" is not "mcdr").
+      const bool paraula = (Es(i, TipusPeca::Tros) || (k > 0 && Es(fills[k - 1], TipusPeca::Tros)));
+      if (paraula && !s.empty() && !t.empty() && EsLletraAscii(s.back()) && EsLletraAscii(t.front())) s += " ";
       s += t;
     }
     return s;
   }
+  static bool EsLletraAscii(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
   const Model& m_;
 };
@@ -272,6 +297,14 @@ class Lector {
     std::vector<std::size_t> fills = Sequencia(0, 0, kCap);
     const std::size_t e = Nou(TipusPeca::Expressio, {}, std::move(fills));
     out_.peces[0].fills.push_back(e);
+    // The tree's depth, walked without recursion.
+    std::vector<std::pair<std::size_t, int>> pila{{0, 0}};
+    while (!pila.empty()) {
+      const auto [n, f] = pila.back();
+      pila.pop_back();
+      if (f > kFondariaMaxima) Falla(0, "L'expressi\xC3\xB3 t\xC3\xA9 massa parts una dins de l'altra");
+      for (const std::size_t k : out_.peces[n].fills) pila.emplace_back(k, f + 1);
+    }
     return std::move(out_);
   }
 
@@ -437,9 +470,9 @@ class Lector {
         l.push_back(Nou(TipusPeca::Tros, paraula));
         return;
       }
-      // Letters written together are one variable each: "3ab" is 3·a·b.
-      l.push_back(Nou(TipusPeca::Variable, std::string(1, static_cast<char>(c))));
-      ++i_;
+      // Letters written together are one variable each: "3ab" is 3·a·b. A word is a
+      // whole run of letters: no word starts inside one ("xrad(2)" is no root).
+      for (; i_ < fi; ++i_) l.push_back(Nou(TipusPeca::Variable, std::string(1, static_cast<char>(C()))));
       return;
     }
     if (c == '(' || c == '[') {
@@ -465,6 +498,11 @@ class Lector {
         ++i_;
         radicand = Sequencia(prof + 1, obre == '(' ? ')' : ']', p);
         ++i_;
+        for (const std::size_t k : radicand) {
+          if (P(k).tipus == TipusPeca::Operador && (P(k).text == ";" || P(k).text == ",")) {
+            Falla(p, "Una arrel porta un sol radicand, no una llista");
+          }
+        }
         if (C() == '^' || C() == '_' || Superindex(C()) != 0) {
           radicand = {Nou(TipusPeca::Grup, obre == '(' ? "()" : "[]", std::move(radicand))};
         }
@@ -523,6 +561,7 @@ class Lector {
         const char s = Superindex(C());
         if (s == '-' || s == '+') {
           if (!xifres.empty()) break;
+          if (!fills.empty()) Falla(Pos(), "Dos signes seguits a l'exponent");
           fills.push_back(Nou(TipusPeca::Operador, std::string(1, s)));
         } else {
           xifres += s;

@@ -256,13 +256,29 @@ class Avaluador {
         case TipusPeca::Potencia: {
           if (factors.empty()) throw ErrorValor{"Hi falta la base d'una pot\xC3\xA8ncia."};
           const ex exponent = Escalar(p.fills);
-          if (is_a<numeric>(exponent) && abs(ex_to<numeric>(exponent)) > 1000) {
+          // Bounds no school answer comes near, so that a typed answer is judged at once:
+          // a letter's exponent up to 64, a number's result up to 100,000 bits.
+          const ex& base = factors.back();
+          if (is_a<numeric>(exponent) && !is_a<numeric>(base) && GiNaC::abs(ex_to<numeric>(exponent)) > 64) {
             throw ErrorValor{"L'exponent \xC3\xA9s massa gran."};
+          }
+          if (is_a<numeric>(exponent) && is_a<numeric>(base)) {
+            const numeric b = ex_to<numeric>(base);
+            const numeric bits = numeric(b.numer().int_length() + b.denom().int_length());
+            if (GiNaC::abs(ex_to<numeric>(exponent)) * bits > 100000) throw ErrorValor{"La pot\xC3\xA8ncia \xC3\xA9s massa gran."};
           }
           if (factors.back().is_zero() && is_a<numeric>(exponent) && !ex_to<numeric>(exponent).is_positive()) {
             throw ErrorValor{"Zero no t\xC3\xA9 pot\xC3\xA8ncies d'exponent negatiu ni zero."};
           }
           factors.back() = GiNaC::pow(factors.back(), exponent);
+          // A power of a sum expands to as many terms as its exponent allows: two terms
+          // up to 64, three up to 20, more up to 10.
+          const ex& r = factors.back();
+          if (is_a<GiNaC::power>(r) && is_a<GiNaC::add>(r.op(0)) && is_a<numeric>(r.op(1))) {
+            const std::size_t termes = r.op(0).nops();
+            const numeric limit = termes <= 2 ? 64 : termes == 3 ? 20 : 10;
+            if (GiNaC::abs(ex_to<numeric>(r.op(1))) > limit) throw ErrorValor{"L'exponent \xC3\xA9s massa gran."};
+          }
           break;
         }
         case TipusPeca::Subindex: {
@@ -511,6 +527,18 @@ std::vector<std::optional<numeric>> Punts(const ex& e, const std::vector<ex>& si
 
 }  // namespace
 
+// Numeric evaluation with 50 significant digits while it lives.
+class Digits50 {
+ public:
+  Digits50() : abans_(static_cast<long>(GiNaC::Digits)) { GiNaC::Digits = 50; }
+  ~Digits50() { GiNaC::Digits = abans_; }
+  Digits50(const Digits50&) = delete;
+  Digits50& operator=(const Digits50&) = delete;
+
+ private:
+  long abans_;
+};
+
 // kToleranciaRelativa as an exact number: 10^-30.
 numeric Tolerancia() { return ex_to<numeric>(GiNaC::pow(numeric(10), -30)); }
 
@@ -521,13 +549,11 @@ bool Iguals(const ex& a, const ex& b) {
   } catch (const std::exception&) {
   }
   // Exact algebra did not bring the difference to zero: at fixed points, with 50 digits.
-  const int abans = static_cast<int>(GiNaC::Digits);
-  GiNaC::Digits = 50;
+  const Digits50 precisio;
   std::vector<ex> s;
   Simbols(a, s);
   Simbols(b, s);
   const auto va = Punts(a, s), vb = Punts(b, s);
-  GiNaC::Digits = abans;
   int comparats = 0;
   for (std::size_t k = 0; k < va.size(); ++k) {
     if (!va[k] || !vb[k]) continue;
@@ -542,10 +568,8 @@ bool Iguals(const ex& a, const ex& b) {
 
 std::optional<numeric> Aproxima(const ex& e) {
   try {
-    const int abans = static_cast<int>(GiNaC::Digits);
-    GiNaC::Digits = 50;
+    const Digits50 precisio;
     const ex v = e.evalf();
-    GiNaC::Digits = abans;
     if (is_a<numeric>(v) && ex_to<numeric>(v).is_real()) return ex_to<numeric>(v);
   } catch (const std::exception&) {
   }
@@ -620,10 +644,10 @@ bool ValorsEquivalents(const Valor& a, const Valor& b) {
 // ---- Form tests ----
 
 bool EsPrimer(const numeric& n) {
-  if (!n.is_pos_integer() || n < 2) return false;
-  if (n > numeric(1000000) * numeric(1000000)) return false;
-  for (long p = 2; numeric(p) * numeric(p) <= n; ++p) {
-    if (GiNaC::irem(n, numeric(p)).is_zero()) return false;
+  if (!n.is_pos_integer() || n < 2 || n > numeric(1000000) * numeric(1000000)) return false;
+  const long long k = n.to_long();
+  for (long long p = 2; p * p <= k; ++p) {
+    if (k % p == 0) return false;
   }
   return true;
 }
