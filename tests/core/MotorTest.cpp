@@ -186,6 +186,7 @@ const Judici kJudicis[] = {
     {"SolutionsInAnyOrder", "x = 2; x = -3", F::Resolta, "x = -3, x = 2", V::Correcte, "Correcte."},
     {"MissingSolution", "x = 2; x = -3", F::Resolta, "x = 2", V::Incorrecte, "n'hi ha 2"},
     {"ExtraSolution", "x = 2", F::Resolta, "x = 2; x = 1", V::Incorrecte, "n'hi ha una"},
+    {"MissingValue", "3, 5", F::Qualsevol, "3,5", V::Incorrecte, "hi falten valors; n'hi ha 2"},
     {"ValueWithoutItsUnknown", "x = 3", F::Resolta, "3", V::Forma, "\u00ABx = 3\u00BB"},
     {"EquationNotSolved", "x = 3", F::Resolta, "2x = 6", V::Forma, "a\u00EFlla"},
     {"Root", "4\u221A2", F::Qualsevol, "arrel(8^5; 6)", V::Correcte, "Correcte."},

@@ -427,6 +427,17 @@ class Lector {
         l.push_back(Script(prof));
         continue;
       }
+      // "x = 2 o x = -3", "x = 1 i y = 2": a lone "o" or "i" between blanks after an
+      // equation separates solutions.
+      if ((c == 'o' || c == 'i') && !esperaOperand && i_ > 0 && EsBlanc(t_[i_ - 1].c) && i_ + 1 < t_.size() &&
+          EsBlanc(t_[i_ + 1].c) && AmbRelacio(l)) {
+        l.push_back(Nou(TipusPeca::Operador, ";"));
+        ++i_;
+        esperaOperand = true;
+        posOperador = pos;
+        operador = c;
+        continue;
+      }
       // An operand: juxtaposed to the one before it, it is a product.
       if (!esperaOperand && !l.empty() && P(l.back()).tipus == TipusPeca::Tros &&
           (P(l.back()).text == "%" || P(l.back()).text == "\x80")) {
@@ -442,6 +453,16 @@ class Lector {
       posOperador = kCap;
     }
     return Fraccions(std::move(l), prof);
+  }
+
+  // Whether the list's last item holds a relation.
+  bool AmbRelacio(const std::vector<std::size_t>& l) {
+    for (std::size_t k = l.size(); k-- > 0;) {
+      if (P(l[k]).tipus != TipusPeca::Operador) continue;
+      if (P(l[k]).text == ";" || P(l[k]).text == ",") return false;
+      if (P(l[k]).text == "=") return true;
+    }
+    return false;
   }
 
   // One operand (number, letters, word, bracketed group, root), put into `l`.

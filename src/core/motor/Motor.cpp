@@ -1475,10 +1475,12 @@ bool EsSolucio(const Valor& v) {
   return Incognita(v).has_value();
 }
 
-std::string MissatgeSolucions(std::size_t esperades, std::size_t donades) {
+// How many solutions (or values, for a list that is not of solutions) there are.
+std::string MissatgeSolucions(std::size_t esperades, std::size_t donades, bool solucions) {
   const std::string quantes = esperades == 1 ? "n'hi ha una" : "n'hi ha " + std::to_string(esperades);
-  if (donades < esperades) return "Incorrecte: hi falten solucions; " + quantes + ".";
-  return "Incorrecte: hi sobren solucions; " + quantes + ".";
+  const std::string que = solucions ? "solucions" : "valors";
+  if (donades < esperades) return "Incorrecte: hi falten " + que + "; " + quantes + ".";
+  return "Incorrecte: hi sobren " + que + "; " + quantes + ".";
 }
 }  // namespace
 }  // namespace motor
@@ -1583,8 +1585,8 @@ Veredicte Comprova(const Expressio& esperada, FormaResposta forma, std::string_v
         r.tipus = TipusVeredicte::Forma;
         r.missatge = *motor::FormaDe(l.expressio, forma);
       }
-    } else if (motor::EsSolucio(ve) && motor::Solucions(ve) != motor::Solucions(vt)) {
-      r.missatge = motor::MissatgeSolucions(motor::Solucions(ve), motor::Solucions(vt));
+    } else if (motor::Solucions(ve) != motor::Solucions(vt) && (ve.tipus == Valor::Tipus::Llista || motor::EsSolucio(ve))) {
+      r.missatge = motor::MissatgeSolucions(motor::Solucions(ve), motor::Solucions(vt), motor::EsSolucio(ve));
     }
     return r;
   } catch (const motor::ErrorValor& err) {
