@@ -245,6 +245,8 @@ const Simple kSimples[] = {
     {"NegativePower", F::PotenciaUnaBase, "3^5:3^7", "3^(-2)"},
     {"Cents", F::Centims, "53.5 \x80", "53,50 \u20AC"},
     {"DecimalsStay", F::Qualsevol, "124.2", "124,2"},
+    {"NegativePowerAsAFraction", F::Qualsevol, "a^-^6", "1/a^6"},
+    {"DivisorsNamed", F::Qualsevol, "mcd= 5, MCM= 400", "mcd = 5; MCM = 400"},
     {"SolutionsSorted", F::Resolta, "x= 2, x= -3", "x = -3; x = 2"},
     {"EquationSolved", F::Resolta, "2x = 6", "x = 3"},
 };

@@ -148,7 +148,9 @@ class Escriptor {
   // A denominator of more than one operand is bracketed as well: "1/(2x)".
   std::string Part(std::size_t i, int prof, bool denominador) {
     const std::vector<std::size_t>& f = m_.peces[i].fills;
-    bool simple = !f.empty() && !(denominador && f.size() > 1);
+    std::size_t operands = 0;  // a power or an index goes with its operand
+    for (const std::size_t k : f) operands += !Es(k, TipusPeca::Potencia) && !Es(k, TipusPeca::Subindex);
+    bool simple = !f.empty() && !(denominador && operands > 1);
     for (const std::size_t k : f) {
       const TipusPeca t = m_.peces[k].tipus;
       simple &= EsOperandTipus(t) && t != TipusPeca::Fraccio;

@@ -1100,7 +1100,11 @@ std::string Escriu(const ex& e) {
     o << n;
     return o.str();
   }
-  if (is_a<GiNaC::symbol>(e)) return ex_to<GiNaC::symbol>(e).get_name();
+  if (is_a<GiNaC::symbol>(e)) {
+    // The least common multiple is written "MCM", as the exercises write it.
+    const std::string& nom = ex_to<GiNaC::symbol>(e).get_name();
+    return nom == "mcm" ? "MCM" : nom;
+  }
   if (is_a<GiNaC::add>(e)) {
     std::vector<ex> t;
     for (std::size_t i = 0; i < e.nops(); ++i) t.push_back(e.op(i));
