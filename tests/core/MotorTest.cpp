@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "motor/Motor.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -11,6 +9,7 @@
 
 #include "document/Matematiques.h"
 #include "document/Notacio.h"
+#include "motor/Motor.h"
 #include "support/Exercicis.h"
 
 namespace tirelo {
@@ -29,7 +28,9 @@ struct Parell {
   std::string a, b;
   bool equivalents;
 };
-void PrintTo(const Parell& p, std::ostream* os) { *os << p.nom; }
+void PrintTo(const Parell& p, std::ostream* os) {
+  *os << p.nom;
+}
 
 class MotorEquivalentsTest : public testing::TestWithParam<Parell> {};
 
@@ -88,7 +89,9 @@ struct Prova {
   std::string text;
   std::optional<std::string> diu;  // nullopt: in the form; otherwise a piece of the sentence
 };
-void PrintTo(const Prova& p, std::ostream* os) { *os << p.nom; }
+void PrintTo(const Prova& p, std::ostream* os) {
+  *os << p.nom;
+}
 
 class MotorFormaTest : public testing::TestWithParam<Prova> {};
 
@@ -163,7 +166,9 @@ struct Judici {
   TipusVeredicte veredicte;
   std::string diu;
 };
-void PrintTo(const Judici& j, std::ostream* os) { *os << j.nom; }
+void PrintTo(const Judici& j, std::ostream* os) {
+  *os << j.nom;
+}
 
 class MotorComprovaTest : public testing::TestWithParam<Judici> {};
 
@@ -171,7 +176,8 @@ TEST_P(MotorComprovaTest, JudgesTheTypedAnswer) {
   const Veredicte v = Comprova(N(GetParam().esperada), GetParam().forma, GetParam().resposta);
   EXPECT_EQ(NomVeredicte(v.tipus), NomVeredicte(GetParam().veredicte)) << v.missatge;
   EXPECT_NE(v.missatge.find(GetParam().diu), std::string::npos) << v.missatge;
-  EXPECT_EQ(v.llegit.empty(), v.tipus == TipusVeredicte::Illegible && GetParam().nom != std::string("NoValue"));
+  EXPECT_EQ(v.llegit.empty(),
+            v.tipus == TipusVeredicte::Illegible && GetParam().nom != std::string("NoValue"));
 }
 
 using V = TipusVeredicte;
@@ -210,7 +216,9 @@ struct Simple {
   std::string marcat;  // as the generators write it: markup, read by the markup reader
   std::string simple;  // in the notation
 };
-void PrintTo(const Simple& s, std::ostream* os) { *os << s.nom; }
+void PrintTo(const Simple& s, std::ostream* os) {
+  *os << s.nom;
+}
 
 class MotorFormaSimpleTest : public testing::TestWithParam<Simple> {};
 
