@@ -286,12 +286,14 @@ class Avaluador {
           }
           factors.back() = GiNaC::pow(factors.back(), exponent);
           // A power of a sum expands to as many terms as its exponent allows: two terms
-          // up to 64, three up to 20, more up to 10.
+          // up to 64, three up to 20, more up to 10 (GiNaC folds powers of powers and
+          // takes numbers out, so every power of a sum inside is looked at).
           const ex& r = factors.back();
-          if (is_a<GiNaC::power>(r) && is_a<GiNaC::add>(r.op(0)) && is_a<numeric>(r.op(1))) {
-            const std::size_t termes = r.op(0).nops();
+          for (auto i = r.preorder_begin(); i != r.preorder_end(); ++i) {
+            if (!is_a<GiNaC::power>(*i) || !is_a<GiNaC::add>(i->op(0)) || !is_a<numeric>(i->op(1))) continue;
+            const std::size_t termes = i->op(0).nops();
             const numeric limit = termes <= 2 ? 64 : termes == 3 ? 20 : 10;
-            if (GiNaC::abs(ex_to<numeric>(r.op(1))) > limit)
+            if (GiNaC::abs(ex_to<numeric>(i->op(1))) > limit)
               throw ErrorValor{"L'exponent \xC3\xA9s massa gran."};
           }
           break;
