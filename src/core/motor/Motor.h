@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
 #pragma once
-// The mathematics engine: what an expression is worth, whether two are equivalent,
+// The mathematics engine (docs/motor.md): what an expression is worth, whether two are equivalent,
 // whether one is written in a named form, the simplest form of one, and the verdict on
 // an answer a pupil types. It judges in two steps, as an answer test does: equivalence
 // first, then the form the exercise asks for.
