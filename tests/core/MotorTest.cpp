@@ -245,10 +245,11 @@ const Simple kSimples[] = {
     {"RootOverANumber", F::DenominadorRacional, "#R(20)/20", "\u221A5/10"},
     {"Rationalised", F::DenominadorRacional, "#F(2/R_2(8))", "\u221A2/2"},
     {"ConjugateOfTheDenominator", F::DenominadorRacional, "#F(1/2+R_2(3))", "2-\u221A3"},
-    {"CubeRoots", F::DenominadorRacional, "#F(R_3(3)/R_3(9))", "arrel(9; 3)/3"},
+    {"CubeRoots", F::DenominadorRacional, "#F(R_3(3)/R_3(9))", "arrel(3^2; 3)/3"},
     {"Factored", F::Factoritzada, "x\xB2-1", "(x+1)(x-1)"},
     {"FactoredWithContent", F::Factoritzada, "2x\xB2+4x", "2x(x+2)"},
     {"CommonFactor", F::FactorComu, "6x\xB2+9x", "3x(2x+3)"},
+    {"PowerOfAPrimeUnderARoot", F::Qualsevol, "2 R_5(19^4)/19", "2arrel(19^4; 5)/19"},
     {"PrimeFactors", F::FactorsPrimers, "1425", "3\u00B75^2\u00B719"},
     {"PowerOfOneBase", F::PotenciaUnaBase, "2^3.2^4", "2^7"},
     {"NegativePower", F::PotenciaUnaBase, "3^5:3^7", "3^(-2)"},
@@ -281,7 +282,8 @@ std::vector<std::string> NotacioDelsCasos(const std::string& marcat) {
 }
 
 // Every case of every answer of the catalogue, written in the notation, reads back, has
-// a value, keeps it through its simplest form, and writes the same again.
+// a value, writes the same again, and keeps its value through its simplest form, which
+// typed back is correct, as the answer itself is.
 TEST(Motor, AnswersOfTheCatalogueRoundTripThroughTheNotation) {
   for (const Exercici& e : prova::ExercicisDeCadaSubtipus()) {
     for (const std::string& cas : NotacioDelsCasos(e.resposta)) {
@@ -290,7 +292,11 @@ TEST(Motor, AnswersOfTheCatalogueRoundTripThroughTheNotation) {
       EXPECT_FALSE(ErrorDeValor(l.expressio).has_value()) << cas << ": " << *ErrorDeValor(l.expressio);
       const std::string escrit = EscriuNotacio(l.expressio);
       EXPECT_EQ(EscriuNotacio(LlegeixNotacio(escrit).expressio), escrit) << cas;
-      EXPECT_TRUE(Equivalents(l.expressio, FormaSimple(l.expressio))) << cas;
+      const std::string simple = EscriuNotacio(FormaSimple(l.expressio));
+      EXPECT_TRUE(Equivalents(l.expressio, LlegeixNotacio(simple).expressio)) << cas << " -> " << simple;
+      EXPECT_EQ(Comprova(l.expressio, FormaResposta::Qualsevol, simple).tipus, TipusVeredicte::Correcte)
+          << cas << " -> " << simple;
+      EXPECT_EQ(Comprova(l.expressio, FormaResposta::Qualsevol, cas).tipus, TipusVeredicte::Correcte) << cas;
     }
   }
 }

@@ -1087,7 +1087,16 @@ std::string Arrel(const ex& base, const numeric& exponent) {
   const ex radicand = GiNaC::pow(base, exponent.numer());
   const long q = exponent.denom().to_long();
   std::string r = Escriu(radicand);
-  if (q != 2) return "arrel(" + r + "; " + std::to_string(q) + ")";
+  if (q != 2) {
+    // A power of one prime under a root keeps its power: "arrel(19^4; 5)".
+    if (is_a<numeric>(radicand) && ex_to<numeric>(radicand).is_pos_integer()) {
+      const Primers f = Descompon(ex_to<numeric>(radicand));
+      if (f.factors.size() == 1 && f.factors[0].second > 1 && f.resta == 1) {
+        r = Enter(f.factors[0].first) + "^" + std::to_string(f.factors[0].second);
+      }
+    }
+    return "arrel(" + r + "; " + std::to_string(q) + ")";
+  }
   const bool sol =
       is_a<GiNaC::symbol>(radicand) || (is_a<numeric>(radicand) && ex_to<numeric>(radicand).is_pos_integer());
   return "\xE2\x88\x9A" + (sol ? r : "(" + r + ")");
