@@ -1685,6 +1685,17 @@ Veredicte Comprova(const Expressio& esperada, FormaResposta forma, std::string_v
       r.missatge = "Correcte, per\xC3\xB2 escriu-ho com \xC2\xAB" + *x + " = " + r.llegit + "\xC2\xBB.";
       return r;
     }
+    // A point written without its brackets: "2, 7" for (2, 7).
+    if (ve.tipus == Valor::Tipus::Punt && vt.tipus == Valor::Tipus::Llista) {
+      Valor punt = vt;
+      punt.tipus = Valor::Tipus::Punt;
+      if (motor::ValorsEquivalents(ve, punt)) {
+        r.tipus = TipusVeredicte::Forma;
+        r.missatge = "Correcte, per\xC3\xB2 escriu el punt entre par\xC3\xA8ntesis: \xC2\xAB(" + r.llegit +
+                     ")\xC2\xBB.";
+        return r;
+      }
+    }
     r.tipus = TipusVeredicte::Incorrecte;
     r.missatge = "Incorrecte.";
     if (forma == FormaResposta::Centims && ve.tipus == Valor::Tipus::Escalar &&
@@ -1697,6 +1708,12 @@ Veredicte Comprova(const Expressio& esperada, FormaResposta forma, std::string_v
     } else if (motor::Solucions(ve) != motor::Solucions(vt) &&
                (ve.tipus == Valor::Tipus::Llista || motor::EsSolucio(ve))) {
       r.missatge = motor::MissatgeSolucions(motor::Solucions(ve), motor::Solucions(vt), motor::EsSolucio(ve));
+      // "3,5" where "3, 5" was meant: a comma between digits is a decimal comma.
+      if (motor::Solucions(vt) < motor::Solucions(ve) && motor::AmbDecimals(motor::Aplana(l.expressio))) {
+        r.missatge +=
+            " Una coma entre xifres \xC3\xA9s una coma decimal: separa els valors amb \xC2\xAB, \xC2\xBB o "
+            "\xC2\xAB;\xC2\xBB.";
+      }
     }
     return r;
   } catch (const motor::ErrorValor& err) {
