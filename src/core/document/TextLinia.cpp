@@ -148,7 +148,7 @@ class Escriptor {
       case TipusPeca::Infinit: return Lineal() ? " infinit " : "\u221E";
       case TipusPeca::Grup:
         return Bytes(p.text.substr(0, 1)) + Sequencia(p.fills, prof + 1, false) + Bytes(p.text.substr(1));
-      case TipusPeca::Cas: return Bytes(p.text) + " " + Sequencia(p.fills, prof + 1, linia);
+      case TipusPeca::Cas: return " " + Bytes(p.text) + " " + Sequencia(p.fills, prof + 1, linia);
       case TipusPeca::Fraccio: return Fraccio(p, prof + 1);
       case TipusPeca::Arrel: return Arrel(p, prof + 1);
       case TipusPeca::Potencia:
