@@ -89,17 +89,29 @@ std::string Plega(std::string_view s) {
   return Retalla(r);
 }
 
-// A part of a fraction, a radicand or a script: bare when it is one number or word,
-// or already stands in one pair of parentheses; in parentheses otherwise. Bytes from
-// `lletres` up count as letters: 0x80 in UTF-8 (raised and lowered characters and
-// the radical sign included), 0xC0 in Windows-1252 (where "²" and "·" are not letters).
+// A part of a fraction, a radicand or a script: bare when it is one factor (numbers,
+// words and bracketed groups written next to each other, "9(6-√5)"); in parentheses
+// when an operator or a blank stands in it outside brackets. Bytes from `lletres` up
+// count as letters: 0x80 in UTF-8 (raised and lowered characters and the radical sign
+// included), 0xC0 in Windows-1252 (where "²" and "·" are not letters).
 std::string Agrupa(const std::string& part, unsigned char lletres) {
   auto Paraula = [lletres](char c) {
     return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '.' ||
            static_cast<unsigned char>(c) >= lletres;
   };
-  if (part.empty() || std::all_of(part.begin(), part.end(), Paraula)) return part;
-  if (part.front() == '(' && ParentesiQueTanca(part) == part.size() - 1) return part;
+  int fondaria = 0;
+  bool factor = true;
+  for (const char c : part) {
+    if (c == '(') {
+      ++fondaria;
+    } else if (c == ')') {
+      factor = factor && fondaria > 0;
+      --fondaria;
+    } else if (fondaria == 0 && !Paraula(c)) {
+      factor = false;
+    }
+  }
+  if (factor && fondaria == 0) return part;
   return "(" + part + ")";
 }
 
