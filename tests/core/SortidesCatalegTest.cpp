@@ -29,7 +29,9 @@ std::vector<Mostra> Mostres() {
   std::vector<Mostra> r;
   for (const prova::Subtipus& s : prova::SubtipusDelCataleg()) {
     r.push_back({s, 1});
-    if (s.ambCasos) r.push_back({s, 3});
+    if (!s.ambCasos) continue;
+    r.push_back({s, 3});
+    r.push_back({s, 255});  // as many as the subtype gives
   }
   return r;
 }
