@@ -236,6 +236,29 @@ const Instruccio kInstruccions[] = {
     {"DisplayWhereItDoesNotFit", "Calcula:\r\\tab  11111     22222\r\\tab ------- + -------\r\\tab  33333     44444", 60,
      "Calcula:", "11111", false},
 };
+// The mathematics of a text set right after prose from another (an instruction, then
+// the cases drawn for it), as one model.
+Model Junta(std::string_view prosa, std::string_view matematiques) {
+  Model m = LlegeixMatematiques(prosa);
+  const Model b = LlegeixMatematiques(matematiques);
+  const std::size_t desplacament = m.peces.size() - 1;
+  for (std::size_t i = 1; i < b.peces.size(); ++i) {
+    Peca p = b.peces[i];
+    for (std::size_t& f : p.fills) f += desplacament;
+    m.peces.push_back(std::move(p));
+  }
+  for (const std::size_t f : b.Arrel().fills) m.peces[0].fills.push_back(f + desplacament);
+  return m;
+}
+
+TEST(Tipografia, MathematicsRightAfterProseKeepsABlankFromIt) {
+  const BlocTipografiat b = Tipografia(Junta("Calcula:", "3/4"), 400, kMetriques);
+  const ElementFull* instruccio = Text(b, "Calcula:");
+  const ElementFull* num = Text(b, "3");
+  ASSERT_TRUE(instruccio && num);
+  EXPECT_GE(num->x, instruccio->x + Amplada(*instruccio) + kMetriques.Amplada(" ", instruccio->lletra));
+}
+
 INSTANTIATE_TEST_SUITE_P(Instruccions, TipografiaInstruccioTest, testing::ValuesIn(kInstruccions),
                          [](const testing::TestParamInfo<Instruccio>& i) { return std::string(i.param.nom); });
 

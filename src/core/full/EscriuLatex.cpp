@@ -121,6 +121,8 @@ class Escriptor {
           r += "}";
           break;
         default:  // an expression breaks only where a line cannot hold it
+          // mathematics set right after prose keeps a blank from it
+          if (k > 0 && m_.peces[fills[k - 1]].tipus == TipusPeca::Tros && DinsLinia(r)) r += ' ';
           r += "$\\displaystyle " + (p.tipus == TipusPeca::Expressio ? Expressio(p.fills, 1) : Node(f, 0)) + "$";
           break;
       }

@@ -140,6 +140,7 @@ class Tipografa {
     auto Tanca = [&] {
       if (paraula.empty()) return;
       AfegeixItem(Text(Utf8DeCp1252(paraula), Cara(l, FamiliaFull::Text, false)));
+      prosa_ = true;
       paraula.clear();
     };
     for (const char c : text) {
@@ -158,6 +159,14 @@ class Tipografa {
     for (std::size_t k = 0; k < fills.size(); ++k) {
       const std::size_t f = fills[k];
       const Peca& p = m_.peces[f];
+      if (p.tipus != TipusPeca::Tros) {
+        const bool abans = prosa_;
+        prosa_ = false;
+        if (p.tipus != TipusPeca::Paragraf && p.tipus != TipusPeca::Cas && !EsEstil(p.tipus) &&
+            p.tipus != TipusPeca::Tabulador && p.tipus != TipusPeca::Sagnat && abans && !Actual().items.empty()) {
+          blancPendent_ = true;  // mathematics set right after a word of prose keeps a blank from it
+        }
+      }
       switch (p.tipus) {
         case TipusPeca::Paragraf:
           if (SegueixInstruccio(m_, fills, k)) {  // the mathematics follows its instruction
@@ -224,6 +233,10 @@ class Tipografa {
       if (p.tipus == TipusPeca::Operador || (p.tipus == TipusPeca::Tros && p.text == " ")) Tanca();
     }
     Tanca();
+  }
+
+  static bool EsEstil(TipusPeca t) {
+    return t == TipusPeca::Negreta || t == TipusPeca::Cursiva || t == TipusPeca::Subratllat;
   }
 
   static LletraFull Estil(LletraFull l, TipusPeca t) {
@@ -512,6 +525,7 @@ class Tipografa {
   std::vector<Paragraf> paragrafs_;
   bool blancPendent_ = false;  // a blank waits before the next piece
   bool quadratPendent_ = false;  // and it is a quad
+  bool prosa_ = false;           // the last piece was a word of prose
   bool enganxat_ = false;      // the next piece stays on the line of the one before (after a label)
 };
 
