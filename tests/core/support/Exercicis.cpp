@@ -31,7 +31,7 @@ std::vector<Exercici> ExercicisDe(const Subtipus& s, int casos, int nombre, uint
   o.forma = 3;
   o.pista = 1;
   const LotGenerat lot = GeneraSeries(o, llavor);
-  return lot.prg->lot.Exercicis();
+  return lot.exercicis;
 }
 
 }  // namespace tirelo::prova
