@@ -51,7 +51,7 @@ std::vector<std::string> LiniesLlista(const Lot& lot) {
 std::vector<std::string> LiniesLlegibles(const Lot& lot) {
   std::vector<std::string> linies;
   linies.reserve(static_cast<std::size_t>(lot.Nombre()));
-  for (int k = 1; k <= lot.Nombre(); ++k) linies.push_back(TxtEnter(k) + "]" + TextLinia(lot[k].enunciat));
+  for (int k = 1; k <= lot.Nombre(); ++k) linies.push_back(TxtEnter(k) + "]" + TextLinia(MatematiquesEnunciat(lot[k])));
   return linies;
 }
 

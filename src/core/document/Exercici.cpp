@@ -45,6 +45,25 @@ void Empelta(Model& desti, std::size_t pare, const Model& font, std::size_t node
   }
 }
 
+// The comma that separates a labelled case from the next, where the reader finds it in a
+// text: last in the case's mathematics, or after its words.
+void Separa(Model& m, std::size_t cas) {
+  const auto& fills = m.peces[cas].fills;
+  Peca coma;
+  if (!fills.empty() && m.peces[fills.back()].tipus == TipusPeca::Expressio) {
+    coma.tipus = TipusPeca::Operador;
+    coma.text = ",";
+    const std::size_t darrer = fills.back();
+    m.peces.push_back(std::move(coma));
+    m.peces[darrer].fills.push_back(m.peces.size() - 1);
+  } else {
+    coma.tipus = TipusPeca::Tros;
+    coma.text = ",";
+    m.peces.push_back(std::move(coma));
+    m.peces[cas].fills.push_back(m.peces.size() - 1);
+  }
+}
+
 // The instruction's prose, then every case: under a Cas node with its label, or its
 // mathematics alone for an exercise of one case.
 Model DelsApartats(const Exercici& e, Expressio Apartat::*part, bool ambInstruccio) {
@@ -54,7 +73,8 @@ Model DelsApartats(const Exercici& e, Expressio Apartat::*part, bool ambInstrucc
     const Model prosa = LlegeixMatematiques(e.instruccio);
     for (const std::size_t f : prosa.Arrel().fills) Empelta(m, 0, prosa, f);
   }
-  for (const Apartat& a : e.apartats) {
+  for (std::size_t k = 0; k < e.apartats.size(); ++k) {
+    const Apartat& a = e.apartats[k];
     const Model& cas = (a.*part).Arbre();
     std::size_t pare = 0;
     if (!a.etiqueta.empty()) {
@@ -66,6 +86,7 @@ Model DelsApartats(const Exercici& e, Expressio Apartat::*part, bool ambInstrucc
       m.peces[0].fills.push_back(pare);
     }
     for (const std::size_t f : cas.Arrel().fills) Empelta(m, pare, cas, f);
+    if (pare != 0 && k + 1 < e.apartats.size()) Separa(m, pare);
   }
   return m;
 }

@@ -249,8 +249,7 @@ class Escriptor {
 };
 
 // The text's lines in the given notation, each with its blanks folded; empty lines go.
-std::vector<std::string> Linies(std::string_view marcat, Notacio notacio) {
-  const Model m = LlegeixMatematiques(marcat);
+std::vector<std::string> Linies(const Model& m, Notacio notacio) {
   const std::string text = Escriptor(m, notacio).Text();
   std::vector<std::string> r;
   std::size_t inici = 0;
@@ -265,18 +264,22 @@ std::vector<std::string> Linies(std::string_view marcat, Notacio notacio) {
 
 }  // namespace
 
-std::string TextLlegible(std::string_view marcat) {
+std::string TextLlegible(std::string_view marcat) { return TextLlegible(LlegeixMatematiques(marcat)); }
+
+std::string TextLlegible(const Model& matematiques) {
   std::string r;
-  for (const std::string& l : Linies(marcat, Notacio::Lineal)) {
+  for (const std::string& l : Linies(matematiques, Notacio::Lineal)) {
     if (!r.empty()) r += '\n';
     r += l;
   }
   return r;
 }
 
-std::string TextLinia(std::string_view marcat) {
+std::string TextLinia(std::string_view marcat) { return TextLinia(LlegeixMatematiques(marcat)); }
+
+std::string TextLinia(const Model& matematiques) {
   std::string r;
-  for (const std::string& l : Linies(marcat, Notacio::Unicode)) {
+  for (const std::string& l : Linies(matematiques, Notacio::Unicode)) {
     if (!r.empty()) r += ' ';
     r += l;
   }

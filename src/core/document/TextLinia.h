@@ -14,8 +14,12 @@
 #include <string>
 #include <string_view>
 
+#include "document/Model.h"
+
 namespace tirelo {
 
 std::string TextLinia(std::string_view marcat);
+// The same from a text's mathematics (document/Matematiques.h), as an exercise gives it.
+std::string TextLinia(const Model& matematiques);
 
 }  // namespace tirelo

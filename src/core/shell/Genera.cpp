@@ -7,6 +7,7 @@
 
 #include "batch/Desar.h"
 #include "batch/EscripturaAtomica.h"
+#include "document/Matematiques.h"
 #include "document/Notacio.h"
 #include "motor/Motor.h"
 #include "document/TextLinia.h"
@@ -390,12 +391,12 @@ void AfegeixJsonUtf8(std::string& out, std::string_view utf8) {
 
 void AfegeixJson(std::string& out, std::string_view cp1252) { AfegeixJsonUtf8(out, Utf8DeCp1252(cp1252)); }
 
-// A text's markup and, beside it under `camp`_text, its readable line.
-void AfegeixText(std::string& out, const char* camp, std::string_view marcat) {
+// A text's markup and, beside it under `camp`_text, the readable line of its mathematics.
+void AfegeixText(std::string& out, const char* camp, std::string_view marcat, const Model& matematiques) {
   out += ", \"" + std::string(camp) + "\": ";
   AfegeixJson(out, marcat);
   out += ", \"" + std::string(camp) + "_text\": ";
-  AfegeixJsonUtf8(out, TextLinia(marcat));
+  AfegeixJsonUtf8(out, TextLinia(matematiques));
 }
 
 // Every case: its label, its statement and answer in the linear notation, and the
@@ -431,9 +432,9 @@ std::string LotEnJson(const std::vector<Exercici>& exercicis, const std::vector<
                                                                             : ExerciciGenerat{};
     out += k == 1 ? "\n  " : ",\n  ";
     out += "{\"tema\": " + std::to_string(o.tema) + ", \"subtipus\": " + std::to_string(o.subtipus);
-    AfegeixText(out, "enunciat", e.enunciat);
-    AfegeixText(out, "resposta", e.resposta);
-    AfegeixText(out, "pista", e.pista);
+    AfegeixText(out, "enunciat", e.enunciat, MatematiquesEnunciat(e));
+    AfegeixText(out, "resposta", e.resposta, MatematiquesResposta(e));
+    AfegeixText(out, "pista", e.pista, LlegeixMatematiques(e.pista));
     out += ", \"posicio_pista\": " + std::to_string(e.posicioPista);
     AfegeixApartats(out, e);
     if (o.retallats)
