@@ -102,6 +102,7 @@ const Cas kCasos[] = {
      "'Resol:'|a)<{x+y' '=' '3; x-y' '=' '1}>"},
     {"MarkupSystem", "#M(x+y=3\rx-y=1)", "${x+y=3; x-y=1}$"},
     {"ScriptsWrittenInPiecesAreOne", "a^-^1+x\xB2+a^{m+n}", "$a^(-1)+x^(2)+a^(m+n)$"},
+    {"ExponentDigitsWrittenOneByOneAreOneNumber", "x^1^0", "$x^(10)$"},
     {"LetterAloneBetweenNumbersIsProse", "80 i 25", "$80$' i '$25$"},
     {"LetterFacingAnOperatorIsAVariable", "y = 2x i -y = 1", "$y' '=' '2x$' i '$-y' '=' '1$"},
     {"UnclosedBracketIsText", "a) 2(x+1/2", "a)<$2'('x+[1/2]$>"},

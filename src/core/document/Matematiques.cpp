@@ -602,7 +602,14 @@ class Lector {
           std::vector<std::size_t> dins = SubExpressio(at.text, prof);
           const std::size_t u = Ultim();
           if (i > 0 && a[i - 1].tipus == TipusAtom::Script && u != kCap && P(u).tipus == t) {
-            P(u).fills.insert(P(u).fills.end(), dins.begin(), dins.end());  // "a^-^1": one power
+            // "a^-^1": one power; "x^1^0": one power whose digits make one number, 10
+            std::vector<std::size_t>& fills = P(u).fills;
+            if (!fills.empty() && !dins.empty() && P(fills.back()).tipus == TipusPeca::Nombre &&
+                P(dins.front()).tipus == TipusPeca::Nombre) {
+              P(fills.back()).text += P(dins.front()).text;
+              dins.erase(dins.begin());
+            }
+            fills.insert(fills.end(), dins.begin(), dins.end());
           } else {
             Posa(Nou(t, {}, std::move(dins)));
           }
