@@ -11,6 +11,7 @@
 
 #include "document/Marcat.h"
 #include "document/Model.h"
+#include "document/NombresCatalans.h"
 #include "mathtext/Text.h"
 
 namespace tirelo {
@@ -477,7 +478,7 @@ std::string TextLinia(std::string_view marcat) {
     if (i > 0) r += seguida ? "; " : " ";
     r += linies[i].text;
   }
-  return r;
+  return NombresCatalans(r);  // decimal comma, amounts with two decimals
 }
 
 }  // namespace tirelo

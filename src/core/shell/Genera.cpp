@@ -7,6 +7,7 @@
 
 #include "batch/Desar.h"
 #include "batch/EscripturaAtomica.h"
+#include "document/NombresCatalans.h"
 #include "document/Notacio.h"
 #include "motor/Motor.h"
 #include "document/TextLinia.h"
@@ -415,9 +416,9 @@ void AfegeixApartats(std::string& out, const Exercici& e) {
     out += primer ? "{\"etiqueta\": " : ", {\"etiqueta\": ";
     AfegeixJson(out, a.etiqueta);
     out += ", \"enunciat\": ";
-    AfegeixJsonUtf8(out, EscriuNotacio(a.enunciat));
+    AfegeixJsonUtf8(out, EscriuNotacio(Expressio(NombresCatalans(a.enunciat.Arbre()))));
     out += ", \"resposta\": ";
-    AfegeixJsonUtf8(out, EscriuNotacio(a.resposta));
+    AfegeixJsonUtf8(out, EscriuNotacio(Expressio(NombresCatalans(a.resposta.Arbre()))));
     out += ", \"resposta_simple\": ";
     AfegeixJsonUtf8(out, EscriuNotacio(FormaSimple(a.resposta, forma)));
     out += "}";
