@@ -10,10 +10,10 @@
 // back and mcd and MCM are right. Every answer, and its simplest form written by the
 // engine, typed back through the checker is right.
 //
-// This holds the numeric property tests the topics had of their own: factorisations
-// that multiply back and mcd·MCM, the solutions of every equation and system, lines and
-// parabolas through their points and vertex, intersections on both curves, and the
-// percentage formulas.
+// This holds the numeric property tests the topics had of their own: the solutions of
+// every equation and system (and none missing), lines and parabolas through their
+// points and vertex, intersections on both curves. The topics keep what they test of
+// the draw itself: its ranges and how its texts are written.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -268,8 +268,8 @@ void ComprovaQueFa(int tema, int subtipus, const Apartat& a, bool ambPotenciaApi
         const std::vector<std::string> eqs = Parts(en, " i ");
         ASSERT_EQ(eqs.size(), 2u);
         const auto solucions = Punts(re);
-        EXPECT_GE(solucions.size(), 1u);
-        EXPECT_LE(solucions.size(), 2u);
+        ASSERT_EQ(solucions.size(), 2u);
+        EXPECT_NE(solucions[0].first, solucions[1].first);
         for (const auto& p : solucions) {
           for (const std::string& eq : eqs) PassaPel(eq, p);
         }
@@ -282,14 +282,17 @@ void ComprovaQueFa(int tema, int subtipus, const Apartat& a, bool ambPotenciaApi
         ASSERT_EQ(punts.size(), 1u);
         const std::vector<double> d = Nombres(en);
         EXPECT_TRUE(Iguals("(" + Substitueix(f, {{'x', "x+1"}}) + ")-(" + f + ")", std::to_string(std::llround(d[0]))));
-      } else if (subtipus == 2) {
-        EXPECT_EQ(punts.size(), 2u);
-      } else if (subtipus == 3) {
-        EXPECT_EQ(punts.size(), 3u);
+      } else if (subtipus == 2 || subtipus == 3) {
+        // Points with different abscissas: one function through them.
+        EXPECT_EQ(punts.size(), subtipus == 2 ? 2u : 3u);
+        for (std::size_t i = 0; i < punts.size(); ++i) {
+          for (std::size_t j = i + 1; j < punts.size(); ++j) EXPECT_NE(punts[i].first, punts[j].first) << en;
+        }
       } else {
         // The first point is the vertex: the parabola is symmetric about it.
         ASSERT_EQ(punts.size(), 2u);
         const std::string h = punts[0].first;
+        EXPECT_NE(punts[1].first, h);  // the point is not the vertex
         EXPECT_TRUE(Iguals(Substitueix(f, {{'x', h + "+1"}}), Substitueix(f, {{'x', h + "-1"}}))) << f;
       }
       break;
