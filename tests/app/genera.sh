@@ -123,6 +123,17 @@ sed '0,/"editat": false/s//"editat": true/' codi.tirelo >ma.tirelo
 "$tirelo" genera --lot ma.tirelo --sortida ma.rtf 2>ma.txt || falla "a hand-made batch"
 grep -q '^codi:' ma.txt && falla "a hand-made sheet with a code"
 
+# The typeset sheet writes its answers in simplest form unless asked for them as drawn;
+# a batch file keeps the choice.
+"$tirelo" genera --serie 6:4 --llavor 3 --sortida simple.tex 2>/dev/null || falla "a sheet in LaTeX"
+grep -qF '2x^{2}-5x+3' simple.tex || falla "the answer key is not in simplest form"
+"$tirelo" genera --serie 6:4 --llavor 3 --respostes tal-qual --sortida talqual.tex 2>/dev/null || falla "--respostes tal-qual"
+grep -qF '2x^{2}-5x+3' talqual.tex && falla "--respostes tal-qual simplified the answer key"
+"$tirelo" genera --serie 6:4 --llavor 3 --respostes tal-qual --sortida talqual.tirelo 2>/dev/null || falla "a batch file"
+grep -q '"respostes": "tal-qual"' talqual.tirelo || falla "the batch file does not keep --respostes tal-qual"
+"$tirelo" genera --lot talqual.tirelo --sortida lot.tex 2>/dev/null || falla "a sheet from the batch file"
+cmp -s talqual.tex lot.tex || falla "the batch file's sheet does not keep its answers as drawn"
+
 # Bad input: one line naming the problem, exit code 2, no file.
 dolenta() {
   descripcio="$1"
@@ -137,6 +148,7 @@ dolenta() {
 dolenta "unknown option" --serie 3:1 --sortida out.rtf --colors
 dolenta "unknown topic" --serie geometria:1 --sortida out.rtf
 dolenta "topic number out of range" --serie 10:1 --sortida out.rtf
+dolenta "unknown answer key form" --serie 3:1 --respostes totes --sortida out.rtf
 dolenta "subtype out of range" --serie 3:6 --sortida out.rtf
 dolenta "cases out of range" --serie 3:1:256 --sortida out.rtf
 dolenta "cases for a subtype without cases" --serie 3:2:2 --sortida out.rtf

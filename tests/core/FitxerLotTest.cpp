@@ -169,6 +169,8 @@ INSTANTIATE_TEST_SUITE_P(
                      Exercici1(R"("enunciat": "E", "resposta": "R", "pista": ")" + std::string(81, 'p') +
                                R"(", "posicio_pista": 0)"),
                      "exercici 1, camp \"pista\": passa de 80 car\xE0" "cters (en t\xE9 81)"},
+        FitxerDolent{"Respostes", R"({"format": "tirelo-lot", "versio": 1, "respostes": "totes", "exercicis": []})",
+                     "el fitxer, camp \"respostes\": ha de ser \"simplificades\" o \"tal-qual\""},
         FitxerDolent{"FaltaResposta", Exercici1(R"("enunciat": "E", "pista": "", "posicio_pista": 0)"),
                      "exercici 1: falta el camp \"resposta\""},
         FitxerDolent{"PosicioPista", Exercici1(R"("enunciat": "E", "resposta": "R", "pista": "", "posicio_pista": 3)"),
@@ -184,6 +186,21 @@ INSTANTIATE_TEST_SUITE_P(
         FitxerDolent{"EnterEnorme", AmbRecepta(R"({"tema": 18446744073709551615, "subtipus": 1, "casos": 1, "llavor": "5"})"),
                      "exercici 1, camp \"recepta\", camp \"tema\": ha de ser de 1 a 9"}),
     [](const auto& info) { return info.param.nom; });
+
+// The sheet's answers as drawn are written down; simplified ones, the default, are not,
+// so that a file without the field, as every older one, reads as simplified.
+TEST(FitxerLot, KeepsWhetherTheSheetsAnswersAreSimplified) {
+  for (const bool simplificades : {true, false}) {
+    ContingutLot c;
+    c.respostesSimplificades = simplificades;
+    const std::string text = EscriuJsonLot(c);
+    EXPECT_EQ(text.find("\"respostes\": \"tal-qual\"") != std::string::npos, !simplificades) << text;
+    EXPECT_EQ(text.find("respostes") == std::string::npos, simplificades) << text;
+    const auto r = LlegeixJsonLot(text, Temes());
+    ASSERT_TRUE(std::holds_alternative<ContingutLot>(r));
+    EXPECT_EQ(std::get<ContingutLot>(r).respostesSimplificades, simplificades);
+  }
+}
 
 TEST(FitxerLot, AFileThatCannotBeReadIsAnError) {
   const auto r = ObreFitxerLot(Carpeta() / "no-hi-es.tirelo", Temes());

@@ -122,7 +122,7 @@ const std::vector<Finestra>& Finestres() {
        [](Entorn&) { return std::make_unique<FinestraOpcionsFull>(nullptr, ValorsFull{true, 3}); },
        {{ordre_opcions_full::Espai, QString::fromUtf8("línies per respondre")}},
        {QString::fromUtf8("línies Nom, Curs i Data"), QString::fromUtf8("línies per respondre"),
-        QString::fromUtf8("Cancel·la"), "Accepta"}},
+        "Respostes simplificades", QString::fromUtf8("Cancel·la"), "Accepta"}},
       {"tipuseq2",
        [](Entorn&) { return std::make_unique<FinestraTipusEq2>(nullptr); },
        {},

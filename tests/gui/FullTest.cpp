@@ -75,6 +75,10 @@ class FullTest : public QObject, protected tirelo::prova::FinestraPrincipal {
       QCOMPARE(espai->value(), 2);
       QCOMPARE(espai->maximum(), 20);
       QCOMPARE(espai->minimum(), 0);
+      // Answers in simplest form unless the teacher asks for them as drawn.
+      QVERIFY(f->ControlDe<QCheckBox>(ordre_opcions_full::Simplificades)->isChecked());
+      QCOMPARE(f->ControlDe<QCheckBox>(ordre_opcions_full::Simplificades)->text(),
+               QStringLiteral("&Respostes simplificades"));
       QTest::keyClick(f->focusWidget(), Qt::Key_Space);  // the check box has the focus
       espai->setValue(7);
       espai->setFocus();

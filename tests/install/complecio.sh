@@ -39,12 +39,14 @@ completa() {
 export LC_ALL=C.UTF-8
 completa "--help -h comprova genera tradueix" ""
 completa "genera" "ge"
-completa "--capcalera --codi --disposicio --espai --forma --json --llavor --lot --pista --serie --sortida --titol --versions" genera --
+completa "--capcalera --codi --disposicio --espai --forma --json --llavor --lot --pista --respostes --serie --sortida --titol --versions" genera --
 completa "--serie --sortida" genera --s
 completa "0 1 2 3" genera --forma ""
 completa "0 1 2" genera --pista ""
 completa "0 1" genera --disposicio ""
 completa "2 20" genera --espai 2
+completa "simplificades tal-qual" genera --respostes ""
+completa "tal-qual" genera --respostes t
 completa "" genera --llavor ""
 completa "" genera --codi ""
 completa "" genera --versions ""

@@ -10,6 +10,7 @@
 #include "document/Marcat.h"
 #include "document/Matematiques.h"
 #include "document/Model.h"
+#include "document/NombresCatalans.h"
 #include "mathtext/Text.h"
 
 namespace tirelo {
@@ -283,7 +284,7 @@ std::string TextLinia(const Model& matematiques) {
     if (!r.empty()) r += ' ';
     r += l;
   }
-  return r;
+  return NombresCatalans(r);  // decimal comma, amounts with two decimals
 }
 
 }  // namespace tirelo

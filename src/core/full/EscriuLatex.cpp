@@ -178,7 +178,12 @@ class Escriptor {
     if (prof > kProfunditatMaxima) return {};
     const Peca& p = m_.peces[n];
     switch (p.tipus) {
-      case TipusPeca::Nombre:
+      case TipusPeca::Nombre: {
+        // A decimal comma, without the blank mathematics puts after punctuation.
+        std::string r;
+        for (const char c : p.text) r += c == ',' ? std::string("{,}") : std::string(1, c);
+        return r;
+      }
       case TipusPeca::Variable: return p.text;
       case TipusPeca::Operador: return Operador(p.text);
       case TipusPeca::Infinit: return "\\infty ";

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "document/Exercici.h"
+#include "motor/Motor.h"
 
 namespace tirelo {
 
@@ -84,6 +85,11 @@ struct OpcionsFull {
   int espai = 0;              // lines of answer space after each statement (0..20)
   std::string versio;         // a version letter ("A".."Z") shown in the header; empty for none
   std::string codi;           // a sheet code shown in the footer; empty for none
+  // The answers written by the engine in their subtype's form (lowest terms, like terms
+  // collected, radicals simplified, solutions sorted) instead of as drawn. It needs the
+  // catalogue's form of a subtype, which the caller gives; without it answers stay.
+  bool respostesSimplificades = true;
+  FormaResposta (*formaDelSubtipus)(int tema, int subtipus) = nullptr;
 };
 
 // Lays the exercises out on A4 pages.

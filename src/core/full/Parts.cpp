@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "document/NombresCatalans.h"
+
 namespace tirelo {
 namespace {
 
@@ -12,6 +14,17 @@ namespace {
 TextFull Text(const TextIPista& t, Model matematiques, bool ambResp, int espai) {
   const bool buit = !t.comentari || t.comentari->find_first_not_of(' ', 13) == std::string::npos;
   return {ambResp, t.text, std::move(matematiques), buit ? std::nullopt : t.comentari, espai};
+}
+
+// The answer's mathematics as the sheet sets it, numbers in Catalan notation: each case's answer in its subtype's
+// simplest form when the sheet asks for it and the exercise still has its drawn cases.
+Model RespostaDelFull(const Exercici& e, const OpcionsFull& opcions) {
+  if (!opcions.respostesSimplificades || !opcions.formaDelSubtipus || !e.recepta || ApartatsVigents(e).empty())
+    return NombresCatalans(MatematiquesResposta(e));
+  Exercici simple = e;
+  const FormaResposta forma = opcions.formaDelSubtipus(e.recepta->tema, e.recepta->subtipus);
+  for (Apartat& a : simple.apartats) a.resposta = FormaSimple(a.resposta, forma);
+  return NombresCatalans(MatematiquesResposta(simple));
 }
 
 }  // namespace
@@ -22,9 +35,9 @@ std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const
   for (std::size_t k = 0; k < exercicis.size(); ++k) {
     GrupFull g;
     g.numero = static_cast<int>(k) + 1;
-    g.textos.push_back(Text(EnunciatIPista(exercicis[k]), MatematiquesEnunciat(exercicis[k]), false, espai));
+    g.textos.push_back(Text(EnunciatIPista(exercicis[k]), NombresCatalans(MatematiquesEnunciat(exercicis[k])), false, espai));
     if (opcions.disposicio == 0)
-      g.textos.push_back(Text(RespostaIPista(exercicis[k]), MatematiquesResposta(exercicis[k]), true, 0));
+      g.textos.push_back(Text(RespostaIPista(exercicis[k]), RespostaDelFull(exercicis[k], opcions), true, 0));
     r.push_back(std::move(g));
   }
   if (opcions.disposicio == 0) return r;
@@ -32,7 +45,7 @@ std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const
     GrupFull g;
     g.numero = static_cast<int>(k) + 1;
     g.respostesAbans = k == 0;
-    g.textos.push_back(Text(RespostaIPista(exercicis[k]), MatematiquesResposta(exercicis[k]), false, 0));
+    g.textos.push_back(Text(RespostaIPista(exercicis[k]), RespostaDelFull(exercicis[k], opcions), false, 0));
     r.push_back(std::move(g));
   }
   return r;

@@ -1318,7 +1318,44 @@ std::string TreuFactorComu(const ex& x) {
   return fora + "(" + Escriu(resta) + ")";
 }
 
+// A product of powers with one exponent (up to its sign) as the power of one base:
+// a^3·z^3 -> (az)^3, a^3/z^3 -> (a/z)^3, 8a^3 -> (2a)^3. None when it is not one.
+std::optional<std::string> PotenciaDeProducte(const ex& x) {
+  if (!is_a<GiNaC::mul>(x)) return std::nullopt;
+  std::optional<numeric> n;
+  ex base = 1;
+  numeric coeficient = 1;
+  for (std::size_t k = 0; k < x.nops(); ++k) {
+    const ex f = x.op(k);
+    if (is_a<numeric>(f)) {
+      coeficient = ex_to<numeric>(f);
+      continue;
+    }
+    if (!is_a<GiNaC::power>(f) || !is_a<numeric>(f.op(1)) || !ex_to<numeric>(f.op(1)).is_integer()) return std::nullopt;
+    const numeric e = ex_to<numeric>(f.op(1));
+    if (!n) n = GiNaC::abs(e);
+    if (GiNaC::abs(e) != *n || *n < 2) return std::nullopt;
+    base *= e.is_negative() ? GiNaC::pow(f.op(0), -1) : f.op(0);
+  }
+  if (!n || !n->is_pos_integer()) return std::nullopt;
+  if (coeficient != 1) {
+    // The coefficient must be an exact power with that exponent.
+    if (!coeficient.is_rational() || n->to_long() > 64) return std::nullopt;
+    const long e = n->to_long();
+    std::optional<numeric> arrel;
+    const numeric c = GiNaC::abs(coeficient);
+    const double aprox = std::pow(c.to_double(), 1.0 / static_cast<double>(e));
+    for (const numeric& r : {numeric(std::llround(aprox)), numeric(1) / numeric(std::llround(1 / aprox))}) {
+      if (!r.is_zero() && GiNaC::pow(r, numeric(e)) == c) arrel = r;
+    }
+    if (!arrel || (coeficient.is_negative() && n->is_even())) return std::nullopt;
+    base *= coeficient.is_negative() ? -*arrel : *arrel;
+  }
+  return "(" + Escriu(base) + ")^" + Enter(*n);
+}
+
 std::string UnaPotencia(const ex& x, const std::optional<numeric>& base) {
+  if (auto p = PotenciaDeProducte(x)) return *p;
   if (!is_a<numeric>(x)) return Escriu(x);
   const numeric v = ex_to<numeric>(x);
   std::vector<numeric> bases;
@@ -1627,9 +1664,29 @@ std::string_view NomVeredicte(TipusVeredicte t) {
   return "illegible";
 }
 
-std::optional<std::string> ErrorDeValor(const Expressio& e) {
+// The expression as the engine takes it. The markup reader gives some texts a shape
+// the engine has no value for, where the notation reader gives the one it has: a list
+// of points "(-2, 10); (2, 10)" read as brackets with commas. Such a model is taken
+// through its notation, as a pupil would type it.
+Expressio Valorable(const Expressio& e) {
   try {
     motor::ValorDe(e);
+    return e;
+  } catch (...) {
+  }
+  LecturaNotacio l = LlegeixNotacio(EscriuNotacio(e));
+  if (!l.Llegida()) return e;
+  try {
+    motor::ValorDe(l.expressio);
+    return std::move(l.expressio);
+  } catch (...) {
+  }
+  return e;
+}
+
+std::optional<std::string> ErrorDeValor(const Expressio& e) {
+  try {
+    motor::ValorDe(Valorable(e));
     return std::nullopt;
   } catch (const motor::ErrorValor& err) {
     return err.missatge;
@@ -1638,7 +1695,7 @@ std::optional<std::string> ErrorDeValor(const Expressio& e) {
 
 bool Equivalents(const Expressio& a, const Expressio& b) {
   try {
-    return motor::ValorsEquivalents(motor::ValorDe(a), motor::ValorDe(b));
+    return motor::ValorsEquivalents(motor::ValorDe(Valorable(a)), motor::ValorDe(Valorable(b)));
   } catch (const std::exception&) {
     return false;
   } catch (const motor::ErrorValor&) {
@@ -1648,7 +1705,7 @@ bool Equivalents(const Expressio& a, const Expressio& b) {
 
 std::optional<std::string> TestForma(const Expressio& e, FormaResposta f) {
   try {
-    return motor::FormaDe(e, f);
+    return motor::FormaDe(Valorable(e), f);
   } catch (const motor::ErrorValor& err) {
     return err.missatge;
   } catch (const std::exception&) {
@@ -1656,7 +1713,8 @@ std::optional<std::string> TestForma(const Expressio& e, FormaResposta f) {
   }
 }
 
-Veredicte Comprova(const Expressio& esperada, FormaResposta forma, std::string_view respostaUtf8) {
+Veredicte Comprova(const Expressio& esperadaEscrita, FormaResposta forma, std::string_view respostaUtf8) {
+  const Expressio esperada = Valorable(esperadaEscrita);
   using motor::Valor;
   Veredicte r;
   const LecturaNotacio l = LlegeixNotacio(respostaUtf8);
@@ -1726,7 +1784,8 @@ Veredicte Comprova(const Expressio& esperada, FormaResposta forma, std::string_v
   return r;
 }
 
-Expressio FormaSimple(const Expressio& e, FormaResposta forma) {
+Expressio FormaSimple(const Expressio& escrita, FormaResposta forma) {
+  const Expressio e = Valorable(escrita);
   try {
     const motor::Pla pla = motor::Aplana(e);
     const motor::Valor v = motor::Avaluador(pla.m).Items(pla.fills);

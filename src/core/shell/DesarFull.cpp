@@ -9,6 +9,7 @@
 #include "shell/CodiFull.h"
 #include "shell/DesarDocument.h"
 #include "shell/Programa.h"
+#include "topics/Cataleg.h"
 
 namespace tirelo {
 
@@ -20,6 +21,8 @@ OpcionsFull OpcionsDelFull(const std::vector<Exercici>& exercicis, std::string_v
   o.capcalera = full.capcalera;
   o.espai = std::clamp(full.espai, 0, ValorsFull::EspaiMaxim);
   o.codi = CodiDelLot(exercicis).value_or("");
+  o.respostesSimplificades = full.respostesSimplificades;
+  o.formaDelSubtipus = FormaDelSubtipus;
   return o;
 }
 

@@ -155,6 +155,12 @@ ContingutLot LlegeixArrel(const json& arrel, const std::vector<DescripcioTema>& 
   ContingutLot c;
   if (arrel.contains("titol")) c.titol = Text(arrel, "titol", LlargadaText, "el fitxer");
   if (arrel.contains("disposicio")) c.disposicio = static_cast<int32_t>(Enter(arrel, "disposicio", 0, 1, "el fitxer"));
+  if (arrel.contains("respostes")) {
+    const json& r = arrel["respostes"];
+    if (!r.is_string() || (r != "simplificades" && r != "tal-qual"))
+      throw Refus{"el fitxer, camp \"respostes\": ha de ser \"simplificades\" o \"tal-qual\""};
+    c.respostesSimplificades = r == "simplificades";
+  }
   const json& exercicis = Camp(arrel, "exercicis", "el fitxer");
   if (!exercicis.is_array()) throw Refus{"el fitxer, camp \"exercicis\": ha de ser una llista"};
   if (exercicis.size() > static_cast<std::size_t>(Lot::Maxim)) {
@@ -171,11 +177,13 @@ ContingutLot LlegeixArrel(const json& arrel, const std::vector<DescripcioTema>& 
 std::string EscriuJsonLot(const ContingutLot& contingut) {
   json exercicis = json::array();
   for (const Exercici& e : contingut.exercicis) exercicis.push_back(JsonExercici(e));
-  const json arrel = {{"format", FormatLot},
-                      {"versio", VersioLot},
-                      {"titol", Utf8DeCp1252(contingut.titol)},
-                      {"disposicio", contingut.disposicio},
-                      {"exercicis", std::move(exercicis)}};
+  json arrel = {{"format", FormatLot},
+                {"versio", VersioLot},
+                {"titol", Utf8DeCp1252(contingut.titol)},
+                {"disposicio", contingut.disposicio}};
+  // Written only when off, so that a file of the default sheet stays as it was.
+  if (!contingut.respostesSimplificades) arrel["respostes"] = "tal-qual";
+  arrel["exercicis"] = std::move(exercicis);
   return arrel.dump(2) + "\n";
 }
 
@@ -217,7 +225,7 @@ namespace {
 namespace fs = std::filesystem;
 
 ContingutLot ContingutDe(const Programa& prg) {
-  return {prg.lot.Exercicis(), prg.desar.titol, prg.desar.disposicio};
+  return {prg.lot.Exercicis(), prg.desar.titol, prg.desar.disposicio, prg.full.respostesSimplificades};
 }
 
 }  // namespace
@@ -274,6 +282,7 @@ bool ObreLotDe(Programa& prg, const std::string& cami) {
   if (!SubstitueixLot(prg, c.exercicis, "pel lot del fitxer")) return false;
   prg.desar.titol = c.titol;
   prg.desar.disposicio = c.disposicio;
+  prg.full.respostesSimplificades = c.respostesSimplificades;
   if (const auto nom = Cp1252DeUtf8(fs::path(cami).stem().string())) prg.desar.nomFitxer = Talla(*nom);
   prg.historial.MarcaDesat();
   RefrescaEstat(prg);

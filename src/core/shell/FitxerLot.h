@@ -28,6 +28,7 @@ struct ContingutLot {
   std::vector<Exercici> exercicis;
   std::string titol;          // Windows-1252, at most 255
   int32_t disposicio = 1;     // 0 or 1, as the save window
+  bool respostesSimplificades = true;  // the typeset sheet's answers in simplest form
 };
 
 // Why a batch file was refused: what is wrong and where (Windows-1252, for a notice).

@@ -8,6 +8,7 @@
 #include "batch/Desar.h"
 #include "batch/EscripturaAtomica.h"
 #include "document/Matematiques.h"
+#include "document/NombresCatalans.h"
 #include "document/Notacio.h"
 #include "motor/Motor.h"
 #include "document/TextLinia.h"
@@ -151,7 +152,7 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
     }
     const bool ambValor = a == "--serie" || a == "--llavor" || a == "--forma" || a == "--pista" ||
                           a == "--titol" || a == "--disposicio" || a == "--sortida" || a == "--lot" ||
-                          a == "--espai" || a == "--codi" || a == "--versions";
+                          a == "--espai" || a == "--codi" || a == "--versions" || a == "--respostes";
     if (!ambValor) return Error("opci\xC3\xB3 desconeguda: " + Cometes(a));
     const auto v = valor(i, a);
     if (!v) return Error("falta el valor de " + a);
@@ -186,6 +187,9 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       if (!n) return Error("--disposicio ha de ser 0 o 1");
       o.disposicio = *n;
       o.disposicioDonada = true;
+    } else if (a == "--respostes") {
+      if (*v != "simplificades" && *v != "tal-qual") return Error("--respostes ha de ser simplificades o tal-qual");
+      o.respostesSimplificades = *v == "simplificades";
     } else if (a == "--espai") {
       const auto n = entre(*v, 0, ValorsFull::EspaiMaxim);
       if (!n) return Error("--espai ha de ser un nombre de 0 a " + std::to_string(ValorsFull::EspaiMaxim));
@@ -261,7 +265,8 @@ LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const Con
   LotGenerat g;
   g.titol = opcions.titol;
   g.disposicio = opcions.disposicio;
-  g.full = ValorsFull{opcions.capcalera, opcions.espai};
+  g.full = ValorsFull{opcions.capcalera, opcions.espai,
+                      opcions.respostesSimplificades.value_or(!inicial || inicial->respostesSimplificades)};
   if (inicial) {
     if (!opcions.titolDonat) g.titol = inicial->titol;
     if (!opcions.disposicioDonada) g.disposicio = inicial->disposicio;
@@ -321,7 +326,9 @@ std::optional<std::string> EscriuFull(const std::vector<Exercici>& exercicis, co
                                       const std::string& cami, const EscriptorFull& pdf) {
   switch (FormatDeSortida(cami).value_or(FormatSortida::Rtf)) {
     case FormatSortida::Lot:
-      return DesaFitxerLot({exercicis, TitolAmbVersio(opcions.titol, opcions.versio), opcions.disposicio}, cami);
+      return DesaFitxerLot(
+          {exercicis, TitolAmbVersio(opcions.titol, opcions.versio), opcions.disposicio, opcions.respostesSimplificades},
+          cami);
     case FormatSortida::Latex:
       return EscriuBytesAtomicament(cami, EscriuLatex(exercicis, opcions));
     case FormatSortida::Pdf:
@@ -410,9 +417,9 @@ void AfegeixApartats(std::string& out, const Exercici& e) {
     out += primer ? "{\"etiqueta\": " : ", {\"etiqueta\": ";
     AfegeixJson(out, a.etiqueta);
     out += ", \"enunciat\": ";
-    AfegeixJsonUtf8(out, EscriuNotacio(a.enunciat));
+    AfegeixJsonUtf8(out, EscriuNotacio(Expressio(NombresCatalans(a.enunciat.Arbre()))));
     out += ", \"resposta\": ";
-    AfegeixJsonUtf8(out, EscriuNotacio(a.resposta));
+    AfegeixJsonUtf8(out, EscriuNotacio(Expressio(NombresCatalans(a.resposta.Arbre()))));
     out += ", \"resposta_simple\": ";
     AfegeixJsonUtf8(out, EscriuNotacio(FormaSimple(a.resposta, forma)));
     out += "}";
@@ -451,6 +458,7 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
   o << "\xC3\xBAs: tirelo genera --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS]] [--serie ...]...\n"
        "                     [--llavor N] [--forma 0|1|2|3] [--pista 0|1|2]\n"
        "                     [--titol TEXT] [--disposicio 0|1] [--capcalera] [--espai N]\n"
+       "                     [--respostes simplificades|tal-qual]\n"
        "                     [--lot FITXER.tirelo] [--sortida FITXER.rtf|.pdf|.tex|.tirelo] [--json]\n"
        "                     [--versions N]\n"
        "       tirelo genera --codi CODI [--titol TEXT] [--disposicio 0|1] [--versions N] ...\n"
@@ -473,6 +481,9 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "  --capcalera   al full PDF o LaTeX, les l\xC3\xADnies \"Nom:\", \"Curs:\" i \"Data:\" sota el t\xC3\xADtol\n"
        "  --espai N     al full PDF o LaTeX, N l\xC3\xADnies d'espai per respondre despr\xC3\xA9s de cada\n"
        "                enunciat, de 0 a 20 (0)\n"
+       "  --respostes   al full PDF o LaTeX, simplificades (per defecte) escriu cada resposta en\n"
+       "                la forma m\xC3\xA9s simple que demana el subtipus (2x\xC2\xB2-5x+3, 4\xE2\x88\x9A" "2);\n"
+       "                tal-qual, com s'ha generat; el document RTF i el JSON no canvien\n"
        "  --sortida     el fitxer que s'escriu, en el format que tria l'extensi\xC3\xB3: .rtf el document\n"
        "                RTF, .pdf el full compost per imprimir, .tex el mateix full en LaTeX,\n"
        "                .tirelo un fitxer de lot\n"

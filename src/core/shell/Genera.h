@@ -55,6 +55,7 @@ struct OpcionsGenera {
   bool disposicioDonada = false; // --disposicio given
   bool capcalera = false;   // --capcalera: the lines "Nom:", "Curs:", "Data:" on the sheet
   int espai = 0;            // --espai: lines of answer space after each statement (0..20)
+  std::optional<bool> respostesSimplificades;  // --respostes simplificades|tal-qual (a --lot file's, or on)
   std::string sortida;      // output path (file system bytes), its format by extension; empty: none
   std::string lot;          // --lot: a batch file whose exercises come first
   bool json = false;

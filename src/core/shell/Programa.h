@@ -28,10 +28,11 @@ struct EstatDocument {
 };
 
 // The sheet options of the typeset outputs (PDF, printing, LaTeX) beyond the save
-// values: the header lines and the answer space.
+// values: the header lines, the answer space and whether answers are simplified.
 struct ValorsFull {
   bool capcalera = false;  // the lines "Nom:", "Curs:", "Data:" under the title
   int espai = 0;           // lines of answer space after each statement, 0..EspaiMaxim
+  bool respostesSimplificades = true;  // answers in their subtype's simplest form
   static constexpr int EspaiMaxim = 20;
   bool operator==(const ValorsFull&) const = default;
 };

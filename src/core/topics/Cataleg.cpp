@@ -81,8 +81,10 @@ constexpr std::array<std::initializer_list<FormaResposta>, 9> kFormes{{
     {F::DenominadorRacional, F::DenominadorRacional, F::DenominadorRacional},          // roots
     {F::Expandida, F::FactorComu, F::Expandida, F::Expandida, F::Irreductible},        // operations
     {F::Centims, F::Centims, F::Qualsevol, F::Centims, F::Centims, F::Qualsevol},      // percentages
-    {F::Resolta, F::Resolta, F::Resolta, F::Resolta},                                  // equations
-    {F::Qualsevol, F::Qualsevol, F::Qualsevol, F::Qualsevol, F::Resolta},              // functions
+    // The roots of a quadratic or biquadratic equation are a list of numbers ("9, 6").
+    {F::Resolta, F::Qualsevol, F::Qualsevol, F::Resolta},                              // equations
+    // The intersection of a line and a parabola is a list of points.
+    {F::Qualsevol, F::Qualsevol, F::Qualsevol, F::Qualsevol, F::Qualsevol},            // functions
 }};
 }  // namespace
 

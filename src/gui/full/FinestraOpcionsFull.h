@@ -2,7 +2,8 @@
 // Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The sheet options window (opcionsfull): the header lines "Nom:", "Curs:", "Data:"
-// and the lines of answer space after each statement. Enter accepts, Esc leaves.
+// the lines of answer space after each statement, and whether the answers are written
+// in simplest form. Enter accepts, Esc leaves.
 #include "gui/shell/FinestraSecundaria.h"
 #include "shell/Programa.h"
 
@@ -11,6 +12,7 @@ namespace tirelo::gui {
 namespace ordre_opcions_full {
 inline constexpr int Capcalera = 100;
 inline constexpr int Espai = 101;
+inline constexpr int Simplificades = 102;
 }  // namespace ordre_opcions_full
 
 class FinestraOpcionsFull : public FinestraSecundaria {
