@@ -22,6 +22,7 @@ struct Ordre {
 constexpr Ordre kOrdres[] = {
     {"tradueix", "tradueix a RTF el text marcat de l'entrada est\xC3\xA0ndard", tirelo::OrdreTradueix},
     {"genera", "genera un full d'exercicis sense obrir cap finestra (genera --help)", tirelo::OrdreGenera},
+    {"practica", "obre la finestra de pr\xC3\xA0\x63tica, o la d'un codi de full (practica --help)", ExecutaPractica},
 };
 
 void MostraAjuda(std::FILE* f) {

@@ -120,7 +120,7 @@ class FPrincipalTest : public QObject, protected tirelo::prova::FinestraPrincipa
   void BarraDeMenus() {
     QStringList titols;
     for (const QAction* a : f_->menuBar()->actions()) titols << a->text();
-    QCOMPARE(titols, (QStringList{"Lot exercicis", "Temes", "&Opcions", "&Info", "&Sortir"}));
+    QCOMPARE(titols, (QStringList{"Lot exercicis", "Temes", QString::fromUtf8("Pràctica"), "&Opcions", "&Info", "&Sortir"}));
     QVERIFY(!f_->Accio(ordre::Sortir)->menu());  // an item of the bar itself
     QCOMPARE(Textos(f_->Menu(0)),
              (QStringList{"&Desar", "&Editar/Imprimir", "-", QString::fromUtf8("Desar &PDF…"),
@@ -151,6 +151,8 @@ class FPrincipalTest : public QObject, protected tirelo::prova::FinestraPrincipa
              (QStringList{"Preguntar &conformitat", "posar &pistes", QString::fromUtf8("Opcions del &full…")}));
     QCOMPARE(f_->Accio(ordre::Imprimir)->shortcut(), QKeySequence(QKeySequence::Print));
     QCOMPARE(Textos(f_->Menu(3)), (QStringList{"&Ajuda", "-", "&Quant a PrTirelo"}));
+    QCOMPARE(Textos(f_->Menu(4)),
+             (QStringList{QString::fromUtf8("&Nova pràctica…"), QString::fromUtf8("Practica un &codi…")}));
     for (int k = 1; k <= 9; ++k) QCOMPARE(f_->Accio(200 + k), f_->Menu(1)->actions().at(k - 1));
   }
 
