@@ -144,7 +144,9 @@ const std::vector<Finestra>& Finestres() {
       {"novapractica",
        [](Entorn&) { return std::make_unique<FinestraNovaPractica>(nullptr); },
        {},
-       {"Tema", "Subtipus", "Casos", "Exercicis", QString::fromUtf8("Cancel·la"),
+       // A combo box says its current item; its label is tied to it as a relation.
+       {"divisors", QString::fromUtf8("Descomposició factorial d'un Nº"), "Casos", "Exercicis",
+        QString::fromUtf8("Cancel·la"),
         QString::fromUtf8("Comença la pràctica")}},
       {"resumpractica",
        [](Entorn&) {

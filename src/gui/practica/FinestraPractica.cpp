@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Equip de Tirelo
 #include "gui/practica/FinestraPractica.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDate>
 #include <QDialogButtonBox>
@@ -189,6 +190,7 @@ FinestraPractica::FinestraPractica(QWidget* pare, Practica practica)
   textPista_ = new QLabel;
   textPista_->setWordWrap(true);
   textPista_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  textPista_->setAccessibleName(QStringLiteral("Pista"));
   textPista_->hide();
   disposicio->addWidget(textPista_);
   puntuacio_ = new QLabel;
@@ -370,7 +372,6 @@ void FinestraPractica::FesComprova() {
 
 void FinestraPractica::FesPista() {
   textPista_->setText(QStringLiteral("Pista: ") + U(practica_.Pista()));
-  textPista_->setAccessibleName(QStringLiteral("Pista"));
   textPista_->show();
 }
 
@@ -508,6 +509,8 @@ FinestraNovaPractica::FinestraNovaPractica(QWidget* pare) : QDialog(pare) {
   formulari->addRow(QStringLiteral("&Exercicis (1 a 50):"), exercicis_);
   tema_->setAccessibleName(QStringLiteral("Tema"));
   subtipus_->setAccessibleName(QStringLiteral("Subtipus"));
+  tema_->view()->setAccessibleName(QStringLiteral("Temes"));
+  subtipus_->view()->setAccessibleName(QStringLiteral("Subtipus del tema"));
   casos_->setAccessibleName(QStringLiteral("Casos"));
   exercicis_->setAccessibleName(QStringLiteral("Exercicis"));
   auto* botons = new QDialogButtonBox;
