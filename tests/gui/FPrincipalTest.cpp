@@ -528,6 +528,48 @@ class FPrincipalTest : public QObject, protected tirelo::prova::FinestraPrincipa
     QVERIFY(!accio->isEnabled());
   }
 
+  // "Practica un codi…" practises a sheet in its own window: the teacher's batch, its
+  // history and its code stay as they were, and a bad code is told.
+  void PracticarNoTocaElLot() {
+    OpcionsGenera o;
+    o.series = {{3, 1, 2, 1}};
+    const auto g = GeneraSeries(o, 99);
+    const QString codi = QString::fromStdString(*CodiDelLot(g.exercicis));
+    OpcionsGenera altre;
+    altre.series = {{2, 1, 3, 2}};
+    const auto lot = GeneraSeries(altre, 7);
+    for (const Exercici& e : lot.exercicis) tirelo::Afegeix(*prg_, e);
+    const auto abans = prg_->lot.Exercicis();
+    const bool potDesfer = prg_->historial.PotDesfer();
+    const auto codiAbans = CodiDelLot(abans);
+    GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      QTest::keyClicks(static_cast<FinestraCodi*>(w)->Camp(), "ABCD");
+      QTest::keyClick(static_cast<FinestraCodi*>(w)->Camp(), Qt::Key_Return);
+    });
+    guio.Despres([](QWidget* w) { PremBoto(w, "D'acord"); });
+    guio.Despres([codi](QWidget* w) {
+      QTest::keyClicks(static_cast<FinestraCodi*>(w)->Camp(), codi);
+      QTest::keyClick(static_cast<FinestraCodi*>(w)->Camp(), Qt::Key_Return);
+    });
+    guio.Despres([codi](QWidget* w) {
+      QCOMPARE(w->objectName(), QStringLiteral("practica"));
+      QCOMPARE(w->windowTitle(), QString::fromUtf8("Pràctica: codi ") + codi);
+      auto* camp = w->findChild<QLineEdit*>();
+      QTest::keyClicks(camp, "1/2");
+      QTest::keyClick(camp, Qt::Key_Return);
+      QTest::keyClick(w, Qt::Key_Escape);  // asks first: answers would be lost
+    });
+    guio.Despres([](QWidget* w) { PremBoto(w, QString::fromUtf8("Sí")); });
+    f_->Accio(ordre::PracticaCodi)->trigger();
+    f_->Accio(ordre::PracticaCodi)->trigger();
+    QVERIFY2(guio.Acabat(), qPrintable(guio.Vistes().join(',') + " / " + guio.Inesperades().join(',')));
+    QCOMPARE(prg_->lot.Exercicis(), abans);
+    QCOMPARE(prg_->historial.PotDesfer(), potDesfer);
+    QCOMPARE(CodiDelLot(prg_->lot.Exercicis()), codiAbans);
+    QCOMPARE(f_->Llista()->count(), int(abans.size()));
+  }
+
   // "Obrir codi…" asks for a code in its window; a bad one is told, a good one opens.
   void ObrirCodiIVersions() {
     QTemporaryDir carpeta;
