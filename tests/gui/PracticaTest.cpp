@@ -21,6 +21,7 @@
 
 #include "document/Notacio.h"
 #include "gui/practica/FinestraPractica.h"
+#include "gui/shell/FinestraAjuda.h"
 #include "shell/CodiFull.h"
 #include "shell/Genera.h"
 #include "support/Modal.h"
@@ -203,6 +204,21 @@ class PracticaTest : public QObject {
     guio.Despres([](QWidget* w) { QVERIFY(prova::PremBoto(w, QString::fromUtf8("Sí"))); });
     f.reject();
     QVERIFY(!f.isVisible());
+    QVERIFY(guio.Acabat());
+  }
+
+  // The window links to the help's page on how answers are written.
+  void EnllacaAmbLAjuda() {
+    FinestraPractica f(nullptr, Practica::DeLaSerie(3, 1, 1, 1, 5));
+    prova::GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      QCOMPARE(w->objectName(), QStringLiteral("ajuda"));
+      const QString text = static_cast<FinestraAjuda*>(w)->Navegador()->toPlainText();
+      QVERIFY(text.contains(QString::fromUtf8("Com s'escriuen les respostes")));
+      QVERIFY(text.contains(QStringLiteral("arrel(20; 5)")));
+      static_cast<QDialog*>(w)->reject();
+    });
+    QVERIFY(prova::PremBoto(&f, QString::fromUtf8("Com s'escriuen les respostes")));
     QVERIFY(guio.Acabat());
   }
 

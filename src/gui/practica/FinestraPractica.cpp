@@ -3,6 +3,7 @@
 #include "gui/practica/FinestraPractica.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QComboBox>
 #include <QDate>
 #include <QDialogButtonBox>
@@ -55,6 +56,15 @@ QColor ColorDe(TipusVeredicte t) {
 }
 
 double Escala(const QWidget* w) { return w->logicalDpiX() / 72.0; }
+
+// A field's verdict or reading message as its accessible description, announced when it
+// changes.
+void Descriu(QWidget* camp, const QString& text) {
+  if (camp->accessibleDescription() == text) return;
+  camp->setAccessibleDescription(text);
+  QAccessibleEvent canvi(camp, QAccessible::DescriptionChanged);
+  QAccessible::updateAccessibility(&canvi);
+}
 
 }  // namespace
 
@@ -305,25 +315,25 @@ void FinestraPractica::Llegeix(int cas) {
   const QString text = f.camp->text();
   if (text.trimmed().isEmpty()) {
     f.llegit->Buida();
-    f.camp->setAccessibleDescription({});
+    Descriu(f.camp, {});
     return;
   }
   if (static_cast<std::size_t>(text.size()) > LlargadaMaximaResposta) {
     const QString m = QString::fromUtf8("La resposta \u00E9s massa llarga: com a m\u00E0xim %1 car\u00E0cters.")
                           .arg(LlargadaMaximaResposta);
     f.llegit->PosaMissatge(m);
-    f.camp->setAccessibleDescription(m);
+    Descriu(f.camp, m);
     return;
   }
   const LecturaNotacio l = LlegeixNotacio(text.toStdString());
   if (!l.Llegida()) {
     f.llegit->PosaMissatge(U(l.error->missatge));
-    f.camp->setAccessibleDescription(U(l.error->missatge));
+    Descriu(f.camp, U(l.error->missatge));
     return;
   }
   const QString llegit = QString::fromUtf8("S'ha llegit: ") + U(EscriuNotacio(l.expressio));
   f.llegit->PosaFormula(QString::fromUtf8("S'ha llegit:"), l.expressio.Arbre(), llegit);
-  f.camp->setAccessibleDescription(c.veredicte ? f.veredicte->text() + QStringLiteral(". ") + llegit : llegit);
+  Descriu(f.camp, c.veredicte ? f.veredicte->text() + QStringLiteral(". ") + llegit : llegit);
 }
 
 void FinestraPractica::MostraVeredicte(int cas) {
@@ -335,12 +345,12 @@ void FinestraPractica::MostraVeredicte(int cas) {
     const QString solucio = U(EscriuNotacio(c.solucio));
     f.llegit->PosaFormula(QString::fromUtf8("Soluci\u00F3:"), c.solucio.Arbre(),
                           QString::fromUtf8("Soluci\u00F3: ") + solucio);
-    f.camp->setAccessibleDescription(QString::fromUtf8("Soluci\u00F3 vista: ") + solucio);
+    Descriu(f.camp, QString::fromUtf8("Soluci\u00F3 vista: ") + solucio);
   } else if (c.veredicte) {
     const QString text = U(TextVeredicte(*c.veredicte));
     f.veredicte->setText(text);
     f.veredicte->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(ColorDe(c.veredicte->tipus).name()));
-    f.camp->setAccessibleDescription(text);
+    Descriu(f.camp, text);
   }
   f.camp->setReadOnly(c.Tancat());
 }
