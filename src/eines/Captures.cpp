@@ -247,6 +247,9 @@ int main(int argc, char** argv) {
     resum.show();
     Captures::Espera(300);
     captures.Desa(resum.grab(), QStringLiteral("resumpractica"));
+    // The page a pupil hands in, beside the pictures.
+    const QString pdf = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/resultat-practica.pdf");
+    if (const auto error = resum.Desa(pdf)) std::fprintf(stderr, "tirelo_captures: %s\n", qPrintable(*error));
     resum.accept();
   }
   return captures.Errors() ? 1 : 0;
