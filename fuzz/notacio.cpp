@@ -4,13 +4,13 @@
 // Besides crashes, leaks and undefined behaviour, it checks that an error points inside
 // the text (or just past its end) with a message, that a text read is written in the
 // notation, and that the written notation reads back and writes the same again.
+#include "document/Notacio.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-#include "document/Notacio.h"
 
 namespace {
 

@@ -3,8 +3,9 @@
 # Copyright (C) 2026 Equip de Tirelo
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs every one of them
 # (fuzz/<name>.cpp, seeded from fuzz/corpus/<name>/) for a fixed time.
-# Each target runs 20 s, the markup translator (the richest grammar) 60 s: about two
-# and a half minutes in all. TIRELO_FUZZ_SECONDS sets one time for every target.
+# Each target runs 20 s, the markup translator (the richest grammar) 60 s: about four
+# and a half minutes for the twelve of them. TIRELO_FUZZ_SECONDS sets one time for
+# every target.
 # Exits non-zero when a target crashes or breaks one of its checks; the input is kept
 # in build-fuzz/artifacts/ (fix the fault, then add the input to fuzz/corpus/<name>/).
 set -euo pipefail

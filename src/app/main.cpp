@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "Comprova.h"
 #include "Escriptori.h"
 #include "Genera.h"
 #include "Tradueix.h"
@@ -22,6 +23,7 @@ struct Ordre {
 constexpr Ordre kOrdres[] = {
     {"tradueix", "tradueix a RTF el text marcat de l'entrada est\xC3\xA0ndard", tirelo::OrdreTradueix},
     {"genera", "genera un full d'exercicis sense obrir cap finestra (genera --help)", tirelo::OrdreGenera},
+    {"comprova", "jutja una resposta a un exercici d'un full (comprova --help)", tirelo::OrdreComprova},
     {"practica", "obre la finestra de pr\xC3\xA0\x63tica, o la d'un codi de full (practica --help)", ExecutaPractica},
 };
 

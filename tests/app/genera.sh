@@ -50,8 +50,8 @@ for e in lot:
     etiquetes = [a["etiqueta"] for a in apartats]
     assert etiquetes == ([""] if len(apartats) == 1 else ["a)", "b)", "c)"]), e
     for a in apartats:
-        assert set(a) == {"etiqueta", "enunciat", "resposta"}, a
-        for camp in ("enunciat", "resposta"):
+        assert set(a) == {"etiqueta", "enunciat", "resposta", "resposta_simple"}, a
+        for camp in ("enunciat", "resposta", "resposta_simple"):
             assert a[camp].strip(), e
             assert not any(s in a[camp] for s in ("\\", "#", "R_", "\r", "\n", "{", "---", "\t")), e
     # Beside each text, its readable line: no markup codes, embedded RTF or line breaks.

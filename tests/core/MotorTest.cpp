@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "motor/Motor.h"
-
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -11,6 +9,7 @@
 
 #include "document/Matematiques.h"
 #include "document/Notacio.h"
+#include "motor/Motor.h"
 #include "support/Exercicis.h"
 
 namespace tirelo {
@@ -29,7 +28,9 @@ struct Parell {
   std::string a, b;
   bool equivalents;
 };
-void PrintTo(const Parell& p, std::ostream* os) { *os << p.nom; }
+void PrintTo(const Parell& p, std::ostream* os) {
+  *os << p.nom;
+}
 
 class MotorEquivalentsTest : public testing::TestWithParam<Parell> {};
 
@@ -73,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(Parells, MotorEquivalentsTest, testing::ValuesIn(kParel
                          [](const testing::TestParamInfo<Parell>& i) { return std::string(i.param.nom); });
 
 TEST(Motor, ValuesThatCannotBeHad) {
-  for (const char* t : {"1/0", "2:(3-3)", "\u221A(-4)", "x/(x-x)", "0^(-1)"}) {
+  for (const char* t : {"1/0", "2:(3-3)", "\u221A(-4)", "x/(x-x)", "0^(-1)", "(2^1000)^1000",
+                        "(a+b+c+d+e)^64", "(3x:23m-2)^2^2^22"}) {
     EXPECT_TRUE(ErrorDeValor(N(t)).has_value()) << t;
     EXPECT_FALSE(Equivalents(N(t), N(t))) << t;
   }
@@ -88,7 +90,9 @@ struct Prova {
   std::string text;
   std::optional<std::string> diu;  // nullopt: in the form; otherwise a piece of the sentence
 };
-void PrintTo(const Prova& p, std::ostream* os) { *os << p.nom; }
+void PrintTo(const Prova& p, std::ostream* os) {
+  *os << p.nom;
+}
 
 class MotorFormaTest : public testing::TestWithParam<Prova> {};
 
@@ -163,7 +167,9 @@ struct Judici {
   TipusVeredicte veredicte;
   std::string diu;
 };
-void PrintTo(const Judici& j, std::ostream* os) { *os << j.nom; }
+void PrintTo(const Judici& j, std::ostream* os) {
+  *os << j.nom;
+}
 
 class MotorComprovaTest : public testing::TestWithParam<Judici> {};
 
@@ -171,7 +177,8 @@ TEST_P(MotorComprovaTest, JudgesTheTypedAnswer) {
   const Veredicte v = Comprova(N(GetParam().esperada), GetParam().forma, GetParam().resposta);
   EXPECT_EQ(NomVeredicte(v.tipus), NomVeredicte(GetParam().veredicte)) << v.missatge;
   EXPECT_NE(v.missatge.find(GetParam().diu), std::string::npos) << v.missatge;
-  EXPECT_EQ(v.llegit.empty(), v.tipus == TipusVeredicte::Illegible && GetParam().nom != std::string("NoValue"));
+  EXPECT_EQ(v.llegit.empty(),
+            v.tipus == TipusVeredicte::Illegible && GetParam().nom != std::string("NoValue"));
 }
 
 using V = TipusVeredicte;
@@ -186,6 +193,10 @@ const Judici kJudicis[] = {
     {"SolutionsInAnyOrder", "x = 2; x = -3", F::Resolta, "x = -3, x = 2", V::Correcte, "Correcte."},
     {"MissingSolution", "x = 2; x = -3", F::Resolta, "x = 2", V::Incorrecte, "n'hi ha 2"},
     {"ExtraSolution", "x = 2", F::Resolta, "x = 2; x = 1", V::Incorrecte, "n'hi ha una"},
+    {"MissingValue", "3, 5", F::Qualsevol, "3,5", V::Incorrecte,
+     "hi falten valors; n'hi ha 2. Una coma entre xifres"},
+    {"PointWithoutBrackets", "(2, 7)", F::Qualsevol, "2, 7", V::Forma,
+     "entre par\u00E8ntesis: \u00AB(2, 7)\u00BB"},
     {"ValueWithoutItsUnknown", "x = 3", F::Resolta, "3", V::Forma, "\u00ABx = 3\u00BB"},
     {"EquationNotSolved", "x = 3", F::Resolta, "2x = 6", V::Forma, "a\u00EFlla"},
     {"Root", "4\u221A2", F::Qualsevol, "arrel(8^5; 6)", V::Correcte, "Correcte."},
@@ -209,7 +220,9 @@ struct Simple {
   std::string marcat;  // as the generators write it: markup, read by the markup reader
   std::string simple;  // in the notation
 };
-void PrintTo(const Simple& s, std::ostream* os) { *os << s.nom; }
+void PrintTo(const Simple& s, std::ostream* os) {
+  *os << s.nom;
+}
 
 class MotorFormaSimpleTest : public testing::TestWithParam<Simple> {};
 
@@ -235,15 +248,18 @@ const Simple kSimples[] = {
     {"RootOverANumber", F::DenominadorRacional, "#R(20)/20", "\u221A5/10"},
     {"Rationalised", F::DenominadorRacional, "#F(2/R_2(8))", "\u221A2/2"},
     {"ConjugateOfTheDenominator", F::DenominadorRacional, "#F(1/2+R_2(3))", "2-\u221A3"},
-    {"CubeRoots", F::DenominadorRacional, "#F(R_3(3)/R_3(9))", "arrel(9; 3)/3"},
+    {"CubeRoots", F::DenominadorRacional, "#F(R_3(3)/R_3(9))", "arrel(3^2; 3)/3"},
     {"Factored", F::Factoritzada, "x\xB2-1", "(x+1)(x-1)"},
     {"FactoredWithContent", F::Factoritzada, "2x\xB2+4x", "2x(x+2)"},
     {"CommonFactor", F::FactorComu, "6x\xB2+9x", "3x(2x+3)"},
+    {"PowerOfAPrimeUnderARoot", F::Qualsevol, "2 R_5(19^4)/19", "2arrel(19^4; 5)/19"},
     {"PrimeFactors", F::FactorsPrimers, "1425", "3\u00B75^2\u00B719"},
     {"PowerOfOneBase", F::PotenciaUnaBase, "2^3.2^4", "2^7"},
     {"NegativePower", F::PotenciaUnaBase, "3^5:3^7", "3^(-2)"},
     {"Cents", F::Centims, "53.5 \x80", "53,50 \u20AC"},
     {"DecimalsStay", F::Qualsevol, "124.2", "124,2"},
+    {"NegativePowerAsAFraction", F::Qualsevol, "a^-^6", "1/a^6"},
+    {"DivisorsNamed", F::Qualsevol, "mcd= 5, MCM= 400", "mcd = 5; MCM = 400"},
     {"SolutionsSorted", F::Resolta, "x= 2, x= -3", "x = -3; x = 2"},
     {"EquationSolved", F::Resolta, "2x = 6", "x = 3"},
 };
@@ -269,7 +285,8 @@ std::vector<std::string> NotacioDelsCasos(const std::string& marcat) {
 }
 
 // Every case of every answer of the catalogue, written in the notation, reads back, has
-// a value, keeps it through its simplest form, and writes the same again.
+// a value, writes the same again, and keeps its value through its simplest form, which
+// typed back is correct, as the answer itself is.
 TEST(Motor, AnswersOfTheCatalogueRoundTripThroughTheNotation) {
   for (const Exercici& e : prova::ExercicisDeCadaSubtipus()) {
     for (const std::string& cas : NotacioDelsCasos(e.resposta)) {
@@ -278,7 +295,11 @@ TEST(Motor, AnswersOfTheCatalogueRoundTripThroughTheNotation) {
       EXPECT_FALSE(ErrorDeValor(l.expressio).has_value()) << cas << ": " << *ErrorDeValor(l.expressio);
       const std::string escrit = EscriuNotacio(l.expressio);
       EXPECT_EQ(EscriuNotacio(LlegeixNotacio(escrit).expressio), escrit) << cas;
-      EXPECT_TRUE(Equivalents(l.expressio, FormaSimple(l.expressio))) << cas;
+      const std::string simple = EscriuNotacio(FormaSimple(l.expressio));
+      EXPECT_TRUE(Equivalents(l.expressio, LlegeixNotacio(simple).expressio)) << cas << " -> " << simple;
+      EXPECT_EQ(Comprova(l.expressio, FormaResposta::Qualsevol, simple).tipus, TipusVeredicte::Correcte)
+          << cas << " -> " << simple;
+      EXPECT_EQ(Comprova(l.expressio, FormaResposta::Qualsevol, cas).tipus, TipusVeredicte::Correcte) << cas;
     }
   }
 }

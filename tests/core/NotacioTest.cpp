@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
-#include "document/Notacio.h"
-
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
+
+#include "document/Notacio.h"
 
 namespace tirelo {
 namespace {
@@ -21,11 +21,15 @@ struct Forma {
   std::string teclejat;
   std::string llegit;
 };
-void PrintTo(const Forma& f, std::ostream* os) { *os << f.nom; }
+void PrintTo(const Forma& f, std::ostream* os) {
+  *os << f.nom;
+}
 
 class NotacioFormaTest : public testing::TestWithParam<Forma> {};
 
-TEST_P(NotacioFormaTest, ReadsWhatAPupilTypes) { EXPECT_EQ(Llegit(GetParam().teclejat), GetParam().llegit); }
+TEST_P(NotacioFormaTest, ReadsWhatAPupilTypes) {
+  EXPECT_EQ(Llegit(GetParam().teclejat), GetParam().llegit);
+}
 
 const Forma kFormes[] = {
     {"NumberBeforeLetter", "2x", "2x"},
@@ -63,6 +67,9 @@ const Forma kFormes[] = {
     {"EquationWithoutBlanks", "x=-3", "x = -3"},
     {"ListWithSemicolons", "x = 2; x = -3", "x = 2; x = -3"},
     {"ListWithCommaAndBlank", "1, 2, 3", "1, 2, 3"},
+    {"SolutionsJoinedByO", "x = 2 o x = -3", "x = 2; x = -3"},
+    {"SolutionsJoinedByI", "x = 1 i y = 2", "x = 1; y = 2"},
+    {"LetterOInAProduct", "2 o x", "2ox"},
     {"PointWithComma", "(2, 7)", "(2, 7)"},
     {"PointWithSemicolon", "(2; 7)", "(2; 7)"},
     {"Words", "mcd = 5, MCM = 1425", "mcd = 5, MCM = 1425"},
@@ -87,7 +94,9 @@ struct Errada {
   std::size_t posicio;
   std::string diu;  // a piece of the message
 };
-void PrintTo(const Errada& e, std::ostream* os) { *os << e.nom; }
+void PrintTo(const Errada& e, std::ostream* os) {
+  *os << e.nom;
+}
 
 class NotacioErradaTest : public testing::TestWithParam<Errada> {};
 
@@ -96,7 +105,8 @@ TEST_P(NotacioErradaTest, SaysWhereAndWhy) {
   ASSERT_FALSE(l.Llegida());
   EXPECT_EQ(l.error->posicio, GetParam().posicio);
   EXPECT_NE(l.error->missatge.find(GetParam().diu), std::string::npos) << l.error->missatge;
-  EXPECT_NE(l.error->missatge.find("posici\u00F3 " + std::to_string(GetParam().posicio + 1)), std::string::npos);
+  EXPECT_NE(l.error->missatge.find("posici\u00F3 " + std::to_string(GetParam().posicio + 1)),
+            std::string::npos);
   EXPECT_TRUE(l.expressio.Buida());
 }
 
@@ -140,7 +150,9 @@ struct Escrit {
   std::string marcat;  // an exercise text, read by the markup reader
   std::string notacio;
 };
-void PrintTo(const Escrit& e, std::ostream* os) { *os << e.nom; }
+void PrintTo(const Escrit& e, std::ostream* os) {
+  *os << e.nom;
+}
 
 class NotacioEscritTest : public testing::TestWithParam<Escrit> {};
 
@@ -180,9 +192,9 @@ INSTANTIATE_TEST_SUITE_P(Escrits, NotacioEscritTest, testing::ValuesIn(kEscrits)
 // Written and read again, the notation is the same: the writer's output is a fixed
 // point of the reader.
 TEST(Notacio, WhatItWritesReadsBackTheSame) {
-  for (const char* t : {"2x^2-5x+3", "(x+1)(x-1)", "\u221A5/10", "4\u221A2", "arrel(x^2+1; 3)", "x = -3; x = 2",
-                        "(2, 7); (-1, 0)", "mcd = 5, MCM = 1425", "53,50 \u20AC", "x^(-4)", "(1/2)x", "(\u221A2)^3",
-                        "\u221A(5)2"}) {
+  for (const char* t : {"2x^2-5x+3", "(x+1)(x-1)", "\u221A5/10", "4\u221A2", "arrel(x^2+1; 3)",
+                        "x = -3; x = 2", "(2, 7); (-1, 0)", "mcd = 5, MCM = 1425", "53,50 \u20AC", "x^(-4)",
+                        "(1/2)x", "(\u221A2)^3", "\u221A(5)2"}) {
     const std::string un = Llegit(t);
     EXPECT_EQ(Llegit(un), un) << t;
   }

@@ -37,7 +37,7 @@ completa() {
 }
 
 export LC_ALL=C.UTF-8
-completa "--help -h genera practica tradueix" ""
+completa "--help -h comprova genera practica tradueix" ""
 completa "--codi --help" practica --
 completa "" practica --codi ""
 completa "genera" "ge"
@@ -56,6 +56,7 @@ completa "potències:" genera --serie POT
 completa "1 2 3 4" genera --serie 8:
 completa "1 2 3 4 5" genera --serie fraccions:
 completa "" genera --serie nocal:
+completa "--cas --codi --exercici --forma --help --llavor --resposta --serie" comprova --
 completa "" tradueix ""
 : >full.tirelo
 : >full.rtf

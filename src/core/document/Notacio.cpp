@@ -13,9 +13,12 @@ namespace tirelo {
 namespace {
 
 constexpr std::size_t kCap = static_cast<std::size_t>(-1);
-// Brackets, roots and scripts nested deeper than this are refused: no answer comes
-// near it, and the reader's and the writer's depth stay bounded for any input.
-constexpr int kProfunditatMaxima = 32;
+// A tree deeper than kFondariaMaxima (brackets, fractions over fractions, roots,
+// scripts, one inside another) is refused: no answer comes near it, and the reader's and
+// the writer's depth stay bounded for any input. The reader stops counting brackets at
+// kProfunditatMaxima, above what the writer ever puts around a tree it accepts.
+constexpr int kFondariaMaxima = 64;
+constexpr int kProfunditatMaxima = 3 * kFondariaMaxima;
 
 bool EsOperandTipus(TipusPeca t) {
   switch (t) {
@@ -26,8 +29,10 @@ bool EsOperandTipus(TipusPeca t) {
     case TipusPeca::Fraccio:
     case TipusPeca::Infinit:
     case TipusPeca::Potencia:
-    case TipusPeca::Subindex: return true;
-    default: return false;
+    case TipusPeca::Subindex:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -38,7 +43,7 @@ class Escriptor {
   explicit Escriptor(const Model& m) : m_(m) {}
 
   std::string Node(std::size_t i, int prof) {
-    if (prof > kProfunditatMaxima * 2) return {};
+    if (prof > 20 * kFondariaMaxima) return {};
     const Peca& p = m_.peces[i];
     switch (p.tipus) {
       case TipusPeca::Contingut:
@@ -46,13 +51,20 @@ class Escriptor {
       case TipusPeca::IndexArrel:
       case TipusPeca::Negreta:
       case TipusPeca::Cursiva:
-      case TipusPeca::Subratllat: return Seq(p.fills, prof);
-      case TipusPeca::Cas: return p.text + " " + Seq(p.fills, prof);
-      case TipusPeca::Tros: return Utf8DeCp1252(p.text);
-      case TipusPeca::Paragraf: return "; ";
-      case TipusPeca::Tabulador: return " ";
-      case TipusPeca::Barra: return "|";
-      case TipusPeca::Infinit: return "\xE2\x88\x9E";
+      case TipusPeca::Subratllat:
+        return Seq(p.fills, prof);
+      case TipusPeca::Cas:
+        return p.text + " " + Seq(p.fills, prof);
+      case TipusPeca::Tros:
+        return Utf8DeCp1252(p.text);
+      case TipusPeca::Paragraf:
+        return "; ";
+      case TipusPeca::Tabulador:
+        return " ";
+      case TipusPeca::Barra:
+        return "|";
+      case TipusPeca::Infinit:
+        return "\xE2\x88\x9E";
       case TipusPeca::Nombre: {
         std::string s = p.text;
         for (char& c : s) {
@@ -60,8 +72,10 @@ class Escriptor {
         }
         return s;
       }
-      case TipusPeca::Variable: return Utf8DeCp1252(p.text);
-      case TipusPeca::Operador: return Operador(p.text);
+      case TipusPeca::Variable:
+        return Utf8DeCp1252(p.text);
+      case TipusPeca::Operador:
+        return Operador(p.text);
       case TipusPeca::Grup: {
         const std::string obre = p.text.empty() ? "(" : p.text.substr(0, 1);
         const std::string tanca = p.text.size() > 1 ? p.text.substr(1, 1) : (obre == "[" ? "]" : ")");
@@ -74,7 +88,8 @@ class Escriptor {
       case TipusPeca::Potencia:
       case TipusPeca::Subindex: {
         const std::string signe = p.tipus == TipusPeca::Potencia ? "^" : "_";
-        if (p.fills.size() == 1 && (Es(p.fills[0], TipusPeca::Nombre) || Es(p.fills[0], TipusPeca::Variable))) {
+        if (p.fills.size() == 1 &&
+            (Es(p.fills[0], TipusPeca::Nombre) || Es(p.fills[0], TipusPeca::Variable))) {
           return signe + Node(p.fills[0], prof + 1);
         }
         return signe + "(" + Seq(p.fills, prof) + ")";
@@ -86,11 +101,12 @@ class Escriptor {
           index = m_.peces[radicand.front()].fills;
           radicand.erase(radicand.begin());
         }
-        const bool quadrada =
-            index.empty() || (index.size() == 1 && Es(index[0], TipusPeca::Nombre) && m_.peces[index[0]].text == "2");
+        const bool quadrada = index.empty() || (index.size() == 1 && Es(index[0], TipusPeca::Nombre) &&
+                                                m_.peces[index[0]].text == "2");
         if (!quadrada) return "arrel(" + Seq(radicand, prof) + "; " + Seq(index, prof) + ")";
-        const bool sol = radicand.size() == 1 && (Es(radicand[0], TipusPeca::Nombre) ||
-                                                  Es(radicand[0], TipusPeca::Variable) || Es(radicand[0], TipusPeca::Grup));
+        const bool sol = radicand.size() == 1 &&
+                         (Es(radicand[0], TipusPeca::Nombre) || Es(radicand[0], TipusPeca::Variable) ||
+                          Es(radicand[0], TipusPeca::Grup));
         if (sol && !Es(radicand[0], TipusPeca::Grup)) return "\xE2\x88\x9A" + Seq(radicand, prof);
         return "\xE2\x88\x9A(" + Seq(radicand, prof) + ")";
       }
@@ -99,7 +115,8 @@ class Escriptor {
         for (std::size_t k = 0; k < p.fills.size(); ++k) s += (k ? "; " : "") + Node(p.fills[k], prof + 1);
         return s;
       }
-      default: return {};
+      default:
+        return {};
     }
   }
 
@@ -116,6 +133,17 @@ class Escriptor {
   // Two numbers or two points with only a blank between them.
   bool Llistats(std::size_t a, std::size_t b) const {
     return (Es(a, TipusPeca::Nombre) && Es(b, TipusPeca::Nombre)) || (EsPunt(a) && EsPunt(b));
+  }
+  // Whether the run of letters that holds position k spells a word the reader knows.
+  bool EsParaula(const std::vector<std::size_t>& fills, std::size_t k) const {
+    std::size_t a = k, b = k + 1;
+    while (a > 0 && Es(fills[a - 1], TipusPeca::Variable)) --a;
+    while (b < fills.size() && Es(fills[b], TipusPeca::Variable)) ++b;
+    std::string paraula;
+    for (std::size_t i = a; i < b; ++i) paraula += m_.peces[fills[i]].text;
+    for (char& c : paraula) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return paraula == "arrel" || paraula == "sqrt" || paraula == "rad" || paraula == "mcd" ||
+           paraula == "mcm";
   }
   bool EsUnitat(std::size_t i) const {
     return Es(i, TipusPeca::Tros) && (m_.peces[i].text == "\x80" || m_.peces[i].text == "%");
@@ -135,12 +163,16 @@ class Escriptor {
   // A denominator of more than one operand is bracketed as well: "1/(2x)".
   std::string Part(std::size_t i, int prof, bool denominador) {
     const std::vector<std::size_t>& f = m_.peces[i].fills;
-    bool simple = !f.empty() && !(denominador && f.size() > 1);
+    std::size_t operands = 0;  // a power or an index goes with its operand
+    for (const std::size_t k : f) operands += !Es(k, TipusPeca::Potencia) && !Es(k, TipusPeca::Subindex);
+    bool simple = !f.empty() && !(denominador && operands > 1);
     for (const std::size_t k : f) {
       const TipusPeca t = m_.peces[k].tipus;
       simple &= EsOperandTipus(t) && t != TipusPeca::Fraccio;
     }
     if (simple && f.size() == 1 && Es(f[0], TipusPeca::Grup)) return Node(f[0], prof + 1);
+    // A fraction over something: "a/b/c" is (a/b)/c, with no brackets to add.
+    if (!denominador && f.size() == 1 && Es(f[0], TipusPeca::Fraccio)) return Node(f[0], prof + 1);
     const std::string s = Seq(f, prof);
     return simple ? s : "(" + s + ")";
   }
@@ -166,17 +198,31 @@ class Escriptor {
       std::string t = Node(i, prof + 1);
       if (p.tipus == TipusPeca::Fraccio && (seguentOperand || anteriorOperand)) {
         t = "(" + t + ")";  // "(1/2)x", "(a/b)^2": the fraction is one operand
-      } else if (p.tipus == TipusPeca::Arrel && (seguentScript || (seguentOperand && Es(fills[k + 1], TipusPeca::Nombre)))) {
+      } else if (p.tipus == TipusPeca::Arrel &&
+                 (seguentScript || (seguentOperand && Es(fills[k + 1], TipusPeca::Nombre)))) {
         // "√(5)2", "(√2)^3": the root ends here, and a power is the root's
-        if (t.rfind("\xE2\x88\x9A", 0) == 0 && t.compare(3, 1, "(") != 0) t = "\xE2\x88\x9A(" + t.substr(3) + ")";
+        if (t.rfind("\xE2\x88\x9A", 0) == 0 && t.compare(3, 1, "(") != 0)
+          t = "\xE2\x88\x9A(" + t.substr(3) + ")";
         if (seguentScript) t = "(" + t + ")";
-      } else if (p.tipus == TipusPeca::Nombre && k + 1 < fills.size() && Es(fills[k + 1], TipusPeca::Nombre)) {
+      } else if (p.tipus == TipusPeca::Variable && k + 1 < fills.size() &&
+                 Es(fills[k + 1], TipusPeca::Variable) && EsParaula(fills, k)) {
+        t += "\xC2\xB7";  // letters that would spell a word of the notation ("m·c·d")
+      } else if ((p.tipus == TipusPeca::Potencia || p.tipus == TipusPeca::Subindex) && t.size() > 1 &&
+                 t[1] != '(' && k + 1 < fills.size() && Es(fills[k + 1], TipusPeca::Nombre)) {
+        t = t.substr(0, 1) + "(" + t.substr(1) + ")";  // "x^(2)3": the exponent ends here
+      } else if (p.tipus == TipusPeca::Nombre && k + 1 < fills.size() &&
+                 Es(fills[k + 1], TipusPeca::Nombre)) {
         t += "\xC2\xB7";  // two numbers never run together
       }
+      // A word and a letter never run together ("mcd r" is not "mcdr").
+      const bool paraula = (Es(i, TipusPeca::Tros) || (k > 0 && Es(fills[k - 1], TipusPeca::Tros)));
+      if (paraula && !s.empty() && !t.empty() && EsLletraAscii(s.back()) && EsLletraAscii(t.front()))
+        s += " ";
       s += t;
     }
     return s;
   }
+  static bool EsLletraAscii(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
   const Model& m_;
 };
@@ -219,22 +265,41 @@ std::vector<Caracter> Descodifica(std::string_view s, std::size_t& errada) {
   return r;
 }
 
-bool EsXifra(char32_t c) { return c >= '0' && c <= '9'; }
-bool EsLletra(char32_t c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
-bool EsBlanc(char32_t c) { return c == ' ' || c == '\t' || c == 0xA0 || c == 0x202F || c == 0x2009; }
-bool EsMenys(char32_t c) { return c == '-' || c == 0x2212 || c == 0x2013; }
-bool EsProducte(char32_t c) { return c == '*' || c == 0xB7 || c == 0xD7 || c == 0x22C5 || c == 0x2219; }
-bool EsDivisio(char32_t c) { return c == ':' || c == 0xF7; }
+bool EsXifra(char32_t c) {
+  return c >= '0' && c <= '9';
+}
+bool EsLletra(char32_t c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+bool EsBlanc(char32_t c) {
+  return c == ' ' || c == '\t' || c == 0xA0 || c == 0x202F || c == 0x2009;
+}
+bool EsMenys(char32_t c) {
+  return c == '-' || c == 0x2212 || c == 0x2013;
+}
+bool EsProducte(char32_t c) {
+  return c == '*' || c == 0xB7 || c == 0xD7 || c == 0x22C5 || c == 0x2219;
+}
+bool EsDivisio(char32_t c) {
+  return c == ':' || c == 0xF7;
+}
 // A superscript character: its value as a plain character ('0'..'9', '-', '+').
 char Superindex(char32_t c) {
   switch (c) {
-    case 0xB9: return '1';
-    case 0xB2: return '2';
-    case 0xB3: return '3';
-    case 0x2070: return '0';
-    case 0x207A: return '+';
-    case 0x207B: return '-';
-    default: return c >= 0x2074 && c <= 0x2079 ? static_cast<char>('4' + (c - 0x2074)) : 0;
+    case 0xB9:
+      return '1';
+    case 0xB2:
+      return '2';
+    case 0xB3:
+      return '3';
+    case 0x2070:
+      return '0';
+    case 0x207A:
+      return '+';
+    case 0x207B:
+      return '-';
+    default:
+      return c >= 0x2074 && c <= 0x2079 ? static_cast<char>('4' + (c - 0x2074)) : 0;
   }
 }
 
@@ -272,6 +337,14 @@ class Lector {
     std::vector<std::size_t> fills = Sequencia(0, 0, kCap);
     const std::size_t e = Nou(TipusPeca::Expressio, {}, std::move(fills));
     out_.peces[0].fills.push_back(e);
+    // The tree's depth, walked without recursion.
+    std::vector<std::pair<std::size_t, int>> pila{{0, 0}};
+    while (!pila.empty()) {
+      const auto [n, f] = pila.back();
+      pila.pop_back();
+      if (f > kFondariaMaxima) Falla(0, "L'expressi\xC3\xB3 t\xC3\xA9 massa parts una dins de l'altra");
+      for (const std::size_t k : out_.peces[n].fills) pila.emplace_back(k, f + 1);
+    }
     return std::move(out_);
   }
 
@@ -308,8 +381,8 @@ class Lector {
       if (i_ >= t_.size() || C() == ')' || C() == ']') {
         const char32_t c = C();
         // A list may end with its separator ("x = 2; x = 3;"): it goes.
-        if (esperaOperand && posOperador != kCap && i_ >= t_.size() && tanca == 0 && (operador == ';' || operador == ',') &&
-            l.size() > 1) {
+        if (esperaOperand && posOperador != kCap && i_ >= t_.size() && tanca == 0 &&
+            (operador == ';' || operador == ',') && l.size() > 1) {
           l.pop_back();
           esperaOperand = false;
         }
@@ -321,7 +394,9 @@ class Lector {
           break;
         }
         if (tanca == 0) Falla(Pos(), "Aquest par\xC3\xA8ntesi tanca sense que se n'hagi obert cap");
-        if (c != tanca) Falla(Pos(), "Aquest par\xC3\xA8ntesi no tanca el que es va obrir, que era " + Cita(tanca == ')' ? '(' : '['));
+        if (c != tanca)
+          Falla(Pos(), "Aquest par\xC3\xA8ntesi no tanca el que es va obrir, que era " +
+                           Cita(tanca == ')' ? '(' : '['));
         if (l.empty()) Falla(Pos(), "Els par\xC3\xA8ntesis s\xC3\xB3n buits");
         break;
       }
@@ -378,9 +453,10 @@ class Lector {
       }
       // Units after a number.
       if (c == 0x20AC || c == '%') {
-        const bool trasNombre = !l.empty() && !esperaOperand &&
-                                (P(l.back()).tipus == TipusPeca::Nombre || P(l.back()).tipus == TipusPeca::Grup ||
-                                 P(l.back()).tipus == TipusPeca::Fraccio);
+        const bool trasNombre =
+            !l.empty() && !esperaOperand &&
+            (P(l.back()).tipus == TipusPeca::Nombre || P(l.back()).tipus == TipusPeca::Grup ||
+             P(l.back()).tipus == TipusPeca::Fraccio);
         if (!trasNombre) Falla(pos, "El s\xC3\xADmbol " + Cita(c) + " ha d'anar darrere d'un nombre");
         l.push_back(Nou(TipusPeca::Tros, c == '%' ? "%" : "\x80"));
         ++i_;
@@ -389,9 +465,21 @@ class Lector {
       // Scripts that follow an operand.
       if (c == '^' || c == '_' || Superindex(c) != 0) {
         if (esperaOperand || l.empty() || P(l.back()).tipus == TipusPeca::Tros) {
-          Falla(pos, c == '_' ? "Falta la lletra del sub\xC3\xADndex" : "Falta la base de la pot\xC3\xA8ncia");
+          Falla(pos,
+                c == '_' ? "Falta la lletra del sub\xC3\xADndex" : "Falta la base de la pot\xC3\xA8ncia");
         }
         l.push_back(Script(prof));
+        continue;
+      }
+      // "x = 2 o x = -3", "x = 1 i y = 2": a lone "o" or "i" between blanks after an
+      // equation separates solutions.
+      if ((c == 'o' || c == 'i') && !esperaOperand && i_ > 0 && EsBlanc(t_[i_ - 1].c) && i_ + 1 < t_.size() &&
+          EsBlanc(t_[i_ + 1].c) && AmbRelacio(l)) {
+        l.push_back(Nou(TipusPeca::Operador, ";"));
+        ++i_;
+        esperaOperand = true;
+        posOperador = pos;
+        operador = c;
         continue;
       }
       // An operand: juxtaposed to the one before it, it is a product.
@@ -411,6 +499,16 @@ class Lector {
     return Fraccions(std::move(l), prof);
   }
 
+  // Whether the list's last item holds a relation.
+  bool AmbRelacio(const std::vector<std::size_t>& l) {
+    for (std::size_t k = l.size(); k-- > 0;) {
+      if (P(l[k]).tipus != TipusPeca::Operador) continue;
+      if (P(l[k]).text == ";" || P(l[k]).text == ",") return false;
+      if (P(l[k]).text == "=") return true;
+    }
+    return false;
+  }
+
   // One operand (number, letters, word, bracketed group, root), put into `l`.
   void Operand(std::vector<std::size_t>& l, int prof) {
     const std::size_t pos = Pos();
@@ -428,7 +526,9 @@ class Lector {
       if (minuscula == "arrel" || minuscula == "sqrt" || minuscula == "rad") {
         i_ = fi;
         Salta();
-        if (C() != '(') Falla(Pos(), "Darrere de \xC2\xAB" + paraula + "\xC2\xBB hi va el radicand entre par\xC3\xA8ntesis");
+        if (C() != '(')
+          Falla(Pos(),
+                "Darrere de \xC2\xAB" + paraula + "\xC2\xBB hi va el radicand entre par\xC3\xA8ntesis");
         l.push_back(ArrelFuncio(pos, prof));
         return;
       }
@@ -437,9 +537,9 @@ class Lector {
         l.push_back(Nou(TipusPeca::Tros, paraula));
         return;
       }
-      // Letters written together are one variable each: "3ab" is 3·a·b.
-      l.push_back(Nou(TipusPeca::Variable, std::string(1, static_cast<char>(c))));
-      ++i_;
+      // Letters written together are one variable each: "3ab" is 3·a·b. A word is a
+      // whole run of letters: no word starts inside one ("xrad(2)" is no root).
+      for (; i_ < fi; ++i_) l.push_back(Nou(TipusPeca::Variable, std::string(1, static_cast<char>(C()))));
       return;
     }
     if (c == '(' || c == '[') {
@@ -453,8 +553,10 @@ class Lector {
       ++i_;
       Salta();
       std::vector<std::size_t> fills;
-      if (c != 0x221A) fills.push_back(Nou(TipusPeca::IndexArrel, {}, {Nou(TipusPeca::Nombre, c == 0x221B ? "3" : "4")}));
-      if (i_ >= t_.size() || !(EsXifra(C()) || EsLletra(C()) || C() == '(' || C() == '[' || (C() >= 0x221A && C() <= 0x221C))) {
+      if (c != 0x221A)
+        fills.push_back(Nou(TipusPeca::IndexArrel, {}, {Nou(TipusPeca::Nombre, c == 0x221B ? "3" : "4")}));
+      if (i_ >= t_.size() ||
+          !(EsXifra(C()) || EsLletra(C()) || C() == '(' || C() == '[' || (C() >= 0x221A && C() <= 0x221C))) {
         Falla(pos, "Falta el radicand darrere de " + Cita(c));
       }
       if (prof > kProfunditatMaxima) Falla(pos, "Hi ha massa arrels una dins de l'altra");
@@ -465,6 +567,11 @@ class Lector {
         ++i_;
         radicand = Sequencia(prof + 1, obre == '(' ? ')' : ']', p);
         ++i_;
+        for (const std::size_t k : radicand) {
+          if (P(k).tipus == TipusPeca::Operador && (P(k).text == ";" || P(k).text == ",")) {
+            Falla(p, "Una arrel porta un sol radicand, no una llista");
+          }
+        }
         if (C() == '^' || C() == '_' || Superindex(C()) != 0) {
           radicand = {Nou(TipusPeca::Grup, obre == '(' ? "()" : "[]", std::move(radicand))};
         }
@@ -488,7 +595,10 @@ class Lector {
       return;
     }
     if (c == ')' || c == ']') Falla(pos, "Aquest par\xC3\xA8ntesi tanca sense que se n'hagi obert cap");
-    Falla(pos, "No s'ent\xC3\xA9n el car\xC3\xA0" "cter " + Cita(c));
+    Falla(pos,
+          "No s'ent\xC3\xA9n el car\xC3\xA0"
+          "cter " +
+              Cita(c));
   }
 
   // Digits with a decimal point or comma between digits (no blank on either side).
@@ -523,6 +633,7 @@ class Lector {
         const char s = Superindex(C());
         if (s == '-' || s == '+') {
           if (!xifres.empty()) break;
+          if (!fills.empty()) Falla(Pos(), "Dos signes seguits a l'exponent");
           fills.push_back(Nou(TipusPeca::Operador, std::string(1, s)));
         } else {
           xifres += s;
@@ -629,14 +740,17 @@ std::string EscriuNotacio(const Model& m, std::size_t peca) {
   return Escriptor(m).Node(peca, 0);
 }
 
-std::string EscriuNotacio(const Expressio& e) { return EscriuNotacio(e.Arbre(), 0); }
+std::string EscriuNotacio(const Expressio& e) {
+  return EscriuNotacio(e.Arbre(), 0);
+}
 
 LecturaNotacio LlegeixNotacio(std::string_view utf8) {
   LecturaNotacio r;
   std::size_t errada = kCap;
   std::vector<Caracter> t = Descodifica(utf8, errada);
   if (errada != kCap) {
-    r.error = ErrorNotacio{errada, "El text no \xC3\xA9s UTF-8 v\xC3\xA0lid (posici\xC3\xB3 " + std::to_string(errada + 1) + ")"};
+    r.error = ErrorNotacio{errada, "El text no \xC3\xA9s UTF-8 v\xC3\xA0lid (posici\xC3\xB3 " +
+                                       std::to_string(errada + 1) + ")"};
     return r;
   }
   try {

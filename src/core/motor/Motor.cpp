@@ -79,12 +79,24 @@ Pla Aplana(const Expressio& e) {
   return {n, n.peces[n.Arrel().fills[0]].fills};
 }
 
-bool EsBlanc(const Peca& p) { return p.tipus == TipusPeca::Tros && p.text.find_first_not_of(' ') == std::string::npos; }
-bool EsOp(const Peca& p, std::string_view op) { return p.tipus == TipusPeca::Operador && p.text == op; }
-bool EsSeparador(const Peca& p) { return EsOp(p, ",") || EsOp(p, ";") || p.tipus == TipusPeca::Paragraf; }
-bool EsRel(const Peca& p) { return EsOp(p, "=") || EsOp(p, "<") || EsOp(p, ">"); }
-bool EsSigne(const Peca& p) { return EsOp(p, "+") || EsOp(p, "-"); }
-bool EsUnitat(const Peca& p) { return p.tipus == TipusPeca::Tros && (p.text == "\x80" || p.text == "%"); }
+bool EsBlanc(const Peca& p) {
+  return p.tipus == TipusPeca::Tros && p.text.find_first_not_of(' ') == std::string::npos;
+}
+bool EsOp(const Peca& p, std::string_view op) {
+  return p.tipus == TipusPeca::Operador && p.text == op;
+}
+bool EsSeparador(const Peca& p) {
+  return EsOp(p, ",") || EsOp(p, ";") || p.tipus == TipusPeca::Paragraf;
+}
+bool EsRel(const Peca& p) {
+  return EsOp(p, "=") || EsOp(p, "<") || EsOp(p, ">");
+}
+bool EsSigne(const Peca& p) {
+  return EsOp(p, "+") || EsOp(p, "-");
+}
+bool EsUnitat(const Peca& p) {
+  return p.tipus == TipusPeca::Tros && (p.text == "\x80" || p.text == "%");
+}
 
 std::vector<std::size_t> SenseBlancs(const Model& m, const std::vector<std::size_t>& l) {
   std::vector<std::size_t> r;
@@ -106,8 +118,6 @@ std::vector<Nodes> Talla(const Model& m, const Nodes& l, bool (*tall)(const Peca
   }
   return r;
 }
-
-namespace {
 
 std::string Minuscules(std::string s) {
   for (char& c : s) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
@@ -134,7 +144,8 @@ class Avaluador {
 
   ex Escalar(const Nodes& l) {
     const Valor v = Items(l);
-    if (v.tipus != Valor::Tipus::Escalar) throw ErrorValor{"Aqu\xC3\xAD hi va un nombre o una expressi\xC3\xB3, no una llista."};
+    if (v.tipus != Valor::Tipus::Escalar)
+      throw ErrorValor{"Aqu\xC3\xAD hi va un nombre o una expressi\xC3\xB3, no una llista."};
     return v.v;
   }
 
@@ -208,7 +219,8 @@ class Avaluador {
   }
 
   static bool EsMultiplicatiu(const Peca& p) {
-    return EsOp(p, "\xB7") || EsOp(p, "\xD7") || EsOp(p, "*") || EsOp(p, ":") || EsOp(p, "\xF7") || EsOp(p, "/");
+    return EsOp(p, "\xB7") || EsOp(p, "\xD7") || EsOp(p, "*") || EsOp(p, ":") || EsOp(p, "\xF7") ||
+           EsOp(p, "/");
   }
 
   ex Terme(const Nodes& l) {
@@ -256,17 +268,39 @@ class Avaluador {
         case TipusPeca::Potencia: {
           if (factors.empty()) throw ErrorValor{"Hi falta la base d'una pot\xC3\xA8ncia."};
           const ex exponent = Escalar(p.fills);
-          if (is_a<numeric>(exponent) && abs(ex_to<numeric>(exponent)) > 1000) {
+          // Bounds no school answer comes near, so that a typed answer is judged at once:
+          // a letter's exponent up to 64, a number's result up to 100,000 bits.
+          const ex& base = factors.back();
+          if (is_a<numeric>(exponent) && !is_a<numeric>(base) && GiNaC::abs(ex_to<numeric>(exponent)) > 64) {
             throw ErrorValor{"L'exponent \xC3\xA9s massa gran."};
           }
-          if (factors.back().is_zero() && is_a<numeric>(exponent) && !ex_to<numeric>(exponent).is_positive()) {
+          if (is_a<numeric>(exponent) && is_a<numeric>(base)) {
+            const numeric b = ex_to<numeric>(base);
+            const numeric bits = numeric(b.numer().int_length() + b.denom().int_length());
+            if (GiNaC::abs(ex_to<numeric>(exponent)) * bits > 100000)
+              throw ErrorValor{"La pot\xC3\xA8ncia \xC3\xA9s massa gran."};
+          }
+          if (factors.back().is_zero() && is_a<numeric>(exponent) &&
+              !ex_to<numeric>(exponent).is_positive()) {
             throw ErrorValor{"Zero no t\xC3\xA9 pot\xC3\xA8ncies d'exponent negatiu ni zero."};
           }
           factors.back() = GiNaC::pow(factors.back(), exponent);
+          // A power of a sum expands to as many terms as its exponent allows: two terms
+          // up to 64, three up to 20, more up to 10 (GiNaC folds powers of powers and
+          // takes numbers out, so every power of a sum inside is looked at).
+          const ex& r = factors.back();
+          for (auto i = r.preorder_begin(); i != r.preorder_end(); ++i) {
+            if (!is_a<GiNaC::power>(*i) || !is_a<GiNaC::add>(i->op(0)) || !is_a<numeric>(i->op(1))) continue;
+            const std::size_t termes = i->op(0).nops();
+            const numeric limit = termes <= 2 ? 64 : termes == 3 ? 20 : 10;
+            if (GiNaC::abs(ex_to<numeric>(i->op(1))) > limit)
+              throw ErrorValor{"L'exponent \xC3\xA9s massa gran."};
+          }
           break;
         }
         case TipusPeca::Subindex: {
-          if (i == 0 || P(l[i - 1]).tipus != TipusPeca::Variable) throw ErrorValor{"Un sub\xC3\xADndex va darrere d'una lletra."};
+          if (i == 0 || P(l[i - 1]).tipus != TipusPeca::Variable)
+            throw ErrorValor{"Un sub\xC3\xADndex va darrere d'una lletra."};
           factors.back() = Simbol(P(l[i - 1]).text + "_" + EscriuNotacio(m_, l[i]).substr(1));
           break;
         }
@@ -277,7 +311,9 @@ class Avaluador {
             break;
           }
           throw ErrorValor{"No s'ent\xC3\xA9n \xC2\xAB" + EscriuNotacio(m_, l[i]) + "\xC2\xBB."};
-        default: factors.push_back(Operand(l[i])); break;
+        default:
+          factors.push_back(Operand(l[i]));
+          break;
       }
     }
     if (factors.empty()) throw ErrorValor{"Hi falta un nombre o una lletra."};
@@ -288,10 +324,14 @@ class Avaluador {
   ex Operand(std::size_t k) {
     const Peca& p = P(k);
     switch (p.tipus) {
-      case TipusPeca::Nombre: return Nombre(p.text);
-      case TipusPeca::Variable: return Simbol(p.text);
-      case TipusPeca::Grup: return Escalar(p.fills);
-      case TipusPeca::Expressio: return Escalar(p.fills);
+      case TipusPeca::Nombre:
+        return Nombre(p.text);
+      case TipusPeca::Variable:
+        return Simbol(p.text);
+      case TipusPeca::Grup:
+        return Escalar(p.fills);
+      case TipusPeca::Expressio:
+        return Escalar(p.fills);
       case TipusPeca::Fraccio: {
         if (p.fills.size() != 2) throw ErrorValor{"Una fracci\xC3\xB3 t\xC3\xA9 numerador i denominador."};
         const ex num = Escalar(P(p.fills[0]).fills);
@@ -319,7 +359,8 @@ class Avaluador {
         }
         return GiNaC::pow(r, numeric(1) / ex_to<numeric>(index));
       }
-      default: throw ErrorValor{"No s'ent\xC3\xA9n \xC2\xAB" + EscriuNotacio(m_, k) + "\xC2\xBB."};
+      default:
+        throw ErrorValor{"No s'ent\xC3\xA9n \xC2\xAB" + EscriuNotacio(m_, k) + "\xC2\xBB."};
     }
   }
 
@@ -346,8 +387,6 @@ class Avaluador {
   const Model& m_;
 };
 
-}  // namespace
-
 Valor ValorDe(const Expressio& e) {
   try {
     const Pla pla = Aplana(e);
@@ -355,15 +394,16 @@ Valor ValorDe(const Expressio& e) {
   } catch (const ErrorValor&) {
     throw;
   } catch (const std::exception&) {
-    throw ErrorValor{"No es pot calcular: hi ha una divisi\xC3\xB3 per zero o una operaci\xC3\xB3 sense valor."};
+    throw ErrorValor{
+        "No es pot calcular: hi ha una divisi\xC3\xB3 per zero o una operaci\xC3\xB3 sense valor."};
   }
 }
 
-ex EscalarDe(const Model& m, const Nodes& l) { return Avaluador(m).Escalar(l); }
+ex EscalarDe(const Model& m, const Nodes& l) {
+  return Avaluador(m).Escalar(l);
+}
 
 // ---- Radicals in one form ----
-
-namespace {
 
 // n = c^q · r with r free of q-th powers, by trial division; a cofactor beyond the
 // trial bound stays inside the root.
@@ -435,7 +475,8 @@ struct MapaRadicals : public GiNaC::map_function {
     if (is_a<GiNaC::power>(d) && is_a<numeric>(d.op(0)) && is_a<numeric>(d.op(1))) {
       const numeric b = ex_to<numeric>(d.op(0));
       const numeric x = ex_to<numeric>(d.op(1));
-      if (b.is_rational() && b.is_positive() && x.is_rational() && !x.is_integer()) return RadicalRacional(b, x);
+      if (b.is_rational() && b.is_positive() && x.is_rational() && !x.is_integer())
+        return RadicalRacional(b, x);
     }
     if (is_a<GiNaC::mul>(d)) {
       // Roots of the same index multiply into one: √2·√3 -> √6.
@@ -464,8 +505,6 @@ struct MapaRadicals : public GiNaC::map_function {
   }
 };
 
-}  // namespace
-
 ex Radicals(const ex& e) {
   MapaRadicals m;
   ex r = m(e);
@@ -476,11 +515,10 @@ ex Radicals(const ex& e) {
 
 // ---- Comparing values ----
 
-namespace {
-
 void Simbols(const ex& e, std::vector<ex>& r) {
   for (auto i = e.preorder_begin(); i != e.preorder_end(); ++i) {
-    if (is_a<GiNaC::symbol>(*i) && std::none_of(r.begin(), r.end(), [&](const ex& s) { return s.is_equal(*i); })) {
+    if (is_a<GiNaC::symbol>(*i) &&
+        std::none_of(r.begin(), r.end(), [&](const ex& s) { return s.is_equal(*i); })) {
       r.push_back(*i);
     }
   }
@@ -494,7 +532,8 @@ std::vector<std::optional<numeric>> Punts(const ex& e, const std::vector<ex>& si
     GiNaC::exmap subs;
     for (std::size_t s = 0; s < simbols.size(); ++s) {
       // Each letter its own value, different at every point and from each other.
-      subs[simbols[s]] = numeric(kPunts[k][0] + static_cast<long>(s) * 3, kPunts[k][1] + static_cast<long>(s));
+      subs[simbols[s]] =
+          numeric(kPunts[k][0] + static_cast<long>(s) * 3, kPunts[k][1] + static_cast<long>(s));
     }
     try {
       const ex v = e.subs(subs).evalf();
@@ -509,10 +548,22 @@ std::vector<std::optional<numeric>> Punts(const ex& e, const std::vector<ex>& si
   return r;
 }
 
-}  // namespace
+// Numeric evaluation with 50 significant digits while it lives.
+class Digits50 {
+ public:
+  Digits50() : abans_(static_cast<long>(GiNaC::Digits)) { GiNaC::Digits = 50; }
+  ~Digits50() { GiNaC::Digits = abans_; }
+  Digits50(const Digits50&) = delete;
+  Digits50& operator=(const Digits50&) = delete;
+
+ private:
+  long abans_;
+};
 
 // kToleranciaRelativa as an exact number: 10^-30.
-numeric Tolerancia() { return ex_to<numeric>(GiNaC::pow(numeric(10), -30)); }
+numeric Tolerancia() {
+  return ex_to<numeric>(GiNaC::pow(numeric(10), -30));
+}
 
 bool Iguals(const ex& a, const ex& b) {
   try {
@@ -521,13 +572,11 @@ bool Iguals(const ex& a, const ex& b) {
   } catch (const std::exception&) {
   }
   // Exact algebra did not bring the difference to zero: at fixed points, with 50 digits.
-  const int abans = static_cast<int>(GiNaC::Digits);
-  GiNaC::Digits = 50;
+  const Digits50 precisio;
   std::vector<ex> s;
   Simbols(a, s);
   Simbols(b, s);
   const auto va = Punts(a, s), vb = Punts(b, s);
-  GiNaC::Digits = abans;
   int comparats = 0;
   for (std::size_t k = 0; k < va.size(); ++k) {
     if (!va[k] || !vb[k]) continue;
@@ -542,17 +591,13 @@ bool Iguals(const ex& a, const ex& b) {
 
 std::optional<numeric> Aproxima(const ex& e) {
   try {
-    const int abans = static_cast<int>(GiNaC::Digits);
-    GiNaC::Digits = 50;
+    const Digits50 precisio;
     const ex v = e.evalf();
-    GiNaC::Digits = abans;
     if (is_a<numeric>(v) && ex_to<numeric>(v).is_real()) return ex_to<numeric>(v);
   } catch (const std::exception&) {
   }
   return std::nullopt;
 }
-
-namespace {
 
 // An unknown on its own on the left: "x = 3", "x_1 = 3".
 std::optional<std::string> Incognita(const Valor& v) {
@@ -585,15 +630,15 @@ bool RelacionsEquivalents(const Valor& a, const Valor& b) {
   return false;
 }
 
-}  // namespace
-
 bool ValorsEquivalents(const Valor& a, const Valor& b) {
   if (a.tipus == Valor::Tipus::Llista && a.elements.size() == 1) return ValorsEquivalents(a.elements[0], b);
   if (b.tipus == Valor::Tipus::Llista && b.elements.size() == 1) return ValorsEquivalents(a, b.elements[0]);
   if (a.tipus != b.tipus) return false;
   switch (a.tipus) {
-    case Valor::Tipus::Escalar: return Iguals(a.v, b.v);
-    case Valor::Tipus::Relacio: return RelacionsEquivalents(a, b);
+    case Valor::Tipus::Escalar:
+      return Iguals(a.v, b.v);
+    case Valor::Tipus::Relacio:
+      return RelacionsEquivalents(a, b);
     case Valor::Tipus::Punt:
       if (a.elements.size() != b.elements.size()) return false;
       for (std::size_t k = 0; k < a.elements.size(); ++k) {
@@ -620,12 +665,20 @@ bool ValorsEquivalents(const Valor& a, const Valor& b) {
 // ---- Form tests ----
 
 bool EsPrimer(const numeric& n) {
-  if (!n.is_pos_integer() || n < 2) return false;
-  if (n > numeric(1000000) * numeric(1000000)) return false;
-  for (long p = 2; numeric(p) * numeric(p) <= n; ++p) {
-    if (GiNaC::irem(n, numeric(p)).is_zero()) return false;
+  if (!n.is_pos_integer() || n < 2 || n > numeric(1000000) * numeric(1000000)) return false;
+  const long long k = n.to_long();
+  for (long long p = 2; p * p <= k; ++p) {
+    if (k % p == 0) return false;
   }
   return true;
+}
+
+// GiNaC's factorisation, for polynomials in at most four letters: school algebra never
+// has more, and factoring in many letters takes time out of proportion.
+ex Factor(const ex& p) {
+  std::vector<ex> s;
+  Simbols(p, s);
+  return s.size() <= 4 ? GiNaC::factor(p) : p;
 }
 
 // The terms of a stretch: split at the signs that follow an operand.
@@ -655,7 +708,9 @@ Nodes Descendents(const Model& m, const Nodes& l) {
   return r;
 }
 
-bool TeSuma(const Model& m, const Nodes& l) { return Termes(m, SenseBlancs(m, l)).size() > 1; }
+bool TeSuma(const Model& m, const Nodes& l) {
+  return Termes(m, SenseBlancs(m, l)).size() > 1;
+}
 
 // The stretches a form applies to: each element of a list, each coordinate of a point,
 // and of a relation the side after its last sign.
@@ -690,7 +745,8 @@ std::optional<std::string> Irreductible(const Model& m, const Nodes& l) {
     const ex num = EscalarDe(m, m.peces[p.fills[0]].fills), den = EscalarDe(m, m.peces[p.fills[1]].fills);
     if (is_a<numeric>(num) && is_a<numeric>(den)) {
       const numeric a = ex_to<numeric>(num), b = ex_to<numeric>(den);
-      if (!a.is_integer() || !b.is_integer() || GiNaC::abs(b) == 1 || GiNaC::gcd(a, b) != 1) return std::string(kSimplifica);
+      if (!a.is_integer() || !b.is_integer() || GiNaC::abs(b) == 1 || GiNaC::gcd(a, b) != 1)
+        return std::string(kSimplifica);
       continue;
     }
     try {
@@ -706,9 +762,9 @@ std::optional<std::string> Irreductible(const Model& m, const Nodes& l) {
     for (const std::size_t k : l) {
       if (!EsSigne(m.peces[k]) || !s.empty()) s.push_back(k);
     }
-    const bool sol = s.size() == 1 && (m.peces[s[0]].tipus == TipusPeca::Nombre ||
-                                       (m.peces[s[0]].tipus == TipusPeca::Fraccio &&
-                                        Descendents(m, s).size() == 5));
+    const bool sol =
+        s.size() == 1 && (m.peces[s[0]].tipus == TipusPeca::Nombre ||
+                          (m.peces[s[0]].tipus == TipusPeca::Fraccio && Descendents(m, s).size() == 5));
     if (!sol) return "Correcte, per\xC3\xB2 acaba les operacions i simplifica el resultat.";
   }
   return std::nullopt;
@@ -723,7 +779,8 @@ std::optional<std::string> Expandida(const Model& m, const Nodes& l) {
   std::vector<ex> monomis;
   for (const Nodes& t : Termes(m, SenseBlancs(m, l))) {
     const ex v = GiNaC::expand(EscalarDe(m, t));
-    if (is_a<GiNaC::add>(v)) return "Correcte, per\xC3\xB2 treu els par\xC3\xA8ntesis: multiplica i agrupa els termes.";
+    if (is_a<GiNaC::add>(v))
+      return "Correcte, per\xC3\xB2 treu els par\xC3\xA8ntesis: multiplica i agrupa els termes.";
     ex mon = 1;
     if (is_a<GiNaC::mul>(v)) {
       for (std::size_t i = 0; i < v.nops(); ++i) {
@@ -746,7 +803,8 @@ std::optional<std::vector<ex>> SumesDelProducte(const Model& m, const Nodes& l) 
   if (t.size() != 1) return std::nullopt;
   std::vector<ex> r;
   for (const std::size_t k : t[0]) {
-    if (m.peces[k].tipus == TipusPeca::Grup && TeSuma(m, m.peces[k].fills)) r.push_back(EscalarDe(m, m.peces[k].fills));
+    if (m.peces[k].tipus == TipusPeca::Grup && TeSuma(m, m.peces[k].fills))
+      r.push_back(EscalarDe(m, m.peces[k].fills));
   }
   return r;
 }
@@ -774,13 +832,14 @@ std::optional<std::string> Factoritzada(const Model& m, const Nodes& l) {
   if (!sumes) return "Correcte, per\xC3\xB2 factoritza-ho: escriu-ho com un producte de factors.";
   for (const ex& s : *sumes) {
     try {
-      const ex f = GiNaC::factor(GiNaC::expand(s));
+      const ex f = Factor(GiNaC::expand(s));
       int factors = 0;
       bool contingut = false;
       const auto Compta = [&](const ex& x) {
         if (is_a<numeric>(x)) {
           contingut |= GiNaC::abs(ex_to<numeric>(x)) != 1;
-        } else if (is_a<GiNaC::power>(x) && is_a<numeric>(x.op(1)) && ex_to<numeric>(x.op(1)).is_pos_integer()) {
+        } else if (is_a<GiNaC::power>(x) && is_a<numeric>(x.op(1)) &&
+                   ex_to<numeric>(x.op(1)).is_pos_integer()) {
           factors += static_cast<int>(ex_to<numeric>(x.op(1)).to_long());
         } else {
           ++factors;
@@ -825,7 +884,8 @@ std::optional<std::string> FraccioUnica(const Model& m, const Nodes& l) {
   int fraccions = 0;
   for (const std::size_t k : Descendents(m, l)) fraccions += m.peces[k].tipus == TipusPeca::Fraccio;
   bool divisio = false;
-  for (const std::size_t k : l) divisio |= EsOp(m.peces[k], ":") || EsOp(m.peces[k], "/") || EsOp(m.peces[k], "\xF7");
+  for (const std::size_t k : l)
+    divisio |= EsOp(m.peces[k], ":") || EsOp(m.peces[k], "/") || EsOp(m.peces[k], "\xF7");
   if (fraccions > 1 || divisio || (fraccions == 1 && TeSuma(m, l))) {
     return "Correcte, per\xC3\xB2 escriu-ho com una sola fracci\xC3\xB3.";
   }
@@ -840,14 +900,16 @@ std::optional<std::string> PotenciaUnaBase(const Model& m, const Nodes& brut) {
   const char* const kUna = "Correcte, per\xC3\xB2 escriu-ho com una sola pot\xC3\xA8ncia.";
   if (l.empty() || l.size() > 2) return std::string(kUna);
   const TipusPeca base = m.peces[l[0]].tipus;
-  if (base != TipusPeca::Nombre && base != TipusPeca::Variable && base != TipusPeca::Grup && base != TipusPeca::Fraccio) {
+  if (base != TipusPeca::Nombre && base != TipusPeca::Variable && base != TipusPeca::Grup &&
+      base != TipusPeca::Fraccio) {
     return std::string(kUna);
   }
   if (l.size() == 2) {
     const Peca& pot = m.peces[l[1]];
     if (pot.tipus != TipusPeca::Potencia) return std::string(kUna);
     const Nodes e = SenseBlancs(m, pot.fills);
-    const bool simple = (e.size() == 1 && (m.peces[e[0]].tipus == TipusPeca::Nombre || m.peces[e[0]].tipus == TipusPeca::Variable)) ||
+    const bool simple = (e.size() == 1 && (m.peces[e[0]].tipus == TipusPeca::Nombre ||
+                                           m.peces[e[0]].tipus == TipusPeca::Variable)) ||
                         (e.size() == 2 && EsSigne(m.peces[e[0]]) && m.peces[e[1]].tipus == TipusPeca::Nombre);
     if (!simple) return "Correcte, per\xC3\xB2 calcula l'exponent.";
   }
@@ -859,8 +921,9 @@ std::optional<std::string> FactorsPrimers(const Model& m, const Nodes& l) {
   std::vector<numeric> bases;
   Nodes factor;
   auto Mira = [&]() -> std::optional<std::string> {
-    const bool forma = (factor.size() == 1 || (factor.size() == 2 && m.peces[factor[1]].tipus == TipusPeca::Potencia)) &&
-                       m.peces[factor[0]].tipus == TipusPeca::Nombre;
+    const bool forma =
+        (factor.size() == 1 || (factor.size() == 2 && m.peces[factor[1]].tipus == TipusPeca::Potencia)) &&
+        m.peces[factor[0]].tipus == TipusPeca::Nombre;
     if (!forma) return std::string(kDescompon);
     const ex b = EscalarDe(m, {factor[0]});
     if (!is_a<numeric>(b) || !EsPrimer(ex_to<numeric>(b))) return std::string(kDescompon);
@@ -869,7 +932,8 @@ std::optional<std::string> FactorsPrimers(const Model& m, const Nodes& l) {
       if (!is_a<numeric>(e) || !ex_to<numeric>(e).is_pos_integer()) return std::string(kDescompon);
     }
     for (const numeric& a : bases) {
-      if (a == ex_to<numeric>(b)) return "Correcte, per\xC3\xB2 agrupa els factors iguals en una pot\xC3\xA8ncia.";
+      if (a == ex_to<numeric>(b))
+        return "Correcte, per\xC3\xB2 agrupa els factors iguals en una pot\xC3\xA8ncia.";
     }
     bases.push_back(ex_to<numeric>(b));
     factor.clear();
@@ -903,7 +967,9 @@ std::optional<std::string> Resolta(const Valor& v) {
     }
     return std::nullopt;
   }
-  if (!Incognita(v)) return "Correcte, per\xC3\xB2 a\xC3\xAFlla la inc\xC3\xB2gnita: escriu-ho com \xC2\xABx = \xE2\x80\xA6\xC2\xBB.";
+  if (!Incognita(v))
+    return "Correcte, per\xC3\xB2 a\xC3\xAFlla la inc\xC3\xB2gnita: escriu-ho com \xC2\xABx = "
+           "\xE2\x80\xA6\xC2\xBB.";
   return std::nullopt;
 }
 
@@ -917,16 +983,35 @@ std::optional<std::string> FormaDe(const Expressio& e, FormaResposta f) {
     if (v.empty()) continue;
     std::optional<std::string> r;
     switch (f) {
-      case FormaResposta::Irreductible: r = Irreductible(pla.m, v); break;
-      case FormaResposta::Expandida: r = Expandida(pla.m, v); break;
-      case FormaResposta::FactorComu: r = FactorComu(pla.m, v); break;
-      case FormaResposta::Factoritzada: r = Factoritzada(pla.m, v); break;
-      case FormaResposta::DenominadorRacional: r = DenominadorRacional(pla.m, v); break;
-      case FormaResposta::FraccioUnica: r = FraccioUnica(pla.m, v); break;
-      case FormaResposta::PotenciaUnaBase: r = PotenciaUnaBase(pla.m, v); break;
-      case FormaResposta::FactorsPrimers: r = FactorsPrimers(pla.m, v); break;
-      case FormaResposta::Centims: r = Centims(pla.m, v); break;
-      default: break;
+      case FormaResposta::Irreductible:
+        r = Irreductible(pla.m, v);
+        break;
+      case FormaResposta::Expandida:
+        r = Expandida(pla.m, v);
+        break;
+      case FormaResposta::FactorComu:
+        r = FactorComu(pla.m, v);
+        break;
+      case FormaResposta::Factoritzada:
+        r = Factoritzada(pla.m, v);
+        break;
+      case FormaResposta::DenominadorRacional:
+        r = DenominadorRacional(pla.m, v);
+        break;
+      case FormaResposta::FraccioUnica:
+        r = FraccioUnica(pla.m, v);
+        break;
+      case FormaResposta::PotenciaUnaBase:
+        r = PotenciaUnaBase(pla.m, v);
+        break;
+      case FormaResposta::FactorsPrimers:
+        r = FactorsPrimers(pla.m, v);
+        break;
+      case FormaResposta::Centims:
+        r = Centims(pla.m, v);
+        break;
+      default:
+        break;
     }
     if (r) return r;
   }
@@ -1002,8 +1087,18 @@ std::string Arrel(const ex& base, const numeric& exponent) {
   const ex radicand = GiNaC::pow(base, exponent.numer());
   const long q = exponent.denom().to_long();
   std::string r = Escriu(radicand);
-  if (q != 2) return "arrel(" + r + "; " + std::to_string(q) + ")";
-  const bool sol = is_a<GiNaC::symbol>(radicand) || (is_a<numeric>(radicand) && ex_to<numeric>(radicand).is_pos_integer());
+  if (q != 2) {
+    // A power of one prime under a root keeps its power: "arrel(19^4; 5)".
+    if (is_a<numeric>(radicand) && ex_to<numeric>(radicand).is_pos_integer()) {
+      const Primers f = Descompon(ex_to<numeric>(radicand));
+      if (f.factors.size() == 1 && f.factors[0].second > 1 && f.resta == 1) {
+        r = Enter(f.factors[0].first) + "^" + std::to_string(f.factors[0].second);
+      }
+    }
+    return "arrel(" + r + "; " + std::to_string(q) + ")";
+  }
+  const bool sol =
+      is_a<GiNaC::symbol>(radicand) || (is_a<numeric>(radicand) && ex_to<numeric>(radicand).is_pos_integer());
   return "\xE2\x88\x9A" + (sol ? r : "(" + r + ")");
 }
 
@@ -1028,7 +1123,8 @@ std::string Producte(const numeric& coeficient, std::vector<ex> factors) {
       t = Arrel(f.op(0), ex_to<numeric>(f.op(1)));
     } else if (is_a<GiNaC::power>(f)) {
       t = Atom(f.op(0)) + "^" + Escriu(f.op(1));
-      if (!ex_to<numeric>(f.op(1)).is_pos_integer()) t = Atom(f.op(0)) + "^(" + Escriu(f.op(1)) + ")";
+      if (!is_a<numeric>(f.op(1)) || !ex_to<numeric>(f.op(1)).is_pos_integer())
+        t = Atom(f.op(0)) + "^(" + Escriu(f.op(1)) + ")";
     } else if (is_a<GiNaC::symbol>(f)) {
       t = Escriu(f);
     } else {
@@ -1071,12 +1167,17 @@ std::string Escriu(const ex& e) {
   if (is_a<numeric>(e)) {
     const numeric n = ex_to<numeric>(e);
     if (n.is_integer()) return Enter(n);
-    if (n.is_rational()) return (n.is_negative() ? "-" : "") + Enter(GiNaC::abs(n.numer())) + "/" + Enter(n.denom());
+    if (n.is_rational())
+      return (n.is_negative() ? "-" : "") + Enter(GiNaC::abs(n.numer())) + "/" + Enter(n.denom());
     std::ostringstream o;
     o << n;
     return o.str();
   }
-  if (is_a<GiNaC::symbol>(e)) return ex_to<GiNaC::symbol>(e).get_name();
+  if (is_a<GiNaC::symbol>(e)) {
+    // The least common multiple is written "MCM", as the exercises write it.
+    const std::string& nom = ex_to<GiNaC::symbol>(e).get_name();
+    return nom == "mcm" ? "MCM" : nom;
+  }
   if (is_a<GiNaC::add>(e)) {
     std::vector<ex> t;
     for (std::size_t i = 0; i < e.nops(); ++i) t.push_back(e.op(i));
@@ -1113,9 +1214,10 @@ std::string Fraccio(ex num, ex den) {
   }
   const auto Part = [](const ex& x, bool denominador) {
     const std::string s = Escriu(x);
-    const bool sol = is_a<GiNaC::symbol>(x) || (is_a<numeric>(x) && ex_to<numeric>(x).is_integer()) ||
-                     (!denominador && !is_a<GiNaC::add>(x)) ||
-                     (is_a<GiNaC::power>(x) && is_a<numeric>(x.op(1)) && ex_to<numeric>(x.op(1)).is_integer());
+    const bool sol =
+        is_a<GiNaC::symbol>(x) || (is_a<numeric>(x) && ex_to<numeric>(x).is_integer()) ||
+        (!denominador && !is_a<GiNaC::add>(x)) ||
+        (is_a<GiNaC::power>(x) && is_a<numeric>(x.op(1)) && ex_to<numeric>(x.op(1)).is_integer());
     return sol ? s : "(" + s + ")";
   };
   return signe + Part(num, false) + "/" + Part(den, true);
@@ -1159,7 +1261,9 @@ std::pair<numeric, ex> Contingut(const ex& p) {
   return {c, GiNaC::expand(p / c)};
 }
 
-std::string Coeficient(const numeric& c) { return c == 1 ? "" : c == -1 ? "-" : Enter(c); }
+std::string Coeficient(const numeric& c) {
+  return c == 1 ? "" : c == -1 ? "-" : Enter(c);
+}
 
 std::string Factoritza(const ex& x) {
   const ex n = GiNaC::normal(x);
@@ -1170,7 +1274,7 @@ std::string Factoritza(const ex& x) {
   const auto [c, p] = Contingut(GiNaC::expand(nd.op(0)));
   ex f;
   try {
-    f = GiNaC::factor(p);
+    f = Factor(p);
   } catch (const std::exception&) {
     f = p;
   }
@@ -1331,17 +1435,23 @@ std::string Simple(const ex& x, FormaResposta f, const std::optional<numeric>& b
 std::string Simple(const ex& x, FormaResposta f, const std::optional<numeric>& base) {
   if (TeExponentLletra(x)) return Escriu(x);
   switch (f) {
-    case FormaResposta::Expandida: return Escriu(Radicals(GiNaC::expand(x)));
-    case FormaResposta::Factoritzada: return Factoritza(x);
-    case FormaResposta::FactorComu: return TreuFactorComu(x);
+    case FormaResposta::Expandida:
+      return Escriu(Radicals(GiNaC::expand(x)));
+    case FormaResposta::Factoritzada:
+      return Factoritza(x);
+    case FormaResposta::FactorComu:
+      return TreuFactorComu(x);
     case FormaResposta::FactorsPrimers:
       if (is_a<numeric>(x) && ex_to<numeric>(x).is_pos_integer() && x.is_equal(1) == false) {
         return FactorsPrimersDe(ex_to<numeric>(x));
       }
       break;
-    case FormaResposta::PotenciaUnaBase: return UnaPotencia(x, base);
-    case FormaResposta::Centims: return EnCentims(x);
-    default: break;
+    case FormaResposta::PotenciaUnaBase:
+      return UnaPotencia(x, base);
+    case FormaResposta::Centims:
+      return EnCentims(x);
+    default:
+      break;
   }
   const ex r = GiNaC::normal(Radicals(x));
   ex nd = GiNaC::numer_denom(r);
@@ -1355,7 +1465,8 @@ std::string Simple(const ex& x, FormaResposta f, const std::optional<numeric>& b
 // Numbers written with decimals keep them where the value has a finite expansion.
 std::string SimpleValor(const Valor& v, FormaResposta f, const std::optional<numeric>& base, bool decimals) {
   switch (v.tipus) {
-    case Valor::Tipus::Escalar: return Simple(v.v, f, base, decimals);
+    case Valor::Tipus::Escalar:
+      return Simple(v.v, f, base, decimals);
     case Valor::Tipus::Relacio: {
       const bool incognita = Incognita(v).has_value();
       if (!incognita && v.rel == "=") {
@@ -1375,7 +1486,8 @@ std::string SimpleValor(const Valor& v, FormaResposta f, const std::optional<num
     }
     case Valor::Tipus::Punt: {
       std::string s = "(";
-      for (std::size_t k = 0; k < v.elements.size(); ++k) s += (k ? ", " : "") + SimpleValor(v.elements[k], f, base, decimals);
+      for (std::size_t k = 0; k < v.elements.size(); ++k)
+        s += (k ? ", " : "") + SimpleValor(v.elements[k], f, base, decimals);
       return s + ")";
     }
     case Valor::Tipus::Llista: {
@@ -1428,7 +1540,8 @@ std::optional<numeric> BaseEscrita(const Pla& pla) {
 
 bool AmbDecimals(const Pla& pla) {
   for (const std::size_t k : Descendents(pla.m, pla.fills)) {
-    if (pla.m.peces[k].tipus == TipusPeca::Nombre && pla.m.peces[k].text.find('.') != std::string::npos) return true;
+    if (pla.m.peces[k].tipus == TipusPeca::Nombre && pla.m.peces[k].text.find('.') != std::string::npos)
+      return true;
   }
   return false;
 }
@@ -1442,36 +1555,52 @@ std::string Unitat(const Pla& pla) {
   return {};
 }
 
-std::size_t Solucions(const Valor& v) { return v.tipus == Valor::Tipus::Llista ? v.elements.size() : 1; }
+std::size_t Solucions(const Valor& v) {
+  return v.tipus == Valor::Tipus::Llista ? v.elements.size() : 1;
+}
 
 bool EsSolucio(const Valor& v) {
   if (v.tipus == Valor::Tipus::Llista) {
-    return std::all_of(v.elements.begin(), v.elements.end(), [](const Valor& e) { return Incognita(e).has_value(); });
+    return std::all_of(v.elements.begin(), v.elements.end(),
+                       [](const Valor& e) { return Incognita(e).has_value(); });
   }
   return Incognita(v).has_value();
 }
 
-std::string MissatgeSolucions(std::size_t esperades, std::size_t donades) {
+// How many solutions (or values, for a list that is not of solutions) there are.
+std::string MissatgeSolucions(std::size_t esperades, std::size_t donades, bool solucions) {
   const std::string quantes = esperades == 1 ? "n'hi ha una" : "n'hi ha " + std::to_string(esperades);
-  if (donades < esperades) return "Incorrecte: hi falten solucions; " + quantes + ".";
-  return "Incorrecte: hi sobren solucions; " + quantes + ".";
+  const std::string que = solucions ? "solucions" : "valors";
+  if (donades < esperades) return "Incorrecte: hi falten " + que + "; " + quantes + ".";
+  return "Incorrecte: hi sobren " + que + "; " + quantes + ".";
 }
 }  // namespace
 }  // namespace motor
 
 std::string_view NomForma(FormaResposta f) {
   switch (f) {
-    case FormaResposta::Qualsevol: return "qualsevol";
-    case FormaResposta::Irreductible: return "irreductible";
-    case FormaResposta::Expandida: return "expandida";
-    case FormaResposta::FactorComu: return "factor-comu";
-    case FormaResposta::Factoritzada: return "factoritzada";
-    case FormaResposta::DenominadorRacional: return "racionalitzada";
-    case FormaResposta::FraccioUnica: return "fraccio-unica";
-    case FormaResposta::PotenciaUnaBase: return "potencia";
-    case FormaResposta::FactorsPrimers: return "factors-primers";
-    case FormaResposta::Resolta: return "resolta";
-    case FormaResposta::Centims: return "centims";
+    case FormaResposta::Qualsevol:
+      return "qualsevol";
+    case FormaResposta::Irreductible:
+      return "irreductible";
+    case FormaResposta::Expandida:
+      return "expandida";
+    case FormaResposta::FactorComu:
+      return "factor-comu";
+    case FormaResposta::Factoritzada:
+      return "factoritzada";
+    case FormaResposta::DenominadorRacional:
+      return "racionalitzada";
+    case FormaResposta::FraccioUnica:
+      return "fraccio-unica";
+    case FormaResposta::PotenciaUnaBase:
+      return "potencia";
+    case FormaResposta::FactorsPrimers:
+      return "factors-primers";
+    case FormaResposta::Resolta:
+      return "resolta";
+    case FormaResposta::Centims:
+      return "centims";
   }
   return "qualsevol";
 }
@@ -1486,10 +1615,14 @@ std::optional<FormaResposta> FormaDeNom(std::string_view nom) {
 
 std::string_view NomVeredicte(TipusVeredicte t) {
   switch (t) {
-    case TipusVeredicte::Correcte: return "correcte";
-    case TipusVeredicte::Forma: return "forma";
-    case TipusVeredicte::Incorrecte: return "incorrecte";
-    case TipusVeredicte::Illegible: return "illegible";
+    case TipusVeredicte::Correcte:
+      return "correcte";
+    case TipusVeredicte::Forma:
+      return "forma";
+    case TipusVeredicte::Incorrecte:
+      return "incorrecte";
+    case TipusVeredicte::Illegible:
+      return "illegible";
   }
   return "illegible";
 }
@@ -1546,21 +1679,41 @@ Veredicte Comprova(const Expressio& esperada, FormaResposta forma, std::string_v
       return r;
     }
     // The value alone where "x = 3" was asked.
-    if (const auto x = motor::Incognita(ve); x && vt.tipus == Valor::Tipus::Escalar && motor::Iguals(ve.dreta, vt.v)) {
+    if (const auto x = motor::Incognita(ve);
+        x && vt.tipus == Valor::Tipus::Escalar && motor::Iguals(ve.dreta, vt.v)) {
       r.tipus = TipusVeredicte::Forma;
       r.missatge = "Correcte, per\xC3\xB2 escriu-ho com \xC2\xAB" + *x + " = " + r.llegit + "\xC2\xBB.";
       return r;
     }
+    // A point written without its brackets: "2, 7" for (2, 7).
+    if (ve.tipus == Valor::Tipus::Punt && vt.tipus == Valor::Tipus::Llista) {
+      Valor punt = vt;
+      punt.tipus = Valor::Tipus::Punt;
+      if (motor::ValorsEquivalents(ve, punt)) {
+        r.tipus = TipusVeredicte::Forma;
+        r.missatge = "Correcte, per\xC3\xB2 escriu el punt entre par\xC3\xA8ntesis: \xC2\xAB(" + r.llegit +
+                     ")\xC2\xBB.";
+        return r;
+      }
+    }
     r.tipus = TipusVeredicte::Incorrecte;
     r.missatge = "Incorrecte.";
-    if (forma == FormaResposta::Centims && ve.tipus == Valor::Tipus::Escalar && vt.tipus == Valor::Tipus::Escalar) {
+    if (forma == FormaResposta::Centims && ve.tipus == Valor::Tipus::Escalar &&
+        vt.tipus == Valor::Tipus::Escalar) {
       const auto a = motor::Aproxima(ve.v), b = motor::Aproxima(vt.v);
       if (a && b && GiNaC::abs(*a - *b) <= GiNaC::numeric(1, 200) && motor::FormaDe(l.expressio, forma)) {
         r.tipus = TipusVeredicte::Forma;
         r.missatge = *motor::FormaDe(l.expressio, forma);
       }
-    } else if (motor::EsSolucio(ve) && motor::Solucions(ve) != motor::Solucions(vt)) {
-      r.missatge = motor::MissatgeSolucions(motor::Solucions(ve), motor::Solucions(vt));
+    } else if (motor::Solucions(ve) != motor::Solucions(vt) &&
+               (ve.tipus == Valor::Tipus::Llista || motor::EsSolucio(ve))) {
+      r.missatge = motor::MissatgeSolucions(motor::Solucions(ve), motor::Solucions(vt), motor::EsSolucio(ve));
+      // "3,5" where "3, 5" was meant: a comma between digits is a decimal comma.
+      if (motor::Solucions(vt) < motor::Solucions(ve) && motor::AmbDecimals(motor::Aplana(l.expressio))) {
+        r.missatge +=
+            " Una coma entre xifres \xC3\xA9s una coma decimal: separa els valors amb \xC2\xAB, \xC2\xBB o "
+            "\xC2\xAB;\xC2\xBB.";
+      }
     }
     return r;
   } catch (const motor::ErrorValor& err) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
 #pragma once
-// The mathematics engine: what an expression is worth, whether two are equivalent,
+// The mathematics engine (docs/motor.md): what an expression is worth, whether two are equivalent,
 // whether one is written in a named form, the simplest form of one, and the verdict on
 // an answer a pupil types. It judges in two steps, as an answer test does: equivalence
 // first, then the form the exercise asks for.
@@ -13,7 +13,13 @@
 // when they differ by less than 1e-30 times their size (kToleranciaRelativa).
 //
 // The engine computes with GiNaC, which only its .cpp files include: this header, and
-// every caller, see expressions, forms and verdicts.
+// every caller, see expressions, forms and verdicts. Like GiNaC, it is for one thread
+// at a time (its letters and its working precision are shared).
+//
+// Bounds no school answer comes near keep every call quick whatever is typed: a
+// letter's exponent up to 64 (a sum of three terms up to 20, of more up to 10), a
+// power of numbers up to 100,000 bits, a root's index up to 100; beyond them the value
+// is refused (ErrorDeValor) and a typed answer is illegible.
 //   Comprova(Expressio::Llegeix("3/4"), FormaResposta::Irreductible, "6/8")
 //     -> { Forma, "Correcte, però simplifica la fracció.", "6/8" }
 //   EscriuNotacio(FormaSimple(Expressio::Llegeix("2x^2-3x-2x+3"), FormaResposta::Expandida)) -> "2x^2-5x+3"

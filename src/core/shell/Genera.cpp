@@ -8,6 +8,7 @@
 #include "batch/Desar.h"
 #include "batch/EscripturaAtomica.h"
 #include "document/Notacio.h"
+#include "motor/Motor.h"
 #include "document/TextLinia.h"
 #include "mathtext/Text.h"
 #include "shell/CodiFull.h"
@@ -397,8 +398,11 @@ void AfegeixText(std::string& out, const char* camp, std::string_view marcat) {
   AfegeixJsonUtf8(out, TextLinia(marcat));
 }
 
-// Every case: its label, and its statement and answer in the linear notation.
+// Every case: its label, its statement and answer in the linear notation, and the
+// answer in its subtype's form as the engine writes it.
 void AfegeixApartats(std::string& out, const Exercici& e) {
+  const FormaResposta forma =
+      e.recepta && !e.editat ? FormaDelSubtipus(e.recepta->tema, e.recepta->subtipus) : FormaResposta::Qualsevol;
   out += ", \"apartats\": [";
   bool primer = true;
   for (const Apartat& a : ApartatsDe(e)) {
@@ -408,6 +412,8 @@ void AfegeixApartats(std::string& out, const Exercici& e) {
     AfegeixJsonUtf8(out, EscriuNotacio(a.enunciat));
     out += ", \"resposta\": ";
     AfegeixJsonUtf8(out, EscriuNotacio(a.resposta));
+    out += ", \"resposta_simple\": ";
+    AfegeixJsonUtf8(out, EscriuNotacio(FormaSimple(a.resposta, forma)));
     out += "}";
     primer = false;
   }
