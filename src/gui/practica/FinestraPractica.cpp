@@ -145,7 +145,6 @@ FinestraPractica::FinestraPractica(QWidget* pare, Practica practica)
   setWindowTitle(practica_.Nom().empty() ? QString::fromUtf8("Pr\u00E0ctica")
                                          : QString::fromUtf8("Pr\u00E0ctica: ") + U(practica_.Nom()));
   setWindowIcon(IconaPrograma());
-  setWindowModality(Qt::ApplicationModal);
   resize(720, 620);
 
   auto* disposicio = new QVBoxLayout(this);
@@ -443,7 +442,6 @@ FinestraResum::FinestraResum(QWidget* pare, const Practica& practica) : QDialog(
   setObjectName(QStringLiteral("resumpractica"));
   setWindowTitle(QString::fromUtf8("Resultat de la pr\u00E0ctica"));
   setWindowIcon(IconaPrograma());
-  setWindowModality(Qt::ApplicationModal);
   resize(640, 520);
   text_ = new QTextBrowser;
   text_->setAccessibleName(QStringLiteral("Resultat"));
@@ -502,7 +500,6 @@ FinestraNovaPractica::FinestraNovaPractica(QWidget* pare) : QDialog(pare) {
   setObjectName(QStringLiteral("novapractica"));
   setWindowTitle(QString::fromUtf8("Nova pr\u00E0ctica"));
   setWindowIcon(IconaPrograma());
-  setWindowModality(Qt::ApplicationModal);
   tema_ = new QComboBox;
   for (const EntradaTema& t : Cataleg()) tema_->addItem(Cp(std::string(t.nom)));
   subtipus_ = new QComboBox;

@@ -148,7 +148,8 @@ class FinestraNovaPractica : public QDialog {
   QSpinBox *casos_ = nullptr, *exercicis_ = nullptr;
 };
 
-// Runs a practice in its window until it closes (modal to `pare`).
+// Runs a practice in its window until it closes (modal to the whole program, as exec()
+// makes it; shown with show() the windows are not modal, so tests can drive them).
 void ObrePractica(QWidget* pare, Practica practica);
 // "Nova pràctica…": asks the new-practice window, then practises.
 void NovaPractica(QWidget* pare);
