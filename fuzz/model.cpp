@@ -3,8 +3,10 @@
 // Fuzzes the markup reader with arbitrary bytes. Besides crashes, leaks and undefined
 // behaviour, it checks that the model is stable: a text read and written again is the
 // same text under either reading of unclosed scripts, the written text reads into the
-// same tree, and the RTF of the model is the RTF of the text. The readable line made
-// from the model stays on one line.
+// same tree, and the RTF of the model is the RTF of the text. The one reader of the
+// mathematics (raw RTF, stacked fractions and "R_n(" included) gives every fraction its
+// two parts and a root's index only in first place, and the readable line written from
+// it stays on one line, without tab stops or control characters.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,6 +14,7 @@
 #include <string_view>
 
 #include "document/Marcat.h"
+#include "document/Matematiques.h"
 #include "document/Model.h"
 #include "document/TextLinia.h"
 
@@ -50,7 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   }
   const tirelo::Model m = tirelo::LlegeixMarcat(text);
   Comprova(tirelo::EscriuRtf(m) == tirelo::TradueixMarcat(text), "the model's RTF is the text's");
+  const tirelo::Model mat = tirelo::LlegeixMatematiques(text);
+  for (const tirelo::Peca& p : mat.peces) {
+    if (p.tipus == tirelo::TipusPeca::Fraccio) Comprova(p.fills.size() == 2, "a fraction has two parts");
+    for (std::size_t k = 1; k < p.fills.size(); ++k) {
+      Comprova(mat.peces[p.fills[k]].tipus != tirelo::TipusPeca::IndexArrel, "a root's index comes first");
+    }
+  }
   const std::string linia = tirelo::TextLinia(text);
-  Comprova(linia.find_first_of("\r\n") == std::string::npos, "the readable line is one line");
+  Comprova(linia.find_first_of("\r\n\t") == std::string::npos, "the readable line is one line, without tabs");
+  for (const char c : linia) Comprova(static_cast<unsigned char>(c) >= 32, "no control character in the line");
   return 0;
 }

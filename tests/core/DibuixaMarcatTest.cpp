@@ -61,11 +61,11 @@ TEST(DibuixaMarcat, ScriptArguments) {
   ASSERT_EQ(varis.textos.size(), 3u);
   EsperaText(varis.textos[1], "n+#T", X + 6, Y, 12);
   EsperaText(varis.textos[2], "z", X + 6 + 16, Y);
-  // A brace is the single character raised; the rest stays on the line.
-  Dibuix clau("a^{m+n}");
+  // A brace raises the raw text up to the next "}", as the markup reader reads it.
+  Dibuix clau("a^{m+n}b");
   ASSERT_EQ(clau.textos.size(), 3u);
-  EsperaText(clau.textos[1], "{", X + 6, Y, 12);
-  EsperaText(clau.textos[2], "m+n}", X + 10, Y);
+  EsperaText(clau.textos[1], "m+n", X + 6, Y, 12);
+  EsperaText(clau.textos[2], "b", X + 18, Y);
   // An empty argument draws nothing and leaves the pen where it was.
   for (const char* buit : {"^()", "_()", "^"}) {
     Dibuix res(buit);
@@ -90,12 +90,13 @@ TEST(DibuixaMarcat, NewLinesRestartAtTheLeftEdge) {
   ASSERT_EQ(sagnat.textos.size(), 2u);
   EsperaText(sagnat.textos[0], "a", X + 100, Y);
   EsperaText(sagnat.textos[1], "b", X, Y + 16);
-  // "\line" breaks the line; its delimiting space is then drawn.
+  // "\line" breaks the line; the blank that delimits it is part of it.
   Dibuix line("a\\line b");
   ASSERT_EQ(line.textos.size(), 2u);
-  EsperaText(line.textos[1], " b", X, Y + 16);
-  // LF, TAB and other control characters draw nothing.
-  EXPECT_EQ(Dibuix("a\n\tb\x01").Concatenat(), "ab");
+  EsperaText(line.textos[1], "b", X, Y + 16);
+  // LF and other control characters draw nothing; a TAB is a tab stop, as "\tab".
+  EXPECT_EQ(Dibuix("a\n\x01" "b").Concatenat(), "ab");
+  EXPECT_EQ(Dibuix("a\tb").Concatenat(), "a" + std::string(8, ' ') + "b");
 }
 
 TEST(DibuixaMarcat, WrapsAtTheFirstSpaceAfterNinetyCharacters) {
@@ -129,14 +130,23 @@ TEST(DibuixaMarcat, CommandsThatMoveThePen) {
   EXPECT_EQ(Dibuix("#t(abc)d").Concatenat(), "d");
 }
 
+// The raw RTF of a text is drawn as the one markup reader reads it
+// (document/Matematiques.h).
 TEST(DibuixaMarcat, EmbeddedRtf) {
   Dibuix tab("a\\tab b");
-  ASSERT_EQ(tab.textos.size(), 2u);
-  EsperaText(tab.textos[1], std::string(8, ' ') + " b", X + 6, Y);
+  ASSERT_EQ(tab.textos.size(), 1u);
+  EsperaText(tab.textos[0], "a" + std::string(8, ' ') + "b", X, Y);
   EXPECT_EQ(Dibuix("\\u8721\\'3f ").Concatenat(), "? ");
   EXPECT_EQ(Dibuix("\\'97\\'e8").Concatenat(), "\x97\xE8");
-  EXPECT_EQ(Dibuix("\\par x\\super").Concatenat(), " x");
-  EXPECT_EQ(Dibuix("\\'4").Concatenat(), "");  // too short for an escape: a word, ignored
+  EXPECT_EQ(Dibuix("\\par x\\super").Concatenat(), "x");
+  EXPECT_EQ(Dibuix("\\'4").Concatenat(), "4");  // too short for an escape
+  // A script group is raised or lowered, its braces and control word not drawn.
+  Dibuix super("12b{\\super 2}+x{\\sub 1}");
+  ASSERT_EQ(super.textos.size(), 4u);
+  EsperaText(super.textos[0], "12b", X, Y);
+  EsperaText(super.textos[1], "2", X + 18, Y, 12);
+  EsperaText(super.textos[2], "+x", X + 22, Y);
+  EsperaText(super.textos[3], "1", X + 34, Y + 8, 12);
   // A control word ends where the markup starts: the markup after it is drawn, not lost.
   EXPECT_EQ(Dibuix("\\tab#B(x)|y").Concatenat(), std::string(8, ' ') + "x|y");
 }

@@ -58,6 +58,12 @@ const Traduccio kTraduccions[] = {
     {"SignsEscaped", "Un 30 % & 5\x80 ~", "Un $\\displaystyle 30\\ \\text{\\%}\\ \\text{\\&}\\ 5\\text{\\texteuro{}}\\ \\text{\\textasciitilde{}}$"},
     {"ProseEscaped", "Preu (IVA & altres): 5", "Preu (IVA \\& altres): $"},
     {"AccentsInUtf8", "Resol l'equaci\xF3", "Resol l'{}equació"},
+    {"RawRtfScriptIsAPower", "18bn+12b{\\super 2}", "18bn+12b^{2}"},
+    {"StackedFractionsFollowTheirInstruction",
+     "Calcula:\r\n\\tab \\tab \\tab \\tab  2     1\r\n\\tab \\tab \\tab \\tab --- + ---\r\n\\tab \\tab \\tab \\tab  3     9",
+     "Calcula: $\\displaystyle \\frac{2}{3}+\\frac{1}{9}$"},
+    {"TabStopsBetweenPiecesAreOneQuad", "Simplifica la fracci\xF3: \\tab \r\\tab \\tab  12a\r\\tab \\tab ---\r\\tab \\tab  18b\r",
+     "Simplifica la fracció:\\quad $\\displaystyle \\frac{12a}{18b}$"},
     {"NoteOfTheRootsGoes", "a) 3/R_2(17)   (Nota: R_n() =arrel en\xE8ssima)", "\\frac{3}{\\sqrt{17}}$ \\par}"},
 };
 INSTANTIATE_TEST_SUITE_P(Textos, EscriuLatexTextTest, testing::ValuesIn(kTraduccions),

@@ -102,10 +102,16 @@ const Cas kCasos[] = {
      "'Resol:'|a)<{x+y' '=' '3; x-y' '=' '1}>"},
     {"MarkupSystem", "#M(x+y=3\rx-y=1)", "${x+y=3; x-y=1}$"},
     {"ScriptsWrittenInPiecesAreOne", "a^-^1+x\xB2+a^{m+n}", "$a^(-1)+x^(2)+a^(m+n)$"},
+    {"DigitsWrittenInPiecesAreOneNumber", "z^1^2-x^-^1^0", "$z^(12)-x^(-10)$"},
     {"LetterAloneBetweenNumbersIsProse", "80 i 25", "$80$' i '$25$"},
     {"LetterFacingAnOperatorIsAVariable", "y = 2x i -y = 1", "$y' '=' '2x$' i '$-y' '=' '1$"},
     {"UnclosedBracketIsText", "a) 2(x+1/2", "a)<$2'('x+[1/2]$>"},
     {"UnmatchedClosingBracketIsText", "x+1)", "$x+1')'$"},
+    {"RawRtfScriptsArePowersAndIndices", "18bn+12b{\\super 2}-x{\\sub 1}", "$18bn+12b^(2)-x_(1)$"},
+    {"RawRtfScriptHoldsNestedGroups", "a{\\super {\\i n}+1}b", "$a^(n+1)b$"},
+    {"RawRtfScriptInAStackedFraction", "\\tab  18bn+12b{\\super 2}\r\\tab ---------\r\\tab  18bd",
+     "$[18bn+12b^(2)/18bd]$"},
+    {"AbbreviationIsProse", "el m.c.d. de 12", "'el m.c.d. de '$12$"},
     {"RawRtfIsRead", "2\\'b73{\\b }\\tab 5", "$2\xB7" "3$\\t$5$"},
     {"TabStopsAtTheStartGo", "\\tab \\tab 5\r\\tab 6", "$5$|\\t$6$"},
     {"DecimalPointAndProduct", "124.2 \x80 a.b", "$124.2' ''\x80'' 'a\xB7" "b$"},
@@ -169,6 +175,63 @@ TEST_P(MatematiquesGeneratTest, EveryTextReadsWithoutMarkupLeft) {
 
 INSTANTIATE_TEST_SUITE_P(Cataleg, MatematiquesGeneratTest,
                          testing::Range<std::size_t>(0, prova::ExercicisDeCadaSubtipus().size()));
+
+// The raw RTF of text runs in a short notation: characters as they are, "^(...)" and
+// "_(...)" for script groups, "T" for a tab stop, "|" for a line break.
+std::string DescriuRtf(LectorRtf& r, std::string_view run) {
+  std::string s;
+  std::vector<PecaRtf> peces = r.Llegeix(run);
+  for (const PecaRtf& p : r.Acaba()) peces.push_back(p);
+  for (const PecaRtf& p : peces) {
+    switch (p.tipus) {
+      case TipusRtf::Caracter: s += p.c; break;
+      case TipusRtf::Tabulador: s += "T"; break;
+      case TipusRtf::Salt: s += "|"; break;
+      case TipusRtf::Script: s += (p.script == TipusPeca::Potencia ? "^(" : "_(") + p.text + ")"; break;
+    }
+  }
+  return s;
+}
+
+struct CasRtf {
+  const char* nom;
+  std::string run;
+  std::string esperat;
+};
+void PrintTo(const CasRtf& c, std::ostream* os) { *os << c.nom; }
+
+class LectorRtfTest : public testing::TestWithParam<CasRtf> {};
+
+TEST_P(LectorRtfTest, ReadsTheRawRtfOfARun) {
+  LectorRtf r;
+  EXPECT_EQ(DescriuRtf(r, GetParam().run), GetParam().esperat);
+}
+
+const CasRtf kRtf[] = {
+    {"ScriptGroups", "12b{\\super 2}+x{\\sub 1}", "12b^(2)+x_(1)"},
+    {"ControlWordsTakeTheirBlank", "a\\tab b\\line c\\par d\\u8209\\'2d", "aTb|c|d-"},
+    {"OtherGroupsShowTheirText", "{\\b x}{\\i y}", "xy"},
+    {"NestedGroupInAScript", "a{\\super {\\b n}+1}b", "a^(n+1)b"},
+    {"UnclosedScriptEndsWithTheText", "a{\\super 12", "a^(12)"},
+    {"EscapedBracesAreCharacters", "\\{x\\}", "{x}"},
+    {"ControlsShowNothing", "a\\'0a\x01" "b", "ab"},
+};
+INSTANTIATE_TEST_SUITE_P(Rtf, LectorRtfTest, testing::ValuesIn(kRtf),
+                         [](const testing::TestParamInfo<CasRtf>& i) { return std::string(i.param.nom); });
+
+TEST(LectorRtf, AScriptGroupRunsOnIntoTheNextRun) {
+  LectorRtf r;
+  EXPECT_EQ(DescriuRtf(r, "x{\\super 1"), "x^(1)");  // closed by the end of the text
+  LectorRtf s;
+  std::vector<PecaRtf> peces = s.Llegeix("x{\\super 1");
+  EXPECT_EQ(peces.size(), 1u);
+  peces = s.Llegeix("2}y");
+  ASSERT_EQ(peces.size(), 2u);
+  EXPECT_EQ(peces[0].text, "12");
+  LectorRtf t;
+  t.ObreScript(TipusPeca::Potencia);  // "a^{m+n}": the markup opened it
+  EXPECT_EQ(DescriuRtf(t, "m+n}b"), "^(m+n)b");
+}
 
 TEST(Matematiques, TextsOfTheLongestLengthReadWhole) {
   std::string text;

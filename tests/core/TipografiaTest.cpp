@@ -188,10 +188,79 @@ TEST(Tipografia, ExpressionWiderThanALineBreaksAfterAnOperator) {
 
 TEST(Tipografia, EveryLineEndsInsideTheBlock) {
   const BlocTipografiat b = Composa("Calcula:\r\\tab  1     5\r\\tab --- + ---\r\\tab  3     2\rx+1");
-  ASSERT_EQ(b.finals.size(), 3u);
+  ASSERT_EQ(b.finals.size(), 2u);  // the fractions follow "Calcula:"; "x+1" is a line of its own
   EXPECT_DOUBLE_EQ(b.finals.back(), b.alcada);
   for (const ElementFull& e : b.elements) EXPECT_LE(e.y, b.alcada);
 }
+
+// Mathematics on the lines after an instruction is set by the typesetter, not by the
+// tab stops of the markup: inline after the instruction where it fits, at the start
+// of the next line where it does not; tab stops between pieces are one quad.
+struct Instruccio {
+  const char* nom;
+  const char* marcat;
+  double amplada;
+  const char* darrer;  // the instruction's last word (UTF-8)
+  const char* primer;  // the first text of the mathematics
+  bool enLinia;        // on the instruction's line
+};
+void PrintTo(const Instruccio& i, std::ostream* os) { *os << i.nom; }
+
+class TipografiaInstruccioTest : public testing::TestWithParam<Instruccio> {};
+
+TEST_P(TipografiaInstruccioTest, MathematicsFollowsItsInstruction) {
+  const Instruccio& c = GetParam();
+  const BlocTipografiat b = Composa(c.marcat, c.amplada);
+  const ElementFull* instruccio = Text(b, c.darrer);
+  const ElementFull* primer = Text(b, c.primer);
+  ASSERT_TRUE(instruccio && primer);
+  const double fi = instruccio->x + Amplada(*instruccio);
+  if (c.enLinia) {
+    EXPECT_GT(primer->x, fi);
+    EXPECT_LT(primer->x, fi + 2 * 12 + 2 * 12);  // a quad, a fraction's margin: no tab stops
+    EXPECT_LT(primer->y, b.bases.front() + 12) << "on the instruction's line";
+  } else {
+    EXPECT_LT(primer->x, 12.0) << "at the start of the next line";
+    EXPECT_GT(primer->y, b.bases.front());
+  }
+}
+
+const Instruccio kInstruccions[] = {
+    {"StackedSumAfterCalcula", "Calcula:\r\\tab \\tab  2     1\r\\tab \\tab --- + ---\r\\tab \\tab  3     9", 400, "Calcula:", "2",
+     true},
+    {"StackedFractionAfterSimplifica",
+     "Simplifica la fracci\xF3: \\tab \r\\tab \\tab \\tab \\tab \\tab \\tab \\tab \\tab  12a\r"
+     "\\tab \\tab \\tab \\tab \\tab \\tab \\tab \\tab ---\r\\tab \\tab \\tab \\tab \\tab \\tab \\tab \\tab  18b\r",
+     400, "fracci\u00F3:", "12", true},
+    {"TabsBetweenInstructionAndMathematics", "Calcula:\\tab \\tab \\tab x+1", 400, "Calcula:", "x", true},
+    {"DisplayWhereItDoesNotFit", "Calcula:\r\\tab  11111     22222\r\\tab ------- + -------\r\\tab  33333     44444", 60,
+     "Calcula:", "11111", false},
+};
+// The mathematics of a text set right after prose from another (an instruction, then
+// the cases drawn for it), as one model.
+Model Junta(std::string_view prosa, std::string_view matematiques) {
+  Model m = LlegeixMatematiques(prosa);
+  const Model b = LlegeixMatematiques(matematiques);
+  const std::size_t desplacament = m.peces.size() - 1;
+  for (std::size_t i = 1; i < b.peces.size(); ++i) {
+    Peca p = b.peces[i];
+    for (std::size_t& f : p.fills) f += desplacament;
+    m.peces.push_back(std::move(p));
+  }
+  for (const std::size_t f : b.Arrel().fills) m.peces[0].fills.push_back(f + desplacament);
+  return m;
+}
+
+TEST(Tipografia, MathematicsRightAfterProseKeepsABlankFromIt) {
+  const BlocTipografiat b = Tipografia(Junta("Calcula:", "3/4"), 400, kMetriques);
+  const ElementFull* instruccio = Text(b, "Calcula:");
+  const ElementFull* num = Text(b, "3");
+  ASSERT_TRUE(instruccio && num);
+  EXPECT_GE(num->x, instruccio->x + Amplada(*instruccio) + kMetriques.Amplada(" ", instruccio->lletra));
+}
+
+INSTANTIATE_TEST_SUITE_P(Instruccions, TipografiaInstruccioTest, testing::ValuesIn(kInstruccions),
+                         [](const testing::TestParamInfo<Instruccio>& i) { return std::string(i.param.nom); });
 
 }  // namespace
 }  // namespace tirelo

@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 #include <functional>
+#include <iterator>
 #include <memory>
 
 #include "batch/Lot.h"
@@ -30,6 +31,7 @@
 #include "shell/Ordres.h"
 #include "shell/OrdresLot.h"
 #include "shell/Programa.h"
+#include "support/Exercicis.h"
 
 using namespace tirelo;
 using namespace tirelo::gui;
@@ -258,13 +260,36 @@ class AccessibilitatTest : public QObject {
              QStringLiteral("Enunciat:\nCalcula: x^(n+1)\nP\nResposta:\n3/4"));
   }
 
-  void LesLiniesDelLotSEscoltenSenseCodis() {
+  void LesLiniesDelLotSEscoltenComEsMostren() {
     Entorn entorn;
     FPrincipal f(entorn.prg, entorn.ui);
     QAccessibleInterface* llista = QAccessible::queryAccessibleInterface(f.Llista());
     QStringList linies;
     for (int i = 0; i < llista->childCount(); ++i) linies << llista->child(i)->text(QAccessible::Name);
-    QCOMPARE(linies, (QStringList{"1]Calcula x^2", "2]Resol: 1/2"}));
+    QCOMPARE(linies, (QStringList{QString::fromUtf8("1]Calcula x²"), "2]Resol: 1/2"}));
+  }
+
+  // A batch of several topics, with fractions stacked by hand, roots written "R_n(",
+  // squares in raw RTF and systems: each line is heard as the list shows it.
+  void LesLiniesDUnLotBarrejatSEscoltenComEsMostren() {
+    Entorn entorn;
+    const prova::Subtipus subtipus[] = {{3, 1, true}, {3, 2, true}, {5, 1, true}, {5, 2, true},
+                                        {6, 5, true}, {8, 4, false}, {2, 1, true}, {4, 1, true}};
+    for (const prova::Subtipus& s : subtipus) {
+      for (const Exercici& e : prova::ExercicisDe(s, 2, 1, 6)) tirelo::Afegeix(entorn.prg, e);
+    }
+    FPrincipal f(entorn.prg, entorn.ui);
+    QListWidget* llista = f.Llista();
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(llista);
+    QCOMPARE(a->childCount(), llista->count());
+    QCOMPARE(llista->count(), 2 + int(std::size(subtipus)));
+    for (int i = 0; i < llista->count(); ++i) {
+      const QString dit = a->child(i)->text(QAccessible::Name);
+      QCOMPARE(dit, llista->item(i)->text());
+      for (const char* marca : {"---", "R_n(", "R_", "\\super", "\\", "\t", "#"}) {
+        QVERIFY2(!dit.contains(QString::fromLatin1(marca)), qPrintable(dit));
+      }
+    }
   }
 
   void ElQuantASEscolta() {

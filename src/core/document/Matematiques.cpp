@@ -229,11 +229,28 @@ class Lector {
 
   Atomes AtomesDe(const std::vector<std::size_t>& fills) const {
     Atomes r;
-    std::size_t clau = kCap;  // a script in braces ("^{m+n}") being filled
+    LectorRtf rtf;
+    auto Posa = [&r](std::vector<PecaRtf> peces) {
+      for (PecaRtf& p : peces) {
+        switch (p.tipus) {
+          case TipusRtf::Caracter: r.push_back(Caracter(p.c)); break;
+          case TipusRtf::Tabulador: r.push_back(Signe(TipusAtom::Tab)); break;
+          case TipusRtf::Salt: r.push_back(Signe(TipusAtom::Salt)); break;
+          case TipusRtf::Script: {
+            Atom a = Signe(TipusAtom::Script);
+            a.script = p.script;
+            a.amplada = 1 + p.text.size();  // the columns of "^2", as the markup writes it
+            a.text = std::move(p.text);
+            r.push_back(std::move(a));
+            break;
+          }
+        }
+      }
+    };
     for (const std::size_t f : fills) {
       const Peca& p = m_->peces[f];
       switch (p.tipus) {
-        case TipusPeca::Tros: Rtf(p.text, r, clau); break;
+        case TipusPeca::Tros: Posa(rtf.Llegeix(p.text)); break;
         case TipusPeca::Paragraf: r.push_back(Signe(TipusAtom::Salt)); break;
         case TipusPeca::Tabulador: r.push_back(Signe(TipusAtom::Tab)); break;
         case TipusPeca::Sagnat: {
@@ -246,14 +263,14 @@ class Lector {
         case TipusPeca::Potencia:
         case TipusPeca::Subindex: {
           if (p.buit) break;
+          if (p.text == "{") {  // "^{m+n}": the script holds the raw text up to "}"
+            rtf.ObreScript(p.tipus);
+            break;
+          }
           Atom a = Signe(TipusAtom::Script);
           a.script = p.tipus;
-          a.amplada = 1 + EscriuMarcat(*m_, f).size() - 1;
-          if (p.text == "{") {
-            clau = r.size();
-          } else {
-            a.text = p.text;
-          }
+          a.amplada = EscriuMarcat(*m_, f).size();
+          a.text = p.text;
           r.push_back(std::move(a));
           break;
         }
@@ -266,55 +283,8 @@ class Lector {
         }
       }
     }
+    Posa(rtf.Acaba());
     return r;
-  }
-
-  // Bytes that stand for themselves and the RTF a text embeds: escaped characters,
-  // "\tab", "\line" and "\par"; other control words and groups show nothing.
-  static void Rtf(std::string_view t, Atomes& r, std::size_t& clau) {
-    auto Posa = [&](char c) {
-      if (clau != kCap) {
-        r[clau].text += c;
-      } else {
-        r.push_back(Caracter(c));
-      }
-    };
-    for (std::size_t i = 0; i < t.size();) {
-      const char c = t[i];
-      if (c == '\\') {
-        if (const auto e = CaracterEscapat(t.substr(i + 1))) {
-          if (U(*e) >= 32) Posa(*e);
-          i += 4;
-          continue;
-        }
-        if (i + 1 < t.size() && (t[i + 1] == '\\' || t[i + 1] == '{' || t[i + 1] == '}' || t[i + 1] == '~')) {
-          Posa(t[i + 1] == '~' ? ' ' : t[i + 1]);
-          i += 2;
-          continue;
-        }
-        std::size_t j = i + 1;
-        while (j < t.size() && EsLlatina(t[j])) ++j;
-        const std::string_view paraula = t.substr(i + 1, j - i - 1);
-        if (paraula.empty()) {
-          i += 2;
-          continue;
-        }
-        while (j < t.size() && (EsXifra(t[j]) || t[j] == '-')) ++j;
-        if (j < t.size() && t[j] == ' ') ++j;
-        if (paraula == "tab") r.push_back(Signe(TipusAtom::Tab));
-        if (paraula == "line" || paraula == "par") r.push_back(Signe(TipusAtom::Salt));
-        i = j;
-        continue;
-      }
-      if (c == '}' && clau != kCap) {
-        clau = kCap;
-      } else if (c == '\t') {
-        r.push_back(Signe(TipusAtom::Tab));
-      } else if (c != '{' && c != '}' && U(c) >= 32) {
-        Posa(c);
-      }
-      ++i;
-    }
   }
 
   // ---- Lines ----
@@ -399,9 +369,18 @@ class Lector {
       mesLlarga = std::max(mesLlarga, corrua);
     }
     if (xifra) return ClassePeca::Matematica;
-    if (mesLlarga >= 2 || accent) return ClassePeca::Prosa;
+    if (mesLlarga >= 2 || accent || Abreviatura(l, p)) return ClassePeca::Prosa;
     if (operador) return ClassePeca::Matematica;
     return ClassePeca::Lletra;  // a letter or a sign alone: its neighbours decide
+  }
+
+  // Single letters each followed by a dot, "m.c.d.": an abbreviation, not a product.
+  static bool Abreviatura(const Atomes& l, const Paraula& p) {
+    if (p.b - p.a < 4 || (p.b - p.a) % 2 != 0) return false;
+    for (std::size_t i = p.a; i < p.b; i += 2) {
+      if (!EsLlatina(l[i].c) || !EsCaracter(l[i + 1], '.')) return false;
+    }
+    return true;
   }
 
   // A letter or a bracket standing alone is mathematics beside mathematics: a letter
@@ -485,8 +464,15 @@ class Lector {
         case ClassePeca::Estil: {
           const Peca& estil = m_->peces[l[p.a].node];
           if (p.blancAbans) Prosa({}, true);
-          std::vector<std::size_t> dins =
-              prof < kProfunditatMaxima ? Sequencia(AtomesDe(estil.fills), prof + 1) : std::vector<std::size_t>{};
+          // Past the deepest nesting read, the style's content stays as it was written.
+          std::vector<std::size_t> dins;
+          if (prof < kProfunditatMaxima) {
+            dins = Sequencia(AtomesDe(estil.fills), prof + 1);
+          } else {
+            std::string escrit;
+            for (const std::size_t f : estil.fills) escrit += EscriuMarcat(*m_, f);
+            dins.push_back(Nou(TipusPeca::Tros, std::move(escrit)));
+          }
           Posa(Nou(estil.tipus, {}, std::move(dins)));
           visible = true;
           break;
@@ -602,7 +588,13 @@ class Lector {
           std::vector<std::size_t> dins = SubExpressio(at.text, prof);
           const std::size_t u = Ultim();
           if (i > 0 && a[i - 1].tipus == TipusAtom::Script && u != kCap && P(u).tipus == t) {
-            P(u).fills.insert(P(u).fills.end(), dins.begin(), dins.end());  // "a^-^1": one power
+            // "a^-^1": one power; "x^1^0": its digits one number, 10.
+            if (!P(u).fills.empty() && !dins.empty() && P(P(u).fills.back()).tipus == TipusPeca::Nombre &&
+                P(dins.front()).tipus == TipusPeca::Nombre) {
+              P(P(u).fills.back()).text += P(dins.front()).text;
+              dins.erase(dins.begin());
+            }
+            P(u).fills.insert(P(u).fills.end(), dins.begin(), dins.end());
           } else {
             Posa(Nou(t, {}, std::move(dins)));
           }
@@ -693,10 +685,16 @@ class Lector {
     return Fraccions(std::move(dalt));
   }
 
-  // Without blanks at either end.
+  // Without blanks or tab stops at either end: the layout around a stretch of
+  // mathematics is not part of it.
+  bool EsBlancNode(std::size_t n) {
+    return P(n).tipus == TipusPeca::Tabulador || (P(n).tipus == TipusPeca::Tros && P(n).text == " ");
+  }
   void TreuBlancs(std::vector<std::size_t>& l) {
-    while (!l.empty() && P(l.back()).tipus == TipusPeca::Tros && P(l.back()).text == " ") l.pop_back();
-    while (!l.empty() && P(l.front()).tipus == TipusPeca::Tros && P(l.front()).text == " ") l.erase(l.begin());
+    while (!l.empty() && EsBlancNode(l.back())) l.pop_back();
+    std::size_t inici = 0;
+    while (inici < l.size() && EsBlancNode(l[inici])) ++inici;
+    l.erase(l.begin(), l.begin() + static_cast<std::ptrdiff_t>(inici));
   }
 
   bool EsOperand(std::size_t n) {
@@ -767,6 +765,153 @@ Model Matematiques(const Model& marcat) {
 }
 
 Model LlegeixMatematiques(std::string_view marcat) { return Matematiques(LlegeixMarcat(marcat)); }
+
+namespace {
+
+bool EsDisposicio(const Peca& p) {
+  return p.tipus == TipusPeca::Tabulador || p.tipus == TipusPeca::Sagnat ||
+         (p.tipus == TipusPeca::Tros && p.text.find_first_not_of(' ') == std::string::npos);
+}
+
+// Whether the node ends with prose that ends with ":", a style's last child included.
+bool AcabaEnDosPunts(const Model& m, std::size_t n, int prof) {
+  const Peca& p = m.peces[n];
+  if (p.tipus == TipusPeca::Tros) {
+    const std::size_t fi = p.text.find_last_not_of(' ');
+    return fi != std::string::npos && p.text[fi] == ':';
+  }
+  const bool estil = p.tipus == TipusPeca::Negreta || p.tipus == TipusPeca::Cursiva || p.tipus == TipusPeca::Subratllat;
+  if (!estil || prof > 8) return false;
+  for (std::size_t k = p.fills.size(); k-- > 0;) {
+    if (!EsDisposicio(m.peces[p.fills[k]])) return AcabaEnDosPunts(m, p.fills[k], prof + 1);
+  }
+  return false;
+}
+
+}  // namespace
+
+bool SegueixInstruccio(const Model& m, const std::vector<std::size_t>& fills, std::size_t k) {
+  if (k >= fills.size() || m.peces[fills[k]].tipus != TipusPeca::Paragraf) return false;
+  std::size_t a = k;
+  while (a > 0 && EsDisposicio(m.peces[fills[a - 1]])) --a;
+  if (a == 0 || !AcabaEnDosPunts(m, fills[a - 1], 0)) return false;
+  bool matematica = false;
+  for (std::size_t i = k + 1; i < fills.size() && m.peces[fills[i]].tipus != TipusPeca::Paragraf; ++i) {
+    const TipusPeca t = m.peces[fills[i]].tipus;
+    if (t == TipusPeca::Expressio || t == TipusPeca::Equacions) {
+      matematica = true;
+    } else if (!EsDisposicio(m.peces[fills[i]])) {
+      return false;
+    }
+  }
+  return matematica;
+}
+
+namespace {
+
+PecaRtf CaracterRtf(char c) {
+  PecaRtf p;
+  p.c = c;
+  return p;
+}
+
+// The control word that starts at t[i] (just after a backslash), its letters and where
+// it ends: after its digits and the one blank that delimits it.
+std::pair<std::string_view, std::size_t> ParaulaDeControl(std::string_view t, std::size_t i) {
+  std::size_t j = i;
+  while (j < t.size() && EsLlatina(t[j])) ++j;
+  const std::string_view paraula = t.substr(i, j - i);
+  while (j < t.size() && (EsXifra(t[j]) || t[j] == '-')) ++j;
+  if (j < t.size() && t[j] == ' ') ++j;
+  return {paraula, j};
+}
+
+}  // namespace
+
+std::vector<PecaRtf> LectorRtf::Llegeix(std::string_view t) {
+  std::vector<PecaRtf> r;
+  auto Posa = [&](char c) {
+    if (U(c) < 32) return;  // controls show nothing
+    if (obert_) {
+      script_.text += c;
+    } else {
+      r.push_back(CaracterRtf(c));
+    }
+  };
+  auto Marca = [&](TipusRtf tipus) {
+    if (obert_) {
+      if (tipus != TipusRtf::Caracter) script_.text += ' ';  // a script stays on its line
+      return;
+    }
+    PecaRtf p;
+    p.tipus = tipus;
+    r.push_back(std::move(p));
+  };
+  for (std::size_t i = 0; i < t.size();) {
+    const char c = t[i];
+    if (c == '\\') {
+      if (const auto e = CaracterEscapat(t.substr(i + 1))) {
+        Posa(*e);
+        i += 4;
+        continue;
+      }
+      if (i + 1 < t.size() && (t[i + 1] == '\\' || t[i + 1] == '{' || t[i + 1] == '}' || t[i + 1] == '~')) {
+        Posa(t[i + 1] == '~' ? ' ' : t[i + 1]);
+        i += 2;
+        continue;
+      }
+      const auto [paraula, fi] = ParaulaDeControl(t, i + 1);
+      if (paraula.empty()) {
+        i += 2;
+        continue;
+      }
+      if (paraula == "tab") Marca(TipusRtf::Tabulador);
+      if (paraula == "line" || paraula == "par") Marca(TipusRtf::Salt);
+      i = fi;
+      continue;
+    }
+    if (c == '{') {
+      const auto [paraula, fi] = i + 1 < t.size() && t[i + 1] == '\\' ? ParaulaDeControl(t, i + 2)
+                                                                      : std::pair<std::string_view, std::size_t>{};
+      if (!obert_ && (paraula == "super" || paraula == "sub")) {
+        ObreScript(paraula == "super" ? TipusPeca::Potencia : TipusPeca::Subindex);
+        i = fi;
+        continue;
+      }
+      if (obert_) ++claus_;
+    } else if (c == '}' && obert_) {
+      if (claus_ > 0) {
+        --claus_;
+      } else {
+        obert_ = false;
+        r.push_back(std::move(script_));
+      }
+    } else if (c == '\t') {
+      Marca(TipusRtf::Tabulador);
+    } else if (c != '}') {
+      Posa(c);
+    }
+    ++i;
+  }
+  return r;
+}
+
+void LectorRtf::ObreScript(TipusPeca script) {
+  if (obert_) return;
+  obert_ = true;
+  claus_ = 0;
+  script_ = PecaRtf{};
+  script_.tipus = TipusRtf::Script;
+  script_.script = script;
+}
+
+std::vector<PecaRtf> LectorRtf::Acaba() {
+  if (!obert_) return {};
+  obert_ = false;
+  std::vector<PecaRtf> r;
+  r.push_back(std::move(script_));
+  return r;
+}
 
 bool EsRelacio(std::string_view op) { return op == "=" || op == "<" || op == ">" || op == "->"; }
 

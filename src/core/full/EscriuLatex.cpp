@@ -19,8 +19,8 @@ namespace {
 
 // Nesting deeper than this is not written, as the typesetter draws none of it.
 constexpr int kProfunditatMaxima = 48;
-// A tab stop: the room of one, kept at the start of a line too.
-constexpr std::string_view kTabulador = "\\hspace*{1.27cm}";
+// A run of tab stops between two pieces of a line: a quad, as the typesetter sets it.
+constexpr std::string_view kQuadrat = "\\quad ";
 
 // The characters of Windows-1252 from 0x80 to 0x9F as LaTeX commands; empty for the
 // five codes that hold no character.
@@ -84,13 +84,28 @@ class Escriptor {
   }
 
  private:
+  // Whether a line has started and holds something a quad may follow.
+  static bool DinsLinia(const std::string& r) {
+    return !r.empty() && r.back() != '\n' && r.back() != ' ' && r.back() != '~' && !r.ends_with(kQuadrat);
+  }
+
   void Linia(const std::vector<std::size_t>& fills, std::string& r) {
-    for (const std::size_t f : fills) {
+    for (std::size_t k = 0; k < fills.size(); ++k) {
+      const std::size_t f = fills[k];
       const Peca& p = m_.peces[f];
       switch (p.tipus) {
-        case TipusPeca::Paragraf: r += "\\\\\n"; break;
+        case TipusPeca::Paragraf:
+          // mathematics after its instruction follows it inline, where TeX finds room
+          if (SegueixInstruccio(m_, fills, k)) {
+            if (DinsLinia(r)) r += ' ';
+          } else {
+            r += "\\\\\n";
+          }
+          break;
         case TipusPeca::Tros: r += TextLatex(p.text); break;
-        case TipusPeca::Tabulador: r += kTabulador; break;
+        case TipusPeca::Tabulador:
+          if (DinsLinia(r)) r += kQuadrat;
+          break;
         case TipusPeca::Sagnat: break;
         case TipusPeca::Cas:
           if (!r.empty() && r.back() != ' ' && r.back() != '\n') r += ' ';
@@ -106,6 +121,8 @@ class Escriptor {
           r += "}";
           break;
         default:  // an expression breaks only where a line cannot hold it
+          // mathematics set right after prose keeps a blank from it
+          if (k > 0 && m_.peces[fills[k - 1]].tipus == TipusPeca::Tros && DinsLinia(r)) r += ' ';
           r += "$\\displaystyle " + (p.tipus == TipusPeca::Expressio ? Expressio(p.fills, 1) : Node(f, 0)) + "$";
           break;
       }
@@ -139,6 +156,11 @@ class Escriptor {
         base = false;
         continue;
       }
+      if (p.tipus == TipusPeca::Tabulador) {  // a run of tab stops is one quad
+        if (k > 0 && m_.peces[fills[k - 1]].tipus != TipusPeca::Tabulador) r += kQuadrat;
+        base = false;
+        continue;
+      }
       r += Node(fills[k], prof);
       base = p.tipus != TipusPeca::Operador;
     }
@@ -161,7 +183,7 @@ class Escriptor {
       case TipusPeca::Operador: return Operador(p.text);
       case TipusPeca::Infinit: return "\\infty ";
       case TipusPeca::Tros: return "\\text{" + TextLatex(p.text) + "}";
-      case TipusPeca::Tabulador: return std::string(kTabulador);
+      case TipusPeca::Tabulador: return std::string(kQuadrat);
       case TipusPeca::Fraccio: return "\\frac{" + Part(p, 0, prof) + "}{" + Part(p, 1, prof) + "}";
       case TipusPeca::Arrel: return Arrel(p, prof);
       case TipusPeca::Grup: return Grup(p, prof);

@@ -17,7 +17,6 @@ namespace {
 // exercise comes near it, and the typesetter's own depth stays bounded.
 constexpr int kProfunditatMaxima = 48;
 constexpr double kPuntsPerCm = 72.0 / 2.54;
-constexpr double kTabulador = 36;  // tab stops every half inch
 
 // What is drawn of a piece, relative to the left end of its baseline.
 struct Caixa {
@@ -64,8 +63,8 @@ ElementFull Cami(std::vector<PuntFull> punts, double gruix) {
 struct Item {
   Caixa caixa;
   bool espaiAbans = false;  // a blank stands before it
+  bool quadrat = false;     // the blank is a quad: tab stops stood there in the markup
   bool potTallar = false;   // the line may break before it
-  bool tab = false;         // a tab stop: the next piece goes to the next stop
 };
 
 struct Paragraf {
@@ -127,8 +126,10 @@ class Tipografa {
     Item it;
     it.caixa = std::move(c);
     it.espaiAbans = blancPendent_;
+    it.quadrat = blancPendent_ && quadratPendent_;
     it.potTallar = blancPendent_ && !enganxat_;
     blancPendent_ = false;
+    quadratPendent_ = false;
     enganxat_ = false;
     Actual().items.push_back(std::move(it));
   }
@@ -139,6 +140,7 @@ class Tipografa {
     auto Tanca = [&] {
       if (paraula.empty()) return;
       AfegeixItem(Text(Utf8DeCp1252(paraula), Cara(l, FamiliaFull::Text, false)));
+      prosa_ = true;
       paraula.clear();
     };
     for (const char c : text) {
@@ -154,24 +156,34 @@ class Tipografa {
 
   // The pieces of a line (or of a case, or of a style in it) in order.
   void Peces(const std::vector<std::size_t>& fills, const LletraFull& l) {
-    for (const std::size_t f : fills) {
+    for (std::size_t k = 0; k < fills.size(); ++k) {
+      const std::size_t f = fills[k];
       const Peca& p = m_.peces[f];
+      if (p.tipus != TipusPeca::Tros) {
+        const bool abans = prosa_;
+        prosa_ = false;
+        if (p.tipus != TipusPeca::Paragraf && p.tipus != TipusPeca::Cas && !EsEstil(p.tipus) &&
+            p.tipus != TipusPeca::Tabulador && p.tipus != TipusPeca::Sagnat && abans && !Actual().items.empty()) {
+          blancPendent_ = true;  // mathematics set right after a word of prose keeps a blank from it
+        }
+      }
       switch (p.tipus) {
         case TipusPeca::Paragraf:
+          if (SegueixInstruccio(m_, fills, k)) {  // the mathematics follows its instruction
+            blancPendent_ = quadratPendent_ = true;
+            enganxat_ = false;
+            break;
+          }
           paragrafs_.emplace_back();
-          blancPendent_ = enganxat_ = false;
+          blancPendent_ = quadratPendent_ = enganxat_ = false;
           break;
         case TipusPeca::Tros: Prosa(p.text, l); break;
         case TipusPeca::Sagnat:
           if (Actual().items.empty()) Actual().sagnat = std::min(p.xifra * kPuntsPerCm, amplada_ / 2);
           break;
-        case TipusPeca::Tabulador: {
-          Item it;
-          it.tab = true;
-          Actual().items.push_back(std::move(it));
-          blancPendent_ = false;
+        case TipusPeca::Tabulador:  // a run of tab stops is a quad between pieces
+          blancPendent_ = quadratPendent_ = true;
           break;
-        }
         case TipusPeca::Cas: {
           blancPendent_ = !Actual().items.empty();
           AfegeixItem(Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Text, false)));
@@ -223,6 +235,10 @@ class Tipografa {
     Tanca();
   }
 
+  static bool EsEstil(TipusPeca t) {
+    return t == TipusPeca::Negreta || t == TipusPeca::Cursiva || t == TipusPeca::Subratllat;
+  }
+
   static LletraFull Estil(LletraFull l, TipusPeca t) {
     if (t == TipusPeca::Negreta) l.negreta = true;
     if (t == TipusPeca::Cursiva) l.cursiva = true;
@@ -234,7 +250,7 @@ class Tipografa {
   // piece glued to it move to the next line together.
   static double FinsAlTall(const std::vector<Item>& items, std::size_t i, double espai) {
     double w = items[i].caixa.amplada;
-    for (std::size_t k = i + 1; k < items.size() && !items[k].potTallar && !items[k].tab; ++k) {
+    for (std::size_t k = i + 1; k < items.size() && !items[k].potTallar; ++k) {
       w += (items[k].espaiAbans ? espai : 0) + items[k].caixa.amplada;
     }
     return w;
@@ -254,11 +270,7 @@ class Tipografa {
       bool buida = true;
       for (; i < p.items.size(); ++i) {
         const Item& it = p.items[i];
-        if (it.tab) {
-          x = p.sagnat + (std::floor((x - p.sagnat) / kTabulador) + 1) * kTabulador;
-          continue;
-        }
-        const double abans = it.espaiAbans && !buida ? espai : 0;
+        const double abans = it.espaiAbans && !buida ? (it.quadrat ? Em(text) : espai) : 0;
         if (!buida && it.potTallar && x + abans + FinsAlTall(p.items, i, espai) > amplada_) break;
         Posa(linia, it.caixa, x + abans, 0);
         x += abans + it.caixa.amplada;
@@ -294,7 +306,7 @@ class Tipografa {
       case TipusPeca::Variable: return Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Text, true));
       case TipusPeca::Infinit: return Text("\u221E", Cara(l, FamiliaFull::Matematica, false));
       case TipusPeca::Tros: return Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Text, false));
-      case TipusPeca::Tabulador: return Espai(Em(l));
+      case TipusPeca::Tabulador: return Espai(Em(l));  // a run of them is collapsed by Expressio
       case TipusPeca::Negreta:
       case TipusPeca::Cursiva:
       case TipusPeca::Subratllat: return Expressio(p.fills, Estil(l, p.tipus), prof + 1);
@@ -348,6 +360,8 @@ class Tipografa {
       } else if (p.tipus == TipusPeca::Tros && p.text == " ") {
         if (!BlancVisible(m_, fills, k)) continue;
         peca = Espai(0.3 * Em(l));
+      } else if (p.tipus == TipusPeca::Tabulador && k > 0 && m_.peces[fills[k - 1]].tipus == TipusPeca::Tabulador) {
+        continue;  // a run of tab stops is one quad
       } else {
         peca = Node(fills[k], l, prof);
       }
@@ -510,6 +524,8 @@ class Tipografa {
   LletraFull base_;
   std::vector<Paragraf> paragrafs_;
   bool blancPendent_ = false;  // a blank waits before the next piece
+  bool quadratPendent_ = false;  // and it is a quad
+  bool prosa_ = false;           // the last piece was a word of prose
   bool enganxat_ = false;      // the next piece stays on the line of the one before (after a label)
 };
 

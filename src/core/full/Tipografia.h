@@ -9,7 +9,10 @@
 // `Cami`), a bar over the radicand and the index small in the crook; scripts raised
 // or lowered at a smaller size; a system as lines aligned on their "=" under a left
 // brace. Lines break only between cases or between words of prose, never inside an
-// expression nor right after a case label.
+// expression nor right after a case label. The typesetter lays the lines out itself,
+// not the markup's tab stops: a line of mathematics after an instruction ("Calcula:")
+// follows it inline where it fits and starts the next line where it does not; a run
+// of tab stops between two pieces is one quad, and none at the start of a line.
 //
 //   BlocTipografiat b = Tipografia(LlegeixMatematiques("Calcula: a) 3/4"), 400, metriques);
 //   // b.elements: "Calcula:", "a)", "3", the rule, "4", relative to the block's top-left

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "document/Marcat.h"
+#include "document/Matematiques.h"
 #include "document/Model.h"
 
 namespace tirelo {
@@ -68,7 +69,10 @@ class Tracador : public Visitant {
       return;
     }
     salta_ = 0;
-    if (p.tipus == TipusPeca::Contingut) Buida();
+    if (p.tipus == TipusPeca::Contingut) {
+      Dibuixa(rtf_.Acaba());
+      Buida();
+    }
     if (!EsEstil(p.tipus)) return;
     Buida();
     if (!cru) --estils_;
@@ -89,14 +93,21 @@ class Tracador : public Visitant {
     ++col_;
   }
 
-  void Tros(std::string_view t) {
-    std::size_t i = 0;
-    while (i < t.size()) {
-      if (t[i] == '\\') {
-        Buida();
-        i = SequenciaRtf(t, i + 1);
-      } else {
-        Caracter(t[i++]);
+  // Bytes and the raw RTF they embed, as the one markup reader reads it
+  // (document/Matematiques.h): a tab stop is 8 blanks, "\line" and "\par" a new line,
+  // "{\super ...}" and "{\sub ...}" a script.
+  void Tros(std::string_view t) { Dibuixa(rtf_.Llegeix(t)); }
+
+  void Dibuixa(const std::vector<PecaRtf>& peces) {
+    for (const PecaRtf& p : peces) {
+      switch (p.tipus) {
+        case TipusRtf::Caracter: Caracter(p.c); break;
+        case TipusRtf::Tabulador: pendent_.append(EspaisTabRtf, ' '); break;
+        case TipusRtf::Salt:
+          Buida();
+          LiniaNova();
+          break;
+        case TipusRtf::Script: Script(p.script, p.text); break;
       }
     }
   }
@@ -214,26 +225,20 @@ class Tracador : public Visitant {
     Buida();
   }
 
-  // "\": i is after the backslash. A control word ends at a blank or a backslash, or
-  // where its text run ends.
-  std::size_t SequenciaRtf(std::string_view text, std::size_t i) {
-    if (const auto c = CaracterEscapat(text.substr(i))) {
-      pendent_ += *c;
-      return i + 3;
-    }
-    std::size_t fi = i;
-    while (fi < text.size() && text[fi] != ' ' && text[fi] != '\\') ++fi;
-    const std::string_view paraula = text.substr(i, fi - i);
-    if (paraula == "tab") pendent_.append(EspaisTabRtf, ' ');
-    if (paraula == "line") LiniaNova();
-    return fi;  // the delimiter is read as the next character
-  }
-
-  // "^" or "_": the argument as written; an unclosed one shows nothing.
+  // "^" or "_": the argument as written; an unclosed one shows nothing. "^{" raises
+  // the raw text up to the next "}", as the reader reads it.
   void Indexa(const Peca& p) {
     Buida();
-    const std::string_view text = p.buit ? std::string_view() : std::string_view(p.text);
-    p_.EntraIndex(p.tipus == TipusPeca::Potencia ? Index::Superindex : Index::Subindex);
+    if (!p.buit && p.text == "{") {
+      rtf_.ObreScript(p.tipus);
+      return;
+    }
+    Script(p.tipus, p.buit ? std::string_view() : std::string_view(p.text));
+  }
+
+  void Script(TipusPeca tipus, std::string_view text) {
+    Buida();
+    p_.EntraIndex(tipus == TipusPeca::Potencia ? Index::Superindex : Index::Subindex);
     p_.Escriu(text);
     p_.SurtIndex();
     col_ += static_cast<int>(text.size());
@@ -242,6 +247,7 @@ class Tracador : public Visitant {
   Pantalla& p_;
   const int x_;
   const Model& m_;
+  LectorRtf rtf_;
   std::string pendent_;
   int col_ = 0;
   int estils_ = 0;                        // styles open and interpreted

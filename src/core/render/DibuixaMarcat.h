@@ -2,9 +2,9 @@
 // Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // Draws exercise markup on the screen text module, for the editor's preview. The
-// preview approximates the document: it understands the markup characters, the
-// commands that move the pen and the RTF that generators embed ("\tab", "\line",
-// "\'hh"), and ignores any other RTF.
+// preview approximates the document: it understands the markup characters and the
+// commands that move the pen, and draws the RTF that texts embed ("\tab", "\line",
+// "\'hh", "{\super ...}") as the one markup reader reads it (document/Matematiques.h).
 #include <string_view>
 
 #include "render/Pantalla.h"

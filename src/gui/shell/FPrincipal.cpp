@@ -15,7 +15,6 @@
 #include <QStatusBar>
 
 #include "batch/Lot.h"
-#include "document/TextLlegible.h"
 #include "gui/batch/FinestraPista.h"
 #include "gui/full/FinestraOpcionsFull.h"
 #include "gui/full/ImpressioFull.h"
@@ -56,13 +55,6 @@ constexpr Boto kBotons[] = {
     {ordre::EditarImprimir, "+ editar/imprimir", {224, 340, 160, 22}, "Obre el document per editar/imprimir"},
     {ordre::Reiniciar, "Reset", {390, 340, 60, 22}, "Reinicia el lot (Reset)"},
 };
-
-// What a screen reader says of a list line: the line without its markup codes.
-QString LiniaLlegible(const std::string& linia) {
-  QString text = DeCp1252(TextLlegible(linia));
-  text.replace(QChar('\n'), QChar(' '));
-  return text;
-}
 
 constexpr const char* kEtiquetaLot = "Lot exercicis:";
 
@@ -272,9 +264,8 @@ void FPrincipal::Refresca() {
 }
 
 void FPrincipal::ActualitzaLlista() {
-  QStringList linies, llegibles;
+  QStringList linies;
   for (const auto& linia : LiniesLlegibles(prg_.lot)) linies << QString::fromUtf8(linia);
-  for (const auto& linia : LiniesLlista(prg_.lot)) llegibles << LiniaLlegible(linia);
   QListWidget* llista = Llista();
   const QSignalBlocker bloqueig(llista);
   QStringList ara;
@@ -282,8 +273,8 @@ void FPrincipal::ActualitzaLlista() {
   if (ara != linies) {
     llista->clear();
     llista->addItems(linies);
-    for (int i = 0; i < llista->count(); ++i)
-      llista->item(i)->setData(Qt::AccessibleTextRole, llegibles.at(i));
+    // A screen reader says each line as the list shows it.
+    for (int i = 0; i < llista->count(); ++i) llista->item(i)->setData(Qt::AccessibleTextRole, linies.at(i));
   }
   const int fila = prg_.lot.Seleccio() - 1;
   if (fila >= 0 && fila < llista->count()) {

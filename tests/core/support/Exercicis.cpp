@@ -17,4 +17,21 @@ std::vector<Exercici> ExercicisDeCadaSubtipus(int posicioPista) {
   return lot.exercicis;
 }
 
+std::vector<Subtipus> SubtipusDelCataleg() {
+  std::vector<Subtipus> r;
+  for (const DescripcioTema& t : DescriuTemes()) {
+    for (int s = 1; s <= static_cast<int>(t.subtipus.size()); ++s) r.push_back({t.numero, s, t.PrenCasos(s)});
+  }
+  return r;
+}
+
+std::vector<Exercici> ExercicisDe(const Subtipus& s, int casos, int nombre, uint64_t llavor) {
+  OpcionsGenera o;
+  o.series.push_back({s.tema, s.subtipus, s.ambCasos ? casos : 1, nombre});
+  o.forma = 3;
+  o.pista = 1;
+  const LotGenerat lot = GeneraSeries(o, llavor);
+  return lot.exercicis;
+}
+
 }  // namespace tirelo::prova
