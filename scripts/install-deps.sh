@@ -12,6 +12,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n qt6-svg-dev libgl-dev
   # JSON of the batch files (.tirelo)
   nlohmann-json3-dev
+  # the mathematics engine that judges answers (GiNaC, with CLN)
+  libginac-dev
   # tests and benchmarks
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # headless windows, screenshots, a real RTF reader for end-to-end checks

@@ -31,21 +31,21 @@ LotGenerat Lot50() {
 
 void PdfDe50Exercicis(benchmark::State& st) {
   const LotGenerat lot = Lot50();
-  const OpcionsFull opcions = OpcionsDelFull(*lot.prg);
+  const OpcionsFull opcions = OpcionsDelFull(lot);
   QTemporaryDir carpeta;
   const std::filesystem::path cami = carpeta.filePath(QStringLiteral("full.pdf")).toStdString();
   const EscriptorFull escriu = gui::EscriptorPdf();
   for (auto _ : st) {
-    if (escriu(lot.prg->lot.Exercicis(), opcions, cami)) st.SkipWithError("the PDF was not written");
+    if (escriu(lot.exercicis, opcions, cami)) st.SkipWithError("the PDF was not written");
   }
-  st.counters["exercicis"] = static_cast<double>(lot.prg->lot.Nombre());
+  st.counters["exercicis"] = static_cast<double>(lot.exercicis.size());
 }
 BENCHMARK(PdfDe50Exercicis)->Unit(benchmark::kMillisecond);
 
 void PaginaDeLaVistaPrevia(benchmark::State& st) {
   const LotGenerat lot = Lot50();
   const gui::LletresFull lletres;
-  const Full full = gui::ComposaAmbQt(lot.prg->lot.Exercicis(), OpcionsDelFull(*lot.prg), lletres);
+  const Full full = gui::ComposaAmbQt(lot.exercicis, OpcionsDelFull(lot), lletres);
   // A4 at the screen's 96 dpi, as the preview shows a page at full size.
   QImage imatge(794, 1123, QImage::Format_ARGB32_Premultiplied);
   const int puntsPerMetre = qRound(96 / 0.0254);

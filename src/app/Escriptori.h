@@ -5,3 +5,7 @@
 
 // Returns the process's exit code; without a display it says so and fails.
 int ExecutaEscriptori(int argc, char** argv);
+
+// `tirelo practica [--codi CODI]`: the practice window alone, on the sheet of a code or
+// after the new-practice window. Exit status 0, or 2 for a bad call (one line).
+int ExecutaPractica(int argc, char** argv);

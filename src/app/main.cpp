@@ -24,6 +24,7 @@ constexpr Ordre kOrdres[] = {
     {"tradueix", "tradueix a RTF el text marcat de l'entrada est\xC3\xA0ndard", tirelo::OrdreTradueix},
     {"genera", "genera un full d'exercicis sense obrir cap finestra (genera --help)", tirelo::OrdreGenera},
     {"comprova", "jutja una resposta a un exercici d'un full (comprova --help)", tirelo::OrdreComprova},
+    {"practica", "obre la finestra de pr\xC3\xA0\x63tica, o la d'un codi de full (practica --help)", ExecutaPractica},
 };
 
 void MostraAjuda(std::FILE* f) {

@@ -21,8 +21,10 @@
 #include <functional>
 
 #include "batch/Lot.h"
+#include "document/Notacio.h"
 #include "gui/batch/EditorExercici.h"
 #include "gui/batch/FinestraVersions.h"
+#include "gui/practica/FinestraPractica.h"
 #include "gui/shell/Accessibilitat.h"
 #include "gui/shell/Aplicacio.h"
 #include "gui/shell/FPrincipal.h"
@@ -167,8 +169,8 @@ int main(int argc, char** argv) {
   Captures::Espera();
   captures.Desa(finestra.grab(), QStringLiteral("FPrincipal-focus"));
   finestra.Llista()->setFocus(Qt::TabFocusReason);
-  const char* menus[] = {"lot", "temes", "opcions", "info"};
-  for (int i = 0; i < 4; ++i) captures.Menu(finestra, i, QStringLiteral("FPrincipal-menu-") + menus[i]);
+  const char* menus[] = {"lot", "temes", "opcions", "info", "practica"};
+  for (int i = 0; i < 5; ++i) captures.Menu(finestra, i, QStringLiteral("FPrincipal-menu-") + menus[i]);
 
   PeticioSubtipus peticio;
   peticio.titol = "Fraccions";
@@ -216,5 +218,39 @@ int main(int argc, char** argv) {
       });
   captures.Modal(QStringLiteral("tipuseq2"), [&] { ui.DemanaFormaEq2(); });
   captures.Modal(QStringLiteral("FerSobre"), [&] { finestra.Ordre(ordre::QuantA); });
+
+  // A pupil's practice: the new-practice window, then an exercise of three cases
+  // answered right, unsimplified and unreadable, then with its hint and a solution
+  // shown, and the summary at the end.
+  captures.Modal(QStringLiteral("novapractica"), [&] { finestra.Ordre(ordre::NovaPractica); });
+  {
+    FinestraPractica practica(&finestra, Practica::DeLaSerie(3, 1, 3, 1, 12345));
+    practica.show();
+    practica.activateWindow();
+    const auto& casos = practica.Estat().ExerciciActual().casos;
+    practica.Camp(0)->setText(QString::fromStdString(EscriuNotacio(casos[0].solucio)));
+    practica.Camp(1)->setText(QStringLiteral("8/22"));
+    practica.Camp(2)->setText(QStringLiteral("(27/24)+1"));
+    practica.FesComprova();
+    practica.Camp(2)->setText(QStringLiteral("27/+"));
+    Captures::Espera(300);
+    captures.Desa(practica.grab(), QStringLiteral("practica"));
+    practica.FesPista();
+    practica.Camp(2)->setFocus();
+    practica.FesSolucio();
+    Captures::Espera();
+    captures.Desa(practica.grab(), QStringLiteral("practica-pista-solucio"));
+    practica.Camp(1)->setText(QStringLiteral("4/11"));
+    practica.FesComprova();
+    practica.FesSeguent();
+    FinestraResum resum(&finestra, practica.Estat());
+    resum.show();
+    Captures::Espera(300);
+    captures.Desa(resum.grab(), QStringLiteral("resumpractica"));
+    // The page a pupil hands in, beside the pictures.
+    const QString pdf = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/resultat-practica.pdf");
+    if (const auto error = resum.Desa(pdf)) std::fprintf(stderr, "tirelo_captures: %s\n", qPrintable(*error));
+    resum.accept();
+  }
   return captures.Errors() ? 1 : 0;
 }

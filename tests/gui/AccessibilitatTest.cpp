@@ -21,6 +21,7 @@
 #include "gui/batch/FinestraSerie.h"
 #include "gui/batch/FinestraVersions.h"
 #include "gui/full/FinestraOpcionsFull.h"
+#include "gui/practica/FinestraPractica.h"
 #include "gui/shell/Accessibilitat.h"
 #include "gui/shell/FPrincipal.h"
 #include "gui/shell/FinestraAjuda.h"
@@ -135,6 +136,27 @@ const std::vector<Finestra>& Finestres() {
        [](Entorn&) { return std::make_unique<FinestraAjuda>(nullptr); },
        {},
        {QString::fromUtf8("Text de l'ajuda"), QString::fromUtf8("Tanca l'ajuda")}},
+      {"practica",
+       [](Entorn&) { return std::make_unique<FinestraPractica>(nullptr, Practica::DeLaSerie(3, 1, 2, 2, 5)); },
+       {},
+       {"Resposta a)", "Resposta b)", QString::fromUtf8("Fracció"), QString::fromUtf8("Potència"),
+        "Arrel quadrada", QString::fromUtf8("Arrel enèsima"), "Producte", "Menys", "Separador de llista",
+        "Comprova les respostes", "Mostra la pista", QString::fromUtf8("Mostra la solució del cas"),
+        "Com s'escriuen les respostes", QString::fromUtf8("Tanca la pràctica"), "Enunciat"}},
+      {"novapractica",
+       [](Entorn&) { return std::make_unique<FinestraNovaPractica>(nullptr); },
+       {},
+       // A combo box says its current item; its label is tied to it as a relation.
+       {"divisors", QString::fromUtf8("Descomposició factorial d'un Nº"), "Casos", "Exercicis",
+        QString::fromUtf8("Cancel·la"),
+        QString::fromUtf8("Comença la pràctica")}},
+      {"resumpractica",
+       [](Entorn&) {
+         static const Practica practica = Practica::DeLaSerie(3, 1, 2, 1, 5);
+         return std::make_unique<FinestraResum>(nullptr, practica);
+       },
+       {},
+       {"Resultat", "Desa el resultat en PDF", "Tanca el resultat"}},
   };
   return finestres;
 }

@@ -120,7 +120,7 @@ class FPrincipalTest : public QObject, protected tirelo::prova::FinestraPrincipa
   void BarraDeMenus() {
     QStringList titols;
     for (const QAction* a : f_->menuBar()->actions()) titols << a->text();
-    QCOMPARE(titols, (QStringList{"Lot exercicis", "Temes", "&Opcions", "&Info", "&Sortir"}));
+    QCOMPARE(titols, (QStringList{"Lot exercicis", "Temes", QString::fromUtf8("Pràctica"), "&Opcions", "&Info", "&Sortir"}));
     QVERIFY(!f_->Accio(ordre::Sortir)->menu());  // an item of the bar itself
     QCOMPARE(Textos(f_->Menu(0)),
              (QStringList{"&Desar", "&Editar/Imprimir", "-", QString::fromUtf8("Desar &PDF…"),
@@ -151,6 +151,8 @@ class FPrincipalTest : public QObject, protected tirelo::prova::FinestraPrincipa
              (QStringList{"Preguntar &conformitat", "posar &pistes", QString::fromUtf8("Opcions del &full…")}));
     QCOMPARE(f_->Accio(ordre::Imprimir)->shortcut(), QKeySequence(QKeySequence::Print));
     QCOMPARE(Textos(f_->Menu(3)), (QStringList{"&Ajuda", "-", "&Quant a PrTirelo"}));
+    QCOMPARE(Textos(f_->Menu(4)),
+             (QStringList{QString::fromUtf8("&Nova pràctica…"), QString::fromUtf8("Practica un &codi…")}));
     for (int k = 1; k <= 9; ++k) QCOMPARE(f_->Accio(200 + k), f_->Menu(1)->actions().at(k - 1));
   }
 
@@ -524,6 +526,48 @@ class FPrincipalTest : public QObject, protected tirelo::prova::FinestraPrincipa
     QCOMPARE(prg_->lot[2], abans[2]);
     f_->Llista()->setCurrentRow(2);
     QVERIFY(!accio->isEnabled());
+  }
+
+  // "Practica un codi…" practises a sheet in its own window: the teacher's batch, its
+  // history and its code stay as they were, and a bad code is told.
+  void PracticarNoTocaElLot() {
+    OpcionsGenera o;
+    o.series = {{3, 1, 2, 1}};
+    const auto g = GeneraSeries(o, 99);
+    const QString codi = QString::fromStdString(*CodiDelLot(g.exercicis));
+    OpcionsGenera altre;
+    altre.series = {{2, 1, 3, 2}};
+    const auto lot = GeneraSeries(altre, 7);
+    for (const Exercici& e : lot.exercicis) tirelo::Afegeix(*prg_, e);
+    const auto abans = prg_->lot.Exercicis();
+    const bool potDesfer = prg_->historial.PotDesfer();
+    const auto codiAbans = CodiDelLot(abans);
+    GuioModal guio;
+    guio.Despres([](QWidget* w) {
+      QTest::keyClicks(static_cast<FinestraCodi*>(w)->Camp(), "ABCD");
+      QTest::keyClick(static_cast<FinestraCodi*>(w)->Camp(), Qt::Key_Return);
+    });
+    guio.Despres([](QWidget* w) { PremBoto(w, "D'acord"); });
+    guio.Despres([codi](QWidget* w) {
+      QTest::keyClicks(static_cast<FinestraCodi*>(w)->Camp(), codi);
+      QTest::keyClick(static_cast<FinestraCodi*>(w)->Camp(), Qt::Key_Return);
+    });
+    guio.Despres([codi](QWidget* w) {
+      QCOMPARE(w->objectName(), QStringLiteral("practica"));
+      QCOMPARE(w->windowTitle(), QString::fromUtf8("Pràctica: codi ") + codi);
+      auto* camp = w->findChild<QLineEdit*>();
+      QTest::keyClicks(camp, "1/2");
+      QTest::keyClick(camp, Qt::Key_Return);
+      QTest::keyClick(w, Qt::Key_Escape);  // asks first: answers would be lost
+    });
+    guio.Despres([](QWidget* w) { PremBoto(w, QString::fromUtf8("Sí")); });
+    f_->Accio(ordre::PracticaCodi)->trigger();
+    f_->Accio(ordre::PracticaCodi)->trigger();
+    QVERIFY2(guio.Acabat(), qPrintable(guio.Vistes().join(',') + " / " + guio.Inesperades().join(',')));
+    QCOMPARE(prg_->lot.Exercicis(), abans);
+    QCOMPARE(prg_->historial.PotDesfer(), potDesfer);
+    QCOMPARE(CodiDelLot(prg_->lot.Exercicis()), codiAbans);
+    QCOMPARE(f_->Llista()->count(), int(abans.size()));
   }
 
   // "Obrir codi…" asks for a code in its window; a bad one is told, a good one opens.

@@ -13,6 +13,7 @@ foreach(f
     bin/tirelo
     share/tirelo/PrTirelo.pdf
     share/applications/cat.tirelo.Tirelo.desktop
+    share/applications/cat.tirelo.Tirelo.Practica.desktop
     share/metainfo/cat.tirelo.Tirelo.metainfo.xml
     share/mime/packages/cat.tirelo.Tirelo.xml
     share/icons/hicolor/scalable/apps/tirelo.svg
@@ -27,10 +28,21 @@ foreach(f
     message(FATAL_ERROR "not installed: ${f}")
   endif()
 endforeach()
-execute_process(COMMAND desktop-file-validate ${PREFIX}/share/applications/cat.tirelo.Tirelo.desktop
-                RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0)
-  message(FATAL_ERROR "desktop-file-validate failed")
+foreach(entrada cat.tirelo.Tirelo cat.tirelo.Tirelo.Practica)
+  execute_process(COMMAND desktop-file-validate ${PREFIX}/share/applications/${entrada}.desktop
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "desktop-file-validate failed: ${entrada}")
+  endif()
+endforeach()
+# The pupils' launcher opens the practice, and the program installed knows the command.
+file(STRINGS ${PREFIX}/share/applications/cat.tirelo.Tirelo.Practica.desktop exec REGEX "^Exec=")
+if(NOT exec STREQUAL "Exec=tirelo practica")
+  message(FATAL_ERROR "the practice launcher runs '${exec}'")
+endif()
+execute_process(COMMAND ${PREFIX}/bin/tirelo practica --help RESULT_VARIABLE rc OUTPUT_VARIABLE ajuda)
+if(NOT rc EQUAL 0 OR NOT ajuda MATCHES "--codi CODI")
+  message(FATAL_ERROR "tirelo practica --help failed: ${rc}")
 endif()
 execute_process(COMMAND appstreamcli validate --no-net ${PREFIX}/share/metainfo/cat.tirelo.Tirelo.metainfo.xml
                 RESULT_VARIABLE rc)

@@ -37,7 +37,9 @@ completa() {
 }
 
 export LC_ALL=C.UTF-8
-completa "--help -h comprova genera tradueix" ""
+completa "--help -h comprova genera practica tradueix" ""
+completa "--codi --help" practica --
+completa "" practica --codi ""
 completa "genera" "ge"
 completa "--capcalera --codi --disposicio --espai --forma --json --llavor --lot --pista --respostes --serie --sortida --titol --versions" genera --
 completa "--serie --sortida" genera --s

@@ -33,6 +33,8 @@ inline constexpr int PrimerTema = 200;   // 200 + k runs topic k, up to 299
 inline constexpr int Conformitat = 401;
 inline constexpr int PosarPistes = 402;
 inline constexpr int OpcionsFull = 403;     // the sheet options window
+inline constexpr int NovaPractica = 501;    // a pupil's practice, run by its own window
+inline constexpr int PracticaCodi = 502;    // the practice of a sheet code
 inline constexpr int Ajuda = 901;
 inline constexpr int QuantA = 902;
 }  // namespace ordre

@@ -19,6 +19,7 @@
 #include "gui/full/FinestraOpcionsFull.h"
 #include "gui/full/ImpressioFull.h"
 #include "gui/full/PintaFull.h"
+#include "gui/practica/FinestraPractica.h"
 #include "gui/shell/Accessibilitat.h"
 #include "gui/shell/Controls.h"
 #include "gui/shell/Estil.h"
@@ -149,6 +150,11 @@ void FPrincipal::CreaMenu() {
   QMenu* temes = barra->addMenu(QStringLiteral("Temes"));
   AfegeixTemes(temes, ConstrueixMenuTemes(prg_.desc.llistaTemes));
 
+  // Practice works on its own exercises: the batch, its history and its code stay as they are.
+  QMenu* practica = barra->addMenu(QString::fromUtf8("Pr\u00E0ctica"));
+  AfegeixAccio(practica, QString::fromUtf8("&Nova pr\u00E0ctica\u2026"), ordre::NovaPractica);
+  AfegeixAccio(practica, QString::fromUtf8("Practica un &codi\u2026"), ordre::PracticaCodi);
+
   QMenu* opcions = barra->addMenu(QStringLiteral("&Opcions"));
   AfegeixAccio(opcions, QStringLiteral("Preguntar &conformitat"), ordre::Conformitat)->setCheckable(true);
   AfegeixAccio(opcions, QStringLiteral("posar &pistes"), ordre::PosarPistes);
@@ -163,7 +169,7 @@ void FPrincipal::CreaMenu() {
   auto* sortir = barra->addAction(QStringLiteral("&Sortir"));
   accions_.insert(ordre::Sortir, sortir);
   connect(sortir, &QAction::triggered, this, [this] { Ordre(ordre::Sortir); });
-  menus_ = {lot, temes, opcions, info};
+  menus_ = {lot, temes, opcions, info, practica};
 }
 
 void FPrincipal::CreaControls() {
@@ -214,6 +220,12 @@ void FPrincipal::Ordre(int ordre) {
       break;
     case ordre::QuantA:
       MostraQuantA(this, prg_);
+      break;
+    case ordre::NovaPractica:
+      gui::NovaPractica(this);
+      break;
+    case ordre::PracticaCodi:
+      PracticaUnCodi(this);
       break;
     case ordre::OpcionsFull:
       DemanaOpcionsFull(this, prg_.full);

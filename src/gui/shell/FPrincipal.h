@@ -45,7 +45,9 @@ class FPrincipal : public QMainWindow {
   // Lookups for the tests and the screenshots.
   QWidget* Control(int ordre) const;
   QAction* Accio(int ordre) const;
-  QMenu* Menu(int posicio) const;  // the popups of the bar, 0 "Lot exercicis" .. 3 "&Info"
+  // The popups of the bar: 0 "Lot exercicis" .. 3 "&Info" in the order they were first
+  // made, then 4 "Pràctica" (shown after "Temes").
+  QMenu* Menu(int posicio) const;
   QListWidget* Llista() const;
   QColor ColorEtiqueta() const;    // of the painted label "Lot exercicis:"
 
