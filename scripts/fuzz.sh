@@ -29,7 +29,7 @@ cmake --build "$dir" -j2
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 # CLN and GiNaC keep what they allocate at load for good: not leaks of ours.
-export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$PWD/scripts/lsan.supp:print_suppressions=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 failed=()
 for src in fuzz/*.cpp; do
