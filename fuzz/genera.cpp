@@ -60,11 +60,9 @@ void ComprovaSerie(const SerieDemanada& s) {
 void ComprovaLot(const OpcionsGenera& o, const LotGenerat& g) {
   int demanats = 0;
   for (const SerieDemanada& s : o.series) demanats += s.exercicis;
-  const Programa& prg = *g.prg;
-  Comprova(prg.lot.Nombre() == demanats, "the batch holds every exercise asked for");
+  Comprova(g.exercicis.size() == static_cast<std::size_t>(demanats), "the batch holds every exercise asked for");
   Comprova(g.origen.size() == static_cast<std::size_t>(demanats), "every exercise knows its series");
-  for (int k = 1; k <= prg.lot.Nombre(); ++k) {
-    const Exercici& e = prg.lot[k];
+  for (const Exercici& e : g.exercicis) {
     Comprova(!e.enunciat.empty(), "every exercise has a statement");
     Comprova(e.enunciat.size() <= LlargadaText && e.resposta.size() <= LlargadaText &&
                  e.pista.size() <= LlargadaPista,
@@ -99,7 +97,7 @@ void ComprovaOpcions(const std::vector<std::string>& args) {
   const LotGenerat g = GeneraSeries(o, llavor);
   ComprovaLot(o, g);
   const LotGenerat altre = GeneraSeries(o, llavor);
-  Comprova(altre.prg->lot.Exercicis() == g.prg->lot.Exercicis(), "the same seed gives the same batch");
+  Comprova(altre.exercicis == g.exercicis, "the same seed gives the same batch");
 }
 
 std::vector<std::string> Arguments(std::string_view dades) {

@@ -36,12 +36,14 @@ void ComprovaForma(std::string_view llegible) {
   }
 }
 
-// The text without its blanks: what the readable text keeps of plain text, in order
-// (it may fold, add or drop blanks around labels, brackets and operators).
+// The text without its blanks and brackets: what the readable text keeps of plain text,
+// in order (it may fold, add or drop blanks around labels, brackets and operators; it
+// brackets a compound part of a fraction it writes "a/b", and a part that is one group
+// alone loses that group's brackets).
 std::string SenseBlancs(std::string_view text) {
   std::string r;
   for (const char c : text) {
-    if (c != ' ') r += c;
+    if (c != ' ' && c != '(' && c != ')' && c != '[' && c != ']') r += c;
   }
   return r;
 }
