@@ -49,18 +49,13 @@ void Empelta(Model& desti, std::size_t pare, const Model& font, std::size_t node
 // text: last in the case's mathematics, or after its words.
 void Separa(Model& m, std::size_t cas) {
   const auto& fills = m.peces[cas].fills;
-  Peca coma;
   if (!fills.empty() && m.peces[fills.back()].tipus == TipusPeca::Expressio) {
-    coma.tipus = TipusPeca::Operador;
-    coma.text = ",";
     const std::size_t darrer = fills.back();
-    m.peces.push_back(std::move(coma));
-    m.peces[darrer].fills.push_back(m.peces.size() - 1);
+    const std::size_t coma = m.Nou(TipusPeca::Operador, ",");
+    m.peces[darrer].fills.push_back(coma);
   } else {
-    coma.tipus = TipusPeca::Tros;
-    coma.text = ",";
-    m.peces.push_back(std::move(coma));
-    m.peces[cas].fills.push_back(m.peces.size() - 1);
+    const std::size_t coma = m.Nou(TipusPeca::Tros, ",");
+    m.peces[cas].fills.push_back(coma);
   }
 }
 
@@ -78,11 +73,7 @@ Model DelsApartats(const Exercici& e, Expressio Apartat::*part, bool ambInstrucc
     const Model& cas = (a.*part).Arbre();
     std::size_t pare = 0;
     if (!a.etiqueta.empty()) {
-      Peca p;
-      p.tipus = TipusPeca::Cas;
-      p.text = a.etiqueta;
-      m.peces.push_back(std::move(p));
-      pare = m.peces.size() - 1;
+      pare = m.Nou(TipusPeca::Cas, a.etiqueta);
       m.peces[0].fills.push_back(pare);
     }
     for (const std::size_t f : cas.Arrel().fills) Empelta(m, pare, cas, f);

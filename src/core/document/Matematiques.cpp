@@ -216,12 +216,7 @@ class Lector {
 
  private:
   std::size_t Nou(TipusPeca t, std::string text = {}, std::vector<std::size_t> fills = {}) {
-    Peca p;
-    p.tipus = t;
-    p.text = std::move(text);
-    p.fills = std::move(fills);
-    out_.peces.push_back(std::move(p));
-    return out_.peces.size() - 1;
+    return out_.Nou(t, std::move(text), std::move(fills));
   }
   Peca& P(std::size_t i) { return out_.peces[i]; }
 

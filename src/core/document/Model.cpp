@@ -7,6 +7,15 @@
 #include "document/Marcat.h"
 
 namespace tirelo {
+
+std::size_t Model::Nou(TipusPeca t, std::string text, std::vector<std::size_t> fills) {
+  Peca p;
+  p.tipus = t;
+  p.text = std::move(text);
+  p.fills = std::move(fills);
+  peces.push_back(std::move(p));
+  return peces.size() - 1;
+}
 namespace {
 
 constexpr std::size_t kSenseTancar = std::string_view::npos;

@@ -70,6 +70,8 @@ struct Peca {
 struct Model {
   std::vector<Peca> peces;  // peces[0] is the Contingut
   const Peca& Arrel() const { return peces.front(); }
+  // A new node, not yet anyone's child; its index.
+  std::size_t Nou(TipusPeca t, std::string text = {}, std::vector<std::size_t> fills = {});
 };
 
 // How the reader takes a script ("^", "_") whose "(" is never closed. The document
