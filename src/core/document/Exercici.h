@@ -22,6 +22,7 @@ struct Recepta {
   int casos = 1;                // 1..255
   std::optional<int> forma;     // 0..3 as the equation-form window answered
   uint64_t llavor = 0;
+  int nivell = 2;               // 1 easier, 2 the usual draw, 3 harder
   bool operator==(const Recepta&) const = default;
 };
 

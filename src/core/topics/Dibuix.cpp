@@ -11,19 +11,20 @@
 namespace tirelo {
 
 Dibuix DibuixaTema(const EntradaTema& tema, int numeroTema, int subtipus, int casos,
-                   const std::function<FormaEq2()>& demanaForma, FontAleatoria& font) {
+                   const std::function<FormaEq2()>& demanaForma, FontAleatoria& font, int nivell) {
   Dibuix d;
   Exercici& e = d.exercici;
   const auto estat = font.Estat();
   if (numeroTema != 0 && estat) {
     // A subtype without a number of cases draws one, whatever it was asked.
-    e.recepta = Recepta{numeroTema, subtipus, tema.PrenCasos(subtipus) ? casos : 1, std::nullopt, *estat};
+    e.recepta = Recepta{numeroTema, subtipus, tema.PrenCasos(subtipus) ? casos : 1, std::nullopt, *estat, nivell};
   }
   ContextGenerador ctx{font, casos, [&] {
                          const FormaEq2 forma = demanaForma();
                          if (e.recepta && !e.recepta->forma) e.recepta->forma = static_cast<int>(forma);
                          return forma;
-                       }};
+                       },
+                       nivell};
   ResultatGenerador r = tema.genera(ctx, subtipus);
   d.estat = r.estat;
   d.nombreCasos = ctx.nombreCasos;
@@ -49,7 +50,7 @@ std::optional<Dibuix> Dibuixa(const Recepta& recepta, FontAleatoria& font) {
   // Without a form in the recipe, an equation takes the complete form.
   const FormaEq2 forma = static_cast<FormaEq2>(recepta.forma.value_or(0));
   Dibuix d = DibuixaTema(cataleg[static_cast<std::size_t>(recepta.tema) - 1], recepta.tema, recepta.subtipus,
-                         recepta.casos, [forma] { return forma; }, font);
+                         recepta.casos, [forma] { return forma; }, font, recepta.nivell);
   if (d.estat != EstatGenerador::Fet) return std::nullopt;
   return d;
 }

@@ -30,9 +30,10 @@ struct Dibuix {
 
 // Draws subtype `subtipus` of `tema` (number `numeroTema` in the catalogue, 0 for a
 // topic outside it, which gives no recipe) from the source as it stands, asking the
-// equation form through `demanaForma`; the recipe keeps the first answer.
+// equation form through `demanaForma`; the recipe keeps the first answer. `nivell` is
+// the difficulty, 1..3.
 Dibuix DibuixaTema(const EntradaTema& tema, int numeroTema, int subtipus, int casos,
-                   const std::function<FormaEq2()>& demanaForma, FontAleatoria& font);
+                   const std::function<FormaEq2()>& demanaForma, FontAleatoria& font, int nivell = 2);
 
 // `font` is sown with the recipe's seed and left where the draw ended, so that the
 // next exercise of a sheet draws on from there. None for a topic or subtype the

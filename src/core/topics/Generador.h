@@ -28,6 +28,8 @@ struct ContextGenerador {
   int nombreCasos = 1;
   // Asks which form the next quadratic or biquadratic takes (the equation-form window).
   std::function<FormaEq2()> demanaForma;
+  // The difficulty: 1 easier, 2 the usual draw, 3 harder.
+  int nivell = 2;
 
   int32_t Random(int32_t n) { return aleatori.Random(n); }
 };
