@@ -39,7 +39,7 @@ namespace {
 #if defined(__SANITIZE_ADDRESS__)
 constexpr uint64_t kLlavors = 12, kLlavorsMolts = 1;
 #else
-constexpr uint64_t kLlavors = 200, kLlavorsMolts = 3;
+constexpr uint64_t kLlavors = 200, kLlavorsMolts = 200;
 #endif
 constexpr int kMoltsCasos = 255;
 
