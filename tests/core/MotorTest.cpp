@@ -256,6 +256,7 @@ const Simple kSimples[] = {
     {"FactoredWithContent", F::Factoritzada, "2x\xB2+4x", "2x(x+2)"},
     {"CommonFactor", F::FactorComu, "6x\xB2+9x", "3x(2x+3)"},
     {"PowerOfAPrimeUnderARoot", F::Qualsevol, "2 R_5(19^4)/19", "2arrel(19^4; 5)/19"},
+    {"PowerOfAProductUnderARoot", F::DenominadorRacional, "R_5(21^4)/3", "arrel(21^4; 5)/3"},
     {"PrimeFactors", F::FactorsPrimers, "1425", "3\u00B75^2\u00B719"},
     {"PowerOfOneBase", F::PotenciaUnaBase, "2^3.2^4", "2^7"},
     {"NegativePower", F::PotenciaUnaBase, "3^5:3^7", "3^(-2)"},

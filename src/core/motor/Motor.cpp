@@ -1088,11 +1088,17 @@ std::string Arrel(const ex& base, const numeric& exponent) {
   const long q = exponent.denom().to_long();
   std::string r = Escriu(radicand);
   if (q != 2) {
-    // A power of one prime under a root keeps its power: "arrel(19^4; 5)".
+    // A power under a root keeps its power, "arrel(19^4; 5)", "arrel(21^4; 5)": the
+    // exponents of the radicand's primes share a factor g, and the radicand is the
+    // g-th power of the product of the primes to their exponents over g.
     if (is_a<numeric>(radicand) && ex_to<numeric>(radicand).is_pos_integer()) {
       const Primers f = Descompon(ex_to<numeric>(radicand));
-      if (f.factors.size() == 1 && f.factors[0].second > 1 && f.resta == 1) {
-        r = Enter(f.factors[0].first) + "^" + std::to_string(f.factors[0].second);
+      long g = 0;
+      for (const auto& [primer, exponent] : f.factors) g = std::gcd(g, static_cast<long>(exponent));
+      if (f.resta == 1 && g > 1) {
+        numeric base = 1;
+        for (const auto& [primer, exponent] : f.factors) base *= primer.power(numeric(static_cast<long>(exponent) / g));
+        r = Enter(base) + "^" + std::to_string(g);
       }
     }
     return "arrel(" + r + "; " + std::to_string(q) + ")";
