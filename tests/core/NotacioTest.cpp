@@ -70,6 +70,7 @@ const Forma kFormes[] = {
     {"SolutionsJoinedByO", "x = 2 o x = -3", "x = 2; x = -3"},
     {"SolutionsJoinedByI", "x = 1 i y = 2", "x = 1; y = 2"},
     {"LetterOInAProduct", "2 o x", "2ox"},
+    {"LetterOBeforeASign", "x = 1 o = 2", "x = 1o = 2"},
     {"PointWithComma", "(2, 7)", "(2, 7)"},
     {"PointWithSemicolon", "(2; 7)", "(2; 7)"},
     {"Words", "mcd = 5, MCM = 1425", "mcd = 5, MCM = 1425"},
@@ -194,7 +195,7 @@ INSTANTIATE_TEST_SUITE_P(Escrits, NotacioEscritTest, testing::ValuesIn(kEscrits)
 TEST(Notacio, WhatItWritesReadsBackTheSame) {
   for (const char* t : {"2x^2-5x+3", "(x+1)(x-1)", "\u221A5/10", "4\u221A2", "arrel(x^2+1; 3)",
                         "x = -3; x = 2", "(2, 7); (-1, 0)", "mcd = 5, MCM = 1425", "53,50 \u20AC", "x^(-4)",
-                        "(1/2)x", "(\u221A2)^3", "\u221A(5)2"}) {
+                        "(1/2)x", "(\u221A2)^3", "\u221A(5)2", "\u221AE _S", "c mcd o= 2", "x \u2192 +2"}) {
     const std::string un = Llegit(t);
     EXPECT_EQ(Llegit(un), un) << t;
   }

@@ -201,9 +201,11 @@ class Escriptor {
       } else if (p.tipus == TipusPeca::Arrel &&
                  (seguentScript || (seguentOperand && Es(fills[k + 1], TipusPeca::Nombre)))) {
         // "√(5)2", "(√2)^3": the root ends here, and a power is the root's
-        if (t.rfind("\xE2\x88\x9A", 0) == 0 && t.compare(3, 1, "(") != 0)
+        if (seguentScript) {
+          t = "(" + t + ")";
+        } else if (t.rfind("\xE2\x88\x9A", 0) == 0 && t.compare(3, 1, "(") != 0) {
           t = "\xE2\x88\x9A(" + t.substr(3) + ")";
-        if (seguentScript) t = "(" + t + ")";
+        }
       } else if (p.tipus == TipusPeca::Variable && k + 1 < fills.size() &&
                  Es(fills[k + 1], TipusPeca::Variable) && EsParaula(fills, k)) {
         t += "\xC2\xB7";  // letters that would spell a word of the notation ("m·c·d")
@@ -443,7 +445,7 @@ class Lector {
         i_ += llarg;
         esperaOperand = true;
         posOperador = pos;
-        operador = c;
+        operador = op == "->" ? char32_t{0x2192} : c;  // "->" is an arrow, not a minus sign
         continue;
       }
       // Units after a number.
@@ -469,7 +471,7 @@ class Lector {
       // "x = 2 o x = -3", "x = 1 i y = 2": a lone "o" or "i" between blanks after an
       // equation separates solutions.
       if ((c == 'o' || c == 'i') && !esperaOperand && i_ > 0 && EsBlanc(t_[i_ - 1].c) && i_ + 1 < t_.size() &&
-          EsBlanc(t_[i_ + 1].c) && AmbRelacio(l)) {
+          EsBlanc(t_[i_ + 1].c) && AmbRelacio(l) && SegueixOperand(i_ + 1)) {
         l.push_back(Nou(TipusPeca::Operador, ";"));
         ++i_;
         esperaOperand = true;
@@ -492,6 +494,16 @@ class Lector {
       posOperador = kCap;
     }
     return Fraccions(std::move(l), prof);
+  }
+
+  // Whether what follows position k, past blanks, can start an operand: a joiner is
+  // followed by the next solution ("o x = -3"), a letter "o" or "i" by a sign ("o = 2").
+  bool SegueixOperand(std::size_t k) const {
+    while (k < t_.size() && EsBlanc(t_[k].c)) ++k;
+    if (k >= t_.size()) return false;
+    const char32_t c = t_[k].c;
+    return EsLletra(c) || EsXifra(c) || c == '(' || c == '[' || c == '-' || c == 0x2212 || c == '+' ||
+           c == 0x221A || c == 0x221B || c == 0x221C;
   }
 
   // Whether the list's last item holds a relation.
