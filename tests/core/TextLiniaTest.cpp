@@ -38,6 +38,8 @@ const Cas kCasos[] = {
     {"BlockIsASystemOnOneLine", "Resol: #M(x+y=3\rx-y=1)", "Resol: x+y=3; x-y=1"},
     {"IndentedEquationsAreASystem", "Resol el sistema:\r#8 \r\r#8 x+2y = 10\r#8 4x+5y = 28\r #0 ",
      "Resol el sistema: x+2y = 10; 4x+5y = 28"},
+    {"CaseAfterASystemKeepsItsComma", "a) \r#8 x+y = 3\r#8 x-y = 1\r\r, b) \r#8 x = 2\r",
+     "a) x+y = 3; x-y = 1, b) x = 2"},
     {"EmbeddedRtfGoes", "a\\tab b\\line c{\\b d}\\'e9", "a b cd\u00E9"},
     {"StackedFractionsInColumns",
      "Calcula:\r\n\\tab \\tab  2     1\r\n\\tab \\tab --- + ---\r\n\\tab \\tab  3     9", "Calcula: 2/3 + 1/9"},

@@ -284,7 +284,14 @@ std::string TextLinia(const Model& matematiques) {
     if (!r.empty()) r += ' ';
     r += l;
   }
-  return NombresCatalans(r);  // decimal comma, amounts with two decimals
+  // A system of equations ends in a blank, which the case's comma after it would keep:
+  // "49; 9x+2y = 53, b)", not "53 , b)".
+  std::string plegat;
+  for (const char c : r) {
+    if ((c == ',' || c == ';') && !plegat.empty() && plegat.back() == ' ') plegat.pop_back();
+    plegat += c;
+  }
+  return NombresCatalans(plegat);  // decimal comma, amounts with two decimals
 }
 
 }  // namespace tirelo
