@@ -3,9 +3,9 @@
 # Copyright (C) 2026 Equip de Tirelo
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs every one of them
 # (fuzz/<name>.cpp, seeded from fuzz/corpus/<name>/) for a fixed time.
-# Each target runs 20 s, the markup translator (the richest grammar) 60 s: about four
-# and a half minutes for the twelve of them. TIRELO_FUZZ_SECONDS sets one time for
-# every target.
+# Each target runs 10 s, the markup translator (the richest grammar) 30 s: a short run
+# on every change, which finds regressions against the seeds; give longer runs by hand
+# when a reader changes. TIRELO_FUZZ_SECONDS sets one time for every target.
 # Exits non-zero when a target crashes or breaks one of its checks; the input is kept
 # in build-fuzz/artifacts/ (fix the fault, then add the input to fuzz/corpus/<name>/).
 set -euo pipefail
@@ -17,9 +17,9 @@ seconds_for() {
   if [ -n "${TIRELO_FUZZ_SECONDS:-}" ]; then
     echo "$TIRELO_FUZZ_SECONDS"
   elif [ "$1" = marcat ]; then
-    echo 60
+    echo 30
   else
-    echo 20
+    echo 10
   fi
 }
 dir=build-fuzz

@@ -9,6 +9,7 @@
 #include "document/Exercici.h"
 #include "document/Matematiques.h"
 #include "document/Model.h"
+#include "support/Llavors.h"
 #include "topics/Cataleg.h"
 #include "topics/Dibuix.h"
 
@@ -65,7 +66,7 @@ std::string Descriu(const Model& m) {
 
 // The numbers of cases each subtype is drawn with: one, a few, and the most a text holds.
 constexpr int kCasos[] = {1, 3, 255};
-constexpr uint64_t kLlavors = 25;
+constexpr uint64_t kLlavors = prova::Llavors(25);
 
 class ApartatsTest : public testing::TestWithParam<int> {
  protected:

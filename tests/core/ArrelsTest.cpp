@@ -9,6 +9,7 @@
 
 #include "mathtext/Nombres.h"
 #include "support/CasosProva.h"
+#include "support/Llavors.h"
 
 namespace tirelo {
 namespace {
@@ -68,7 +69,7 @@ TEST(Arrels, OtherSubtypesWriteNothing) {
 double Arrel(int n, int b, int e) { return std::pow(std::pow(b, e), 1.0 / n); }
 
 TEST(Arrels, PropertyRationalisedFractionsKeepTheirValue) {
-  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(3000); ++llavor) {
     const int k = static_cast<int>(llavor % 3) + 1;
     const auto gen = [k](Programa& p) { prova::Genera(p, GenRacionalitzacio, k); };
     for (const auto& [fraccio, resposta] : GeneraAmbLlavor(llavor, 7, gen, kEnunciat, kResposta).casos) {

@@ -8,6 +8,7 @@
 #include <numeric>
 
 #include "support/CasosProva.h"
+#include "support/Llavors.h"
 
 namespace tirelo {
 namespace {
@@ -104,7 +105,7 @@ TEST(Divisors, EveryNumberUpToTheLargestDrawnFactorises) {
 }
 
 TEST(Divisors, PropertyFactorisationsMultiplyBackToTheNumber) {
-  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(3000); ++llavor) {
     for (const auto& [text, factoritzacio] :
          GeneraAmbLlavor(llavor, 25, GenDescomposicio, {"Descompon factorialment: "}).casos) {
       const int nombre = std::stoi(text);
@@ -117,7 +118,7 @@ TEST(Divisors, PropertyFactorisationsMultiplyBackToTheNumber) {
 }
 
 TEST(Divisors, PropertyGcdTimesLcmIsTheProduct) {
-  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(3000); ++llavor) {
     for (const auto& [p, s] : GeneraAmbLlavor(llavor, 15, GenMcdMcm, {"Troba el mcd i el MCM de: "}).casos) {
       const auto mp = Encaixa(p, "# i #");
       const auto ms = Encaixa(s, "mcd= #, MCM= #");

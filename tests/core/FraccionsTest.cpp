@@ -9,6 +9,7 @@
 
 #include "mathtext/Nombres.h"
 #include "support/CasosProva.h"
+#include "support/Llavors.h"
 #include "support/Suport.h"
 #include "shell/ExecutaTema.h"
 
@@ -212,7 +213,7 @@ std::vector<std::string> Peces(std::string t, int casos) {
 
 TEST(FraccionsPropietat, SimplifiedFractionEqualsTheStatementsAndIsInLowestTerms) {
   prova::InterficieFalsa ui;
-  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(3000); ++llavor) {
     Programa prg(ui, llavor);
     prg.serie.nombreCasos = static_cast<uint16_t>(llavor % 6 + 1);
     prova::Genera(prg, GenSimplificacio);
@@ -249,7 +250,7 @@ std::vector<std::string> Linies(const std::string& t) {
 
 TEST(FraccionsPropietat, OperationAnswerIsTheExactResultInLowestTerms) {
   prova::InterficieFalsa ui;
-  for (uint64_t llavor = 1; llavor <= 4000; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(4000); ++llavor) {
     Programa prg(ui, llavor);
     const int op = static_cast<int>(llavor % 4);
     prova::Genera(prg, GeneraFraccions, op + 2);

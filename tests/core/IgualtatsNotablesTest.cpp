@@ -11,6 +11,7 @@
 
 #include "mathtext/Nombres.h"
 #include "support/CasosProva.h"
+#include "support/Llavors.h"
 
 namespace tirelo {
 namespace {
@@ -143,7 +144,7 @@ TEST(IgualtatsNotables, ALongSeriesEndsAtItsLastWholeCaseAndStillDrawsEveryCase)
 }
 
 TEST(IgualtatsNotables, PropertySquareOfABinomialExpandsToTheSquare) {
-  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(3000); ++llavor) {
     for (const auto& [b, expansio] : GeneraAmbLlavor(llavor, 14, GenQuadratBinomi, {"Calcula:   "}).casos) {
       ASSERT_TRUE(b.size() > 4 && b.substr(0, 2) == " (" && b.substr(b.size() - 2) == ")\xB2") << b;
       const auto termes = LlegeixPolinomi(b.substr(2, b.size() - 4));
@@ -160,7 +161,7 @@ TEST(IgualtatsNotables, PropertySquareOfABinomialExpandsToTheSquare) {
 }
 
 TEST(IgualtatsNotables, PropertyConstantsNeverRepeatAndProductsMatchExpansions) {
-  for (uint64_t llavor = 1; llavor <= 2000; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(2000); ++llavor) {
     const bool suma = llavor % 2 == 0;
     const auto prova = GeneraAmbLlavor(llavor, 12, prova::GeneradorContext(suma ? GenSumaPerDiferencia : GenDiferenciaQuadrats),
                                        {suma ? "Calcula:   " : "Descompon:    "});

@@ -15,6 +15,7 @@
 #include "document/Marcat.h"
 #include "mathtext/Nombres.h"
 #include "support/CasosProva.h"
+#include "support/Llavors.h"
 #include "support/Guio.h"
 #include "support/Polinomis.h"
 #include "support/Suport.h"
@@ -280,7 +281,7 @@ std::size_t ComprovaRedueix(const Exercici& e, uint16_t casos) {
 }
 
 TEST(Operacions, ReduceATermPropertyOverSeeds) {
-  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(3000); ++llavor) {
     const uint16_t casos = static_cast<uint16_t>(1 + llavor % 4);
     prova::Escena p({}, casos);
     p.guio->Sembra(llavor);
@@ -291,7 +292,7 @@ TEST(Operacions, ReduceATermPropertyOverSeeds) {
 }
 
 TEST(Operacions, ReduceATermManyCasesKeepOnlyWholeCases) {
-  for (uint64_t llavor = 1; llavor <= 200; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(200); ++llavor) {
     const auto casos = static_cast<uint16_t>(30 + llavor % 200);
     prova::Escena p({}, casos);
     p.guio->Sembra(llavor);
@@ -400,7 +401,7 @@ void ComprovaFactoritzat(const std::string& F, int subtipus) {
 
 TEST(Operacions, CommonFactorPropertyOverSeeds) {
   for (int subtipus : {2, 3}) {
-    for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+    for (uint64_t llavor = 1; llavor <= prova::Llavors(3000); ++llavor) {
       const uint16_t casos = llavor % 10 == 0 ? 3 : 1;
       prova::Escena p({}, casos);
       p.guio->Sembra(llavor);
@@ -433,7 +434,7 @@ TEST(Operacions, CommonFactorPropertyOverSeeds) {
 }
 
 TEST(Operacions, ManyCommonFactorCasesKeepOnlyWholeCases) {
-  for (uint64_t llavor = 1; llavor <= 300; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(300); ++llavor) {
     for (int subtipus : {2, 3}) {
       const auto casos = static_cast<uint16_t>(15 + llavor % 12);
       prova::Escena p({}, casos);
@@ -484,7 +485,7 @@ TEST(Operacions, BinomialProductKeepsLikeTermsApart) {
 
 TEST(Operacions, BinomialProductPropertyOverSeeds) {
   const std::string inici = " Calcula:       ";
-  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(3000); ++llavor) {
     prova::Escena p({}, 1);
     p.guio->Sembra(llavor);
     prova::Genera(*p.prg, GenProducteBinomis);
@@ -548,7 +549,7 @@ std::string LiniaFraccio(std::string linia) {
 }
 
 TEST(Operacions, AlgebraicFractionPropertyOverSeeds) {
-  for (uint64_t llavor = 1; llavor <= 3000; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(3000); ++llavor) {
     prova::Escena p({}, 1);
     p.guio->Sembra(llavor);
     prova::Genera(*p.prg, GenFraccioAlgebraica);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/Guio.h"
+#include "support/Llavors.h"
 #include "support/Suport.h"
 #include "shell/ExecutaTema.h"
 
@@ -127,7 +128,7 @@ void ComprovaImport(const std::string& t) {
 
 TEST(Percentatges, FinalIsInitialTimesPercentageOverSeeds) {
   for (int subtipus = 1; subtipus <= 6; ++subtipus) {
-    for (uint64_t llavor = 1; llavor <= 2000; ++llavor) {
+    for (uint64_t llavor = 1; llavor <= prova::Llavors(2000); ++llavor) {
       prova::InterficieFalsa ui;
       Programa prg(ui, llavor);
       Escriu(prg, subtipus, DadesPercentatge(*prg.aleatori, subtipus));

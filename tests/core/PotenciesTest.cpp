@@ -7,6 +7,7 @@
 #include <map>
 
 #include "support/CasosProva.h"
+#include "support/Llavors.h"
 
 namespace tirelo {
 namespace {
@@ -129,7 +130,7 @@ TEST(Potencies, SeveralCasesUseOneSubtype) {
 }
 
 TEST(Potencies, PropertyEveryResultIsTheReducedExpression) {
-  for (uint64_t llavor = 1; llavor <= 5000; ++llavor) {
+  for (uint64_t llavor = 1; llavor <= prova::Llavors(5000); ++llavor) {
     const int k = static_cast<int>(llavor % 5) + 1;
     const auto prova = GeneraAmbLlavor(llavor, 17, [k](Programa& p) { prova::Genera(p, GenPotencies, k); }, {"Calcula: "});
     EXPECT_EQ(prova.exercici.pista, ReglaPotencies(k));
