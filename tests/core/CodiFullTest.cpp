@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CodiDolent{"NoAscii", "AB\xC3\xA9", "el codi t\xC3\xA9 un car\xC3\xA0" "cter que no hi pot ser"},
                     CodiDolent{"MassaLlarg", std::string(201, 'A'), "el codi \xC3\xA9s massa llarg"},
                     CodiDolent{"UnCaracter", "A", "el codi no \xC3\xA9s correcte: hi ha algun car\xC3\xA0" "cter mal copiat"},
-                    CodiDolent{"ZeroDavant", "2" + EscriuCodi({5, 0, {{1, 1, 1, 1}}}).value_or(""),
+                    CodiDolent{"ZeroDavant", "2" + EscriuCodiVersio1({5, 0, {{1, 1, 1, 1}}}).value_or(""),
                                "el codi no \xC3\xA9s correcte: hi ha algun car\xC3\xA0" "cter mal copiat"}),
     [](const auto& info) { return std::string(info.param.nom); });
 

@@ -148,8 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FitxerDolent{"NoEsLot", R"({"exercicis": []})", "No \xE9s un fitxer de lot de Tirelo: falta \"format\": \"tirelo-lot\""},
         FitxerDolent{"UnaLlista", "[1, 2]", "No \xE9s un fitxer de lot de Tirelo: falta \"format\": \"tirelo-lot\""},
-        FitxerDolent{"VersioDesconeguda", R"({"format": "tirelo-lot", "versio": 2, "exercicis": []})",
-                     "Versi\xF3 del fitxer de lot desconeguda (2): aquest programa llegeix la versi\xF3 1"},
+        FitxerDolent{"VersioDesconeguda", R"({"format": "tirelo-lot", "versio": 3, "exercicis": []})",
+                     "Versi\xF3 del fitxer de lot desconeguda (3): aquest programa llegeix les versions 1 a 2"},
         FitxerDolent{"JsonTrencat", R"({"format": "tirelo-lot", "versio": 1, "exercicis": [)",
                      "El fitxer no \xE9s JSON ben format (error a l'octet 53)"},
         FitxerDolent{"Buit", "", "El fitxer no \xE9s JSON ben format (error a l'octet 1)"},

@@ -17,10 +17,10 @@ namespace tirelo {
 namespace {
 
 std::vector<DescripcioTema> Temes() {
-  DescripcioTema a{1, "divisors", "DIVISORS", {"Factoritzaci\xF3", "mcd i MCM"}, "11"};
+  DescripcioTema a{1, "divisors", "DIVISORS", {"Factoritzaci\xF3", "mcd i MCM"}, {true, true}};
   DescripcioTema b{3, "fraccions", "Fraccions", {"Simplificaci\xF3", "Suma", "Resta", "Multiplicaci\xF3", "Divisi\xF3"},
-                   "10000"};
-  DescripcioTema c{4, "pot\xE8ncies", "POT\xC8NCIES", {"a", "b"}, "11"};
+                   {true, false, false, false, false}};
+  DescripcioTema c{4, "pot\xE8ncies", "POT\xC8NCIES", {"a", "b"}, {true, true}};
   return {a, b, c};
 }
 
@@ -58,7 +58,9 @@ TEST(Genera, BadSeriesNameTheProblem) {
   EXPECT_NE(ErrorDe("3:0").find("subtipus"), std::string::npos);
   EXPECT_NE(ErrorDe("3:x").find("subtipus"), std::string::npos);
   EXPECT_NE(ErrorDe("3").find("TEMA:SUBTIPUS"), std::string::npos);
-  EXPECT_NE(ErrorDe("3:1:2:3:4").find("TEMA:SUBTIPUS"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:1:2:3:2:4").find("TEMA:SUBTIPUS"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:1:2:3:0").find("nivell"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:1:2:3:4").find("nivell"), std::string::npos);
   EXPECT_NE(ErrorDe("3:1:0").find("casos"), std::string::npos);
   EXPECT_NE(ErrorDe("3:1:256").find("casos"), std::string::npos);
   EXPECT_NE(ErrorDe("3:1:99999999999999999999").find("casos"), std::string::npos);

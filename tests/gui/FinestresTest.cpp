@@ -30,7 +30,7 @@ PeticioSubtipus PeticioFraccions() {
   PeticioSubtipus p;
   p.titol = "Fraccions";
   p.subtipus = {"Simplificaci\xF3", "Suma", "Resta", "Multiplicaci\xF3", "Divisi\xF3"};
-  p.casos = "10000";
+  p.casos = {true, false, false, false, false};
   p.seleccio = 1;
   p.nombreCasos = 1;
   return p;
@@ -125,10 +125,10 @@ class FinestresTest : public QObject {
     f.Llista()->clearSelection();
     QVERIFY(DesactivatsCasos(f));
 
-    // A remembered position beyond the list selects nothing; a cases string shorter
-    // than the list counts as '0' for the lines beyond it.
+    // A remembered position beyond the list selects nothing; a cases list shorter
+    // than the list counts as "no cases" for the lines beyond it.
     p.seleccio = 0;
-    p.casos = "1";
+    p.casos = {true};
     FinestraSerie g(nullptr, p);
     QVERIFY(g.Llista()->selectedItems().isEmpty());
     g.Llista()->setCurrentRow(4);
