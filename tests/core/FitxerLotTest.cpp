@@ -202,6 +202,31 @@ TEST(FitxerLot, KeepsWhetherTheSheetsAnswersAreSimplified) {
   }
 }
 
+// A recipe keeps its level; a file of the first version, whose recipes had none, reads
+// as the usual level.
+TEST(FitxerLot, KeepsEachRecipesLevelAndReadsTheFirstVersionAsTheUsualOne) {
+  ContingutLot c;
+  for (const int nivell : {1, 2, 3}) {
+    Exercici e{"Calcula:   3/4", "3/4", "", 0, true};
+    e.recepta = Recepta{3, 2, 1, std::nullopt, 7, nivell};
+    c.exercicis.push_back(e);
+  }
+  const auto r = LlegeixJsonLot(EscriuJsonLot(c), Temes());
+  ASSERT_TRUE(std::holds_alternative<ContingutLot>(r));
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(std::get<ContingutLot>(r).exercicis.at(static_cast<std::size_t>(k)).recepta->nivell, k + 1);
+  const auto v1 = LlegeixJsonLot(
+      R"({"format": "tirelo-lot", "versio": 1, "exercicis": [{"enunciat": "a", "resposta": "b", "pista": "",
+          "posicio_pista": 0, "recepta": {"tema": 3, "subtipus": 2, "casos": 1, "llavor": "7"}}]})",
+      Temes());
+  ASSERT_TRUE(std::holds_alternative<ContingutLot>(v1));
+  EXPECT_EQ(std::get<ContingutLot>(v1).exercicis.at(0).recepta->nivell, 2);
+  const auto senseNivell = LlegeixJsonLot(
+      R"({"format": "tirelo-lot", "versio": 2, "exercicis": [{"enunciat": "a", "resposta": "b", "pista": "",
+          "posicio_pista": 0, "recepta": {"tema": 3, "subtipus": 2, "casos": 1, "llavor": "7"}}]})",
+      Temes());
+  ASSERT_TRUE(std::holds_alternative<ErrorLot>(senseNivell));
+}
+
 TEST(FitxerLot, AFileThatCannotBeReadIsAnError) {
   const auto r = ObreFitxerLot(Carpeta() / "no-hi-es.tirelo", Temes());
   ASSERT_TRUE(std::holds_alternative<ErrorLot>(r));

@@ -35,6 +35,27 @@ std::string ErrorDe(std::string_view text) {
   return std::holds_alternative<ErrorOpcions>(r) ? std::get<ErrorOpcions>(r).missatge : std::string("(cap error)");
 }
 
+// A series gives its level as a fifth field; --nivell gives it to every series that
+// does not, wherever it stands.
+TEST(Genera, LevelOfEachSeriesOrOfNivell) {
+  EXPECT_EQ(Serie("3:2:1:5:3").nivell, 3);
+  EXPECT_EQ(Serie("3:2:1:5").nivell, 0);  // none given: --nivell decides
+  const auto llegit = LlegeixOpcionsGenera(
+      {"--serie", "3:2:1:5", "--serie", "1:1:2:1:3", "--nivell", "1", "--json"}, Temes());
+  ASSERT_TRUE(std::holds_alternative<OpcionsGenera>(llegit));
+  const auto& o = std::get<OpcionsGenera>(llegit);
+  EXPECT_EQ(o.series.at(0).nivell, 1);
+  EXPECT_EQ(o.series.at(1).nivell, 3);
+  const auto habitual = LlegeixOpcionsGenera({"--serie", "3:2", "--json"}, Temes());
+  ASSERT_TRUE(std::holds_alternative<OpcionsGenera>(habitual));
+  EXPECT_EQ(std::get<OpcionsGenera>(habitual).series.at(0).nivell, 2);
+  for (const char* dolent : {"0", "4", "x"}) {
+    const auto r = LlegeixOpcionsGenera({"--serie", "3:2", "--nivell", dolent, "--json"}, Temes());
+    ASSERT_TRUE(std::holds_alternative<ErrorOpcions>(r)) << dolent;
+    EXPECT_EQ(std::get<ErrorOpcions>(r).missatge, "--nivell ha de ser 1, 2 o 3");
+  }
+}
+
 TEST(Genera, SeriesByNumberOrNameWithDefaults) {
   const auto s = Serie("3:2");
   EXPECT_EQ(s.tema, 3);

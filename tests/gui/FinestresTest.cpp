@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Equip de Tirelo
 // The secondary windows on their own: the series window, the hint placement window,
 // the save window, the message boxes, and the text border they share.
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -113,6 +114,29 @@ class FinestresTest : public QObject {
       QVERIFY(!lloc.intersects(f.Control(ordre)->geometry()));
     QVERIFY(f.AvisCasos()->heightForWidth(lloc.width()) <= lloc.height());
     QCOMPARE(f.Llista()->currentRow(), 0);
+  }
+
+  // The level opens at the one asked (the usual one unless another was chosen), sits
+  // between "Sortir" and "Bé" without touching them or the count, and goes back with
+  // the answer, accepted or not.
+  void SerieTriaElNivell() {
+    PeticioSubtipus p = PeticioFraccions();
+    FinestraSerie f(nullptr, p);
+    QCOMPARE(f.Nivell()->count(), 3);
+    QCOMPARE(f.Nivell()->currentIndex(), 1);
+    const QRect lloc = f.Nivell()->geometry();
+    for (const int ordre : {ordre_finestra::Accepta, ordre_finestra::Surt, ordre_serie::Casos, ordre_serie::MenysCasos,
+                            ordre_serie::MesCasos, ordre_serie::Llista})
+      QVERIFY(!lloc.intersects(f.Control(ordre)->geometry()));
+    QVERIFY(QRect(0, 0, 312, 268).contains(lloc));
+    f.Nivell()->setCurrentIndex(2);
+    f.Llista()->setCurrentRow(1);
+    QTest::mouseClick(f.Control(ordre_finestra::Accepta), Qt::LeftButton);
+    QCOMPARE(f.Resposta().nivell, 3);
+    p.nivell = 1;
+    FinestraSerie g(nullptr, p);
+    QCOMPARE(g.Nivell()->currentIndex(), 0);
+    QCOMPARE(g.Resposta().nivell, 1);
   }
 
   void SerieCasosSegonsSubtipus() {
