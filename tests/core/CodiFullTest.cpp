@@ -354,7 +354,10 @@ std::vector<Exercici> AmbFetsAMa() {
 
 // Versions keep the structure and the hand-made exercises, and draw the rest anew.
 TEST(Versions, ShareTheStructureAndDifferInTheDrawnData) {
-  const auto original = AmbFetsAMa();
+  auto original = AmbFetsAMa();
+  // One exercise at another level: its versions keep it.
+  original[0] = *DibuixaRecepta({3, 2, 1, std::nullopt, original[0].recepta->llavor, 3});
+  original[0].posicioPista = 0;
   const auto llavors = LlavorsDeVersions(3, 4);
   std::vector<std::vector<Exercici>> versions;
   for (uint32_t llavor : llavors) versions.push_back(VersioDelLot(original, llavor));
@@ -369,8 +372,8 @@ TEST(Versions, ShareTheStructureAndDifferInTheDrawnData) {
         continue;
       }
       ASSERT_TRUE(b.recepta);
-      EXPECT_EQ((std::tuple{b.recepta->tema, b.recepta->subtipus, b.recepta->casos, b.recepta->forma}),
-                (std::tuple{a.recepta->tema, a.recepta->subtipus, a.recepta->casos, a.recepta->forma}));
+      EXPECT_EQ((std::tuple{b.recepta->tema, b.recepta->subtipus, b.recepta->casos, b.recepta->forma, b.recepta->nivell}),
+                (std::tuple{a.recepta->tema, a.recepta->subtipus, a.recepta->casos, a.recepta->forma, a.recepta->nivell}));
       EXPECT_EQ(b.posicioPista, a.posicioPista);
       if (!MateixosTextos(a, b)) ++diferents;
     }
