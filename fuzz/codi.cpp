@@ -3,7 +3,8 @@
 // Fuzzes the sheet-code reader. Besides crashes, leaks and undefined behaviour it checks
 // that a refusal says why, that whatever it accepts is a sheet a batch can hold (1 to 50
 // exercises of the catalogue's subtypes), and that writing that sheet's code gives the
-// text read, in capitals and without separators: one code per sheet, one sheet per code.
+// text read, in capitals and without separators, in the version it was read in: one
+// code per sheet, one sheet per code.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -45,8 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   int exercicis = 0;
   for (const auto& s : full.series) exercicis += s.exercicis;
   Comprova(exercicis >= 1 && exercicis <= tirelo::Lot::Maxim, "1 to 50 exercises");
-  const auto escrit = tirelo::EscriuCodi(full);
+  // A code is written again in its own version: the second begins with '2', which no
+  // code of the first does.
+  const std::string normalitzat = Normalitzat(text);
+  const auto escrit = normalitzat.front() == '2' ? tirelo::EscriuCodi(full) : tirelo::EscriuCodiVersio1(full);
   Comprova(escrit.has_value(), "an accepted sheet has a code");
-  Comprova(*escrit == Normalitzat(text), "the code written is the code read");
+  Comprova(*escrit == normalitzat, "the code written is the code read");
+  for (const auto& s : full.series) Comprova(s.nivell >= 1 && s.nivell <= 3, "a level of 1 to 3");
   return 0;
 }

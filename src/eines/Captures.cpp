@@ -175,7 +175,7 @@ int main(int argc, char** argv) {
   PeticioSubtipus peticio;
   peticio.titol = "Fraccions";
   peticio.subtipus = {"Simplificaci\xF3", "Suma", "Resta", "Multiplicaci\xF3", "Divisi\xF3"};
-  peticio.casos = "10000";
+  peticio.casos = {true, false, false, false, false};
   peticio.seleccio = 2;
   captures.Modal(QStringLiteral("problmen"), [&] { ui.DemanaSubtipus(peticio); });
   // After an exercise that lost cases, the window notes it beside the count.

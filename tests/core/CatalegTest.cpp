@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -18,40 +21,42 @@ namespace tirelo {
 namespace {
 
 // What the user sees of each topic: its menu name, its series window's caption, its
-// subtypes and which of them take a number of cases.
+// subtypes and which of them take a number of cases; and the subtypes' ids, which
+// sheet codes carry and which never change.
 struct Fila {
   const char* nom;
   const char* titol;
   std::vector<std::string> subtipus;
   const char* casos;
+  std::vector<int> ids;
 };
 
 const Fila kFiles[] = {
-    {"divisors", "DIVISORS, mcd i MCM", {"Descomposici\xF3 factorial d'un N\xBA", "mcd i MCM d'un N\xBA"}, "11"},
+    {"divisors", "DIVISORS, mcd i MCM", {"Descomposici\xF3 factorial d'un N\xBA", "mcd i MCM d'un N\xBA"}, "11", {1, 2}},
     {"igualtats notables", "IGUALTATS NOTABLES",
-     {"Quadrat del binomi", "Suma per difer\xE8ncia", "Difer\xE8ncia de quadrats"}, "111"},
-    {"fraccions", "Fraccions", {"Simplificaci\xF3", "Suma", "Resta", "Multiplicaci\xF3", "Divisi\xF3"}, "10000"},
+     {"Quadrat del binomi", "Suma per difer\xE8ncia", "Difer\xE8ncia de quadrats"}, "111", {3, 4, 5}},
+    {"fraccions", "Fraccions", {"Simplificaci\xF3", "Suma", "Resta", "Multiplicaci\xF3", "Divisi\xF3"}, "10000", {6, 7, 8, 9, 10}},
     {"pot\xE8ncies", "POT\xC8NCIES",
      {"Producte (igual base)", "Divisi\xF3 (igual base)", "Producte (igual exponent)", "Divisi\xF3 (igual exponent)",
       "Pot\xE8ncia de pot\xE8ncia"},
-     "11111"},
-    {"arrels", "RADICALS", {"Racionalitzar arrel quadrada", "Racionalitzar arrel n", "Racionalitzar suma"}, "111"},
+     "11111", {11, 12, 13, 14, 15}},
+    {"arrels", "RADICALS", {"Racionalitzar arrel quadrada", "Racionalitzar arrel n", "Racionalitzar suma"}, "111", {16, 17, 18}},
     // "Multiplicar binomis", mended from the misspelt "Multipliar binomis" shown before.
     {"operacions", "OPERACIONS ALG\xC8" "BRIQUES",
      {"Reduir un terme (ex.: 3x2 --> 6x)", "Treure Factor com\xFA", "Treure par\xE8ntesis", "Multiplicar binomis",
       "Simplificar una fracci\xF3 alg\xE8" "brica"},
-     "10000"},
+     "10000", {19, 20, 21, 22, 23}},
     {"percentatges", "OPERACIONS amb TANTS PER CENT",
      {"Rebaixes:preu final", "Rebaixes:preu inicial", "Rebaixes: % rebaixa", "Increments: valor final",
       "Increments: valor inicial", "Increments: % increment"},
-     "000000"},
+     "000000", {24, 25, 26, 27, 28, 29}},
     {"equacions", "EQUACIONS i SISTEMES",
      {"Equaci\xF3 1r. grau", "Equaci\xF3 2n grau", "Equaci\xF3 biquadrada", "Sistema 2 equacions i 2 inc\xF2gnites"},
-     "0111"},
+     "0111", {30, 31, 32, 33}},
     {"funcions", "FUNCIONS TIPUS",
      {"F.Lineal <- pendent i punt", "F.Lineal <- 2 punts", "Par\xE0" "bola <- 3 punts", "Par\xE0" "bola <- v\xE8rtex i punt",
       "Intersecci\xF3 recta/par\xE0" "bola"},
-     "00111"},
+     "00111", {34, 35, 36, 37, 38}},
 };
 
 class CatalegTest : public testing::TestWithParam<int> {
@@ -62,9 +67,33 @@ class CatalegTest : public testing::TestWithParam<int> {
 
 TEST_P(CatalegTest, RowIsTheTopicTheUserKnows) {
   EXPECT_EQ(Entrada().nom, Esperada().nom);
-  EXPECT_EQ(Entrada().tema.titol, Esperada().titol);
+  EXPECT_EQ(Entrada().titol, Esperada().titol);
   EXPECT_EQ(Entrada().Subtipus(), Esperada().subtipus);
-  EXPECT_EQ(Entrada().tema.cadenaCasos, Esperada().casos);
+  std::string casos;
+  std::vector<int> ids;
+  for (const FilaSubtipus& f : Entrada().files) {
+    casos += f.casos ? '1' : '0';
+    ids.push_back(f.id);
+  }
+  EXPECT_EQ(casos, Esperada().casos);
+  EXPECT_EQ(ids, Esperada().ids);
+}
+
+// The question a row declares is the one its generator asks, at every level.
+TEST_P(CatalegTest, DeclaredQuestionIsTheOneTheGeneratorAsks) {
+  for (int s = 1; s <= Entrada().NombreSubtipus(); ++s) {
+    for (int nivell = NivellMinim; nivell <= Entrada().Fila(s)->nivells; ++nivell) {
+      GeneradorAleatori font(static_cast<uint64_t>(s));
+      bool demanada = false;
+      ContextGenerador ctx{font, 2, [&demanada] {
+                             demanada = true;
+                             return FormaEq2::Completa;
+                           },
+                           nivell};
+      (void)Entrada().genera(ctx, s);
+      EXPECT_EQ(demanada, Entrada().DemanaForma(s)) << "subtype " << s << ", level " << nivell;
+    }
+  }
 }
 
 TEST_P(CatalegTest, DispatchShowsTheRowInTheSeriesWindow) {
@@ -72,9 +101,10 @@ TEST_P(CatalegTest, DispatchShowsTheRowInTheSeriesWindow) {
   Programa prg(ui, 1);
   ExecutaTema(prg, static_cast<uint16_t>(GetParam()));
   ASSERT_EQ(ui.peticionsSubtipus.size(), 1u);  // left at once
-  EXPECT_EQ(ui.peticionsSubtipus[0].titol, Entrada().tema.titol);
+  EXPECT_EQ(ui.peticionsSubtipus[0].titol, Entrada().titol);
   EXPECT_EQ(ui.peticionsSubtipus[0].subtipus, Entrada().Subtipus());
-  EXPECT_EQ(ui.peticionsSubtipus[0].casos, Entrada().tema.cadenaCasos);
+  for (int s = 1; s <= Entrada().NombreSubtipus(); ++s)
+    EXPECT_EQ(ui.peticionsSubtipus[0].casos.at(static_cast<std::size_t>(s) - 1), Entrada().PrenCasos(s)) << s;
   EXPECT_EQ(prg.lot.Nombre(), 0);
 }
 
@@ -100,7 +130,7 @@ TEST_P(CatalegTest, CommandLineLearnsTheRow) {
   const DescripcioTema d = DescriuTemes()[static_cast<std::size_t>(GetParam() - 1)];
   EXPECT_EQ(d.numero, GetParam());
   EXPECT_EQ(d.nom, Entrada().nom);
-  EXPECT_EQ(d.titol, Entrada().tema.titol);
+  EXPECT_EQ(d.titol, Entrada().titol);
   EXPECT_EQ(d.subtipus, Entrada().Subtipus());
   for (int s = 1; s <= static_cast<int>(d.subtipus.size()); ++s) EXPECT_EQ(d.PrenCasos(s), Entrada().PrenCasos(s));
 }
@@ -131,11 +161,66 @@ TEST_P(CatalegTest, ChoicesGivenBeforehandMakeWhatTheSeriesWindowMakes) {
   EXPECT_EQ(donat.serie.temaActual, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Temes, CatalegTest, testing::Range(1, 10),
+INSTANTIATE_TEST_SUITE_P(Temes, CatalegTest, testing::Range(1, NombreTemes() + 1),
                          [](const testing::TestParamInfo<int>& info) { return "Tema" + std::to_string(info.param); });
 
+// Ids are the ones sheet codes carry: never two alike, so that a code's id names one
+// subtype, and every id reads back as its own subtype.
+TEST(Cataleg, EveryIdIsOneSubtype) {
+  std::set<int> vistos;
+  for (int t = 1; t <= NombreTemes(); ++t) {
+    const EntradaTema& e = Cataleg()[static_cast<std::size_t>(t) - 1];
+    for (int s = 1; s <= e.NombreSubtipus(); ++s) {
+      const int id = e.Fila(s)->id;
+      EXPECT_GT(id, 0);
+      EXPECT_TRUE(vistos.insert(id).second) << "id " << id << " twice";
+      const auto lloc = SubtipusDeId(id);
+      ASSERT_TRUE(lloc);
+      EXPECT_EQ(lloc->tema, t);
+      EXPECT_EQ(lloc->subtipus, s);
+      EXPECT_EQ(IdDelSubtipus(t, s), id);
+    }
+  }
+  EXPECT_FALSE(SubtipusDeId(0));
+  EXPECT_EQ(IdDelSubtipus(NombreTemes() + 1, 1), 0);
+}
+
+// What a new topic touches: its own file pair under topics/ and its row in the
+// catalogue. Every topic's files are known to the catalogue alone (no other source of
+// the program, its fuzzers, benchmarks or tools includes them), and the topic folder
+// holds the catalogue's own files and one pair per row, nothing more.
+TEST(Cataleg, ANewTopicIsItsFilePairAndOneRow) {
+  namespace fs = std::filesystem;
+  const fs::path arrel = TIRELO_FONTS;
+  const std::set<std::string> delCataleg{"Cataleg", "Casos", "Dibuix", "Generador", "FormaEq2"};
+  std::set<std::string> parells;
+  int fitxers = 0;
+  for (const auto& f : fs::directory_iterator(arrel / "src/core/topics")) {
+    const std::string nom = f.path().stem().string();
+    if (delCataleg.count(nom)) continue;
+    ++fitxers;
+    parells.insert(nom);
+  }
+  EXPECT_EQ(fitxers, 2 * NombreTemes());
+  EXPECT_EQ(static_cast<int>(parells.size()), NombreTemes());
+  std::map<std::string, std::set<std::string>> quiInclou;
+  for (const char* carpeta : {"src", "fuzz", "bench", "tools"}) {
+    if (!fs::exists(arrel / carpeta)) continue;
+    for (const auto& f : fs::recursive_directory_iterator(arrel / carpeta)) {
+      if (!f.is_regular_file()) continue;
+      const std::string text = prova::LlegeixFitxer(f.path().string());
+      for (const std::string& tema : parells) {
+        if (text.find("\"topics/" + tema + ".h\"") != std::string::npos)
+          quiInclou[tema].insert(f.path().filename().string());
+      }
+    }
+  }
+  for (const std::string& tema : parells)
+    EXPECT_EQ(quiInclou[tema], (std::set<std::string>{tema + ".cpp", "Cataleg.cpp"})) << tema;
+}
+
 TEST(Cataleg, MenuListsTheRowsInOrder) {
-  const auto menu = ConstrueixMenuTemes(DescripcioTirelo().llistaTemes);
+  const auto menu = MenuDelCataleg();
   ASSERT_EQ(menu.size(), Cataleg().size());
   for (std::size_t k = 0; k < menu.size(); ++k) {
     EXPECT_EQ(menu[k].nom, Cataleg()[k].nom);
@@ -146,7 +231,7 @@ TEST(Cataleg, MenuListsTheRowsInOrder) {
 TEST(Cataleg, DispatchOutsideTheCatalogueDoesNothing) {
   prova::InterficieFalsa ui;
   Programa prg(ui, 1);
-  for (const uint16_t tema : {0, 10, 65535}) ExecutaTema(prg, tema);
+  for (const int tema : {0, NombreTemes() + 1, 65535}) ExecutaTema(prg, static_cast<uint16_t>(tema));
   EXPECT_TRUE(ui.peticionsSubtipus.empty());
 }
 
@@ -166,7 +251,8 @@ ResultatGenerador Respon(ContextGenerador&, int subtipus) {
 }
 
 TEST_P(DesenllacTest, DispatchAppliesTheOutcome) {
-  const EntradaTema entrada{"prova", {"PROVA", "a;b;c", "000"}, Respon, nullptr, " #0 "};
+  static constexpr FilaSubtipus kFiles[]{{901, "a"}, {902, "b"}, {903, "c"}};
+  const EntradaTema entrada{"prova", "PROVA", kFiles, Respon, nullptr, " #0 "};
   prova::InterficieFalsa ui;
   Programa prg(ui, 1);
   EXPECT_EQ(GeneraDelCataleg(prg, entrada, static_cast<int>(GetParam().estat) + 1), GetParam().estat);

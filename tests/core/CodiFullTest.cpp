@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CodiDolent{"NoAscii", "AB\xC3\xA9", "el codi t\xC3\xA9 un car\xC3\xA0" "cter que no hi pot ser"},
                     CodiDolent{"MassaLlarg", std::string(201, 'A'), "el codi \xC3\xA9s massa llarg"},
                     CodiDolent{"UnCaracter", "A", "el codi no \xC3\xA9s correcte: hi ha algun car\xC3\xA0" "cter mal copiat"},
-                    CodiDolent{"ZeroDavant", "2" + EscriuCodi({5, 0, {{1, 1, 1, 1}}}).value_or(""),
+                    CodiDolent{"ZeroDavant", "2" + EscriuCodiVersio1({5, 0, {{1, 1, 1, 1}}}).value_or(""),
                                "el codi no \xC3\xA9s correcte: hi ha algun car\xC3\xA0" "cter mal copiat"}),
     [](const auto& info) { return std::string(info.param.nom); });
 
@@ -196,12 +196,98 @@ TEST(CodiFull, WrittenThenReadIsTheSameSheet) {
   EXPECT_EQ(Llegeix(*EscriuCodi(sobrer)), net);
 }
 
+// Codes written by this version of the format, with the sheets they carry. A new
+// subtype, level or topic must leave every one of them as it is: a code names subtypes
+// by their stable ids, and no field's size depends on how many rows the catalogue has.
+struct CodiEscrit {
+  const char* nom;
+  const char* codi;
+  FullCodificat full;
+};
+class CodiVersio2 : public testing::TestWithParam<CodiEscrit> {};
+
+TEST_P(CodiVersio2, StaysTheCodeOfItsSheet) {
+  EXPECT_EQ(EscriuCodi(GetParam().full), GetParam().codi);
+  EXPECT_EQ(Llegeix(GetParam().codi), GetParam().full);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Escrits, CodiVersio2,
+    testing::Values(
+        CodiEscrit{"UnaSerie", "2JD7WC", {7, 0, {{3, 2, 1, 4}}}},
+        CodiEscrit{"NivellsIOpcions", "29G7QPPHPAWSHH",
+                   {2026, 1,
+                    {{3, 2, 1, 4, std::nullopt, false, 1}, {8, 2, 4, 2, 1, false, 3},
+                     {7, 1, 1, 1, std::nullopt, false, 2}},
+                    false, true}},
+        CodiEscrit{"TotAlNivell3", "24UYZ8F73HJD7HV",
+                   {4294967295u, 2, {{3, 2, 1, 5, std::nullopt, false, 3}, {4, 1, 5, 3, std::nullopt, false, 3}}}}),
+    [](const auto& info) { return std::string(info.param.nom); });
+
+// A code of the first version is still read as the sheet it was: its own code in that
+// version again, every series at the usual level, the answers simplified.
+TEST(CodiFull, AFirstVersionCodeReadsAsItsSheet) {
+  for (const char* codi : {"HFP8", "47SB96YHY9B9S8", "NQ9JP52F3ZB"}) {
+    const FullCodificat f = Llegeix(codi);
+    EXPECT_EQ(EscriuCodiVersio1(f), codi);
+    EXPECT_TRUE(f.respostesSimplificades);
+    EXPECT_FALSE(f.resolucio);
+    for (const SerieDemanada& s : f.series) EXPECT_EQ(s.nivell, 2);
+    EXPECT_NE(EscriuCodi(f), codi) << "the program writes the second version";
+  }
+}
+
+// A sheet at another level, or with its answers as drawn, has a code that says so.
+TEST(CodiFull, LevelsAndOptionsComeBack) {
+  for (const int nivell : {1, 2, 3}) {
+    for (const bool simplificades : {true, false}) {
+      std::vector<SerieDemanada> series = kCincSeries;
+      for (SerieDemanada& s : series) s.nivell = nivell;
+      FullCodificat f{123456, 1, series, simplificades, !simplificades};
+      const auto codi = EscriuCodi(f);
+      ASSERT_TRUE(codi);
+      f.series[2].forma = 0;  // read back where the subtype asks the form
+      EXPECT_EQ(Llegeix(*codi), f);
+      EXPECT_LE(codi->size(), 24u) << *codi;
+    }
+  }
+}
+
+// A sheet drawn at a level gives that level's exercises, and its code draws them again.
+TEST(CodiFull, TheCodeOfASheetAtALevelDrawsIt) {
+  std::vector<SerieDemanada> series{{3, 2, 1, 3, std::nullopt, false, 1}, {2, 1, 3, 2, std::nullopt, false, 3}};
+  const auto g = Genera(series, 77);
+  for (const Exercici& e : g.exercicis) ASSERT_TRUE(e.recepta);
+  EXPECT_EQ(g.exercicis[0].recepta->nivell, 1);
+  EXPECT_EQ(g.exercicis[4].recepta->nivell, 3);
+  const auto codi = CodiDe(g, series, 77);
+  ASSERT_TRUE(codi);
+  EXPECT_EQ(Document(Dibuixa(*codi)), Document(g.exercicis));
+  EXPECT_EQ(CodiDelLot(g.exercicis), codi);
+}
+
+// A code of a later generator than this program's would draw another sheet here: it is
+// refused, saying to update the program.
+TEST(CodiFull, ACodeOfALaterGeneratorAsksToUpdate) {
+  for (const int versio : {VersioGenerador + 1, VersioGenerador + 2, 500}) {
+    FullCodificat f{99, 0, {{3, 2, 1, 4}}};
+    f.versioGenerador = versio;
+    const auto codi = EscriuCodi(f);
+    ASSERT_TRUE(codi);
+    const auto llegit = LlegeixCodi(*codi);
+    ASSERT_TRUE(std::holds_alternative<ErrorCodi>(llegit)) << *codi;
+    EXPECT_NE(std::get<ErrorCodi>(llegit).missatge.find("actualitzeu"), std::string::npos);
+  }
+}
+
 TEST(CodiFull, NoCodeForWhatNoSheetHolds) {
   EXPECT_FALSE(EscriuCodi({1, 0, {}}));                   // no series
   EXPECT_FALSE(EscriuCodi({1, 0, {{1, 1, 1, 51}}}));      // more than 50 exercises
   EXPECT_FALSE(EscriuCodi({1, 0, {{1, 9, 1, 1}}}));       // no such subtype
   EXPECT_FALSE(EscriuCodi({1, 0, {{3, 2, 4, 1}}}));       // cases where the subtype takes none
   EXPECT_FALSE(EscriuCodi({1, 3, {{1, 1, 1, 1}}}));       // no such hint placement
+  EXPECT_FALSE(EscriuCodi({1, 0, {{1, 1, 1, 1, std::nullopt, false, 4}}}));  // no such level
+  EXPECT_FALSE(EscriuCodi({1, 0, {{1, 1, 1, 1, std::nullopt, false, 0}}}));
 }
 
 // What a batch may have gone through, and whether it keeps its code.
@@ -268,7 +354,10 @@ std::vector<Exercici> AmbFetsAMa() {
 
 // Versions keep the structure and the hand-made exercises, and draw the rest anew.
 TEST(Versions, ShareTheStructureAndDifferInTheDrawnData) {
-  const auto original = AmbFetsAMa();
+  auto original = AmbFetsAMa();
+  // One exercise at another level: its versions keep it.
+  original[0] = *DibuixaRecepta({3, 2, 1, std::nullopt, original[0].recepta->llavor, 3});
+  original[0].posicioPista = 0;
   const auto llavors = LlavorsDeVersions(3, 4);
   std::vector<std::vector<Exercici>> versions;
   for (uint32_t llavor : llavors) versions.push_back(VersioDelLot(original, llavor));
@@ -283,8 +372,8 @@ TEST(Versions, ShareTheStructureAndDifferInTheDrawnData) {
         continue;
       }
       ASSERT_TRUE(b.recepta);
-      EXPECT_EQ((std::tuple{b.recepta->tema, b.recepta->subtipus, b.recepta->casos, b.recepta->forma}),
-                (std::tuple{a.recepta->tema, a.recepta->subtipus, a.recepta->casos, a.recepta->forma}));
+      EXPECT_EQ((std::tuple{b.recepta->tema, b.recepta->subtipus, b.recepta->casos, b.recepta->forma, b.recepta->nivell}),
+                (std::tuple{a.recepta->tema, a.recepta->subtipus, a.recepta->casos, a.recepta->forma, a.recepta->nivell}));
       EXPECT_EQ(b.posicioPista, a.posicioPista);
       if (!MateixosTextos(a, b)) ++diferents;
     }

@@ -148,8 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         FitxerDolent{"NoEsLot", R"({"exercicis": []})", "No \xE9s un fitxer de lot de Tirelo: falta \"format\": \"tirelo-lot\""},
         FitxerDolent{"UnaLlista", "[1, 2]", "No \xE9s un fitxer de lot de Tirelo: falta \"format\": \"tirelo-lot\""},
-        FitxerDolent{"VersioDesconeguda", R"({"format": "tirelo-lot", "versio": 2, "exercicis": []})",
-                     "Versi\xF3 del fitxer de lot desconeguda (2): aquest programa llegeix la versi\xF3 1"},
+        FitxerDolent{"VersioDesconeguda", R"({"format": "tirelo-lot", "versio": 3, "exercicis": []})",
+                     "Versi\xF3 del fitxer de lot desconeguda (3): aquest programa llegeix les versions 1 a 2"},
         FitxerDolent{"JsonTrencat", R"({"format": "tirelo-lot", "versio": 1, "exercicis": [)",
                      "El fitxer no \xE9s JSON ben format (error a l'octet 53)"},
         FitxerDolent{"Buit", "", "El fitxer no \xE9s JSON ben format (error a l'octet 1)"},
@@ -200,6 +200,31 @@ TEST(FitxerLot, KeepsWhetherTheSheetsAnswersAreSimplified) {
     ASSERT_TRUE(std::holds_alternative<ContingutLot>(r));
     EXPECT_EQ(std::get<ContingutLot>(r).respostesSimplificades, simplificades);
   }
+}
+
+// A recipe keeps its level; a file of the first version, whose recipes had none, reads
+// as the usual level.
+TEST(FitxerLot, KeepsEachRecipesLevelAndReadsTheFirstVersionAsTheUsualOne) {
+  ContingutLot c;
+  for (const int nivell : {1, 2, 3}) {
+    Exercici e{"Calcula:   3/4", "3/4", "", 0, true};
+    e.recepta = Recepta{3, 2, 1, std::nullopt, 7, nivell};
+    c.exercicis.push_back(e);
+  }
+  const auto r = LlegeixJsonLot(EscriuJsonLot(c), Temes());
+  ASSERT_TRUE(std::holds_alternative<ContingutLot>(r));
+  for (int k = 0; k < 3; ++k) EXPECT_EQ(std::get<ContingutLot>(r).exercicis.at(static_cast<std::size_t>(k)).recepta->nivell, k + 1);
+  const auto v1 = LlegeixJsonLot(
+      R"({"format": "tirelo-lot", "versio": 1, "exercicis": [{"enunciat": "a", "resposta": "b", "pista": "",
+          "posicio_pista": 0, "recepta": {"tema": 3, "subtipus": 2, "casos": 1, "llavor": "7"}}]})",
+      Temes());
+  ASSERT_TRUE(std::holds_alternative<ContingutLot>(v1));
+  EXPECT_EQ(std::get<ContingutLot>(v1).exercicis.at(0).recepta->nivell, 2);
+  const auto senseNivell = LlegeixJsonLot(
+      R"({"format": "tirelo-lot", "versio": 2, "exercicis": [{"enunciat": "a", "resposta": "b", "pista": "",
+          "posicio_pista": 0, "recepta": {"tema": 3, "subtipus": 2, "casos": 1, "llavor": "7"}}]})",
+      Temes());
+  ASSERT_TRUE(std::holds_alternative<ErrorLot>(senseNivell));
 }
 
 TEST(FitxerLot, AFileThatCannotBeReadIsAnError) {

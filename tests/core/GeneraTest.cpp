@@ -17,10 +17,10 @@ namespace tirelo {
 namespace {
 
 std::vector<DescripcioTema> Temes() {
-  DescripcioTema a{1, "divisors", "DIVISORS", {"Factoritzaci\xF3", "mcd i MCM"}, "11"};
+  DescripcioTema a{1, "divisors", "DIVISORS", {"Factoritzaci\xF3", "mcd i MCM"}, {true, true}};
   DescripcioTema b{3, "fraccions", "Fraccions", {"Simplificaci\xF3", "Suma", "Resta", "Multiplicaci\xF3", "Divisi\xF3"},
-                   "10000"};
-  DescripcioTema c{4, "pot\xE8ncies", "POT\xC8NCIES", {"a", "b"}, "11"};
+                   {true, false, false, false, false}};
+  DescripcioTema c{4, "pot\xE8ncies", "POT\xC8NCIES", {"a", "b"}, {true, true}};
   return {a, b, c};
 }
 
@@ -33,6 +33,27 @@ SerieDemanada Serie(std::string_view text) {
 std::string ErrorDe(std::string_view text) {
   auto r = LlegeixSerie(text, Temes());
   return std::holds_alternative<ErrorOpcions>(r) ? std::get<ErrorOpcions>(r).missatge : std::string("(cap error)");
+}
+
+// A series gives its level as a fifth field; --nivell gives it to every series that
+// does not, wherever it stands.
+TEST(Genera, LevelOfEachSeriesOrOfNivell) {
+  EXPECT_EQ(Serie("3:2:1:5:3").nivell, 3);
+  EXPECT_EQ(Serie("3:2:1:5").nivell, 0);  // none given: --nivell decides
+  const auto llegit = LlegeixOpcionsGenera(
+      {"--serie", "3:2:1:5", "--serie", "1:1:2:1:3", "--nivell", "1", "--json"}, Temes());
+  ASSERT_TRUE(std::holds_alternative<OpcionsGenera>(llegit));
+  const auto& o = std::get<OpcionsGenera>(llegit);
+  EXPECT_EQ(o.series.at(0).nivell, 1);
+  EXPECT_EQ(o.series.at(1).nivell, 3);
+  const auto habitual = LlegeixOpcionsGenera({"--serie", "3:2", "--json"}, Temes());
+  ASSERT_TRUE(std::holds_alternative<OpcionsGenera>(habitual));
+  EXPECT_EQ(std::get<OpcionsGenera>(habitual).series.at(0).nivell, 2);
+  for (const char* dolent : {"0", "4", "x"}) {
+    const auto r = LlegeixOpcionsGenera({"--serie", "3:2", "--nivell", dolent, "--json"}, Temes());
+    ASSERT_TRUE(std::holds_alternative<ErrorOpcions>(r)) << dolent;
+    EXPECT_EQ(std::get<ErrorOpcions>(r).missatge, "--nivell ha de ser 1, 2 o 3");
+  }
 }
 
 TEST(Genera, SeriesByNumberOrNameWithDefaults) {
@@ -58,7 +79,9 @@ TEST(Genera, BadSeriesNameTheProblem) {
   EXPECT_NE(ErrorDe("3:0").find("subtipus"), std::string::npos);
   EXPECT_NE(ErrorDe("3:x").find("subtipus"), std::string::npos);
   EXPECT_NE(ErrorDe("3").find("TEMA:SUBTIPUS"), std::string::npos);
-  EXPECT_NE(ErrorDe("3:1:2:3:4").find("TEMA:SUBTIPUS"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:1:2:3:2:4").find("TEMA:SUBTIPUS"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:1:2:3:0").find("nivell"), std::string::npos);
+  EXPECT_NE(ErrorDe("3:1:2:3:4").find("nivell"), std::string::npos);
   EXPECT_NE(ErrorDe("3:1:0").find("casos"), std::string::npos);
   EXPECT_NE(ErrorDe("3:1:256").find("casos"), std::string::npos);
   EXPECT_NE(ErrorDe("3:1:99999999999999999999").find("casos"), std::string::npos);

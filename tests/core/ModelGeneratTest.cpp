@@ -71,7 +71,7 @@ TEST_P(ModelGeneratTest, TextsAreWrittenFromModelsTheReaderWouldGive) {
 }
 
 // The topics whose generators build the model.
-INSTANTIATE_TEST_SUITE_P(Temes, ModelGeneratTest, testing::Range(1, 10));
+INSTANTIATE_TEST_SUITE_P(Temes, ModelGeneratTest, testing::Range(1, NombreTemes() + 1));
 
 // Joining pieces gives the model of the joined markup, whatever the pieces.
 class FraseTest : public testing::TestWithParam<const char*> {};

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
 #include "shell/Practica.h"
+#include "topics/Cataleg.h"
 
 #include <gtest/gtest.h>
 
@@ -143,7 +144,7 @@ TEST(Practica, FromACodeGivesTheSheetsExercisesWithTheirCases) {
 TEST(Practica, EveryTopicsKeyIsRightAndAnyTextGetsAVerdict) {
   const char* textos[] = {"", "(", "))", "x = ", "arrel(", "2^^3", "1/0", "\xE2\x88\x9A-4", "99,84 \xE2\x82\xAC", "a;b;c",
                           "(2, 7)", "mcd = 5, MCM = 1425"};
-  for (int tema = 1; tema <= 9; ++tema) {
+  for (int tema = 1; tema <= NombreTemes(); ++tema) {
     SCOPED_TRACE(tema);
     Practica p = Practica::DeLaSerie(tema, 1, 2, 1, 7);
     ASSERT_EQ(p.Nombre(), 1);

@@ -23,7 +23,7 @@ class SerieTest : public ::testing::Test {
 };
 
 // A topic whose generator writes "S<k>" into the exercise, or leaves it unready for k = 3.
-const Tema kTemaProva{"PROVA", "u;dos;tres", "110"};
+const Tema kTemaProva{"PROVA", {{"u", true}, {"dos", true}, {"tres", false}}};
 void GeneraProva(Programa& prg, int k) {
   prg.exercici.enunciat = "S" + std::to_string(k);
   prg.exercici.resposta = std::string(300, 'r');
@@ -100,28 +100,29 @@ TEST(CampCasos, ValuesOutsideOneTo255AreRefused) {
 
 TEST_F(SerieTest, AskingForASubtypeRefreshesClearsAndDescribesTheTopic) {
   prg.serie.titolTema = "IGUALTATS NOTABLES";
-  prg.serie.llistaSubtipus = "Quadrat d'una suma;Suma per difer\xE8ncia;;quart;";
-  prg.serie.cadenaCasos = "10";
+  prg.serie.subtipus = {{"Quadrat d'una suma", true}, {"Suma per difer\xE8ncia", false}};
   prg.serie.nombreCasos = 4;
+  prg.serie.nivell = 3;
   Prepara("vell");
-  ui.Tria(2, 5);
+  ui.respostesSubtipus.push_back({true, 2, 5, 1});
   EXPECT_EQ(DemanaSeguentSubtipus(prg), 2);
   EXPECT_EQ(ui.estatsCanviats, 1);
   EXPECT_FALSE(prg.exercici.llest);
   EXPECT_EQ(prg.exercici.pista, "");
   const PeticioSubtipus& p = ui.peticionsSubtipus.at(0);
   EXPECT_EQ(p.titol, "IGUALTATS NOTABLES");
-  // Empty names keep their place; a trailing ';' adds no line.
-  EXPECT_EQ(p.subtipus, (std::vector<std::string>{"Quadrat d'una suma", "Suma per difer\xE8ncia", "", "quart"}));
-  EXPECT_EQ(p.casos, "10");
+  EXPECT_EQ(p.subtipus, (std::vector<std::string>{"Quadrat d'una suma", "Suma per difer\xE8ncia"}));
+  EXPECT_EQ(p.casos, (std::vector<bool>{true, false}));
   EXPECT_EQ(p.seleccio, 1);  // remembered 0 stands for 1
   EXPECT_EQ(p.nombreCasos, 4);
+  EXPECT_EQ(p.nivell, 3);
   EXPECT_EQ(prg.serie.subtipusRecordat, 2);
   EXPECT_EQ(prg.serie.nombreCasos, 5);
+  EXPECT_EQ(prg.serie.nivell, 1);  // the level chosen holds for the next exercises
 }
 
 TEST_F(SerieTest, RememberedSubtypeBeyondTheListSelectsNothingAndBeEnds) {
-  prg.serie.llistaSubtipus = "a;b;c";
+  prg.serie.subtipus = {{"a"}, {"b"}, {"c"}};
   prg.serie.subtipusRecordat = 5;
   ui.respostesSubtipus.push_back({true, 0, 1});  // "Bé" with no line selected
   EXPECT_EQ(DemanaSeguentSubtipus(prg), 0);
@@ -130,7 +131,7 @@ TEST_F(SerieTest, RememberedSubtypeBeyondTheListSelectsNothingAndBeEnds) {
 }
 
 TEST_F(SerieTest, LeavingOrAWindowThatCannotOpenAnswersZeroAndKeepsTheValues) {
-  prg.serie.llistaSubtipus = "a;b";
+  prg.serie.subtipus = {{"a"}, {"b"}};
   prg.serie.subtipusRecordat = 2;
   prg.serie.nombreCasos = 3;
   ui.Surt();
@@ -141,7 +142,7 @@ TEST_F(SerieTest, LeavingOrAWindowThatCannotOpenAnswersZeroAndKeepsTheValues) {
 }
 
 TEST_F(SerieTest, ACountOutsideOneTo255FromTheSeamLeavesTheNumberOfCases) {
-  prg.serie.llistaSubtipus = "a;b";
+  prg.serie.subtipus = {{"a"}, {"b"}};
   prg.serie.nombreCasos = 3;
   ui.Tria(1, 0);
   ui.Tria(1, 256);
@@ -221,7 +222,7 @@ TEST_F(SerieTest, TopicLoopGeneratesCutsAppendsAndEndsWhenLeft) {
   EXPECT_EQ(generats, (std::vector<int>{2, 3, 1}));
   EXPECT_EQ(ui.peticionsSubtipus.size(), 4u);
   EXPECT_EQ(ui.peticionsSubtipus[0].titol, "PROVA");
-  EXPECT_EQ(ui.peticionsSubtipus[0].casos, "110");
+  EXPECT_EQ(ui.peticionsSubtipus[0].casos, (std::vector<bool>{true, true, false}));
   ASSERT_EQ(prg.lot.Nombre(), 2);
   EXPECT_EQ(prg.lot[1].enunciat, "S2");
   EXPECT_EQ(prg.lot[2].enunciat, "S1");

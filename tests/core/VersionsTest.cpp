@@ -20,14 +20,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A program whose batch holds three generated exercises and one typed by hand, the
-// second selected.
+// A program whose batch holds three generated exercises (the first two at level 3) and
+// one typed by hand, the second selected.
 struct Escena {
   prova::InterficieFalsa ui;
   Programa prg{ui, 1};
   explicit Escena(int seleccio = 2) {
     OpcionsGenera o;
-    o.series = {{3, 2, 1, 2}, {8, 2, 3, 1}};
+    o.series = {{3, 2, 1, 2, std::nullopt, false, 3}, {8, 2, 3, 1}};
     o.pista = 1;
     const auto g = GeneraSeries(o, 77);
     for (const Exercici& e : g.exercicis) prg.lot.Afegeix(e);
@@ -44,8 +44,9 @@ TEST(NouSorteig, DrawsTheSelectedRecipeAnewAndUndoBringsTheOldOneBack) {
   const Exercici& nou = s.prg.lot[2];
   const Recepta& r = *abans[2].recepta;
   ASSERT_TRUE(nou.recepta);
-  EXPECT_EQ((std::tuple{nou.recepta->tema, nou.recepta->subtipus, nou.recepta->casos, nou.recepta->forma}),
-            (std::tuple{r.tema, r.subtipus, r.casos, r.forma}));
+  EXPECT_EQ((std::tuple{nou.recepta->tema, nou.recepta->subtipus, nou.recepta->casos, nou.recepta->forma,
+                        nou.recepta->nivell}),
+            (std::tuple{r.tema, r.subtipus, r.casos, r.forma, 3}));
   EXPECT_NE(nou.recepta->llavor, r.llavor);
   EXPECT_FALSE(MateixosTextos(nou, abans[2]));
   EXPECT_EQ(nou.posicioPista, 1);

@@ -66,7 +66,7 @@ PeticioSubtipus Peticio() {
   PeticioSubtipus p;
   p.titol = "Fraccions";
   p.subtipus = {"Simplificaci\xF3", "Suma"};
-  p.casos = "11";
+  p.casos = {true, true};
   p.seleccio = 1;
   p.nombreCasos = 1;
   return p;
@@ -91,7 +91,7 @@ const std::vector<Finestra>& Finestres() {
        [](Entorn&) { return std::make_unique<FinestraSerie>(nullptr, Peticio()); },
        {},
        {"Subtipus", "Un cas menys", "Nombre de casos", QString::fromUtf8("Un cas més"), "Sortir",
-        QString::fromUtf8("Bé")}},
+        "2 habitual", QString::fromUtf8("Bé")}},
       {"posarpista",
        [](Entorn&) { return std::make_unique<FinestraPista>(nullptr, 1); },
        {},
@@ -147,8 +147,8 @@ const std::vector<Finestra>& Finestres() {
        [](Entorn&) { return std::make_unique<FinestraNovaPractica>(nullptr); },
        {},
        // A combo box says its current item; its label is tied to it as a relation.
-       {"divisors", QString::fromUtf8("Descomposició factorial d'un Nº"), "Casos", "Exercicis",
-        QString::fromUtf8("Cancel·la"),
+       {"divisors", QString::fromUtf8("Descomposició factorial d'un Nº"), "Casos", "2 (l'habitual)",
+        "Exercicis", QString::fromUtf8("Cancel·la"),
         QString::fromUtf8("Comença la pràctica")}},
       {"resumpractica",
        [](Entorn&) {

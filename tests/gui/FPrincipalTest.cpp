@@ -23,6 +23,7 @@
 #include "gui/batch/FinestraSerie.h"
 #include "gui/batch/FinestraVersions.h"
 #include "gui/shell/FPrincipal.h"
+#include "topics/Cataleg.h"
 #include "gui/shell/FinestraAjuda.h"
 #include "gui/shell/InterficieQt.h"
 #include "shell/CodiFull.h"
@@ -153,7 +154,7 @@ class FPrincipalTest : public QObject, protected tirelo::prova::FinestraPrincipa
     QCOMPARE(Textos(f_->Menu(3)), (QStringList{"&Ajuda", "-", "&Quant a PrTirelo"}));
     QCOMPARE(Textos(f_->Menu(4)),
              (QStringList{QString::fromUtf8("&Nova pràctica…"), QString::fromUtf8("Practica un &codi…")}));
-    for (int k = 1; k <= 9; ++k) QCOMPARE(f_->Accio(200 + k), f_->Menu(1)->actions().at(k - 1));
+    for (int k = 1; k <= tirelo::NombreTemes(); ++k) QCOMPARE(f_->Accio(200 + k), f_->Menu(1)->actions().at(k - 1));
   }
 
   void EstatSegonsElLot() {

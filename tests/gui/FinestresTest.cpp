@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Equip de Tirelo
 // The secondary windows on their own: the series window, the hint placement window,
 // the save window, the message boxes, and the text border they share.
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,7 +31,7 @@ PeticioSubtipus PeticioFraccions() {
   PeticioSubtipus p;
   p.titol = "Fraccions";
   p.subtipus = {"Simplificaci\xF3", "Suma", "Resta", "Multiplicaci\xF3", "Divisi\xF3"};
-  p.casos = "10000";
+  p.casos = {true, false, false, false, false};
   p.seleccio = 1;
   p.nombreCasos = 1;
   return p;
@@ -115,6 +116,29 @@ class FinestresTest : public QObject {
     QCOMPARE(f.Llista()->currentRow(), 0);
   }
 
+  // The level opens at the one asked (the usual one unless another was chosen), sits
+  // between "Sortir" and "Bé" without touching them or the count, and goes back with
+  // the answer, accepted or not.
+  void SerieTriaElNivell() {
+    PeticioSubtipus p = PeticioFraccions();
+    FinestraSerie f(nullptr, p);
+    QCOMPARE(f.Nivell()->count(), 3);
+    QCOMPARE(f.Nivell()->currentIndex(), 1);
+    const QRect lloc = f.Nivell()->geometry();
+    for (const int ordre : {ordre_finestra::Accepta, ordre_finestra::Surt, ordre_serie::Casos, ordre_serie::MenysCasos,
+                            ordre_serie::MesCasos, ordre_serie::Llista})
+      QVERIFY(!lloc.intersects(f.Control(ordre)->geometry()));
+    QVERIFY(QRect(0, 0, 312, 268).contains(lloc));
+    f.Nivell()->setCurrentIndex(2);
+    f.Llista()->setCurrentRow(1);
+    QTest::mouseClick(f.Control(ordre_finestra::Accepta), Qt::LeftButton);
+    QCOMPARE(f.Resposta().nivell, 3);
+    p.nivell = 1;
+    FinestraSerie g(nullptr, p);
+    QCOMPARE(g.Nivell()->currentIndex(), 0);
+    QCOMPARE(g.Resposta().nivell, 1);
+  }
+
   void SerieCasosSegonsSubtipus() {
     PeticioSubtipus p = PeticioFraccions();
     p.seleccio = 4;
@@ -125,10 +149,10 @@ class FinestresTest : public QObject {
     f.Llista()->clearSelection();
     QVERIFY(DesactivatsCasos(f));
 
-    // A remembered position beyond the list selects nothing; a cases string shorter
-    // than the list counts as '0' for the lines beyond it.
+    // A remembered position beyond the list selects nothing; a cases list shorter
+    // than the list counts as "no cases" for the lines beyond it.
     p.seleccio = 0;
-    p.casos = "1";
+    p.casos = {true};
     FinestraSerie g(nullptr, p);
     QVERIFY(g.Llista()->selectedItems().isEmpty());
     g.Llista()->setCurrentRow(4);

@@ -41,7 +41,8 @@ completa "--help -h comprova genera practica tradueix" ""
 completa "--codi --help" practica --
 completa "" practica --codi ""
 completa "genera" "ge"
-completa "--capcalera --codi --disposicio --espai --forma --json --llavor --lot --pista --respostes --serie --sortida --titol --versions" genera --
+completa "--capcalera --codi --disposicio --espai --forma --json --llavor --lot --nivell --pista --respostes --serie --sortida --titol --versions" genera --
+completa "1 2 3" genera --nivell ""
 completa "--serie --sortida" genera --s
 completa "0 1 2 3" genera --forma ""
 completa "0 1 2" genera --pista ""
@@ -58,7 +59,7 @@ completa "potències:" genera --serie POT
 completa "1 2 3 4" genera --serie 8:
 completa "1 2 3 4 5" genera --serie fraccions:
 completa "" genera --serie nocal:
-completa "--cas --codi --exercici --forma --help --llavor --resposta --serie" comprova --
+completa "--cas --codi --exercici --forma --help --llavor --nivell --resposta --serie" comprova --
 completa "" tradueix ""
 : >full.tirelo
 : >full.rtf

@@ -18,9 +18,8 @@ std::string TextCasosRetallats(const CasosRetallats& c) {
          std::to_string(c.demanats) + " demanats.";
 }
 
-bool PrenCasos(std::string_view cadenaCasos, int k) {
-  return k >= 1 && static_cast<std::size_t>(k) <= cadenaCasos.size() &&
-         cadenaCasos[static_cast<std::size_t>(k) - 1] == '1';
+bool PrenCasos(const std::vector<SubtipusSerie>& subtipus, int k) {
+  return k >= 1 && static_cast<std::size_t>(k) <= subtipus.size() && subtipus[static_cast<std::size_t>(k) - 1].casos;
 }
 
 std::string LletresCas(int i) {
@@ -116,20 +115,4 @@ CampCasos LlegeixCampCasos(std::string_view text) {
 // The subtype list split at ';' (at most 255 characters of it are used). Empty names
 // keep their place so that positions still match the generators; a trailing ';'
 // adds no line.
-std::vector<std::string> DivideixSubtipus(std::string_view llista) {
-  const std::string usada = Talla(llista);
-  std::vector<std::string> noms;
-  std::string nom;
-  for (const char c : usada) {
-    if (c == ';') {
-      noms.push_back(nom);
-      nom.clear();
-    } else {
-      nom += c;
-    }
-  }
-  if (!nom.empty()) noms.push_back(nom);
-  return noms;
-}
-
 }  // namespace tirelo

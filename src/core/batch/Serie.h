@@ -28,12 +28,20 @@ struct CasosRetallats {
 // "Exercici 3: hi caben 5 casos dels 12 demanats."
 std::string TextCasosRetallats(const CasosRetallats& c);
 
+// One subtype as the series window shows it: its name and whether it takes a number
+// of cases.
+struct SubtipusSerie {
+  std::string nom;
+  bool casos = false;
+  bool operator==(const SubtipusSerie&) const = default;
+};
+
 // The protocol's program-wide values.
 struct ValorsSerie {
   std::string titolTema;
-  std::string llistaSubtipus;    // names separated by ';' (at most 255 used)
-  std::string cadenaCasos;       // '1' per subtype that takes a number of cases
+  std::vector<SubtipusSerie> subtipus;  // of the topic whose entry runs, in order
   uint16_t nombreCasos = 1;
+  int nivell = 2;                // the difficulty of the next exercise: 1 easier, 2 usual, 3 harder
   uint8_t subtipusRecordat = 0;  // 0 stands for 1 when the series window opens
   int32_t opcioPista = 0;        // 0 "no posar-ne", 1 "a l'enunciat", 2 "a la &resposta"
   bool opcioConformitat = false; // "Preguntar &conformitat"
@@ -45,12 +53,8 @@ struct ValorsSerie {
   int temaActual = 0;            // the topic whose entry runs (1..9), for the recipes
 };
 
-// Does subtype k (1-based) take a number of cases in this cases string?
-bool PrenCasos(std::string_view cadenaCasos, int k);
-// The subtype list split at ';' (at most 255 characters of it are used). Empty names
-// keep their place so that positions still match the generators; a trailing ';' adds
-// no line.
-std::vector<std::string> DivideixSubtipus(std::string_view llista);
+// Does subtype k (1-based) of this list take a number of cases? No for a k outside it.
+bool PrenCasos(const std::vector<SubtipusSerie>& subtipus, int k);
 
 // The letters of case i: "a" to "z", then "aa", "ab", ... A 27th case must not take
 // the next codes, '{' and '}', which are raw RTF braces in a text and would break the
@@ -108,17 +112,18 @@ class TextsCasos {
 // A case of an exercise from the models of its two pieces, read by the one reader.
 Apartat ApartatDe(std::string_view etiqueta, const Frase& enunciat, const Frase& resposta);
 
-// A topic as the protocol sees it.
+// A topic as the protocol sees it (made from its catalogue row).
 struct Tema {
-  std::string_view titol;
-  std::string_view llistaSubtipus;
-  std::string_view cadenaCasos;
+  std::string titol;
+  std::vector<SubtipusSerie> subtipus;
   bool refrescaAlPrincipi = false;  // some topics refresh the status at each pass
 };
-// A choice made beforehand in place of the series window's: subtype and number of cases.
+// A choice made beforehand in place of the series window's: subtype, number of cases
+// and level.
 struct TriaSerie {
   int subtipus = 0;
   int casos = 1;
+  int nivell = 2;
 };
 // The count field of the series window: the text without leading and trailing blanks
 // read as a whole number. Empty or blank reads as 0 and, like anything outside

@@ -14,10 +14,15 @@ namespace tirelo {
 namespace {
 
 constexpr int kBase = static_cast<int>(AlfabetCodi.size());  // 31, a prime
-// What the weighted sum of every character, the check character included, gives in
-// this version of the format.
-constexpr int kSumaVersio = 1;
+// What the weighted sum of every character, the check character included, gives.
+constexpr int kSumaControl = 1;
+// Version 1 codes never begin with the digit of value 0 ('2'); version 2 codes begin
+// with it, so that one check serves both and a mistyped character never turns a code
+// of one version into a code of the other.
 constexpr int kMaximSeries = 50;
+// Version 1 numbered the subtypes by their position in the catalogue of its time,
+// which had 38; subtype ids were given in that order, so position k is id k + 1.
+constexpr int kSubtipusVersio1 = 38;
 
 // A natural number of any size, in 32-bit limbs from the least significant.
 class Natural {
@@ -99,50 +104,20 @@ bool Variable(V& v, int& valor, int directes, int maxim) {
   return true;
 }
 
-int NombreSubtipus() {
-  int n = 0;
-  for (const EntradaTema& e : Cataleg()) n += static_cast<int>(e.Subtipus().size());
-  return n;
+// The subtype of a series as its stable id, and back.
+bool PosaId(SerieDemanada& s, int id) {
+  const auto lloc = SubtipusDeId(id);
+  if (!lloc) return false;
+  s.tema = lloc->tema;
+  s.subtipus = lloc->subtipus;
+  return true;
 }
 
-// Topic and subtype as one number 0..NombreSubtipus()-1 in catalogue order; -1 for none.
-int IndexSubtipus(int tema, int subtipus) {
-  const auto cataleg = Cataleg();
-  if (tema < 1 || tema > static_cast<int>(cataleg.size())) return -1;
-  int index = 0;
-  for (int t = 1; t < tema; ++t) index += static_cast<int>(cataleg[static_cast<std::size_t>(t - 1)].Subtipus().size());
-  const int n = static_cast<int>(cataleg[static_cast<std::size_t>(tema - 1)].Subtipus().size());
-  return subtipus >= 1 && subtipus <= n ? index + subtipus - 1 : -1;
-}
-
-std::pair<int, int> TemaISubtipus(int index) {
-  int tema = 1;
-  for (const EntradaTema& e : Cataleg()) {
-    const int n = static_cast<int>(e.Subtipus().size());
-    if (index < n) return {tema, index + 1};
-    index -= n;
-    ++tema;
-  }
-  return {0, 0};
-}
-
-// Does this subtype ask for the equation form? Its generator is run once to see.
-bool DemanaForma(const EntradaTema& e, int subtipus) {
-  GeneradorAleatori font(1);
-  bool demanada = false;
-  ContextGenerador ctx{font, 1, [&demanada] {
-                         demanada = true;
-                         return FormaEq2::Completa;
-                       }};
-  (void)e.genera(ctx, subtipus);
-  return demanada;
-}
-
+// The fields of one series after its subtype: same visit, cases, equation form and
+// exercises. Whether each is there depends only on the subtype's row, which never
+// changes for an id.
 template <class V>
-bool RecorreSerie(V& v, SerieDemanada& s, const SerieDemanada* anterior) {
-  int index = IndexSubtipus(s.tema, s.subtipus);
-  if (!v.Camp(index, NombreSubtipus())) return false;
-  std::tie(s.tema, s.subtipus) = TemaISubtipus(index);
+bool RecorreCampsSerie(V& v, SerieDemanada& s, const SerieDemanada* anterior) {
   const EntradaTema& e = Cataleg()[static_cast<std::size_t>(s.tema - 1)];
   // Only a topic that draws on leaving tells apart one visit from two.
   if (anterior && e.surt && anterior->tema == s.tema) {
@@ -159,7 +134,7 @@ bool RecorreSerie(V& v, SerieDemanada& s, const SerieDemanada* anterior) {
   } else if (s.casos != 1) {
     return false;
   }
-  if (DemanaForma(e, s.subtipus)) {
+  if (e.DemanaForma(s.subtipus)) {
     int forma = s.forma.value_or(0);
     if (!v.Camp(forma, 4)) return false;
     s.forma = forma;
@@ -169,17 +144,79 @@ bool RecorreSerie(V& v, SerieDemanada& s, const SerieDemanada* anterior) {
   return Variable(v, s.exercicis, 8, kMaximSeries);
 }
 
-// Every field of a sheet: the hint placement, each series followed by whether another
-// one comes, then the seed (the most significant digits, so that the codes of versions
-// of one sheet differ from their first characters).
+// A series of a version 1 code: the subtype by its position among the 38 of that
+// time, drawn at the usual level.
 template <class V>
-bool Recorre(V& v, FullCodificat& f) {
+bool RecorreSerieVersio1(V& v, SerieDemanada& s, const SerieDemanada* anterior) {
+  int index = IdDelSubtipus(s.tema, s.subtipus) - 1;
+  if (!v.Camp(index, kSubtipusVersio1)) return false;
+  if (!PosaId(s, index + 1)) return false;
+  s.nivell = NivellHabitual;
+  return RecorreCampsSerie(v, s, anterior);
+}
+
+// A series of a version 2 code: the subtype's stable id (those of the first 38 in one
+// field), its level when the sheet's series do not share one, then the rest.
+template <class V>
+bool RecorreSerieVersio2(V& v, SerieDemanada& s, const SerieDemanada* anterior, int nivellComu) {
+  int id = IdDelSubtipus(s.tema, s.subtipus);
+  if (!Variable(v, id, kSubtipusVersio1, 0x10000)) return false;
+  if (!PosaId(s, id)) return false;
+  const int nivells = Cataleg()[static_cast<std::size_t>(s.tema - 1)].Fila(s.subtipus)->nivells;
+  if (nivellComu != 0) {
+    s.nivell = nivellComu;
+  } else if (!Variable(v, s.nivell, 3, 255)) {
+    return false;
+  }
+  if (s.nivell < NivellMinim || s.nivell > nivells) return false;
+  return RecorreCampsSerie(v, s, anterior);
+}
+
+// The level every series of a sheet shares; 0 when they differ or one is no level.
+int NivellComu(const std::vector<SerieDemanada>& series) {
+  if (series.empty()) return 0;
+  const int n = series.front().nivell;
+  if (n < NivellMinim || n > 3) return 0;
+  for (const SerieDemanada& s : series) {
+    if (s.nivell != n) return 0;
+  }
+  return n;
+}
+
+// Every field of a sheet. Version 2 begins with the generator version, the sheet
+// options and the level all its series share (0: each series gives its own); both
+// versions then give the hint placement, each series followed by whether another one
+// comes, then the seed (the most significant digits, so that the codes of versions of
+// one sheet differ from their first characters).
+template <class V>
+bool Recorre(V& v, FullCodificat& f, int versio, bool& mesNou) {
+  int nivellComu = 0;
+  if (versio == 2) {
+    if (!Variable(v, f.versioGenerador, 1, 0x10000)) return false;
+    if (V::Llegeix && f.versioGenerador > VersioGenerador) {
+      mesNou = true;
+      return false;
+    }
+    int opcions = (f.respostesSimplificades ? 0 : 1) | (f.resolucio ? 2 : 0);
+    if (!v.Camp(opcions, 4)) return false;
+    f.respostesSimplificades = (opcions & 1) == 0;
+    f.resolucio = (opcions & 2) != 0;
+    if (!V::Llegeix) nivellComu = NivellComu(f.series);
+    if (!v.Camp(nivellComu, 4)) return false;
+  } else if (V::Llegeix) {
+    f.versioGenerador = 1;
+    f.respostesSimplificades = true;
+    f.resolucio = false;
+  }
   if (!v.Camp(f.pista, 3)) return false;
   if (!V::Llegeix && f.series.empty()) return false;
   int exercicis = 0;
   for (std::size_t i = 0;; ++i) {
     if (V::Llegeix) f.series.emplace_back();
-    if (!RecorreSerie(v, f.series[i], i > 0 ? &f.series[i - 1] : nullptr)) return false;
+    const SerieDemanada* anterior = i > 0 ? &f.series[i - 1] : nullptr;
+    const bool fet = versio == 2 ? RecorreSerieVersio2(v, f.series[i], anterior, nivellComu)
+                                 : RecorreSerieVersio1(v, f.series[i], anterior);
+    if (!fet) return false;
     exercicis += f.series[i].exercicis;
     if (exercicis > Lot::Maxim) return false;
     int mes = i + 1 < f.series.size() ? 1 : 0;
@@ -239,39 +276,66 @@ std::variant<std::vector<int>, ErrorCodi> Xifres(std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> EscriuCodi(const FullCodificat& full) {
+namespace {
+
+// The code of a sheet in one version of the format.
+std::optional<std::string> EscriuCodiVersio(const FullCodificat& full, int versio) {
   FullCodificat f = full;
   Escriptor e;
-  if (!Recorre(e, f)) return std::nullopt;
+  bool mesNou = false;
+  if (!Recorre(e, f, versio, mesNou)) return std::nullopt;
   Natural n = e.Nombre();
   std::vector<int> xifres;
   do {
     xifres.push_back(static_cast<int>(n.Divideix(kBase)));
   } while (!n.EsZero());
+  if (versio == 2) xifres.push_back(0);
   std::reverse(xifres.begin(), xifres.end());
   const int pes = Pes(xifres.size());
-  const int falta = ((kSumaVersio - SumaPonderada(xifres)) % kBase + kBase) % kBase;
+  const int falta = ((kSumaControl - SumaPonderada(xifres)) % kBase + kBase) % kBase;
   xifres.push_back(falta * Invers(pes) % kBase);
   return TextDeXifres(xifres);
+}
+
+}  // namespace
+
+std::optional<std::string> EscriuCodi(const FullCodificat& full) { return EscriuCodiVersio(full, 2); }
+
+std::optional<std::string> EscriuCodiVersio1(const FullCodificat& full) {
+  if (full.versioGenerador != 1 || !full.respostesSimplificades || full.resolucio) return std::nullopt;
+  for (const SerieDemanada& s : full.series) {
+    if (s.nivell != NivellHabitual || IdDelSubtipus(s.tema, s.subtipus) > kSubtipusVersio1) return std::nullopt;
+  }
+  return EscriuCodiVersio(full, 1);
 }
 
 std::variant<FullCodificat, ErrorCodi> LlegeixCodi(std::string_view text) {
   auto lectura = Xifres(text);
   if (auto* e = std::get_if<ErrorCodi>(&lectura)) return *e;
   std::vector<int> xifres = std::move(std::get<std::vector<int>>(lectura));
-  if (xifres.size() < 2 || SumaPonderada(xifres) != kSumaVersio) {
+  if (xifres.size() < 2 || SumaPonderada(xifres) != kSumaControl) {
     return Error("el codi no \xC3\xA9s correcte: hi ha algun car\xC3\xA0" "cter mal copiat");
   }
+  const std::size_t llargada = xifres.size();
   xifres.pop_back();
+  const int versio = xifres.front() == 0 ? 2 : 1;
+  if (versio == 2) xifres.erase(xifres.begin());
+  const ErrorCodi desconegut = Error("el codi no correspon a cap full d'aquest programa");
+  if (xifres.empty()) return desconegut;
   Natural n;
   for (int x : xifres) n.MultiplicaISuma(kBase, static_cast<uint64_t>(x));
   Lector l(std::move(n));
   FullCodificat f;
-  const ErrorCodi desconegut = Error("el codi no correspon a cap full d'aquest programa");
-  if (!Recorre(l, f) || !l.Acabat()) return desconegut;
+  bool mesNou = false;
+  if (!Recorre(l, f, versio, mesNou) || !l.Acabat()) {
+    if (mesNou)
+      return Error("el codi \xC3\xA9s d'una versi\xC3\xB3 m\xC3\xA9s nova del programa: actualitzeu Tirelo per "
+                   "fer-ne el full");
+    return desconegut;
+  }
   // One way only of writing each sheet: a code with leading zeros is not one.
-  const auto escrit = EscriuCodi(f);
-  if (!escrit || escrit->size() != xifres.size() + 1) return desconegut;
+  const auto escrit = EscriuCodiVersio(f, versio);
+  if (!escrit || escrit->size() != llargada) return desconegut;
   return f;
 }
 
@@ -280,6 +344,7 @@ OpcionsGenera OpcionsDelCodi(const FullCodificat& full) {
   o.series = full.series;
   o.llavor = full.llavor;
   o.pista = full.pista;
+  o.respostesSimplificades = full.respostesSimplificades;
   return o;
 }
 
@@ -297,6 +362,7 @@ bool MateixosExercicis(const std::vector<Exercici>& dibuixats, const std::vector
 
 // The code of `candidat` when drawing it gives exactly these exercises.
 std::optional<std::string> CodiVerificat(const FullCodificat& candidat, const std::vector<Exercici>& exercicis) {
+  // The generator version is this program's: a code is only written for what it draws.
   const auto codi = EscriuCodi(candidat);
   if (!codi) return std::nullopt;
   const auto llegit = LlegeixCodi(*codi);
@@ -307,7 +373,8 @@ std::optional<std::string> CodiVerificat(const FullCodificat& candidat, const st
   return codi;
 }
 
-std::optional<FullCodificat> CandidatDelLot(const std::vector<Exercici>& exercicis, bool mateixaVisita) {
+std::optional<FullCodificat> CandidatDelLot(const std::vector<Exercici>& exercicis, bool mateixaVisita,
+                                            bool respostesSimplificades) {
   if (exercicis.empty()) return std::nullopt;
   std::vector<Recepta> receptes;
   for (const Exercici& e : exercicis) {
@@ -316,8 +383,10 @@ std::optional<FullCodificat> CandidatDelLot(const std::vector<Exercici>& exercic
   }
   const uint64_t llavor = receptes.front().llavor;
   if (llavor > std::numeric_limits<uint32_t>::max()) return std::nullopt;
-  return FullCodificat{static_cast<uint32_t>(llavor), exercicis.front().posicioPista,
-                       SeriesDeLesReceptes(receptes, mateixaVisita)};
+  FullCodificat f{static_cast<uint32_t>(llavor), exercicis.front().posicioPista,
+                  SeriesDeLesReceptes(receptes, mateixaVisita)};
+  f.respostesSimplificades = respostesSimplificades;
+  return f;
 }
 
 }  // namespace
@@ -327,20 +396,21 @@ std::vector<SerieDemanada> SeriesDeLesReceptes(const std::vector<Recepta>& recep
   for (const Recepta& r : receptes) {
     if (!series.empty()) {
       SerieDemanada& s = series.back();
-      if (s.tema == r.tema && s.subtipus == r.subtipus && s.casos == r.casos && s.forma == r.forma) {
+      if (s.tema == r.tema && s.subtipus == r.subtipus && s.casos == r.casos && s.forma == r.forma &&
+          s.nivell == r.nivell) {
         ++s.exercicis;
         continue;
       }
     }
     const bool ambAnterior = mateixaVisita && !series.empty() && series.back().tema == r.tema;
-    series.push_back({r.tema, r.subtipus, r.casos, 1, r.forma, ambAnterior});
+    series.push_back({r.tema, r.subtipus, r.casos, 1, r.forma, ambAnterior, r.nivell});
   }
   return series;
 }
 
-std::optional<std::string> CodiDelLot(const std::vector<Exercici>& exercicis) {
+std::optional<std::string> CodiDelLot(const std::vector<Exercici>& exercicis, bool respostesSimplificades) {
   for (const bool mateixaVisita : {true, false}) {
-    if (const auto f = CandidatDelLot(exercicis, mateixaVisita))
+    if (const auto f = CandidatDelLot(exercicis, mateixaVisita, respostesSimplificades))
       if (auto codi = CodiVerificat(*f, exercicis)) return codi;
   }
   return std::nullopt;
@@ -348,13 +418,14 @@ std::optional<std::string> CodiDelLot(const std::vector<Exercici>& exercicis) {
 
 std::optional<std::string> CodiDeLesSeries(const std::vector<Exercici>& exercicis,
                                            const std::vector<SerieDemanada>& series, int forma, int pista,
-                                           uint64_t llavor) {
+                                           uint64_t llavor, bool respostesSimplificades) {
   if (llavor <= std::numeric_limits<uint32_t>::max() && !series.empty()) {
     FullCodificat f{static_cast<uint32_t>(llavor), pista, series};
+    f.respostesSimplificades = respostesSimplificades;
     for (auto& s : f.series) s.forma = s.forma.value_or(forma);
     if (auto codi = CodiVerificat(f, exercicis)) return codi;
   }
-  return CodiDelLot(exercicis);
+  return CodiDelLot(exercicis, respostesSimplificades);
 }
 
 }  // namespace tirelo

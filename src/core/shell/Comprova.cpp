@@ -94,8 +94,8 @@ std::variant<std::string, ErrorOpcions> ComprovaResposta(const OpcionsComprova& 
 }
 
 std::string AjudaComprova() {
-  return "\xC3\xBAs: tirelo comprova (--serie TEMA:SUBTIPUS[:CASOS] --llavor N | --codi CODI)\n"
-         "                       [--forma 0|1|2|3] [--exercici K] [--cas a] --resposta TEXT\n"
+  return "\xC3\xBAs: tirelo comprova (--serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS[:NIVELL]]] --llavor N | --codi CODI)\n"
+         "                       [--nivell 1|2|3] [--forma 0|1|2|3] [--exercici K] [--cas a] --resposta TEXT\n"
          "\n"
          "Jutja una resposta escrita en la notaci\xC3\xB3 lineal (docs/notacio.md) contra la resposta\n"
          "d'un cas de l'exercici K (1 si no es diu) del full que `tirelo genera` fa amb les\n"

@@ -19,7 +19,8 @@ ContextGenerador ContextDelPrograma(Programa& prg) {
             // The recipe keeps the first answer: what the window was told, not the drawn form.
             if (auto& r = prg.exercici.recepta; r && !r->forma) r->forma = static_cast<int>(forma);
             return forma;
-          }};
+          },
+          prg.serie.nivell};
 }
 
 void PosaGenerat(Programa& prg, Generat g) {
@@ -35,7 +36,7 @@ void PosaGenerat(Programa& prg, Generat g) {
 
 EstatGenerador GeneraDelCataleg(Programa& prg, const EntradaTema& e, int subtipus) {
   Dibuix d = DibuixaTema(e, prg.serie.temaActual, subtipus, prg.serie.nombreCasos,
-                         [&prg] { return prg.ui.DemanaFormaEq2(); }, *prg.aleatori);
+                         [&prg] { return prg.ui.DemanaFormaEq2(); }, *prg.aleatori, prg.serie.nivell);
   prg.serie.nombreCasos = static_cast<uint16_t>(d.nombreCasos);  // a generator may lower it to its pool
   if (d.estat != EstatGenerador::Fet) return d.estat;
   Exercici& ex = prg.exercici;
@@ -56,7 +57,7 @@ void ExecutaTema(Programa& prg, uint16_t tema) {
   if (tema < 1 || tema > cataleg.size()) return;
   const EntradaTema& e = cataleg[tema - 1];
   prg.serie.temaActual = tema;
-  BucleTema(prg, e.tema, [&e](Programa& p, int k) { GeneraDelCataleg(p, e, k); });
+  BucleTema(prg, e.Serie(), [&e](Programa& p, int k) { GeneraDelCataleg(p, e, k); });
   if (e.surt) e.surt(*prg.aleatori);
   prg.serie.temaActual = 0;
 }
@@ -66,7 +67,7 @@ std::vector<CasosRetallats> GeneraTema(Programa& prg, uint16_t tema, const std::
   if (tema < 1 || tema > cataleg.size()) return {};
   const EntradaTema& e = cataleg[tema - 1];
   prg.serie.temaActual = tema;
-  auto retallats = BucleTemaDonat(prg, e.tema, [&e](Programa& p, int k) { GeneraDelCataleg(p, e, k); }, tries);
+  auto retallats = BucleTemaDonat(prg, e.Serie(), [&e](Programa& p, int k) { GeneraDelCataleg(p, e, k); }, tries);
   if (e.surt) e.surt(*prg.aleatori);
   prg.serie.temaActual = 0;
   return retallats;

@@ -29,6 +29,7 @@ using json = nlohmann::json;
 json JsonRecepta(const Recepta& r) {
   json j = {{"tema", r.tema}, {"subtipus", r.subtipus}, {"casos", r.casos}, {"llavor", std::to_string(r.llavor)}};
   if (r.forma) j["forma"] = *r.forma;
+  j["nivell"] = r.nivell;
   return j;
 }
 
@@ -94,7 +95,8 @@ std::string Text(const json& objecte, std::string_view nom, std::size_t maxim, c
   return *text;
 }
 
-Recepta LlegeixRecepta(const json& j, const std::string& on, const std::vector<DescripcioTema>& temes) {
+// A recipe of a version 1 file has no level: it drew at the usual one.
+Recepta LlegeixRecepta(const json& j, const std::string& on, const std::vector<DescripcioTema>& temes, int versio) {
   if (!j.is_object()) throw Refus{on + ": ha de ser un objecte"};
   Recepta r;
   r.tema = static_cast<int>(Enter(j, "tema", 1, static_cast<int64_t>(temes.size()), on));
@@ -104,6 +106,7 @@ Recepta LlegeixRecepta(const json& j, const std::string& on, const std::vector<D
   if (r.casos != 1 && !tema.PrenCasos(r.subtipus))
     throw Refus{on + ", camp \"casos\": aquest subtipus no admet nombre de casos"};
   if (j.contains("forma")) r.forma = static_cast<int>(Enter(j, "forma", 0, 3, on));
+  if (versio >= 2) r.nivell = static_cast<int>(Enter(j, "nivell", 1, 3, on));
   const json& llavor = Camp(j, "llavor", on);
   const std::string* xifres = llavor.is_string() ? &llavor.get_ref<const std::string&>() : nullptr;
   const auto lectura = xifres ? std::from_chars(xifres->data(), xifres->data() + xifres->size(), r.llavor)
@@ -124,7 +127,7 @@ void PosaApartats(Exercici& e) {
   e.apartats = d->exercici.apartats;
 }
 
-Exercici LlegeixExercici(const json& j, int k, const std::vector<DescripcioTema>& temes) {
+Exercici LlegeixExercici(const json& j, int k, const std::vector<DescripcioTema>& temes, int versio) {
   const std::string on = "exercici " + std::to_string(k);
   if (!j.is_object()) throw Refus{on + ": ha de ser un objecte"};
   Exercici e;
@@ -137,7 +140,7 @@ Exercici LlegeixExercici(const json& j, int k, const std::vector<DescripcioTema>
     e.editat = j["editat"].get<bool>();
   }
   if (j.contains("recepta") && !j["recepta"].is_null())
-    e.recepta = LlegeixRecepta(j["recepta"], on + ", camp \"recepta\"", temes);
+    e.recepta = LlegeixRecepta(j["recepta"], on + ", camp \"recepta\"", temes, versio);
   e.llest = true;
   PosaApartats(e);
   return e;
@@ -148,10 +151,11 @@ ContingutLot LlegeixArrel(const json& arrel, const std::vector<DescripcioTema>& 
   if (!arrel.is_object() || !arrel.contains("format") || arrel["format"] != FormatLot)
     throw Refus{noEsLot + ": falta \"format\": \"" + std::string(FormatLot) + "\""};
   const json& versio = Camp(arrel, "versio", "el fitxer");
-  if (!versio.is_number_integer() || versio.get<int64_t>() != VersioLot) {
+  if (!versio.is_number_integer() || versio.get<int64_t>() < 1 || versio.get<int64_t>() > VersioLot) {
     throw Refus{"Versi\xF3 del fitxer de lot desconeguda (" + Talla(Cp1252DeUtf8(versio.dump()).value_or("?"), 20) +
-                "): aquest programa llegeix la versi\xF3 " + std::to_string(VersioLot)};
+                "): aquest programa llegeix les versions 1 a " + std::to_string(VersioLot)};
   }
+  const int numeroVersio = static_cast<int>(versio.get<int64_t>());
   ContingutLot c;
   if (arrel.contains("titol")) c.titol = Text(arrel, "titol", LlargadaText, "el fitxer");
   if (arrel.contains("disposicio")) c.disposicio = static_cast<int32_t>(Enter(arrel, "disposicio", 0, 1, "el fitxer"));
@@ -168,7 +172,7 @@ ContingutLot LlegeixArrel(const json& arrel, const std::vector<DescripcioTema>& 
                 std::to_string(Lot::Maxim)};
   }
   int k = 0;
-  for (const json& j : exercicis) c.exercicis.push_back(LlegeixExercici(j, ++k, temes));
+  for (const json& j : exercicis) c.exercicis.push_back(LlegeixExercici(j, ++k, temes, numeroVersio));
   return c;
 }
 

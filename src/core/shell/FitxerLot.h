@@ -19,7 +19,8 @@ namespace tirelo {
 
 inline constexpr std::string_view ExtensioLot = ".tirelo";
 inline constexpr std::string_view FormatLot = "tirelo-lot";
-inline constexpr int VersioLot = 1;
+// The version written; version 1 files (recipes without a level) are read still.
+inline constexpr int VersioLot = 2;
 // A batch file larger than this is not a batch of 50 exercises.
 inline constexpr std::uintmax_t MidaMaximaLot = 4 * 1024 * 1024;
 

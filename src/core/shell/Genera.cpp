@@ -56,7 +56,9 @@ ErrorOpcions Error(std::string m) { return ErrorOpcions{std::move(m)}; }
 
 }  // namespace
 
-bool DescripcioTema::PrenCasos(int s) const { return tirelo::PrenCasos(casos, s); }
+bool DescripcioTema::PrenCasos(int s) const {
+  return s >= 1 && static_cast<std::size_t>(s) <= casos.size() && casos[static_cast<std::size_t>(s) - 1];
+}
 
 std::vector<DescripcioTema> DescriuTemes() {
   std::vector<DescripcioTema> temes;
@@ -65,9 +67,9 @@ std::vector<DescripcioTema> DescriuTemes() {
     DescripcioTema d;
     d.numero = ++numero;
     d.nom = std::string(e.nom);
-    d.titol = std::string(e.tema.titol);
+    d.titol = std::string(e.titol);
     d.subtipus = e.Subtipus();
-    d.casos = std::string(e.tema.cadenaCasos);
+    for (const FilaSubtipus& f : e.files) d.casos.push_back(f.casos);
     temes.push_back(std::move(d));
   }
   return temes;
@@ -84,10 +86,11 @@ std::variant<SerieDemanada, ErrorOpcions> LlegeixSerie(std::string_view text,
     inici = p + 1;
   }
   const std::string serie = Cometes(text);
-  if (parts.size() < 2 || parts.size() > 4) {
-    return Error("--serie " + serie + ": cal TEMA:SUBTIPUS[:CASOS[:EXERCICIS]]");
+  if (parts.size() < 2 || parts.size() > 5) {
+    return Error("--serie " + serie + ": cal TEMA:SUBTIPUS[:CASOS[:EXERCICIS[:NIVELL]]]");
   }
   SerieDemanada s;
+  s.nivell = 0;
   const DescripcioTema* tema = nullptr;
   if (const auto n = Enter(parts[0])) {
     for (const auto& t : temes) {
@@ -116,7 +119,12 @@ std::variant<SerieDemanada, ErrorOpcions> LlegeixSerie(std::string_view text,
     }
     s.casos = static_cast<int>(*casos);
   }
-  if (parts.size() == 4) {
+  if (parts.size() == 5) {
+    const auto n = Enter(parts[4]);
+    if (!n || *n < NivellMinim || *n > NivellMaxim) return Error("--serie " + serie + ": el nivell ha de ser 1, 2 o 3");
+    s.nivell = static_cast<int>(*n);
+  }
+  if (parts.size() >= 4) {
     const auto n = Enter(parts[3]);
     if (!n || *n < 1 || *n > Lot::Maxim) {
       return Error("--serie " + serie + ": el nombre d'exercicis ha de ser de 1 a " + std::to_string(Lot::Maxim));
@@ -150,13 +158,13 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       (a == "--json" ? o.json : o.capcalera) = true;
       continue;
     }
-    const bool ambValor = a == "--serie" || a == "--llavor" || a == "--forma" || a == "--pista" ||
+    const bool ambValor = a == "--serie" || a == "--llavor" || a == "--forma" || a == "--pista" || a == "--nivell" ||
                           a == "--titol" || a == "--disposicio" || a == "--sortida" || a == "--lot" ||
                           a == "--espai" || a == "--codi" || a == "--versions" || a == "--respostes";
     if (!ambValor) return Error("opci\xC3\xB3 desconeguda: " + Cometes(a));
     const auto v = valor(i, a);
     if (!v) return Error("falta el valor de " + a);
-    if (a == "--serie" || a == "--llavor" || a == "--forma" || a == "--pista") delCodi = a;
+    if (a == "--serie" || a == "--llavor" || a == "--forma" || a == "--pista" || a == "--nivell") delCodi = a;
     if (a == "--codi") {
       o.codi = *v;
     } else if (a == "--versions") {
@@ -174,6 +182,10 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
         return Error("--llavor ha de ser un nombre natural");
       }
       o.llavor = n;
+    } else if (a == "--nivell") {
+      const auto n = entre(*v, NivellMinim, NivellMaxim);
+      if (!n) return Error("--nivell ha de ser 1, 2 o 3");
+      o.nivell = *n;
     } else if (a == "--forma") {
       const auto n = entre(*v, 0, 3);
       if (!n) return Error("--forma ha de ser 0, 1, 2 o 3");
@@ -212,7 +224,7 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
   }
   if (!o.codi.empty()) {
     if (!delCodi.empty() || !o.lot.empty())
-      return Error("--codi ja porta les s\xC3\xA8ries, la llavor i les pistes: no es pot combinar amb " +
+      return Error("--codi ja porta les s\xC3\xA8ries, els nivells, la llavor i les pistes: no es pot combinar amb " +
                    (delCodi.empty() ? std::string("--lot") : delCodi));
     const auto llegit = LlegeixCodi(o.codi);
     if (const auto* e = std::get_if<ErrorCodi>(&llegit)) return Error("--codi " + Cometes(o.codi) + ": " + e->missatge);
@@ -220,6 +232,11 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
     o.series = full.series;
     o.llavor = full.llavor;
     o.pista = full.pista;
+    if (!o.respostesSimplificades) o.respostesSimplificades = full.respostesSimplificades;
+  }
+  // A series that gives no level of its own takes --nivell's, wherever it came.
+  for (SerieDemanada& s : o.series) {
+    if (s.nivell == 0) s.nivell = o.nivell;
   }
   if (o.series.empty() && o.lot.empty()) return Error("cal almenys una --serie, un --lot o un --codi");
   if (o.versions > 0 && o.sortida.empty()) return Error("--versions necessita --sortida");
@@ -290,7 +307,7 @@ LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const Con
       const SerieDemanada& t = series[i];
       for (int k = 0; temaValid && k < t.exercicis; ++k) {
         const EntradaTema& tema = cataleg[static_cast<std::size_t>(s.tema) - 1];
-        Dibuix d = DibuixaTema(tema, s.tema, t.subtipus, t.casos, [forma] { return forma; }, font);
+        Dibuix d = DibuixaTema(tema, s.tema, t.subtipus, t.casos, [forma] { return forma; }, font, t.nivell);
         const std::size_t abans = g.exercicis.size();
         if (d.estat == EstatGenerador::Fet) AfegeixDibuix(g, d.exercici, opcions.pista);
         if (g.exercicis.size() == abans) continue;
@@ -351,7 +368,9 @@ std::optional<std::string> EscriuSortidaGenera(const LotGenerat& lot, const Opci
   const auto& exercicis = lot.exercicis;
   OpcionsFull full = OpcionsDelFull(lot);
   if (opcions.versions == 0) {
-    full.codi = CodiDeLesSeries(exercicis, opcions.series, opcions.forma, opcions.pista, llavor).value_or("");
+    full.codi = CodiDeLesSeries(exercicis, opcions.series, opcions.forma, opcions.pista, llavor,
+                                full.respostesSimplificades)
+                    .value_or("");
     if (const auto error = EscriuFull(exercicis, full, opcions.sortida, pdf))
       return "no es pot escriure " + opcions.sortida + ": " + *error;
     if (!full.codi.empty()) codis.push_back("codi: " + full.codi);
@@ -361,7 +380,7 @@ std::optional<std::string> EscriuSortidaGenera(const LotGenerat& lot, const Opci
   for (int v = 0; v < opcions.versions; ++v) {
     const auto versio = VersioDelLot(exercicis, llavors[static_cast<std::size_t>(v)]);
     full.versio = LletraVersio(v);
-    full.codi = CodiDelLot(versio).value_or("");
+    full.codi = CodiDelLot(versio, full.respostesSimplificades).value_or("");
     const std::string cami = CamiVersio(opcions.sortida, full.versio);
     if (const auto error = EscriuFull(versio, full, cami, pdf)) return "no es pot escriure " + cami + ": " + *error;
     if (!full.codi.empty()) codis.push_back("codi: " + full.codi + " (" + full.versio + ")");
@@ -455,8 +474,8 @@ std::string LotEnJson(const std::vector<Exercici>& exercicis, const std::vector<
 
 std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
   std::ostringstream o;
-  o << "\xC3\xBAs: tirelo genera --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS]] [--serie ...]...\n"
-       "                     [--llavor N] [--forma 0|1|2|3] [--pista 0|1|2]\n"
+  o << "\xC3\xBAs: tirelo genera --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS[:NIVELL]]] [--serie ...]...\n"
+       "                     [--nivell 1|2|3] [--llavor N] [--forma 0|1|2|3] [--pista 0|1|2]\n"
        "                     [--titol TEXT] [--disposicio 0|1] [--capcalera] [--espai N]\n"
        "                     [--respostes simplificades|tal-qual]\n"
        "                     [--lot FITXER.tirelo] [--sortida FITXER.rtf|.pdf|.tex|.tirelo] [--json]\n"
@@ -468,7 +487,11 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "\n"
        "  --serie       TEMA pel n\xC3\xBAmero o pel nom; SUBTIPUS per la posici\xC3\xB3; CASOS (1 per defecte,\n"
        "                de 1 a 255, nom\xC3\xA9s als subtipus que en admeten, marcats amb *);\n"
-       "                EXERCICIS (1 per defecte). El lot t\xC3\xA9 com a m\xC3\xA0xim 50 exercicis.\n"
+       "                EXERCICIS (1 per defecte); NIVELL (el de --nivell si no se'n d\xC3\xB3na).\n"
+       "                El lot t\xC3\xA9 com a m\xC3\xA0xim 50 exercicis.\n"
+       "  --nivell N    la dificultat de les s\xC3\xA8ries que no en donen: 1 m\xC3\xA9s f\xC3\xA0" "cil (nombres\n"
+       "                petits, sense negatius, menys termes), 2 l'habitual (per defecte),\n"
+       "                3 m\xC3\xA9s dif\xC3\xAD" "cil (nombres grans, negatius, m\xC3\xA9s termes)\n"
        "  --llavor N    llavor de l'atzar: els mateixos arguments i la mateixa llavor donen el\n"
        "                mateix resultat; sense, s'agafa del rellotge i s'escriu com a \"llavor: N\"\n"
        "  --forma       equacions de 2n grau: 0 completa, 1 sense terme independent,\n"
@@ -489,7 +512,8 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "                .tirelo un fitxer de lot\n"
        "  --json        el lot en JSON a la sortida est\xC3\xA0ndard\n"
        "  --codi CODI   torna a fer el full d'aquest codi (el del peu del full, o el que\n"
-       "                s'escriu com a \"codi: ...\"); porta les s\xC3\xA8ries, la llavor i les pistes\n"
+       "                s'escriu com a \"codi: ...\"); porta les s\xC3\xA8ries i els seus nivells, la\n"
+       "                llavor, les pistes i si les respostes van simplificades\n"
        "  --versions N  escriu N versions del full (de 2 a 26): FITXER-A, FITXER-B, ...,\n"
        "                cadascuna amb la seva lletra al t\xC3\xADtol i les seves respostes; els\n"
        "                exercicis generats se sortegen de nou i els fets a m\xC3\xA0 es mantenen\n"
@@ -517,6 +541,8 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "      el full compost en PDF, amb l\xC3\xADnies per al nom i espai per respondre\n"
        "  tirelo genera --serie fraccions:2:1:4 --serie 8:2:3:2 --versions 4 --sortida examen.pdf\n"
        "      quatre versions del mateix full: examen-A.pdf ... examen-D.pdf\n"
+       "  tirelo genera --serie fraccions:2:1:5 --nivell 1 --sortida full.rtf\n"
+       "      el mateix full m\xC3\xA9s f\xC3\xA0" "cil (amb --nivell 3, m\xC3\xA9s dif\xC3\xAD" "cil)\n"
        "  tirelo genera --codi 5V8FS9F --titol \"Full 1\" --sortida full.rtf\n"
        "      el full d'aquest codi, una altra vegada\n";
   return o.str();

@@ -19,19 +19,19 @@
 
 namespace tirelo {
 
-// A topic as its series window shows it.
+// A topic as the command line reads it, made from its catalogue row.
 struct DescripcioTema {
   int numero = 0;
   std::string nom;                    // name in the topic list (Windows-1252)
   std::string titol;                  // series window caption
   std::vector<std::string> subtipus;  // subtype names
-  std::string casos;                  // cases string
+  std::vector<bool> casos;            // per subtype: takes a number of cases
   bool PrenCasos(int subtipus) const;  // does this subtype take a number of cases?
 };
 // Every topic of the catalogue (topics/Cataleg.h), in menu order.
 std::vector<DescripcioTema> DescriuTemes();
 
-// One --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS]].
+// One --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS[:NIVELL]]].
 struct SerieDemanada {
   int tema = 0;
   int subtipus = 0;
@@ -41,6 +41,7 @@ struct SerieDemanada {
   // whether it is drawn in the same visit of its topic as the series before it.
   std::optional<int> forma{};
   bool ambAnterior = false;
+  int nivell = 2;  // 1..3; LlegeixSerie leaves 0 when the text gives none (--nivell decides)
   bool operator==(const SerieDemanada&) const = default;
 };
 
@@ -48,6 +49,7 @@ struct OpcionsGenera {
   std::vector<SerieDemanada> series;
   std::optional<uint64_t> llavor;
   int forma = 0;            // 0..3, as the equation-form window
+  int nivell = 2;           // --nivell: the level of every series that gives none (1..3)
   int pista = 0;            // hint placement option 0..2
   std::string titol;        // Windows-1252
   int disposicio = 1;       // 0 or 1
@@ -72,7 +74,8 @@ struct ErrorOpcions {
 // Reads the arguments after "genera". Topics and subtypes are checked against `temes`.
 std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector<std::string>& args,
                                                                 const std::vector<DescripcioTema>& temes);
-// Reads one TEMA:SUBTIPUS[:CASOS[:EXERCICIS]] (TEMA by number or by name, case and accents optional).
+// Reads one TEMA:SUBTIPUS[:CASOS[:EXERCICIS[:NIVELL]]] (TEMA by number or by name, case and
+// accents optional); nivell is 0 when the text gives no level.
 std::variant<SerieDemanada, ErrorOpcions> LlegeixSerie(std::string_view text,
                                                        const std::vector<DescripcioTema>& temes);
 

@@ -24,9 +24,10 @@ namespace tirelo {
 struct PeticioSubtipus {
   std::string titol;                  // caption: the topic title
   std::vector<std::string> subtipus;  // names, shown as "[k] name"
-  std::string casos;                  // cases string: '1' enables the count for that subtype
+  std::vector<bool> casos;            // per subtype: whether the count applies to it
   int seleccio = 0;                   // 1-based line selected on opening; 0 none
   uint16_t nombreCasos = 1;           // the number of cases the arrows step from
+  int nivell = 2;                     // the level chosen on opening (1..3)
   std::optional<CasosRetallats> retallats;  // the exercise just appended lost cases
 };
 
@@ -35,6 +36,7 @@ struct RespostaSubtipus {
   bool acceptat = false;      // "Bé" or a double click with a valid count
   int seleccionat = 0;        // 1-based selected line when accepted; 0 none
   uint16_t nombreCasos = 1;   // the number of cases after the arrows and the count field
+  int nivell = 2;             // the level chosen (1..3)
 };
 
 class Interficie {

@@ -2,6 +2,8 @@
 // Copyright (C) 2026 Equip de Tirelo
 #include "shell/MenuTemes.h"
 
+#include "topics/Cataleg.h"
+
 namespace tirelo {
 
 namespace {
@@ -36,6 +38,13 @@ std::vector<ElementMenu> ConstrueixMenuTemes(std::string_view llistaTemes) {
     if (c == ')') actual = &temes;
     nom.clear();
   }
+  return temes;
+}
+
+std::vector<ElementMenu> MenuDelCataleg() {
+  std::vector<ElementMenu> temes;
+  int ordre = 200;
+  for (const EntradaTema& e : Cataleg()) temes.push_back({std::string(e.nom.substr(0, LlargadaNom)), ++ordre, {}});
   return temes;
 }
 

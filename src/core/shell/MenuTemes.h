@@ -18,4 +18,7 @@ struct ElementMenu {
 
 std::vector<ElementMenu> ConstrueixMenuTemes(std::string_view llistaTemes);
 
+// The program's "Temes" menu, read from the catalogue's rows: topic k is command 200 + k.
+std::vector<ElementMenu> MenuDelCataleg();
+
 }  // namespace tirelo

@@ -23,12 +23,15 @@ PeticioSubtipus PreparaPeticio(Programa& prg) {
   ValorsSerie& s = prg.serie;
   PeticioSubtipus peticio;
   peticio.titol = s.titolTema;
-  peticio.subtipus = DivideixSubtipus(s.llistaSubtipus);
-  peticio.casos = s.cadenaCasos;
+  for (const SubtipusSerie& t : s.subtipus) {
+    peticio.subtipus.push_back(t.nom);
+    peticio.casos.push_back(t.casos);
+  }
   const int recordat = s.subtipusRecordat == 0 ? 1 : s.subtipusRecordat;
   const int linies = static_cast<int>(peticio.subtipus.size());
   peticio.seleccio = recordat <= linies ? recordat : 0;
   peticio.nombreCasos = s.nombreCasos;
+  peticio.nivell = s.nivell;
   peticio.retallats = std::exchange(s.retallats, std::nullopt);
   return peticio;
 }
@@ -43,6 +46,7 @@ int PrenResposta(Programa& prg, const PeticioSubtipus& peticio, const RespostaSu
   // The count field refuses anything outside 1..255; a seam that lets one through
   // leaves the number of cases as it was.
   if (CasosValids(r.nombreCasos)) s.nombreCasos = r.nombreCasos;
+  if (r.nivell >= 1 && r.nivell <= 3) s.nivell = r.nivell;
   return triat;
 }
 
@@ -78,10 +82,9 @@ void AnotaRecepta(Programa& prg, int subtipus) {
   const auto estat = prg.aleatori->Estat();
   if (prg.serie.temaActual == 0 || !estat) return;
   // A subtype without a number of cases draws one, whatever the count field holds.
-  const std::string& casos = prg.serie.cadenaCasos;
-  const bool prenCasos = subtipus >= 1 && static_cast<std::size_t>(subtipus) <= casos.size() &&
-                         casos[static_cast<std::size_t>(subtipus) - 1] == '1';
-  e.recepta = Recepta{prg.serie.temaActual, subtipus, prenCasos ? prg.serie.nombreCasos : 1, std::nullopt, *estat};
+  const bool prenCasos = PrenCasos(prg.serie.subtipus, subtipus);
+  e.recepta = Recepta{prg.serie.temaActual, subtipus, prenCasos ? prg.serie.nombreCasos : 1, std::nullopt, *estat,
+                      prg.serie.nivell};
 }
 
 namespace {
@@ -91,8 +94,7 @@ void ObrePas(Programa& prg, const Tema& tema) {
   if (tema.refrescaAlPrincipi) RefrescaEstat(prg);
   prg.exercici.llest = false;
   prg.serie.titolTema = tema.titol;
-  prg.serie.cadenaCasos = tema.cadenaCasos;
-  prg.serie.llistaSubtipus = tema.llistaSubtipus;
+  prg.serie.subtipus = tema.subtipus;
 }
 
 // The part of a pass after subtype k was chosen: draw, cut, append, note lost cases.
@@ -105,7 +107,7 @@ void GeneraPas(Programa& prg, const Tema& tema, int k, const std::function<void(
   const int abans = prg.lot.Nombre();
   PasAfegir(prg);
   const auto escrits = prg.serie.casosEscrits;
-  if (prg.lot.Nombre() > abans && PrenCasos(tema.cadenaCasos, k) && escrits && *escrits < demanats)
+  if (prg.lot.Nombre() > abans && PrenCasos(tema.subtipus, k) && escrits && *escrits < demanats)
     prg.serie.retallats = CasosRetallats{prg.lot.Nombre(), demanats, *escrits};
 }
 
@@ -129,8 +131,9 @@ std::vector<CasosRetallats> BucleTemaDonat(Programa& prg, const Tema& tema,
     const PeticioSubtipus peticio = PreparaPeticio(prg);
     if (peticio.retallats) retallats.push_back(*peticio.retallats);
     const RespostaSubtipus r = i < tries.size()
-                                   ? RespostaSubtipus{true, tries[i].subtipus, static_cast<uint16_t>(tries[i].casos)}
-                                   : RespostaSubtipus{false, 0, peticio.nombreCasos};
+                                   ? RespostaSubtipus{true, tries[i].subtipus, static_cast<uint16_t>(tries[i].casos),
+                                                      tries[i].nivell}
+                                   : RespostaSubtipus{false, 0, peticio.nombreCasos, peticio.nivell};
     const int k = PrenResposta(prg, peticio, r);
     if (k == 0) return retallats;
     GeneraPas(prg, tema, k, genera);

@@ -56,13 +56,14 @@ std::variant<Practica, ErrorCodi> Practica::DelCodi(std::string_view codi) {
   return Practica(std::move(lot.exercicis), std::move(escrit), std::move(nom));
 }
 
-Practica Practica::DeLaSerie(int tema, int subtipus, int casos, int exercicis, uint64_t llavor) {
+Practica Practica::DeLaSerie(int tema, int subtipus, int casos, int exercicis, uint64_t llavor, int nivell) {
   OpcionsGenera o;
   SerieDemanada s;
   s.tema = tema;
   s.subtipus = subtipus;
   s.casos = std::clamp(casos, 1, 255);
   s.exercicis = std::clamp(exercicis, 1, MaximExercicisPractica);
+  s.nivell = std::clamp(nivell, NivellMinim, NivellMaxim);
   o.series.push_back(s);
   o.llavor = llavor;
   LotGenerat lot = GeneraSeries(o, llavor);

@@ -70,8 +70,9 @@ class Practica {
   // The exercises of a sheet code, in order; the error when the code cannot be read.
   static std::variant<Practica, ErrorCodi> DelCodi(std::string_view codi);
   // `exercicis` exercises (1..50) of one subtype of a topic (numbered as the catalogue),
-  // drawn from `llavor`. A seed of 32 bits gives the practice a sheet code.
-  static Practica DeLaSerie(int tema, int subtipus, int casos, int exercicis, uint64_t llavor);
+  // drawn from `llavor` at level `nivell` (1..3). A seed of 32 bits gives the practice a
+  // sheet code.
+  static Practica DeLaSerie(int tema, int subtipus, int casos, int exercicis, uint64_t llavor, int nivell = 2);
   // A practice of these exercises, with its sheet code (or empty) and its name (UTF-8).
   Practica(std::vector<Exercici> exercicis, std::string codi, std::string nom);
 

@@ -127,6 +127,7 @@ bool ObreCodiDe(Programa& prg, std::string_view codi) {
   // Exercises added next are drawn on from where the code's sheet ended, so that the
   // longer sheet still has a code.
   if (g.estat) prg.aleatori->Sembra(*g.estat);
+  prg.full.respostesSimplificades = full.respostesSimplificades;
   RefrescaEstat(prg);
   return true;
 }
@@ -179,7 +180,7 @@ void DesaVersions(Programa& prg, const EscriptorFull& pdf) {
   for (int v = 0; v < *n; ++v) {
     const auto versio = VersioDelLot(prg.lot.Exercicis(), llavors[static_cast<std::size_t>(v)]);
     opcions.versio = LletraVersio(v);
-    opcions.codi = CodiDelLot(versio).value_or("");
+    opcions.codi = CodiDelLot(versio, opcions.respostesSimplificades).value_or("");
     for (std::size_t e = 0; e < extensions.size(); ++e) {
       const std::string& cami = camins[static_cast<std::size_t>(v) * extensions.size() + e];
       if (const auto motiu = EscriuFull(versio, opcions, cami, pdf)) {

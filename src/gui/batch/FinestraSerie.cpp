@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Equip de Tirelo
 #include "gui/batch/FinestraSerie.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,7 +21,7 @@ constexpr int kMaxCasos = 255;  // the largest count the protocol takes
 
 FinestraSerie::FinestraSerie(QWidget* pare, const PeticioSubtipus& peticio)
     : FinestraSecundaria(pare, "problmen", DeCp1252(peticio.titol), QRect(600, 138, 312, 268)),
-      cadenaCasos_(peticio.casos),
+      ambCasos_(peticio.casos),
       nombreCasos_(peticio.nombreCasos) {
   auto* llista = new QListWidget;
   llista->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -40,13 +41,20 @@ FinestraSerie::FinestraSerie(QWidget* pare, const PeticioSubtipus& peticio)
   auto* be = AfegeixBoto(ordre_finestra::Accepta, QStringLiteral("B\u00E9"), QRect(220, 212, 52, 24));
   be->setDefault(true);
   auto* sortir = AfegeixBoto(ordre_finestra::Surt, QStringLiteral("Sortir"), QRect(20, 212, 52, 24));
+  // The level sits in the free space between "Sortir" and "Bé", moving neither.
+  auto* nivell = AfegeixControl(new QComboBox, ordre_serie::Nivell, QRect(118, 212, 96, 24));
+  for (const char* n : {"1 f\u00E0cil", "2 habitual", "3 dif\u00EDcil"}) nivell->addItem(QString::fromUtf8(n));
+  nivell->setCurrentIndex(peticio.nivell >= 1 && peticio.nivell <= 3 ? peticio.nivell - 1 : 1);
   Anomena(llista, QStringLiteral("Subtipus"));
   Anomena(casos, QStringLiteral("Nombre de casos"));
   Anomena(menys, QStringLiteral("Un cas menys"));
   Anomena(mes, QStringLiteral("Un cas m\u00E9s"));
   Anomena(be, QStringLiteral("B\u00E9"), QStringLiteral("Genera un exercici del subtipus triat"));
   Anomena(sortir, QStringLiteral("Sortir"), QStringLiteral("Deixa aquest tema"));
-  OrdeneFocus({llista, menys, casos, mes, sortir, be});
+  AfegeixEtiqueta(80, 216, QStringLiteral("Nivell"), nivell);
+  nivell->view()->setAccessibleName(QStringLiteral("Nivells"));
+  nivell->setAccessibleDescription(QStringLiteral("1 m\u00E9s f\u00E0cil, 2 l'habitual, 3 m\u00E9s dif\u00EDcil"));
+  OrdeneFocus({llista, menys, casos, mes, sortir, nivell, be});
   if (peticio.retallats) MostraCasosRetallats(*peticio.retallats);
 
   connect(llista, &QListWidget::itemSelectionChanged, this, &FinestraSerie::ActualitzaCasos);
@@ -69,6 +77,7 @@ void FinestraSerie::MostraCasosRetallats(const CasosRetallats& c) {
 
 QListWidget* FinestraSerie::Llista() const { return ControlDe<QListWidget>(ordre_serie::Llista); }
 QLineEdit* FinestraSerie::CampDeCasos() const { return ControlDe<QLineEdit>(ordre_serie::Casos); }
+QComboBox* FinestraSerie::Nivell() const { return ControlDe<QComboBox>(ordre_serie::Nivell); }
 
 int FinestraSerie::LiniaSeleccionada() const {
   const auto triades = Llista()->selectionModel()->selectedRows();
@@ -76,10 +85,10 @@ int FinestraSerie::LiniaSeleccionada() const {
 }
 
 void FinestraSerie::ActualitzaCasos() {
-  // The count applies only to subtypes whose character in the cases string is '1'.
+  // The count applies only to subtypes that take a number of cases.
   const int linia = LiniaSeleccionada();
-  const bool ambCasos = linia >= 1 && static_cast<std::size_t>(linia) <= cadenaCasos_.size() &&
-                        cadenaCasos_[static_cast<std::size_t>(linia - 1)] == '1';
+  const bool ambCasos = linia >= 1 && static_cast<std::size_t>(linia) <= ambCasos_.size() &&
+                        ambCasos_[static_cast<std::size_t>(linia - 1)];
   for (const int ordre : {ordre_serie::Casos, ordre_serie::MenysCasos, ordre_serie::MesCasos}) {
     Control(ordre)->setEnabled(ambCasos);
   }
@@ -124,7 +133,7 @@ bool FinestraSerie::PotAcceptar() {
 
 RespostaSubtipus FinestraSerie::Resposta() const {
   const bool acceptat = result() == QDialog::Accepted;
-  return {acceptat, acceptat ? seleccionat_ : 0, nombreCasos_};
+  return {acceptat, acceptat ? seleccionat_ : 0, nombreCasos_, Nivell()->currentIndex() + 1};
 }
 
 RespostaSubtipus DemanaSubtipus(QWidget* pare, const PeticioSubtipus& peticio) {

@@ -2,13 +2,15 @@
 // Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The series window (problmen): the topic's subtypes as "[k] name", the number of
-// cases with its arrows, "Bé" and "Sortir".
+// cases with its arrows, the level, "Bé" and "Sortir".
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "gui/shell/FinestraSecundaria.h"
 #include "shell/Interficie.h"
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -20,6 +22,7 @@ inline constexpr int MesCasos = 3;    // ">"
 inline constexpr int MenysCasos = 4;  // "<"
 inline constexpr int Llista = 101;
 inline constexpr int Casos = 102;
+inline constexpr int Nivell = 103;
 }  // namespace ordre_serie
 
 class FinestraSerie : public FinestraSecundaria {
@@ -34,6 +37,7 @@ class FinestraSerie : public FinestraSecundaria {
 
   QListWidget* Llista() const;
   QLineEdit* CampDeCasos() const;
+  QComboBox* Nivell() const;  // "1 fàcil", "2 habitual", "3 difícil"
   // The note that the exercise before lost cases; nullptr when it lost none.
   QLabel* AvisCasos() const { return avisCasos_; }
 
@@ -47,7 +51,7 @@ class FinestraSerie : public FinestraSecundaria {
   void PosaCasos(int n);
   void MostraCasosRetallats(const tirelo::CasosRetallats& c);
 
-  std::string cadenaCasos_;
+  std::vector<bool> ambCasos_;
   uint16_t nombreCasos_;
   int seleccionat_ = 0;
   QLabel* avisCasos_ = nullptr;

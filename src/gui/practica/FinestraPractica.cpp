@@ -509,10 +509,16 @@ FinestraNovaPractica::FinestraNovaPractica(QWidget* pare) : QDialog(pare) {
   exercicis_ = new QSpinBox;
   exercicis_->setRange(1, MaximExercicisPractica);
   exercicis_->setValue(5);
+  nivell_ = new QComboBox;
+  nivell_->addItem(QString::fromUtf8("1 (m\u00E9s f\u00E0cil)"));
+  nivell_->addItem(QStringLiteral("2 (l'habitual)"));
+  nivell_->addItem(QString::fromUtf8("3 (m\u00E9s dif\u00EDcil)"));
+  nivell_->setCurrentIndex(1);
   auto* formulari = new QFormLayout;
   formulari->addRow(QStringLiteral("&Tema:"), tema_);
   formulari->addRow(QStringLiteral("&Subtipus:"), subtipus_);
   formulari->addRow(QStringLiteral("&Casos:"), casos_);
+  formulari->addRow(QStringLiteral("&Nivell:"), nivell_);
   formulari->addRow(QStringLiteral("&Exercicis (1 a 50):"), exercicis_);
   tema_->setAccessibleName(QStringLiteral("Tema"));
   subtipus_->setAccessibleName(QStringLiteral("Subtipus"));
@@ -520,6 +526,8 @@ FinestraNovaPractica::FinestraNovaPractica(QWidget* pare) : QDialog(pare) {
   subtipus_->view()->setAccessibleName(QStringLiteral("Subtipus del tema"));
   casos_->setAccessibleName(QStringLiteral("Casos"));
   exercicis_->setAccessibleName(QStringLiteral("Exercicis"));
+  nivell_->setAccessibleName(QStringLiteral("Nivell"));
+  nivell_->view()->setAccessibleName(QStringLiteral("Nivells"));
   auto* botons = new QDialogButtonBox;
   QPushButton* cancel = botons->addButton(QString::fromUtf8("Cancel\u00B7la"), QDialogButtonBox::RejectRole);
   QPushButton* comenca = botons->addButton(QString::fromUtf8("Comen\u00E7a"), QDialogButtonBox::AcceptRole);
@@ -538,11 +546,9 @@ FinestraNovaPractica::FinestraNovaPractica(QWidget* pare) : QDialog(pare) {
     casos_->setEnabled(t >= 0 && cataleg[static_cast<std::size_t>(t)].PrenCasos(subtipus_->currentIndex() + 1));
   });
   OmpleSubtipus();
-  setTabOrder(tema_, subtipus_);
-  setTabOrder(subtipus_, casos_);
-  setTabOrder(casos_, exercicis_);
-  setTabOrder(exercicis_, cancel);
-  setTabOrder(cancel, comenca);
+  for (auto [abans, despres] : {std::pair<QWidget*, QWidget*>{tema_, subtipus_}, {subtipus_, casos_},
+                                {casos_, nivell_}, {nivell_, exercicis_}, {exercicis_, cancel}, {cancel, comenca}})
+    setTabOrder(abans, despres);
 }
 
 void FinestraNovaPractica::OmpleSubtipus() {
@@ -555,7 +561,8 @@ void FinestraNovaPractica::OmpleSubtipus() {
 
 Practica FinestraNovaPractica::Crea(uint64_t llavor) const {
   return Practica::DeLaSerie(tema_->currentIndex() + 1, subtipus_->currentIndex() + 1,
-                             casos_->isEnabled() ? casos_->value() : 1, exercicis_->value(), llavor);
+                             casos_->isEnabled() ? casos_->value() : 1, exercicis_->value(), llavor,
+                             nivell_->currentIndex() + 1);
 }
 
 // ---------------------------------------------------------------------------------------

@@ -139,6 +139,7 @@ class FinestraNovaPractica : public QDialog {
   QComboBox* Subtipus() const { return subtipus_; }
   QSpinBox* Casos() const { return casos_; }
   QSpinBox* Exercicis() const { return exercicis_; }
+  QComboBox* Nivell() const { return nivell_; }  // levels 1..3, the usual one first chosen
   // The practice these choices draw, from this seed.
   Practica Crea(uint64_t llavor) const;
 
@@ -146,6 +147,7 @@ class FinestraNovaPractica : public QDialog {
   void OmpleSubtipus();
   QComboBox *tema_ = nullptr, *subtipus_ = nullptr;
   QSpinBox *casos_ = nullptr, *exercicis_ = nullptr;
+  QComboBox* nivell_ = nullptr;
 };
 
 // Runs a practice in its window until it closes (modal to the whole program, as exec()

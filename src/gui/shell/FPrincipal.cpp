@@ -148,7 +148,7 @@ void FPrincipal::CreaMenu() {
   AfegeixAccio(lot, QStringLiteral("&Reiniciar"), ordre::Reiniciar);
 
   QMenu* temes = barra->addMenu(QStringLiteral("Temes"));
-  AfegeixTemes(temes, ConstrueixMenuTemes(prg_.desc.llistaTemes));
+  AfegeixTemes(temes, MenuDelCataleg());
 
   // Practice works on its own exercises: the batch, its history and its code stay as they are.
   QMenu* practica = barra->addMenu(QString::fromUtf8("Pr\u00E0ctica"));

@@ -65,7 +65,7 @@ void InterficieQt::Tanca() {
 }
 
 RespostaSubtipus InterficieQt::DemanaSubtipus(const PeticioSubtipus& peticio) {
-  if (tancant_) return {false, 0, peticio.nombreCasos};
+  if (tancant_) return {false, 0, peticio.nombreCasos, peticio.nivell};
   return gui::DemanaSubtipus(Propietari(), peticio);
 }
 

@@ -165,7 +165,8 @@ inline void ComprovaSerieLlarga(const std::function<void(Programa&)>& genera, co
   EXPECT_EQ(llarga.guio->Demanats(), una.guio->Demanats());
 }
 
-// What a series window showed: caption, subtype names and cases string.
+// What a series window showed: caption, subtype names and which take cases, one '1'
+// or '0' per subtype.
 struct FinestraSerie {
   std::string titol;
   std::vector<std::string> subtipus;
@@ -187,7 +188,9 @@ inline FinestraSerie ExecutaTemaTriant(Escena& p, uint16_t tema,
   ExecutaTema(*p.prg, tema);
   if (p.ui.peticionsSubtipus.empty()) return {};
   const PeticioSubtipus& primera = p.ui.peticionsSubtipus.front();
-  return {primera.titol, primera.subtipus, primera.casos};
+  std::string casos;
+  for (const bool c : primera.casos) casos += c ? '1' : '0';
+  return {primera.titol, primera.subtipus, casos};
 }
 
 // One generated exercise taken apart: the texts, the number of cases the generator
