@@ -74,16 +74,19 @@ class ApartatsTest : public testing::TestWithParam<int> {
 
 // Every drawn exercise carries its cases: as many as went into its texts, labelled as
 // the texts label them, none empty, and together (with the instruction) the very
-// mathematics the one markup reader finds in the texts written from them.
+// mathematics the one markup reader finds in the texts written from them; at every
+// level, so no level's case is cut on the way into its field.
 TEST_P(ApartatsTest, DrawnCasesAreTheMathematicsOfTheTexts) {
   const int subtipus = static_cast<int>(Entrada().Subtipus().size());
   for (int s = 1; s <= subtipus; ++s) {
     for (const int casos : kCasos) {
       if (!Entrada().PrenCasos(s) && casos > 1) continue;
-      for (uint64_t llavor = 1; llavor <= kLlavors; ++llavor) {
+      for (uint64_t n = 0; n < 3 * kLlavors; ++n) {
+        const uint64_t llavor = n % kLlavors + 1;
+        const int nivell = static_cast<int>(n / kLlavors) + 1;
         SCOPED_TRACE("subtype " + std::to_string(s) + ", cases " + std::to_string(casos) + ", seed " +
-                     std::to_string(llavor));
-        const auto d = Dibuixa(Recepta{GetParam(), s, casos, 3, llavor});
+                     std::to_string(llavor) + ", level " + std::to_string(nivell));
+        const auto d = Dibuixa(Recepta{GetParam(), s, casos, 3, llavor, nivell});
         ASSERT_TRUE(d);
         const Exercici& e = d->exercici;
         ASSERT_EQ(static_cast<int>(e.apartats.size()), d->casosEscrits.value_or(1));
