@@ -57,14 +57,14 @@ constexpr NivellsSubtipus kNivells[] = {
     {7, 5, {"xifres rodones, fins a 100 €", "preus de 90 a 189 €", "preus fins a 999 €, % qualsevol"}},
     {7, 6, {"xifres rodones, fins a 100 €", "preus de 90 a 189 €", "preus fins a 999 €, % qualsevol"}},
     {8, 1, {"nombres 1 a 5, positius", "nombres fins a 9, algun negatiu", "nombres fins a 12, negatius"}},
-    {8, 2, {"solucions 1 a 5, positives", "solucions fins a 9", "solucions fins a 12, negatives"}},
-    {8, 3, {"solucions 1 a 5, positives", "solucions fins a 9", "solucions fins a 12, negatives"}},
+    {8, 2, {"solucions fins a 5", "solucions fins a 9", "solucions fins a 12"}},
+    {8, 3, {"solucions fins a 5", "solucions fins a 9", "solucions fins a 12"}},
     {8, 4, {"nombres 1 a 5, positius", "nombres fins a 9, algun negatiu", "nombres fins a 12, negatius"}},
     {9, 1, {"pendent 1 o 2, punts positius", "pendent i punts fins a 3", "pendent i punts fins a 6"}},
     {9, 2, {"pendent 1 o 2, punts positius", "pendent i punts fins a 3", "pendent i punts fins a 6"}},
-    {9, 3, {"coeficients petits i positius", "vèrtex -3 a 3", "vèrtex -5 a 5, coeficients més grans"}},
-    {9, 4, {"coeficients petits i positius", "vèrtex -3 a 3", "vèrtex -5 a 5, coeficients més grans"}},
-    {9, 5, {"coeficients petits i positius", "vèrtex -3 a 3", "vèrtex -5 a 5, coeficients més grans"}},
+    {9, 3, {"vèrtex 0 a 2, obertura positiva", "vèrtex -3 a 3", "vèrtex -5 a 5, coeficients més grans"}},
+    {9, 4, {"vèrtex 0 a 2, obertura positiva", "vèrtex -3 a 3", "vèrtex -5 a 5, coeficients més grans"}},
+    {9, 5, {"vèrtex 0 a 2, obertura positiva", "vèrtex -3 a 3", "vèrtex -5 a 5, coeficients més grans"}},
 };
 
 }  // namespace
