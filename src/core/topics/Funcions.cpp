@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Equip de Tirelo
 #include "topics/Funcions.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -38,19 +39,24 @@ struct ParabolaAmbPunts {
 // Draws the vertex abscissa, a and c, then three points with different abscissas,
 // the first of them not the vertex.
 // By level: h in 0..2, -3..3 or -5..5; a in 1..2, +-1..3 or +-1..4; c in 0..4, -3..5
-// or -9..9; the abscissas within 2, 3 or 4 of h.
+// or -9..9; the abscissas within 2, 3 or 4 of h. At level 1 no coordinate is
+// negative: the drawn c is the vertex's ordinate (c + a·h² the constant term) and the
+// abscissas are 0 or more.
 ParabolaAmbPunts AleatParabola(FontAleatoria& rnd, int nivell) {
   ParabolaAmbPunts r;
+  const bool facil = nivell <= kNivellMinim;
   const int32_t h = PerNivell(nivell, 0, 3, 5), cMin = PerNivell(nivell, 0, -3, -9), cMax = PerNivell(nivell, 4, 5, 9);
   const int32_t dispersio = PerNivell(nivell, 2, 3, 4);
-  r.h = AleatEntre(rnd, -h, nivell <= kNivellMinim ? 2 : h);
+  r.h = AleatEntre(rnd, -h, facil ? 2 : h);
   r.par.a = AleatNoNulNivell(rnd, nivell, PerNivell(nivell, 2, 3, 4));
   r.par.b = -2 * r.par.a * r.h;
   r.par.c = AleatEntre(rnd, cMin, cMax);
+  if (facil) r.par.c += r.par.a * r.h * r.h;
   r.X[0] = r.h;
+  const int32_t xMin = facil ? std::max(0, r.h - dispersio) : r.h - dispersio;
   for (int k = 1; k <= 3; ++k) {
     do {
-      r.X[k] = AleatEntre(rnd, r.h - dispersio, r.h + dispersio);
+      r.X[k] = AleatEntre(rnd, xMin, r.h + dispersio);
       r.Y[k] = ValorParabola(r.par, r.X[k]);
     } while (r.X[k] == r.X[k - 1] || (k == 3 && r.X[3] == r.X[1]));
   }
