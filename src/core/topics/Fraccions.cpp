@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "batch/Serie.h"
 #include "mathtext/Nombres.h"
@@ -90,6 +91,11 @@ std::optional<Generat> GenOperacioFraccions(ContextGenerador& ctx, int operacio)
     FraccioAleat(ctx.aleatori, a1, b1, maxNum, maxDen);
     FraccioAleat(ctx.aleatori, a2, b2, maxNum, maxDen);
   } while (nv >= kNivellMaxim && operacio <= 1 && (Mcd(b1, b2) == 1 || b1 % b2 == 0 || b2 % b1 == 0));
+  // At level 1 a difference is not negative: the larger fraction goes first.
+  if (nv <= kNivellMinim && operacio == 1 && a1 * b2 < a2 * b1) {
+    std::swap(a1, a2);
+    std::swap(b1, b2);
+  }
 
   int32_t n = 0, d = 0;
   if (operacio <= 1) {

@@ -43,8 +43,10 @@ std::pair<std::string, std::string> DuesLletres(ContextGenerador& ctx) {
 // or -9..9 by level.
 Cas MateixaBase(ContextGenerador& ctx, std::string_view signe, int direccio) {
   const int32_t max = PerNivell(ctx.nivell, 4, 5, 9);
-  const int32_t m = AleatNoNulNivell(ctx.aleatori, ctx.nivell, max);
-  const int32_t n = AleatNoNulNivell(ctx.aleatori, ctx.nivell, max);
+  int32_t m = AleatNoNulNivell(ctx.aleatori, ctx.nivell, max);
+  int32_t n = AleatNoNulNivell(ctx.aleatori, ctx.nivell, max);
+  // At level 1 a quotient's exponent is not negative: the larger one goes above.
+  if (ctx.nivell <= kNivellMinim && direccio < 0 && m < n) std::swap(m, n);
   const std::string l = LletraAleat(ctx.aleatori);
   return {PotenciaXifres(l, m) + signe + PotenciaXifres(l, n), PotenciaXifres(l, m + direccio * n)};
 }
