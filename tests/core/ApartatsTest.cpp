@@ -65,7 +65,7 @@ std::string Descriu(const Model& m) {
 
 // The numbers of cases each subtype is drawn with: one, a few, and the most a text holds.
 constexpr int kCasos[] = {1, 3, 255};
-constexpr uint64_t kLlavors = 25;
+constexpr uint64_t kLlavors = 25, kLlavorsAltresNivells = 8;
 
 class ApartatsTest : public testing::TestWithParam<int> {
  protected:
@@ -81,27 +81,28 @@ TEST_P(ApartatsTest, DrawnCasesAreTheMathematicsOfTheTexts) {
   for (int s = 1; s <= subtipus; ++s) {
     for (const int casos : kCasos) {
       if (!Entrada().PrenCasos(s) && casos > 1) continue;
-      for (uint64_t n = 0; n < 3 * kLlavors; ++n) {
-        const uint64_t llavor = n % kLlavors + 1;
-        const int nivell = static_cast<int>(n / kLlavors) + 1;
-        SCOPED_TRACE("subtype " + std::to_string(s) + ", cases " + std::to_string(casos) + ", seed " +
-                     std::to_string(llavor) + ", level " + std::to_string(nivell));
-        const auto d = Dibuixa(Recepta{GetParam(), s, casos, 3, llavor, nivell});
-        ASSERT_TRUE(d);
-        const Exercici& e = d->exercici;
-        ASSERT_EQ(static_cast<int>(e.apartats.size()), d->casosEscrits.value_or(1));
-        for (std::size_t k = 0; k < e.apartats.size(); ++k) {
-          const Apartat& a = e.apartats[k];
-          const bool ambEtiqueta = d->nombreCasos > 1 && d->casosEscrits;
-          EXPECT_EQ(a.etiqueta, ambEtiqueta ? LletresCas(static_cast<int>(k) + 1) + ")" : std::string());
-          EXPECT_FALSE(a.enunciat.Buida());
-          EXPECT_FALSE(a.resposta.Buida());
+      for (const int nivell : {2, 1, 3}) {
+        // Levels 1 and 3 change only the ranges of the usual draws: fewer seeds show them.
+        for (uint64_t llavor = 1; llavor <= (nivell == 2 ? kLlavors : kLlavorsAltresNivells); ++llavor) {
+          SCOPED_TRACE("subtype " + std::to_string(s) + ", cases " + std::to_string(casos) + ", seed " +
+                       std::to_string(llavor) + ", level " + std::to_string(nivell));
+          const auto d = Dibuixa(Recepta{GetParam(), s, casos, 3, llavor, nivell});
+          ASSERT_TRUE(d);
+          const Exercici& e = d->exercici;
+          ASSERT_EQ(static_cast<int>(e.apartats.size()), d->casosEscrits.value_or(1));
+          for (std::size_t k = 0; k < e.apartats.size(); ++k) {
+            const Apartat& a = e.apartats[k];
+            const bool ambEtiqueta = d->nombreCasos > 1 && d->casosEscrits;
+            EXPECT_EQ(a.etiqueta, ambEtiqueta ? LletresCas(static_cast<int>(k) + 1) + ")" : std::string());
+            EXPECT_FALSE(a.enunciat.Buida());
+            EXPECT_FALSE(a.resposta.Buida());
+          }
+          EXPECT_EQ(e.enunciat.rfind(e.instruccio, 0), 0u) << e.enunciat;
+          EXPECT_EQ(Descriu(MatematiquesEnunciat(e)), Descriu(LlegeixMatematiques(e.enunciat))) << e.enunciat;
+          EXPECT_EQ(Descriu(MatematiquesResposta(e)), Descriu(LlegeixMatematiques(e.resposta))) << e.resposta;
+          // Drawing is a function of the recipe.
+          EXPECT_EQ(Dibuixa(*e.recepta)->exercici, e);
         }
-        EXPECT_EQ(e.enunciat.rfind(e.instruccio, 0), 0u) << e.enunciat;
-        EXPECT_EQ(Descriu(MatematiquesEnunciat(e)), Descriu(LlegeixMatematiques(e.enunciat))) << e.enunciat;
-        EXPECT_EQ(Descriu(MatematiquesResposta(e)), Descriu(LlegeixMatematiques(e.resposta))) << e.resposta;
-        // Drawing is a function of the recipe.
-        EXPECT_EQ(Dibuixa(*e.recepta)->exercici, e);
       }
     }
   }
