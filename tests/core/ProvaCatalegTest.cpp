@@ -330,7 +330,9 @@ void ComprovaCas(int tema, int subtipus, const Apartat& a, bool ambPotenciaApila
 struct Subtipus {
   int tema, subtipus, nivell;
 };
-void PrintTo(const Subtipus& s, std::ostream* os) { *os << s.tema << ":" << s.subtipus << " level " << s.nivell; }
+void PrintTo(const Subtipus& s, std::ostream* os) {
+  *os << s.tema << ":" << s.subtipus << " level " << s.nivell;
+}
 
 std::vector<Subtipus> TotsElsSubtipus() {
   std::vector<Subtipus> r;
@@ -351,7 +353,8 @@ TEST_P(ProvaCatalegTest, EveryAnswerDoesWhatItsStatementAsks) {
   const EntradaTema& entrada = Cataleg()[static_cast<std::size_t>(tema) - 1];
   for (const int casos : {1, 3, kMoltsCasos}) {
     if (!entrada.PrenCasos(subtipus) && casos > 1) continue;
-    const uint64_t llavors = casos == kMoltsCasos ? kLlavorsMolts : nivell == 2 ? kLlavors : kLlavorsAltresNivells;
+    const uint64_t llavors =
+        casos == kMoltsCasos ? kLlavorsMolts : nivell == 2 ? kLlavors : kLlavorsAltresNivells;
     for (uint64_t llavor = 1; llavor <= llavors; ++llavor) {
       SCOPED_TRACE("cases " + std::to_string(casos) + ", seed " + std::to_string(llavor));
       const auto d = Dibuixa(Recepta{tema, subtipus, casos, 3, llavor, nivell});
@@ -366,8 +369,10 @@ TEST_P(ProvaCatalegTest, EveryAnswerDoesWhatItsStatementAsks) {
 
 INSTANTIATE_TEST_SUITE_P(Cataleg, ProvaCatalegTest, testing::ValuesIn(TotsElsSubtipus()),
                          [](const testing::TestParamInfo<Subtipus>& i) {
-                           return "Tema" + std::to_string(i.param.tema) + "Subtipus" + std::to_string(i.param.subtipus) +
-                                  (i.param.nivell == 2 ? "" : "Nivell" + std::to_string(i.param.nivell));
+                           const std::string nivell =
+                               i.param.nivell == 2 ? "" : "Nivell" + std::to_string(i.param.nivell);
+                           return "Tema" + std::to_string(i.param.tema) + "Subtipus" +
+                                  std::to_string(i.param.subtipus) + nivell;
                          });
 
 }  // namespace

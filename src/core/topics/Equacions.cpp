@@ -108,7 +108,9 @@ Cas CasEquacio(ContextGenerador& ctx, int grau) {
   // 1..5 and positive at level 1; +-1..9, negative 4/9, at level 2; +-1..12, negative
   // half the time, at level 3.
   int32_t p = ctx.Random(MaxNivell(ctx)) + 1;
-  if (ctx.nivell == kNivellHabitual ? ctx.Random(9) >= 5 : ctx.nivell >= kNivellMaxim && ctx.Random(2) == 0) p = -p;
+  const bool negatiu =
+      ctx.nivell == kNivellHabitual ? ctx.Random(9) >= 5 : ctx.nivell >= kNivellMaxim && ctx.Random(2) == 0;
+  if (negatiu) p = -p;
   const int32_t q = SegonValor(ctx, forma, p);
   const CasEq2 cas = grau == 4 ? Biquadratica(p, q, ValorQuadrat(forma, p, q)) : Quadratica(p, q);
   const Frase incognita = grau == 4 ? Frase("x") + Frase::Potencia("4") : Frase("x\xB2");

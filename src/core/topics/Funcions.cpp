@@ -45,7 +45,8 @@ struct ParabolaAmbPunts {
 ParabolaAmbPunts AleatParabola(FontAleatoria& rnd, int nivell) {
   ParabolaAmbPunts r;
   const bool facil = nivell <= kNivellMinim;
-  const int32_t h = PerNivell(nivell, 0, 3, 5), cMin = PerNivell(nivell, 0, -3, -9), cMax = PerNivell(nivell, 4, 5, 9);
+  const int32_t h = PerNivell(nivell, 0, 3, 5);
+  const int32_t cMin = PerNivell(nivell, 0, -3, -9), cMax = PerNivell(nivell, 4, 5, 9);
   const int32_t dispersio = PerNivell(nivell, 2, 3, 4);
   r.h = AleatEntre(rnd, -h, facil ? 2 : h);
   r.par.a = AleatNoNulNivell(rnd, nivell, PerNivell(nivell, 2, 3, 4));
@@ -125,7 +126,9 @@ Generat GenParabola(ContextGenerador& ctx, int subtipus) {
   // them a label ran into the number before it ("y = 3x²-18x-2b)" read as "-2b").
   const char* capcalera = subtipus == 5 ? kInterseccions : kEquacioParabola;
   return EscriuCasos(ctx, EntornCasos{capcalera, {}},
-                     [subtipus](ContextGenerador& c) { return CasParabola(subtipus, AleatParabola(c.aleatori, c.nivell)); });
+                     [subtipus](ContextGenerador& c) {
+                       return CasParabola(subtipus, AleatParabola(c.aleatori, c.nivell));
+                     });
 }
 
 ResultatGenerador GeneraFuncions(ContextGenerador& ctx, int subtipus) {

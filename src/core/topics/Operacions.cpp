@@ -42,7 +42,8 @@ ProducteTerme AleatProducteTerme(ContextGenerador& ctx) {
   std::vector<std::pair<char, int>> lletres;   // in order of first appearance
   const int nv = ctx.nivell;
   const int n = ctx.Random(PerNivell(nv, 2, 3, 3)) + PerNivell(nv, 2, 3, 5);
-  const auto xifres = static_cast<int32_t>(PerNivell<std::size_t>(nv, 4, kXifresTerme.size(), kXifresTerme.size()));
+  const auto totes = static_cast<int32_t>(kXifresTerme.size());
+  const int32_t xifres = PerNivell(nv, 4, totes, totes);
   bool anteriorXifra = false;
   for (int j = 1; j <= n; ++j) {
     if (!anteriorXifra) {
