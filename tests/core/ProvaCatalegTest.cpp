@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
 //
-// The proof of the answer keys: every subtype of the catalogue, drawn with one, three
-// and the most cases over many seeds, and for each case the engine checks that the
+// The proof of the answer keys: every subtype of the catalogue at every level, drawn
+// with one, three and the most cases over many seeds, and for each case the engine checks that the
 // answer does what the statement asks. Simplifications keep the value and have the
 // subtype's form; solutions satisfy the equations and none is missing; rationalised
 // answers keep the value with no root below; functions pass through the given points
@@ -36,10 +36,12 @@ namespace {
 
 // Under the sanitizers every engine call is many times slower: fewer seeds keep the
 // instrumented suite within minutes.
+// Levels 1 and 3 change only the ranges of the usual draws: under the sanitizers fewer
+// seeds prove them.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr uint64_t kLlavors = 12, kLlavorsMolts = 1;
+constexpr uint64_t kLlavors = 12, kLlavorsMolts = 1, kLlavorsAltresNivells = 4;
 #else
-constexpr uint64_t kLlavors = 200, kLlavorsMolts = 200;
+constexpr uint64_t kLlavors = 200, kLlavorsMolts = 200, kLlavorsAltresNivells = 200;
 #endif
 constexpr int kMoltsCasos = 255;
 
@@ -327,16 +329,20 @@ void ComprovaCas(int tema, int subtipus, const Apartat& a, bool ambPotenciaApila
 }
 
 struct Subtipus {
-  int tema, subtipus;
+  int tema, subtipus, nivell;
 };
-void PrintTo(const Subtipus& s, std::ostream* os) { *os << s.tema << ":" << s.subtipus; }
+void PrintTo(const Subtipus& s, std::ostream* os) {
+  *os << s.tema << ":" << s.subtipus << " level " << s.nivell;
+}
 
 std::vector<Subtipus> TotsElsSubtipus() {
   std::vector<Subtipus> r;
-  int t = 0;
-  for (const EntradaTema& e : Cataleg()) {
-    ++t;
-    for (int s = 1; s <= static_cast<int>(e.Subtipus().size()); ++s) r.push_back({t, s});
+  for (const int nivell : {2, 1, 3}) {
+    int t = 0;
+    for (const EntradaTema& e : Cataleg()) {
+      ++t;
+      for (int s = 1; s <= static_cast<int>(e.Subtipus().size()); ++s) r.push_back({t, s, nivell});
+    }
   }
   return r;
 }
@@ -344,14 +350,15 @@ std::vector<Subtipus> TotsElsSubtipus() {
 class ProvaCatalegTest : public testing::TestWithParam<Subtipus> {};
 
 TEST_P(ProvaCatalegTest, EveryAnswerDoesWhatItsStatementAsks) {
-  const auto [tema, subtipus] = GetParam();
+  const auto [tema, subtipus, nivell] = GetParam();
   const EntradaTema& entrada = Cataleg()[static_cast<std::size_t>(tema) - 1];
   for (const int casos : {1, 3, kMoltsCasos}) {
     if (!entrada.PrenCasos(subtipus) && casos > 1) continue;
-    const uint64_t llavors = casos == kMoltsCasos ? kLlavorsMolts : kLlavors;
+    const uint64_t llavors =
+        casos == kMoltsCasos ? kLlavorsMolts : nivell == 2 ? kLlavors : kLlavorsAltresNivells;
     for (uint64_t llavor = 1; llavor <= llavors; ++llavor) {
       SCOPED_TRACE("cases " + std::to_string(casos) + ", seed " + std::to_string(llavor));
-      const auto d = Dibuixa(Recepta{tema, subtipus, casos, 3, llavor});
+      const auto d = Dibuixa(Recepta{tema, subtipus, casos, 3, llavor, nivell});
       ASSERT_TRUE(d);
       ASSERT_FALSE(d->exercici.apartats.empty());
       const bool apilada = tema == 6 && subtipus == 5 && d->exercici.enunciat.find("{\\super") != std::string::npos;
@@ -363,7 +370,10 @@ TEST_P(ProvaCatalegTest, EveryAnswerDoesWhatItsStatementAsks) {
 
 INSTANTIATE_TEST_SUITE_P(Cataleg, ProvaCatalegTest, testing::ValuesIn(TotsElsSubtipus()),
                          [](const testing::TestParamInfo<Subtipus>& i) {
-                           return "Tema" + std::to_string(i.param.tema) + "Subtipus" + std::to_string(i.param.subtipus);
+                           const std::string nivell =
+                               i.param.nivell == 2 ? "" : "Nivell" + std::to_string(i.param.nivell);
+                           return "Tema" + std::to_string(i.param.tema) + "Subtipus" +
+                                  std::to_string(i.param.subtipus) + nivell;
                          });
 
 }  // namespace

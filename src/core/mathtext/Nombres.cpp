@@ -74,10 +74,10 @@ int32_t Opera(int op, int32_t x, int32_t y) {
   }
 }
 
-void FraccioAleat(FontAleatoria& rnd, int32_t& num, int32_t& den) {
-  num = rnd.Random(9) + 1;
+void FraccioAleat(FontAleatoria& rnd, int32_t& num, int32_t& den, int32_t numMax, int32_t denMax) {
+  num = rnd.Random(numMax) + 1;
   do {
-    den = rnd.Random(8) + 2;
+    den = rnd.Random(denMax - 1) + 2;
     Simplifica(num, den);
   } while (den == 1);
 }

@@ -18,7 +18,8 @@ void Simplifica(int32_t& num, int32_t& den);             // signs stay where the
 int32_t PotEntera(int32_t base, uint16_t n);             // base^n, n = 0 gives 1
 bool EsQuadratPerfecte(int32_t n);                       // 0 and 1 are not
 int32_t Opera(int op, int32_t x, int32_t y);             // 0 +, 1 -, 2 *, 3 div, 4 power
-void FraccioAleat(FontAleatoria& rnd, int32_t& num, int32_t& den);
+// num/den in lowest terms, num in 1..numMax, den in 2..denMax, drawn again while whole.
+void FraccioAleat(FontAleatoria& rnd, int32_t& num, int32_t& den, int32_t numMax = 9, int32_t denMax = 9);
 std::string TxtEnter(int64_t n);
 
 }  // namespace tirelo

@@ -76,11 +76,11 @@ int8_t AleatCar(FontAleatoria& rnd, int8_t ch1, int8_t ch2) {
   return static_cast<int8_t>(ch1 + rnd.Random(ch2 - ch1 + 1));
 }
 
-Binomi AleatBinomi(FontAleatoria& rnd) {
+Binomi AleatBinomi(FontAleatoria& rnd, int32_t coefMax, int32_t llindarNegatiu) {
   Binomi b;
-  auto coeficient = [&rnd] {
-    auto k = static_cast<int8_t>(rnd.Random(3) + 1);
-    if (rnd.Random(10) >= 8) k = static_cast<int8_t>(-k);
+  auto coeficient = [&rnd, coefMax, llindarNegatiu] {
+    auto k = static_cast<int8_t>(rnd.Random(coefMax) + 1);
+    if (rnd.Random(10) >= llindarNegatiu) k = static_cast<int8_t>(-k);
     return k;
   };
   do {

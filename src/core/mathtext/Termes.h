@@ -27,9 +27,11 @@ int32_t AleatNoNulMeitat(FontAleatoria& rnd, int32_t m);          // +-1..m, neg
 int8_t AleatCar(FontAleatoria& rnd, int8_t ch1, int8_t ch2);
 
 struct Binomi {
-  int8_t k1 = 0, k2 = 0;   // coefficients in +-1..3, Mcd(k1, k2) = 1
+  int8_t k1 = 0, k2 = 0;   // coefficients in +-1..3 (or +-1..coefMax), Mcd(k1, k2) = 1
   std::string p1, p2;      // literal parts: "x", "a".."d" or empty; never equal
 };
-Binomi AleatBinomi(FontAleatoria& rnd);
+// Each coefficient is 1..coefMax, made negative when a draw of 0..9 reaches
+// llindarNegatiu (8 by default: probability 2/10; 10: never).
+Binomi AleatBinomi(FontAleatoria& rnd, int32_t coefMax = 3, int32_t llindarNegatiu = 8);
 
 }  // namespace tirelo

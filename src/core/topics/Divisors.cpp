@@ -7,6 +7,7 @@
 #include "mathtext/Nombres.h"
 #include "mathtext/Termes.h"
 #include "topics/Casos.h"
+#include "topics/Nivells.h"
 
 namespace tirelo {
 
@@ -18,20 +19,26 @@ void AfegeixFactor(Frase& text, int32_t primer, int exponent) {
   if (exponent > 1) text += Frase::Exponent(TxtEnter(exponent));  // one "^" per digit: 2^1^0 for 1024
 }
 
+// 2^r·3^s·q: r below 3, 4 or 5 and s below 2, 3 or 3, q in 2..11, 2..31 or 2..61 by level.
 Cas CasDescomposicio(ContextGenerador& ctx) {
-  const int32_t r = ctx.Random(4);
-  const int32_t s = ctx.Random(3);
-  const int32_t q = ctx.Random(30) + 2;
+  const int nv = ctx.nivell;
+  const int32_t r = ctx.Random(PerNivell(nv, 3, 4, 5));
+  const int32_t s = ctx.Random(PerNivell(nv, 2, 3, 3));
+  const int32_t q = ctx.Random(PerNivell(nv, 10, 30, 60)) + 2;
   const int32_t n = PotEntera(2, static_cast<uint16_t>(r)) * PotEntera(3, static_cast<uint16_t>(s)) * q;
   return {TxtEnter(n), TxtDescomposicio(n)};
 }
 
+// Two different multiples of one factor f: f in 1..5, 1..8 or 2..13 and the
+// multipliers in 1..10, 1..20 or 1..30 by level.
 Cas CasMcdMcm(ContextGenerador& ctx) {
-  const int32_t f = ctx.Random(8) + 1;
-  const int32_t x = f * (ctx.Random(20) + 1);
+  const int nv = ctx.nivell;
+  const int32_t multiplicador = PerNivell(nv, 10, 20, 30);
+  const int32_t f = ctx.Random(PerNivell(nv, 5, 8, 12)) + PerNivell(nv, 1, 1, 2);
+  const int32_t x = f * (ctx.Random(multiplicador) + 1);
   int32_t y = 0;
   do {
-    y = f * (ctx.Random(20) + 1);
+    y = f * (ctx.Random(multiplicador) + 1);
   } while (y == x);
   return {TxtEnter(x) + " i " + TxtEnter(y),
           "mcd= " + TxtEnter(Mcd(x, y)) + ", MCM= " + TxtEnter(Mcm(x, y))};

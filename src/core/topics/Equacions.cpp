@@ -5,12 +5,14 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "batch/Serie.h"
 #include "mathtext/Nombres.h"
 #include "mathtext/Termes.h"
 #include "mathtext/Text.h"
 #include "topics/Casos.h"
+#include "topics/Nivells.h"
 
 namespace tirelo {
 
@@ -22,6 +24,9 @@ Frase SagnatSistema() { return Frase::Sagnat(8); }
 // multi-case generators keep room for it: a long series of systems must not lose it,
 // or the indent would run on into the next text.
 constexpr std::size_t kLlocSenseSagnat = TancamentEquacions.size();
+
+// The largest magnitude of the drawn numbers by level: 5, 9 or 12.
+int32_t MaxNivell(const ContextGenerador& ctx) { return PerNivell(ctx.nivell, 5, 9, 12); }
 
 // A quadratic x² + Bx + C (or biquadratic x^4 + Bx² + C) and its real roots as text.
 struct CasEq2 {
@@ -46,14 +51,19 @@ CasEq2 Biquadratica(int32_t p, int32_t q, int32_t s) {
   return cas;
 }
 
-// The second value q by form: any of 1..9 but -p, 0, or -p.
+// The second value q by form: any of 1..9 but -p (1..5 at level 1, +-1..12 at level
+// 3), 0, or -p.
 int32_t SegonValor(ContextGenerador& ctx, FormaEq2 forma, int32_t p) {
   switch (forma) {
     case FormaEq2::SenseTermeIndep: return 0;
     case FormaEq2::SenseTermeLineal: return -p;
     default: {
       int32_t q = 0;
-      do q = ctx.Random(9) + 1; while (q == -p);
+      if (ctx.nivell >= kNivellMaxim) {
+        do q = AleatNoNulMeitat(ctx.aleatori, MaxNivell(ctx)); while (q == -p);
+        return q;
+      }
+      do q = ctx.Random(MaxNivell(ctx)) + 1; while (q == -p);
       return q;
     }
   }
@@ -75,8 +85,8 @@ Frase EquacioSistema(int32_t a, int32_t b, int32_t r) {
 
 // Two non-zero coefficients divided by their gcd (signs kept).
 void ParellReduit(ContextGenerador& ctx, int32_t& u, int32_t& v) {
-  u = AleatNoNul(ctx.aleatori, 9);
-  v = AleatNoNul(ctx.aleatori, 9);
+  u = AleatNoNulNivell(ctx.aleatori, ctx.nivell, MaxNivell(ctx));
+  v = AleatNoNulNivell(ctx.aleatori, ctx.nivell, MaxNivell(ctx));
   const int32_t g = Mcd(u, v);
   u /= g;
   v /= g;
@@ -95,8 +105,12 @@ namespace {
 // One quadratic (grau 2) or biquadratic (grau 4) equation; the form window opens first.
 Cas CasEquacio(ContextGenerador& ctx, int grau) {
   const FormaEq2 forma = TriaTipusEq2(ctx);
-  int32_t p = ctx.Random(9) + 1;
-  if (ctx.Random(9) >= 5) p = -p;
+  // 1..5 and positive at level 1; +-1..9, negative 4/9, at level 2; +-1..12, negative
+  // half the time, at level 3.
+  int32_t p = ctx.Random(MaxNivell(ctx)) + 1;
+  const bool negatiu =
+      ctx.nivell == kNivellHabitual ? ctx.Random(9) >= 5 : ctx.nivell >= kNivellMaxim && ctx.Random(2) == 0;
+  if (negatiu) p = -p;
   const int32_t q = SegonValor(ctx, forma, p);
   const CasEq2 cas = grau == 4 ? Biquadratica(p, q, ValorQuadrat(forma, p, q)) : Quadratica(p, q);
   const Frase incognita = grau == 4 ? Frase("x") + Frase::Potencia("4") : Frase("x\xB2");
@@ -105,8 +119,8 @@ Cas CasEquacio(ContextGenerador& ctx, int grau) {
 
 // One system, its two equations each an indented paragraph after the label's.
 Cas CasSistema(ContextGenerador& ctx) {
-  const int32_t X = AleatNoNul(ctx.aleatori, 9);
-  const int32_t Y = AleatNoNul(ctx.aleatori, 9);
+  const int32_t X = AleatNoNulNivell(ctx.aleatori, ctx.nivell, MaxNivell(ctx));
+  const int32_t Y = AleatNoNulNivell(ctx.aleatori, ctx.nivell, MaxNivell(ctx));
   int32_t a = 0, b = 0, c = 0, d = 0;
   ParellReduit(ctx, a, b);
   ParellReduit(ctx, c, d);
@@ -124,12 +138,17 @@ Cas CasSistema(ContextGenerador& ctx) {
 
 Generat GenEq1Grau(ContextGenerador& ctx) {
   FontAleatoria& rnd = ctx.aleatori;
-  const int32_t a = AleatNoNul(rnd, 9);  // the solution
-  const int32_t b = AleatNoNul(rnd, 9);
+  const int nv = ctx.nivell;
+  const int32_t max = MaxNivell(ctx);
+  const int32_t a = AleatNoNulNivell(rnd, nv, max);  // the solution
+  int32_t b = AleatNoNulNivell(rnd, nv, max);
   // c = b would put the same x term on both sides, leaving x undetermined.
   int32_t c = 0;
-  do c = AleatNoNul(rnd, 9); while (c == b);
-  const int32_t d = AleatNoNul(rnd, 9);
+  do c = AleatNoNulNivell(rnd, nv, max); while (c == b);
+  const int32_t d = AleatNoNulNivell(rnd, nv, max);
+  // At level 1 the larger x term goes on the left, so the constant on the right,
+  // (b - c)·a + d, is positive too.
+  if (nv <= kNivellMinim && b < c) std::swap(b, c);
   const int32_t e = (b - c) * a + d;
   return EscriuUnCas("Resol l'equaci\xF3:      ",
                      TxtCoef(b, "x") + TxtCoefSig(d, "") + " = " + TxtCoef(c, "x") + TxtCoefSig(e, ""),

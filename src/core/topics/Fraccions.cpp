@@ -4,10 +4,12 @@
 
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "batch/Serie.h"
 #include "mathtext/Nombres.h"
 #include "topics/Casos.h"
+#include "topics/Nivells.h"
 
 namespace tirelo {
 
@@ -49,16 +51,21 @@ std::string TxtFraccio(int32_t n, int32_t d) {
 
 Generat GenSimplificacio(ContextGenerador& ctx) {
   std::string nAnterior, dAnterior;
+  // k·a / k·b: a in 1..5, 1..9 or 1..15, b in 2..6, 3..11 or 3..17, k in 2..3, 2..4
+  // or 2..7 by level.
+  const int nv = ctx.nivell;
+  const int32_t maxA = PerNivell(nv, 5, 9, 15), nB = PerNivell(nv, 5, 9, 15), minB = PerNivell(nv, 2, 3, 3);
+  const int32_t nK = PerNivell(nv, 2, 3, 6);
   const Generat g = EscriuCasos(ctx, "Simplifica: ", [&](ContextGenerador& p) {
     uint16_t n = 0, d = 0;
     std::string tn, td;
     do {
       uint16_t a = 0, b = 0;
       do {
-        a = static_cast<uint16_t>(p.Random(9) + 1);
-        b = static_cast<uint16_t>(p.Random(9) + 3);
+        a = static_cast<uint16_t>(p.Random(maxA) + 1);
+        b = static_cast<uint16_t>(p.Random(nB) + minB);
       } while (a == b);
-      const auto k = static_cast<uint16_t>(p.Random(3) + 2);
+      const auto k = static_cast<uint16_t>(p.Random(nK) + 2);
       n = static_cast<uint16_t>(k * a);
       d = static_cast<uint16_t>(k * b);
       tn = TxtEnter(n);
@@ -75,8 +82,20 @@ Generat GenSimplificacio(ContextGenerador& ctx) {
 std::optional<Generat> GenOperacioFraccions(ContextGenerador& ctx, int operacio) {
   if (operacio < 0 || operacio > 3) return std::nullopt;
   int32_t a1 = 0, b1 = 0, a2 = 0, b2 = 0;
-  FraccioAleat(ctx.aleatori, a1, b1);
-  FraccioAleat(ctx.aleatori, a2, b2);
+  // Numerators up to 5, 9 or 15 and denominators up to 6, 9 or 19 by level. At level 3
+  // a sum or a difference has denominators that share a factor without one dividing
+  // the other, so their common multiple is neither their product nor one of them.
+  const int nv = ctx.nivell;
+  const int32_t maxNum = PerNivell(nv, 5, 9, 15), maxDen = PerNivell(nv, 6, 9, 19);
+  do {
+    FraccioAleat(ctx.aleatori, a1, b1, maxNum, maxDen);
+    FraccioAleat(ctx.aleatori, a2, b2, maxNum, maxDen);
+  } while (nv >= kNivellMaxim && operacio <= 1 && (Mcd(b1, b2) == 1 || b1 % b2 == 0 || b2 % b1 == 0));
+  // At level 1 a difference is not negative: the larger fraction goes first.
+  if (nv <= kNivellMinim && operacio == 1 && a1 * b2 < a2 * b1) {
+    std::swap(a1, a2);
+    std::swap(b1, b2);
+  }
 
   int32_t n = 0, d = 0;
   if (operacio <= 1) {

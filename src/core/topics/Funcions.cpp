@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Equip de Tirelo
 #include "topics/Funcions.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "mathtext/Termes.h"
 #include "mathtext/Text.h"
 #include "topics/Casos.h"
+#include "topics/Nivells.h"
 
 namespace tirelo {
 
@@ -36,16 +38,26 @@ struct ParabolaAmbPunts {
 
 // Draws the vertex abscissa, a and c, then three points with different abscissas,
 // the first of them not the vertex.
-ParabolaAmbPunts AleatParabola(FontAleatoria& rnd) {
+// By level: h in 0..2, -3..3 or -5..5; a in 1..2, +-1..3 or +-1..4; c in 0..4, -3..5
+// or -9..9; the abscissas within 2, 3 or 4 of h. At level 1 no coordinate is
+// negative: the drawn c is the vertex's ordinate (c + a·h² the constant term) and the
+// abscissas are 0 or more.
+ParabolaAmbPunts AleatParabola(FontAleatoria& rnd, int nivell) {
   ParabolaAmbPunts r;
-  r.h = AleatEntre(rnd, -3, 3);
-  r.par.a = AleatNoNul(rnd, 3);
+  const bool facil = nivell <= kNivellMinim;
+  const int32_t h = PerNivell(nivell, 0, 3, 5);
+  const int32_t cMin = PerNivell(nivell, 0, -3, -9), cMax = PerNivell(nivell, 4, 5, 9);
+  const int32_t dispersio = PerNivell(nivell, 2, 3, 4);
+  r.h = AleatEntre(rnd, -h, facil ? 2 : h);
+  r.par.a = AleatNoNulNivell(rnd, nivell, PerNivell(nivell, 2, 3, 4));
   r.par.b = -2 * r.par.a * r.h;
-  r.par.c = AleatEntre(rnd, -3, 5);
+  r.par.c = AleatEntre(rnd, cMin, cMax);
+  if (facil) r.par.c += r.par.a * r.h * r.h;
   r.X[0] = r.h;
+  const int32_t xMin = facil ? std::max(0, r.h - dispersio) : r.h - dispersio;
   for (int k = 1; k <= 3; ++k) {
     do {
-      r.X[k] = AleatEntre(rnd, r.h - 3, r.h + 3);
+      r.X[k] = AleatEntre(rnd, xMin, r.h + dispersio);
       r.Y[k] = ValorParabola(r.par, r.X[k]);
     } while (r.X[k] == r.X[k - 1] || (k == 3 && r.X[3] == r.X[1]));
   }
@@ -90,11 +102,16 @@ int32_t ValorParabola(const Parabola& p, int32_t x) { return p.a * x * x + p.b *
 
 Generat GenRecta(ContextGenerador& ctx, int subtipus) {
   FontAleatoria& rnd = ctx.aleatori;
-  const int32_t m = AleatNoNulMeitat(rnd, 3);
-  const int32_t x1 = AleatNoNul(rnd, 3);
-  const int32_t y1 = AleatNoNul(rnd, 3);
+  // By level: the slope 1..2, +-1..3 or +-1..6 (negative half the time from level 2),
+  // the point's coordinates 1..3, +-1..3 or +-1..6, the step to the second point 1..2,
+  // +-1..3 or +-1..6.
+  const int nv = ctx.nivell;
+  const int32_t max = PerNivell(nv, 3, 3, 6);
+  const int32_t m = nv <= kNivellMinim ? ctx.Random(2) + 1 : AleatNoNulMeitat(rnd, max);
+  const int32_t x1 = AleatNoNulNivell(rnd, nv, max);
+  const int32_t y1 = AleatNoNulNivell(rnd, nv, max);
   const int32_t n = y1 - m * x1;
-  const int32_t d = AleatNoNul(rnd, 3);  // never 0, so the two points differ
+  const int32_t d = AleatNoNulNivell(rnd, nv, PerNivell(nv, 2, 3, 6));  // never 0, so the two points differ
   const int32_t x2 = x1 + d;
   const int32_t y2 = y1 + m * d;
   const std::string descripcio =
@@ -109,7 +126,9 @@ Generat GenParabola(ContextGenerador& ctx, int subtipus) {
   // them a label ran into the number before it ("y = 3x²-18x-2b)" read as "-2b").
   const char* capcalera = subtipus == 5 ? kInterseccions : kEquacioParabola;
   return EscriuCasos(ctx, EntornCasos{capcalera, {}},
-                     [subtipus](ContextGenerador& c) { return CasParabola(subtipus, AleatParabola(c.aleatori)); });
+                     [subtipus](ContextGenerador& c) {
+                       return CasParabola(subtipus, AleatParabola(c.aleatori, c.nivell));
+                     });
 }
 
 ResultatGenerador GeneraFuncions(ContextGenerador& ctx, int subtipus) {

@@ -8,15 +8,17 @@
 #include "mathtext/Nombres.h"
 #include "mathtext/Termes.h"
 #include "topics/Casos.h"
+#include "topics/Nivells.h"
 
 namespace tirelo {
 
 namespace {
 
-constexpr int kMaxConstants = 12;  // the pool 1..12 of subtypes 2 and 3
+// The pool of constants of subtypes 2 and 3 by level: 1..9, 1..12, 1..15.
+int MidaReserva(int nivell) { return PerNivell(nivell, 9, 12, 15); }
 
 Cas CasQuadratBinomi(ContextGenerador& ctx) {
-  const Binomi b = AleatBinomi(ctx.aleatori);
+  const Binomi b = AleatBinomiNivell(ctx.aleatori, ctx.nivell);
   const std::string binomi = TxtCoef(b.k1, b.p1) + TxtCoefSig(b.k2, b.p2);
   // The middle term keeps the letters in draw order: x then a gives xa.
   const std::string expansio = TxtCoef(b.k1 * b.k1, Quadrat(b.p1)) +
@@ -25,19 +27,26 @@ Cas CasQuadratBinomi(ContextGenerador& ctx) {
   return {" (" + binomi + ")\xB2", expansio};
 }
 
-// Draws the constants of one exercise out of the pool 1..12 and writes each case as
-// the product (x+a)(x-a) and the expansion x²-a², the product first when
-// producteAlEnunciat, the expansion first otherwise.
+// Draws the constants of one exercise out of the pool and writes each case as the
+// product (x+a)(x-a) and the expansion x²-a², the product first when
+// producteAlEnunciat, the expansion first otherwise. At level 3 x carries a
+// coefficient k in 2..5 prime to a: (kx+a)(kx-a) and k²x²-a².
 Generat EscriuProductesIExpansions(ContextGenerador& ctx, std::string_view capcalera, bool producteAlEnunciat) {
-  if (ctx.nombreCasos > kMaxConstants) ctx.nombreCasos = kMaxConstants;
-  std::vector<int32_t> reserva(kMaxConstants);
+  const int mida = MidaReserva(ctx.nivell);
+  if (ctx.nombreCasos > mida) ctx.nombreCasos = mida;
+  std::vector<int32_t> reserva(static_cast<std::size_t>(mida));
   std::iota(reserva.begin(), reserva.end(), 1);
   return EscriuCasos(ctx, capcalera, [&reserva, producteAlEnunciat](ContextGenerador& p) {
     const auto pos = static_cast<std::size_t>(p.Random(static_cast<int32_t>(reserva.size())));
     const int32_t a = reserva[pos];
     reserva.erase(reserva.begin() + static_cast<std::ptrdiff_t>(pos));
-    std::string producte = "(x+" + TxtEnter(a) + ")(x-" + TxtEnter(a) + ")";
-    std::string expansio = "x\xB2-" + TxtEnter(a * a);
+    int32_t k = 1;
+    if (p.nivell >= kNivellMaxim) {
+      do k = p.Random(4) + 2; while (Mcd(k, a) != 1);
+    }
+    const std::string kx = TxtCoef(k, "x");
+    std::string producte = "(" + kx + "+" + TxtEnter(a) + ")(" + kx + "-" + TxtEnter(a) + ")";
+    std::string expansio = TxtCoef(k * k, "x\xB2") + "-" + TxtEnter(a * a);
     if (producteAlEnunciat) return Cas{std::move(producte), std::move(expansio)};
     return Cas{std::move(expansio), std::move(producte)};
   });

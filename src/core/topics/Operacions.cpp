@@ -14,6 +14,7 @@
 #include "mathtext/Termes.h"
 #include "mathtext/Text.h"
 #include "topics/Casos.h"
+#include "topics/Nivells.h"
 
 namespace tirelo {
 
@@ -33,24 +34,29 @@ struct ProducteTerme {
   Frase reduit;   // "15x^3"
 };
 
+// By level: 2..3, 3..5 or 5..7 factors, digits 2..5, 2..9 or 2..9 and exponents 1..2,
+// 1..3 or 1..4. Four digits and the exponents 2..4 leave a digit free at level 3.
 ProducteTerme AleatProducteTerme(ContextGenerador& ctx) {
   ProducteTerme r;
   uint16_t coef = 1;
   std::vector<std::pair<char, int>> lletres;   // in order of first appearance
-  const int n = ctx.Random(3) + 3;
+  const int nv = ctx.nivell;
+  const int n = ctx.Random(PerNivell(nv, 2, 3, 3)) + PerNivell(nv, 2, 3, 5);
+  const auto totes = static_cast<int32_t>(kXifresTerme.size());
+  const int32_t xifres = PerNivell(nv, 4, totes, totes);
   bool anteriorXifra = false;
   for (int j = 1; j <= n; ++j) {
     if (!anteriorXifra) {
       // A digit not yet written anywhere in the product, exponents included.
       char d = 0;
       do {
-        d = kXifresTerme[static_cast<std::size_t>(ctx.Random(8))];
+        d = kXifresTerme[static_cast<std::size_t>(ctx.Random(xifres))];
       } while (r.escrit.Text().find(d) != std::string::npos);
       coef = static_cast<uint16_t>(coef * (d - '0'));
       r.escrit += std::string(1, d);
     } else {
       const char v = kLletresTerme[static_cast<std::size_t>(ctx.Random(5))];
-      const int e = ctx.Random(3) + 1;
+      const int e = ctx.Random(PerNivell(nv, 2, 3, 4)) + 1;
       auto it = lletres.begin();
       while (it != lletres.end() && it->first != v) ++it;
       if (it != lletres.end()) {
@@ -82,24 +88,29 @@ struct DadesFactor {
 };
 
 // k from +-2..9 (positive only when kPositiu), then the letter, then 2 or 3 terms with
-// different letters; a common factor of the inner coefficients moves into k.
-DadesFactor AleatDadesFactor(ContextGenerador& ctx, bool kPositiu) {
+// different letters; a common factor of the inner coefficients moves into k. By level
+// the numbers are up to 5, 9 or 12 (all positive at level 1) and the terms 2, 2..3 or
+// 3..4; 2..3 at level 3 as well without mesTermes (a stacked fraction has no room for
+// four).
+DadesFactor AleatDadesFactor(ContextGenerador& ctx, bool kPositiu, bool mesTermes = true) {
   DadesFactor f;
+  const int nv = ctx.nivell;
+  const int32_t max = PerNivell(nv, 5, 9, 12);
   if (kPositiu) {
-    f.k = ctx.Random(8) + 2;
+    f.k = ctx.Random(max - 1) + 2;
   } else {
     do {
-      f.k = AleatNoNul(ctx.aleatori, 9);
+      f.k = AleatNoNulNivell(ctx.aleatori, nv, max);
     } while (std::abs(f.k) == 1);
   }
   f.L = kLletresFactor[static_cast<std::size_t>(ctx.Random(6))];
   std::string lliures(kLletresFactor);
-  const int m = ctx.Random(2) + 2;
+  const int m = ctx.Random(PerNivell(nv, 1, 2, 2)) + PerNivell(nv, 2, 2, mesTermes ? 3 : 2);
   int g = 1;
   for (int t = 1; t <= m; ++t) {
     TermeFactor terme;
     // A negative factor comes with positive inner coefficients only.
-    terme.c = f.k < 0 ? ctx.Random(9) + 1 : AleatNoNul(ctx.aleatori, 9);
+    terme.c = f.k < 0 ? ctx.Random(max) + 1 : AleatNoNulNivell(ctx.aleatori, nv, max);
     g = t == 1 ? std::abs(terme.c) : Mcd(g, terme.c);
     const auto pos = static_cast<std::size_t>(ctx.Random(static_cast<int32_t>(lliures.size())));
     terme.v = lliures[pos];
@@ -185,8 +196,8 @@ Generat GenFactorComu(ContextGenerador& ctx, int subtipus) {
 }
 
 Generat GenProducteBinomis(ContextGenerador& ctx) {
-  const Binomi a = AleatBinomi(ctx.aleatori);
-  const Binomi b = AleatBinomi(ctx.aleatori);
+  const Binomi a = AleatBinomiNivell(ctx.aleatori, ctx.nivell);
+  const Binomi b = AleatBinomiNivell(ctx.aleatori, ctx.nivell);
   const std::string B1 = TxtCoef(a.k1, a.p1) + TxtCoefSig(a.k2, a.p2);
   const std::string B2 = TxtCoef(b.k1, b.p1) + TxtCoefSig(b.k2, b.p2);
   // Term by term, like terms kept apart: the exercise is the expansion itself.
@@ -198,7 +209,7 @@ Generat GenProducteBinomis(ContextGenerador& ctx) {
 }
 
 FactorComu FactorComuAleat(ContextGenerador& ctx) {
-  const DadesFactor f = AleatDadesFactor(ctx, false);
+  const DadesFactor f = AleatDadesFactor(ctx, false, false);
   FactorComu r;
   r.k = f.k;
   r.lletra = f.L;
@@ -210,7 +221,7 @@ FactorComu FactorComuAleat(ContextGenerador& ctx) {
 
 Generat GenFraccioAlgebraica(ContextGenerador& ctx) {
   const FactorComu fc = FactorComuAleat(ctx);
-  const int d = ctx.Random(5) + 2;
+  const int d = ctx.Random(PerNivell(ctx.nivell, 3, 5, 8)) + 2;  // 2..4, 2..6 or 2..9
   const char v = static_cast<char>('a' + ctx.Random(5));
   const std::string Q = TxtEnter(d) + v;
   // k·d·L·v: the letter squared when the denominator's letter is the common one.

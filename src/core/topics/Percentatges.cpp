@@ -9,6 +9,7 @@
 #include "batch/Serie.h"
 #include "mathtext/Decimals.h"
 #include "mathtext/Nombres.h"
+#include "topics/Nivells.h"
 
 namespace tirelo {
 
@@ -49,10 +50,22 @@ std::string Omple(std::string_view plantilla, const DadesPct& d) {
 
 }  // namespace
 
-DadesPct DadesPercentatge(FontAleatoria& aleatori, int subtipus) {
+DadesPct DadesPercentatge(FontAleatoria& aleatori, int subtipus, int nivell) {
   DadesPct d;
-  d.q = aleatori.Random(40) + 50 + (subtipus > 3 ? 50 : 0);
-  d.P = aleatori.Random(100) + 90;
+  const bool augment = subtipus > 3;
+  if (nivell <= kNivellMinim) {
+    // Round figures: a percentage in fives (15..50 % down, 0..35 % up) on tens of
+    // euros, 10..100.
+    d.q = (aleatori.Random(8) + 10) * 5 + (augment ? 50 : 0);
+    d.P = (aleatori.Random(10) + 1) * 10;
+  } else if (nivell >= kNivellMaxim) {
+    // Any percentage 11..90 % down or 1..80 % up, on 100..999 euros.
+    d.q = aleatori.Random(80) + (augment ? 101 : 10);
+    d.P = aleatori.Random(900) + 100;
+  } else {
+    d.q = aleatori.Random(40) + 50 + (augment ? 50 : 0);
+    d.P = aleatori.Random(100) + 90;
+  }
   d.F = d.P * d.q / 100;
   d.D = d.q - 100;
   return d;
@@ -66,7 +79,7 @@ std::optional<Generat> GenPercentatge(int subtipus, const DadesPct& d) {
 }
 
 ResultatGenerador GeneraPercentatges(ContextGenerador& ctx, int subtipus) {
-  auto generat = GenPercentatge(subtipus, DadesPercentatge(ctx.aleatori, subtipus));
+  auto generat = GenPercentatge(subtipus, DadesPercentatge(ctx.aleatori, subtipus, ctx.nivell));
   return generat ? Fet(std::move(*generat)) : SubtipusDesconegut();
 }
 

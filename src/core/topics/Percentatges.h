@@ -22,8 +22,10 @@ struct DadesPct {
   double F = 0;      // final amount P·q/100, not rounded
   int D = 0;         // q - 100; the percentage shown is |D|
 };
-// Subtypes 1..3 (discounts): q in 50..89; any other: q in 100..139. P in 90..189.
-DadesPct DadesPercentatge(FontAleatoria& aleatori, int subtipus);
+// At level 2, subtypes 1..3 (discounts): q in 50..89; any other: q in 100..139; P in
+// 90..189. Level 1 draws round figures (q in fives, P in tens up to 100), level 3
+// wider ones (q in 10..89 or 101..180, P in 100..999).
+DadesPct DadesPercentatge(FontAleatoria& aleatori, int subtipus, int nivell = 2);
 
 // The problem of subtype 1..6 from the data; nothing for any other subtype.
 std::optional<Generat> GenPercentatge(int subtipus, const DadesPct& d);
