@@ -10,6 +10,8 @@
 #include <string>
 #include <variant>
 
+#include <unistd.h>
+
 #include "shell/CodiFull.h"
 #include "support/Suport.h"
 
@@ -35,9 +37,12 @@ std::string Document(const std::string& codi) {
   if (!std::holds_alternative<FullCodificat>(llegit)) return {};
   const FullCodificat& f = std::get<FullCodificat>(llegit);
   const LotGenerat g = GeneraSeries(OpcionsDelCodi(f), f.llavor);
-  const fs::path cami = fs::path(testing::TempDir()) / "codi_versio1.rtf";
+  // A name of this process's own: other runs of the suite may share the folder.
+  const fs::path cami = fs::path(testing::TempDir()) / ("codi_versio1_" + std::to_string(getpid()) + ".rtf");
   EXPECT_FALSE(EscriuFull(g.exercicis, OpcionsFull{"Full", 1, false, 0, "", ""}, cami.string(), {}));
-  return prova::LlegeixFitxer(cami.string());
+  std::string bytes = prova::LlegeixFitxer(cami.string());
+  fs::remove(cami);
+  return bytes;
 }
 
 struct CodiImpres {
