@@ -303,7 +303,7 @@ void FinestraPractica::MostraExercici() {
   std::vector<QWidget*> ordre{enunciat_};
   for (const FilaCas& f : casos_) ordre.push_back(f.camp);
   for (QToolButton* t : tecles_) ordre.push_back(t);
-  for (QWidget* b : {comprova_, pista_, solucio_, seguent_, ajuda_, tanca_}) ordre.push_back(b);
+  for (QWidget* b : {comprova_, pista_, pas_, solucio_, seguent_, ajuda_, tanca_}) ordre.push_back(b);
   for (std::size_t k = 1; k < ordre.size(); ++k) setTabOrder(ordre[k - 1], ordre[k]);
   Actualitza();
   if (!casos_.empty()) casos_.front().camp->setFocus();
