@@ -34,16 +34,19 @@ void Copia(Model& desti, std::size_t pare, const Model& font, std::size_t node) 
   }
 }
 
+// A new node of `m` as the last child of its root.
+void AlFinal(Model& m, std::size_t node) { m.peces[0].fills.push_back(node); }
+
 // The key with worked solutions: each case's answer on its line (after its label), then
 // its steps, a line each and indented. A step that is a value follows an "=", so that a
-// chain of values lines up on its signs; a relation stands as it is; the reason follows
-// in brackets.
+// chain of values lines up on its signs; a relation or a list stands as it is; the
+// reason follows in brackets.
 Model RespostaAmbPassos(const Exercici& e) {
   Model m;
   m.peces.emplace_back();
   bool primer = true;
   for (const Apartat& a : e.apartats) {
-    if (!primer) m.peces[0].fills.push_back(m.Nou(TipusPeca::Paragraf));
+    if (!primer) AlFinal(m, m.Nou(TipusPeca::Paragraf));
     primer = false;
     std::size_t pare = 0;
     if (!a.etiqueta.empty()) {
@@ -52,13 +55,16 @@ Model RespostaAmbPassos(const Exercici& e) {
     }
     for (const std::size_t f : a.resposta.Arbre().Arrel().fills) Copia(m, pare, a.resposta.Arbre(), f);
     for (const Pas& p : a.passos) {
-      m.peces[0].fills.push_back(m.Nou(TipusPeca::Paragraf));
+      AlFinal(m, m.Nou(TipusPeca::Paragraf));
       const std::size_t sagnat = m.Nou(TipusPeca::Sagnat);
       m.peces[sagnat].xifra = 1;
       m.peces[0].fills.push_back(sagnat);
       const Model& pas = p.expressio.Arbre();
       bool relacio = false;
-      for (const Peca& q : pas.peces) relacio = relacio || (q.tipus == TipusPeca::Operador && EsRelacio(q.text));
+      // A relation, or a list (of solutions), stands without the "=".
+      for (const Peca& q : pas.peces) {
+        relacio = relacio || (q.tipus == TipusPeca::Operador && (EsRelacio(q.text) || q.text == "," || q.text == ";"));
+      }
       for (const std::size_t f : pas.Arrel().fills) {
         const std::size_t abans = m.peces.size();
         Copia(m, 0, pas, f);
@@ -69,7 +75,7 @@ Model RespostaAmbPassos(const Exercici& e) {
           relacio = true;
         }
       }
-      if (!p.justificacio.empty()) m.peces[0].fills.push_back(m.Nou(TipusPeca::Tros, "   (" + p.justificacio + ")"));
+      if (!p.justificacio.empty()) AlFinal(m, m.Nou(TipusPeca::Tros, "   (" + p.justificacio + ")"));
     }
   }
   return m;
