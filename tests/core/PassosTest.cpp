@@ -263,6 +263,91 @@ std::string Escrit(const Apartat& a) {
   return r;
 }
 
+// A few worked solutions, written out once and read: one case of a subtype of every
+// topic, seed 1, as a teacher would check them on the board.
+struct Resolta {
+  int tema, subtipus;
+  const char* escrit;
+};
+const Resolta kResoltes[] = {
+    {1, 2, R"(90 i 55
+  90 = 2·3^2·5   [Descomponem 90]
+  55 = 5·11   [Descomponem 55]
+  mcd = 5, MCM = 2·3^2·5·11   [mcd: els factors comuns, al menor exponent; MCM: tots, al major]
+  mcd = 5, MCM = 990   [Multipliquem]
+)"},
+    {2, 1, R"((2d+x)^2
+  (2d)^2+2·(2d)·x+x^2   [Quadrat d'una suma: (a + b)² = a² + 2ab + b²]
+  4d^2+4dx+x^2   [Calculem cada terme]
+)"},
+    {3, 2, R"(2/3+1/9
+  (2·3)/(3·3)+1/9   [MCM(3, 9) = 9: amplifiquem cada fracció]
+  6/9+1/9   [Mateix denominador]
+  (6+1)/9   [Sumem els numeradors]
+  7/9   []
+)"},
+    {4, 2, R"(d^2/d
+  d^(2-1)   [Mateixa base: restem els exponents]
+  d   []
+)"},
+    {5, 3, R"(2/(7+√19)
+  (2·(7-√19))/((7+√19)(7-√19))   [Multipliquem dalt i baix pel conjugat, 7 - arrel de 19]
+  2(7-√19)/(7^2-19)   [Suma per diferència: a² - b²]
+  2(7-√19)/30   []
+  (7-√19)/15   [Simplifiquem]
+)"},
+    {6, 2, R"(18b^2+48by
+  6b·(3b)+6b·(8y)   [Cada terme és 6b per alguna cosa: 6b és el factor comú]
+  6b(3b+8y)   [Traiem 6b fora del parèntesi]
+)"},
+    {7, 1, R"(Un vestit que valia 147 € està rebaixat un 14 %; Quant hauràs de pagar per ell?
+  1-14/100 = 0,86   [Factor de rebaixa: 1 - 14/100]
+  147·0,86   [Preu final = preu inicial per el factor]
+  126,42 €   []
+)"},
+    {8, 3, R"(x^4-25x^2 = 0
+  (x^2)^2-25x^2 = 0   [Biquadrada: és de segon grau en x²]
+  (-25)^2-4·1·0 = 625   [Discriminant: b² - 4ac]
+  x^2 = (25+√625)/2; x^2 = (25-√625)/2   [Fórmula de segon grau per a x²]
+  x^2 = 25; x^2 = 0   [Calculem]
+  x = 5; x = -5; x = 0   [Arrel quadrada de cada valor, amb els dos signes]
+  5, -5, 0   []
+)"},
+    {8, 4, R"(x+2y = 10; 4x+5y = 28
+  4x+8y = 40; 4x+5y = 28   [Reducció: multipliquem la 1a per 4]
+  x+2y = 10; 3y = 12   [Restem les equacions: la x desapareix]
+  x+2y = 10; y = 4   [Aïllem la y]
+  x = 10-8; y = 4   [Substituïm la y a la 1a equació]
+  x = 2; y = 4   [Aïllem la x]
+  x = 2, y = 4   []
+)"},
+    {9, 4, R"(que té com a vèrtex (-3, -19) i passa pel punt: (-2, -17)
+  y = a(x+3)^2-19   [Paràbola de vèrtex (h, k): y = a(x - h)² + k]
+  -17 = a(-2-(-3))^2-19   [Hi passa el punt: substituïm x i y]
+  2 = a   [Operem]
+  a = 2   [Aïllem la a]
+  y = 2(x+3)^2-19   [Substituïm la a]
+  y = 2x^2+12x-1   [Desenvolupem el quadrat]
+)"},
+    {9, 5, R"(y = 2x^2+12x-1 i -y-4x-25 = 0
+  -(2x^2+12x-1)-4x-25 = 0   [Substituïm la y de la paràbola a la recta]
+  -2x^2-16x-24 = 0   [Traiem el parèntesi i agrupem]
+  (-16)^2-4·(-2)·(-24) = 64   [Discriminant: b² - 4ac]
+  x = (16+√64)/(2·(-2)); x = (16-√64)/(2·(-2))   [x = (-b ± arrel(b² - 4ac))/(2a)]
+  x = -2; x = -6   [Calculem les dues x]
+  (-2, -17); (-6, -1)   [Cada y, de la paràbola: y = 2x^2+12x-1]
+)"},
+};
+
+TEST(PassosTest, AFewWorkedSolutionsReadAsWritten) {
+  for (const Resolta& r : kResoltes) {
+    const auto d = Dibuixa(Recepta{r.tema, r.subtipus, 1, 3, 1});
+    ASSERT_TRUE(d);
+    EXPECT_EQ(Escrit(d->exercici.apartats.at(0)), r.escrit) << r.tema << ":" << r.subtipus;
+  }
+}
+
+// Writes two cases of every subtype with their steps, to read (TIRELO_PASSOS=1).
 TEST(PassosTest, DumpForReading) {
   if (!std::getenv("TIRELO_PASSOS")) GTEST_SKIP();
   for (const Subtipus& s : TotsElsSubtipus()) {
