@@ -50,10 +50,15 @@ for e in lot:
     etiquetes = [a["etiqueta"] for a in apartats]
     assert etiquetes == ([""] if len(apartats) == 1 else ["a)", "b)", "c)"]), e
     for a in apartats:
-        assert set(a) == {"etiqueta", "enunciat", "resposta", "resposta_simple"}, a
+        assert set(a) == {"etiqueta", "enunciat", "resposta", "resposta_simple", "passos"}, a
         for camp in ("enunciat", "resposta", "resposta_simple"):
             assert a[camp].strip(), e
             assert not any(s in a[camp] for s in ("\\", "#", "R_", "\r", "\n", "{", "---", "\t")), e
+        # Its worked solution: steps in the notation, each with its reason.
+        assert a["passos"], a
+        for p in a["passos"]:
+            assert set(p) == {"expressio", "justificacio"}, p
+            assert p["expressio"].strip() and "\r" not in p["expressio"], p
     # Beside each text, its readable line: no markup codes, embedded RTF or line breaks.
     for camp in ("enunciat", "resposta", "pista"):
         llegible = e[camp + "_text"]

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "full/Full.h"
+#include "topics/Dibuix.h"
 #include "support/Exercicis.h"
 #include "support/MetriquesFixes.h"
 
@@ -83,6 +84,44 @@ TEST_P(ComposaFullDisposicioTest, NoExerciseSplitAcrossPages) {
       EXPECT_EQ(Troba(f, Mot("resposta", k))->pagina, etiqueta->pagina) << k;
     }
   }
+}
+
+// The key with worked solutions: three exercises of twelve cases, each case's answer
+// followed by its steps, and each exercise's answers still on one page (they fit).
+TEST(ComposaFull, KeyWithStepsKeepsEachExerciseOnOnePage) {
+  std::vector<Exercici> exercicis;
+  for (const auto& [tema, subtipus] : {std::pair{4, 1}, std::pair{4, 5}, std::pair{2, 2}}) {
+    const auto d = Dibuixa(Recepta{tema, subtipus, 12, 3, 1});
+    ASSERT_TRUE(d);
+    ASSERT_EQ(d->exercici.apartats.size(), 12u);
+    exercicis.push_back(d->exercici);
+  }
+  OpcionsFull o = Opcions(1);
+  o.resolucio = true;
+  const Full f = ComposaFull(exercicis, o, kMetriques);
+  // From "Respostes" on: every text on the page of the label of the exercise it follows.
+  bool respostes = false;
+  std::optional<std::size_t> pagina;
+  std::size_t pagines = 0, textos = 0;
+  for (std::size_t p = 0; p < f.pagines.size(); ++p) {
+    for (const ElementFull& e : f.pagines[p].elements) {
+      if (e.tipus != TipusElement::Text || e.y > f.alcada - Marge2cm) continue;  // not the page's foot
+      if (e.text == "Respostes") respostes = true;
+      if (!respostes) continue;
+      if (e.text == "1)" || e.text == "2)" || e.text == "3)") {
+        pagina = p;
+        ++pagines;
+        continue;
+      }
+      if (pagina) {
+        EXPECT_EQ(p, *pagina) << e.text;
+        ++textos;
+      }
+    }
+  }
+  EXPECT_EQ(pagines, 3u);
+  EXPECT_GE(f.pagines.size(), 3u);  // the answers take more than one page
+  EXPECT_GT(textos, 3u * 12u * 2u);  // each case's answer and at least one step
 }
 
 TEST_P(ComposaFullDisposicioTest, EverythingStaysInsideThePage) {

@@ -171,6 +171,8 @@ INSTANTIATE_TEST_SUITE_P(
                      "exercici 1, camp \"pista\": passa de 80 car\xE0" "cters (en t\xE9 81)"},
         FitxerDolent{"Respostes", R"({"format": "tirelo-lot", "versio": 1, "respostes": "totes", "exercicis": []})",
                      "el fitxer, camp \"respostes\": ha de ser \"simplificades\" o \"tal-qual\""},
+        FitxerDolent{"Resolucio", R"({"format": "tirelo-lot", "versio": 1, "resolucio": "si", "exercicis": []})",
+                     "el fitxer, camp \"resolucio\": ha de ser true o false"},
         FitxerDolent{"FaltaResposta", Exercici1(R"("enunciat": "E", "pista": "", "posicio_pista": 0)"),
                      "exercici 1: falta el camp \"resposta\""},
         FitxerDolent{"PosicioPista", Exercici1(R"("enunciat": "E", "resposta": "R", "pista": "", "posicio_pista": 3)"),
@@ -225,6 +227,20 @@ TEST(FitxerLot, KeepsEachRecipesLevelAndReadsTheFirstVersionAsTheUsualOne) {
           "posicio_pista": 0, "recepta": {"tema": 3, "subtipus": 2, "casos": 1, "llavor": "7"}}]})",
       Temes());
   ASSERT_TRUE(std::holds_alternative<ErrorLot>(senseNivell));
+}
+
+// The key with worked solutions is written down when on; off, the default, it is not.
+TEST(FitxerLot, KeepsWhetherTheKeyShowsTheWorkedSolutions) {
+  for (const bool resolucio : {true, false}) {
+    ContingutLot c;
+    c.resolucio = resolucio;
+    const std::string text = EscriuJsonLot(c);
+    EXPECT_EQ(text.find("\"resolucio\": true") != std::string::npos, resolucio) << text;
+    EXPECT_EQ(text.find("resolucio") == std::string::npos, !resolucio) << text;
+    const auto r = LlegeixJsonLot(text, Temes());
+    ASSERT_TRUE(std::holds_alternative<ContingutLot>(r));
+    EXPECT_EQ(std::get<ContingutLot>(r).resolucio, resolucio);
+  }
 }
 
 TEST(FitxerLot, AFileThatCannotBeReadIsAnError) {

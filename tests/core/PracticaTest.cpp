@@ -106,6 +106,25 @@ TEST(Practica, ARightOrShownCaseIsNotJudgedAgain) {
   EXPECT_EQ(p.Punts().mostrats, 0);
 }
 
+TEST(Practica, StepsComeOneAtATimeAndTheCaseCountsAsShown) {
+  Practica p = Practica::DeLaSerie(3, 1, 1, 1, 7);
+  const CasPractica& c = p.ExerciciActual().casos[0];
+  ASSERT_GE(c.passos.size(), 2U);
+  const Pas* primer = p.PasSeguent(0);
+  ASSERT_NE(primer, nullptr);
+  EXPECT_EQ(*primer, c.passos[0]);
+  EXPECT_EQ(p.Punts().mostrats, 1);
+  EXPECT_FALSE(c.Tancat());  // still open to answer
+  while (p.PasSeguent(0) != nullptr) {
+  }
+  EXPECT_EQ(c.passosVistos, c.passos.size());
+  // Right after its steps: shown, not right, and counted once.
+  p.Comprova(0, EscriuNotacio(c.solucio));
+  EXPECT_TRUE(c.encertat);
+  EXPECT_EQ(p.Punts(), (Puntuacio{0, 0, 1, 0, 0}));
+  EXPECT_EQ(p.PasSeguent(0), nullptr);
+}
+
 TEST(Practica, HintIsTheExercisesOrTheFormAsked) {
   Practica p = DeSimplifica();
   EXPECT_NE(p.Pista().find("irreductibles"), std::string::npos);

@@ -140,7 +140,14 @@ class PracticaTest : public QObject {
     QTest::keyClick(f->Camp(0), Qt::Key_Return);
     QVERIFY2(f->Veredicte(0)->text() == QString::fromUtf8("✓ Correcte"), qPrintable(f->Veredicte(0)->text()));
     f->Camp(1)->setFocus();
+    // Its first step, under the cases: b) now counts as shown; "Solució" then the rest.
+    f->PasSeguent()->click();
+    QVERIFY(f->TextPassos()->isVisible());
+    QVERIFY2(f->TextPassos()->text().startsWith(QStringLiteral("b) ")), qPrintable(f->TextPassos()->text()));
+    QCOMPARE(f->Estat().Punts().mostrats, 1);
     f->Solucio()->click();
+    QCOMPARE(f->TextPassos()->text().count(QLatin1Char('\n')) + 1,
+             static_cast<int>(f->Estat().ExerciciActual().casos[1].passos.size()));
     QCOMPARE(f->Veredicte(1)->text(), QString::fromUtf8("Solució vista"));
     QCOMPARE(f->Llegit(1)->Text(), QString::fromUtf8("Solució: ") + Solucio(*f, 1));
     QVERIFY(!f->Comprova()->isEnabled());

@@ -41,7 +41,7 @@ completa "--help -h comprova genera practica tradueix" ""
 completa "--codi --help" practica --
 completa "" practica --codi ""
 completa "genera" "ge"
-completa "--capcalera --codi --disposicio --espai --forma --json --llavor --lot --nivell --pista --respostes --serie --sortida --titol --versions" genera --
+completa "--capcalera --codi --disposicio --espai --forma --json --llavor --lot --nivell --pista --resolucio --respostes --serie --sortida --titol --versions" genera --
 completa "1 2 3" genera --nivell ""
 completa "--serie --sortida" genera --s
 completa "0 1 2 3" genera --forma ""

@@ -3,11 +3,13 @@
 #include "batch/Desar.h"
 
 #include <climits>
+#include <cstdint>
 #include <filesystem>
 #include <system_error>
 
 #include "batch/Lot.h"
 #include "document/Document.h"
+#include "document/Notacio.h"
 #include "mathtext/Text.h"
 
 namespace tirelo {
@@ -80,11 +82,49 @@ void EscriuTextExercici(Document& doc, std::string_view etiqueta, const TextIPis
   if (escrit.comentari) EscriuLinia(doc, {}, *escrit.comentari);
 }
 
-void EscriuCos(Document& doc, const Lot& lot, bool blocs) {
+// A line of the notation (UTF-8) as document text: Windows-1252 where it has the
+// character, an RTF Unicode escape where it does not ("\u8730?" for the root sign).
+std::string TextDeNotacio(const std::string& utf8) {
+  std::string r;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    const std::string caracter = utf8.substr(i, n);
+    i += n;
+    if (const auto b = Cp1252DeUtf8(caracter)) {
+      r += *b;
+      continue;
+    }
+    unsigned long punt = n == 1 ? c : c & (0xFFu >> (n + 1));
+    for (std::size_t k = 1; k < caracter.size(); ++k) punt = (punt << 6) | (static_cast<unsigned char>(caracter[k]) & 0x3Fu);
+    // RTF's \u takes a signed 16-bit number; a character beyond it shows as "?".
+    r += punt <= 0xFFFF ? "\\u" + std::to_string(static_cast<int16_t>(punt)) + "?" : "?";
+  }
+  return r;
+}
+
+// The worked solutions of an exercise's cases, a line per step under its answer: the
+// case's label on its first step, the step in the notation, its reason in brackets.
+void EscriuPassos(Document& doc, const Exercici& e) {
+  for (const Apartat& a : ApartatsVigents(e)) {
+    bool primer = true;
+    for (const Pas& p : a.passos) {
+      std::string linia = "\\tab " + std::string(primer ? a.etiqueta : "") + "\\tab " + TextDeNotacio(EscriuNotacio(p.expressio));
+      if (!p.justificacio.empty()) linia += "   (" + p.justificacio + ")";
+      EscriuLinia(doc, {}, linia);
+      primer = false;
+    }
+  }
+}
+
+void EscriuCos(Document& doc, const Lot& lot, bool blocs, bool resolucio) {
   for (int k = 1; k <= lot.Nombre(); ++k) {
     EscriuTextExercici(doc, Negreta(std::to_string(k) + ") "), EnunciatIPista(lot[k]));
     doc.Salt();
-    if (!blocs) EscriuTextExercici(doc, "Resp: ", RespostaIPista(lot[k]));
+    if (!blocs) {
+      EscriuTextExercici(doc, "Resp: ", RespostaIPista(lot[k]));
+      if (resolucio) EscriuPassos(doc, lot[k]);
+    }
     doc.Salt();
   }
   if (!blocs) return;
@@ -92,8 +132,10 @@ void EscriuCos(Document& doc, const Lot& lot, bool blocs) {
   doc.Salt();
   doc.EscriuTextSalt(Negreta("Respostes"));
   doc.Salt();
-  for (int k = 1; k <= lot.Nombre(); ++k)
+  for (int k = 1; k <= lot.Nombre(); ++k) {
     EscriuTextExercici(doc, Negreta(std::to_string(k) + ")"), RespostaIPista(lot[k]));
+    if (resolucio) EscriuPassos(doc, lot[k]);
+  }
 }
 
 }  // namespace
@@ -125,12 +167,12 @@ std::optional<std::string> ValidaNomFitxer(std::string_view nom) {
 }
 
 std::optional<FalladaDocument> EscriuLot(const Lot& lot, const ValorsDesar& valors,
-                                         const std::filesystem::path& cami) {
+                                         const std::filesystem::path& cami, bool resolucio) {
   Document doc;
   doc.ObreDocument(cami);
   if (!doc.Fallada()) {
     EscriuTitol(doc, valors.titol);
-    EscriuCos(doc, lot, valors.disposicio != 0);
+    EscriuCos(doc, lot, valors.disposicio != 0, resolucio);
     doc.TancaDocument();
   }
   return doc.Fallada();

@@ -27,9 +27,10 @@ inline constexpr std::string_view ExtensioDocument = ".rtf";
 
 // Writes the batch as a document at exactly this path, in the layout and with the
 // title of `valors`, without asking anything; the failure, if any (a failure to
-// create the file is OperacioFitxer::Crear).
+// create the file is OperacioFitxer::Crear). With `resolucio`, each answer is followed
+// by its cases' worked solutions, a line per step.
 std::optional<FalladaDocument> EscriuLot(const Lot& lot, const ValorsDesar& valors,
-                                         const std::filesystem::path& cami);
+                                         const std::filesystem::path& cami, bool resolucio = false);
 
 // A system text (a path, a reason) for a notice: Windows-1252 when it converts,
 // otherwise its ASCII characters.

@@ -37,12 +37,22 @@ class Expressio {
   Model m_;
 };
 
+// One step of a worked solution: what is written on that line and why, in a few
+// Catalan words (Windows-1252, as every exercise text): "Dividim per 2".
+struct Pas {
+  Expressio expressio;
+  std::string justificacio;
+  bool operator==(const Pas&) const = default;
+};
+
 // One case of an exercise: its label ("a)", empty for an exercise of one case), the
-// statement's mathematics and the answer's mathematics.
+// statement's mathematics, the answer's mathematics and the worked solution that leads
+// from the one to the other (empty when the case has none, as a case typed by hand).
 struct Apartat {
   std::string etiqueta;
   Expressio enunciat;
   Expressio resposta;
+  std::vector<Pas> passos{};
   bool operator==(const Apartat&) const = default;
 };
 

@@ -90,6 +90,8 @@ struct OpcionsFull {
   // catalogue's form of a subtype, which the caller gives; without it answers stay.
   bool respostesSimplificades = true;
   FormaResposta (*formaDelSubtipus)(int tema, int subtipus) = nullptr;
+  // "Resolució detallada": under each case's answer, its worked solution, one step a line.
+  bool resolucio = false;
 };
 
 // Lays the exercises out on A4 pages.

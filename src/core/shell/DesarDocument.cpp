@@ -28,7 +28,7 @@ std::string NomDocument(const ValorsDesar& v) {
 // is created it is the document path; the written flag says whether it holds a whole
 // document (a document cut short must be written again before it is opened).
 bool EscriuDocument(Programa& prg, const fs::path& cami) {
-  const auto fallada = EscriuLot(prg.lot, prg.desar, cami);
+  const auto fallada = EscriuLot(prg.lot, prg.desar, cami, prg.full.resolucio);
   if (fallada && fallada->operacio == OperacioFitxer::Crear) {
     AvisaFallada(prg, "No s'ha pogut crear el fitxer " + NomDocument(prg.desar), fallada->motiu);
     return false;

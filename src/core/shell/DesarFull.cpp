@@ -22,6 +22,7 @@ OpcionsFull OpcionsDelFull(const std::vector<Exercici>& exercicis, std::string_v
   o.espai = std::clamp(full.espai, 0, ValorsFull::EspaiMaxim);
   o.codi = CodiDelLot(exercicis, full.respostesSimplificades).value_or("");
   o.respostesSimplificades = full.respostesSimplificades;
+  o.resolucio = full.resolucio;
   o.formaDelSubtipus = FormaDelSubtipus;
   return o;
 }

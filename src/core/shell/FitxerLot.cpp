@@ -165,6 +165,11 @@ ContingutLot LlegeixArrel(const json& arrel, const std::vector<DescripcioTema>& 
       throw Refus{"el fitxer, camp \"respostes\": ha de ser \"simplificades\" o \"tal-qual\""};
     c.respostesSimplificades = r == "simplificades";
   }
+  if (arrel.contains("resolucio")) {
+    const json& r = arrel["resolucio"];
+    if (!r.is_boolean()) throw Refus{"el fitxer, camp \"resolucio\": ha de ser true o false"};
+    c.resolucio = r.get<bool>();
+  }
   const json& exercicis = Camp(arrel, "exercicis", "el fitxer");
   if (!exercicis.is_array()) throw Refus{"el fitxer, camp \"exercicis\": ha de ser una llista"};
   if (exercicis.size() > static_cast<std::size_t>(Lot::Maxim)) {
@@ -187,6 +192,7 @@ std::string EscriuJsonLot(const ContingutLot& contingut) {
                 {"disposicio", contingut.disposicio}};
   // Written only when off, so that a file of the default sheet stays as it was.
   if (!contingut.respostesSimplificades) arrel["respostes"] = "tal-qual";
+  if (contingut.resolucio) arrel["resolucio"] = true;
   arrel["exercicis"] = std::move(exercicis);
   return arrel.dump(2) + "\n";
 }
@@ -229,7 +235,8 @@ namespace {
 namespace fs = std::filesystem;
 
 ContingutLot ContingutDe(const Programa& prg) {
-  return {prg.lot.Exercicis(), prg.desar.titol, prg.desar.disposicio, prg.full.respostesSimplificades};
+  return {prg.lot.Exercicis(), prg.desar.titol, prg.desar.disposicio, prg.full.respostesSimplificades,
+          prg.full.resolucio};
 }
 
 }  // namespace
@@ -287,6 +294,7 @@ bool ObreLotDe(Programa& prg, const std::string& cami) {
   prg.desar.titol = c.titol;
   prg.desar.disposicio = c.disposicio;
   prg.full.respostesSimplificades = c.respostesSimplificades;
+  prg.full.resolucio = c.resolucio;
   if (const auto nom = Cp1252DeUtf8(fs::path(cami).stem().string())) prg.desar.nomFitxer = Talla(*nom);
   prg.historial.MarcaDesat();
   RefrescaEstat(prg);

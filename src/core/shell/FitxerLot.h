@@ -30,6 +30,7 @@ struct ContingutLot {
   std::string titol;          // Windows-1252, at most 255
   int32_t disposicio = 1;     // 0 or 1, as the save window
   bool respostesSimplificades = true;  // the typeset sheet's answers in simplest form
+  bool resolucio = false;              // the typeset key's worked solutions
 };
 
 // Why a batch file was refused: what is wrong and where (Windows-1252, for a notice).

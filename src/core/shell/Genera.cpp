@@ -154,8 +154,8 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
       o.ajuda = true;
       return o;
     }
-    if (a == "--json" || a == "--capcalera") {
-      (a == "--json" ? o.json : o.capcalera) = true;
+    if (a == "--json" || a == "--capcalera" || a == "--resolucio") {
+      (a == "--json" ? o.json : a == "--capcalera" ? o.capcalera : o.resolucio) = true;
       continue;
     }
     const bool ambValor = a == "--serie" || a == "--llavor" || a == "--forma" || a == "--pista" || a == "--nivell" ||
@@ -283,7 +283,8 @@ LotGenerat GeneraSeries(const OpcionsGenera& opcions, uint64_t llavor, const Con
   g.titol = opcions.titol;
   g.disposicio = opcions.disposicio;
   g.full = ValorsFull{opcions.capcalera, opcions.espai,
-                      opcions.respostesSimplificades.value_or(!inicial || inicial->respostesSimplificades)};
+                      opcions.respostesSimplificades.value_or(!inicial || inicial->respostesSimplificades),
+                      opcions.resolucio || (inicial && inicial->resolucio)};
   if (inicial) {
     if (!opcions.titolDonat) g.titol = inicial->titol;
     if (!opcions.disposicioDonada) g.disposicio = inicial->disposicio;
@@ -344,7 +345,8 @@ std::optional<std::string> EscriuFull(const std::vector<Exercici>& exercicis, co
   switch (FormatDeSortida(cami).value_or(FormatSortida::Rtf)) {
     case FormatSortida::Lot:
       return DesaFitxerLot(
-          {exercicis, TitolAmbVersio(opcions.titol, opcions.versio), opcions.disposicio, opcions.respostesSimplificades},
+          {exercicis, TitolAmbVersio(opcions.titol, opcions.versio), opcions.disposicio, opcions.respostesSimplificades,
+           opcions.resolucio},
           cami);
     case FormatSortida::Latex:
       return EscriuBytesAtomicament(cami, EscriuLatex(exercicis, opcions));
@@ -358,7 +360,7 @@ std::optional<std::string> EscriuFull(const std::vector<Exercici>& exercicis, co
   for (const Exercici& e : exercicis) lot.Afegeix(e);
   const ValorsDesar valors{"", TitolAmbVersio(opcions.titol, opcions.versio), opcions.disposicio};
   return EscriuAtomicament(cami, [&](const std::filesystem::path& desti) -> std::optional<std::string> {
-    if (const auto f = EscriuLot(lot, valors, desti)) return f->motiu;
+    if (const auto f = EscriuLot(lot, valors, desti, opcions.resolucio)) return f->motiu;
     return std::nullopt;
   });
 }
@@ -425,8 +427,8 @@ void AfegeixText(std::string& out, const char* camp, std::string_view marcat, co
   AfegeixJsonUtf8(out, TextLinia(matematiques));
 }
 
-// Every case: its label, its statement and answer in the linear notation, and the
-// answer in its subtype's form as the engine writes it.
+// Every case: its label, its statement and answer in the linear notation, the
+// answer in its subtype's form as the engine writes it, and its worked solution.
 void AfegeixApartats(std::string& out, const Exercici& e) {
   const FormaResposta forma =
       e.recepta && !e.editat ? FormaDelSubtipus(e.recepta->tema, e.recepta->subtipus) : FormaResposta::Qualsevol;
@@ -441,7 +443,15 @@ void AfegeixApartats(std::string& out, const Exercici& e) {
     AfegeixJsonUtf8(out, EscriuNotacio(Expressio(NombresCatalans(a.resposta.Arbre()))));
     out += ", \"resposta_simple\": ";
     AfegeixJsonUtf8(out, EscriuNotacio(FormaSimple(a.resposta, forma)));
-    out += "}";
+    out += ", \"passos\": [";
+    for (std::size_t k = 0; k < a.passos.size(); ++k) {
+      out += k == 0 ? "{\"expressio\": " : ", {\"expressio\": ";
+      AfegeixJsonUtf8(out, EscriuNotacio(Expressio(NombresCatalans(a.passos[k].expressio.Arbre()))));
+      out += ", \"justificacio\": ";
+      AfegeixJson(out, a.passos[k].justificacio);
+      out += "}";
+    }
+    out += "]}";
     primer = false;
   }
   out += "]";
@@ -477,7 +487,7 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
   o << "\xC3\xBAs: tirelo genera --serie TEMA:SUBTIPUS[:CASOS[:EXERCICIS[:NIVELL]]] [--serie ...]...\n"
        "                     [--nivell 1|2|3] [--llavor N] [--forma 0|1|2|3] [--pista 0|1|2]\n"
        "                     [--titol TEXT] [--disposicio 0|1] [--capcalera] [--espai N]\n"
-       "                     [--respostes simplificades|tal-qual]\n"
+       "                     [--respostes simplificades|tal-qual] [--resolucio]\n"
        "                     [--lot FITXER.tirelo] [--sortida FITXER.rtf|.pdf|.tex|.tirelo] [--json]\n"
        "                     [--versions N]\n"
        "       tirelo genera --codi CODI [--titol TEXT] [--disposicio 0|1] [--versions N] ...\n"
@@ -507,6 +517,8 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
        "  --respostes   al full PDF o LaTeX, simplificades (per defecte) escriu cada resposta en\n"
        "                la forma m\xC3\xA9s simple que demana el subtipus (2x\xC2\xB2-5x+3, 4\xE2\x88\x9A" "2);\n"
        "                tal-qual, com s'ha generat; el document RTF i el JSON no canvien\n"
+       "  --resolucio   resoluci\xC3\xB3 detallada: sota cada resposta, els passos que hi porten, un\n"
+       "                per l\xC3\xADnia amb el que s'ha fet (al full PDF o LaTeX i al document RTF)\n"
        "  --sortida     el fitxer que s'escriu, en el format que tria l'extensi\xC3\xB3: .rtf el document\n"
        "                RTF, .pdf el full compost per imprimir, .tex el mateix full en LaTeX,\n"
        "                .tirelo un fitxer de lot\n"

@@ -58,6 +58,7 @@ struct OpcionsGenera {
   bool capcalera = false;   // --capcalera: the lines "Nom:", "Curs:", "Data:" on the sheet
   int espai = 0;            // --espai: lines of answer space after each statement (0..20)
   std::optional<bool> respostesSimplificades;  // --respostes simplificades|tal-qual (a --lot file's, or on)
+  bool resolucio = false;   // --resolucio: the key with worked solutions (or a --lot file's)
   std::string sortida;      // output path (file system bytes), its format by extension; empty: none
   std::string lot;          // --lot: a batch file whose exercises come first
   bool json = false;

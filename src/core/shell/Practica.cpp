@@ -34,6 +34,7 @@ ExerciciPractica Prepara(Exercici e) {
     c.enunciat = std::move(a.enunciat);
     c.solucio = FormaSimple(a.resposta, p.forma);
     c.clau = std::move(a.resposta);
+    c.passos = std::move(a.passos);
     p.casos.push_back(std::move(c));
   }
   p.exercici = std::move(e);
@@ -121,7 +122,9 @@ std::optional<Veredicte> Practica::Comprova(std::size_t cas, std::string_view re
   c.resposta = std::string(respostaUtf8);
   if (v.tipus != TipusVeredicte::Illegible) {
     ++c.intents;
-    if (v.tipus == TipusVeredicte::Correcte) {
+    if (v.tipus == TipusVeredicte::Correcte && c.passosVistos > 0) {
+      c.encertat = true;  // right with its steps seen: shown, as already counted
+    } else if (v.tipus == TipusVeredicte::Correcte) {
       c.encertat = true;
       ++(c.intents == 1 ? punts_.alPrimer : punts_.despres);
       punts_.millorRatxa = std::max(punts_.millorRatxa, ++punts_.ratxa);
@@ -141,10 +144,23 @@ const Expressio& Practica::MostraSolucio(std::size_t cas) {
   CasPractica& c = casos[cas];
   if (!c.Tancat()) {
     c.mostrat = true;
-    ++punts_.mostrats;
+    if (c.passosVistos == 0) ++punts_.mostrats;  // counted at its first step otherwise
     punts_.ratxa = 0;
   }
   return c.solucio;
+}
+
+const Pas* Practica::PasSeguent(std::size_t cas) {
+  if (Acabada()) return nullptr;
+  auto& casos = exercicis_[static_cast<std::size_t>(actual_)].casos;
+  if (cas >= casos.size()) return nullptr;
+  CasPractica& c = casos[cas];
+  if (c.Tancat() || c.passosVistos >= c.passos.size()) return nullptr;
+  if (c.passosVistos == 0) {
+    ++punts_.mostrats;
+    punts_.ratxa = 0;
+  }
+  return &c.passos[c.passosVistos++];
 }
 
 std::string Practica::Pista() {

@@ -9,6 +9,7 @@
 //
 //   auto p = std::get<Practica>(Practica::DelCodi("5V8FS9F"));
 //   p.Comprova({"3/4", "6/8"});   // verdicts of cases a) and b)
+//   p.PasSeguent(0);              // a)'s first step; a) counts as shown
 //   p.MostraSolucio(1);           // b)'s answer, typeset by the window; b) shown
 //   if (p.PotPassar()) p.Seguent();
 #include <cstddef>
@@ -43,6 +44,8 @@ struct CasPractica {
   int intents = 0;                     // answers judged that could be read
   bool encertat = false;               // a correct verdict came
   bool mostrat = false;                // the solution was shown
+  std::vector<Pas> passos;             // the worked solution, shown a step at a time
+  std::size_t passosVistos = 0;        // steps shown so far; once one is, the case counts as shown
   // Judged (right, right in another form or wrong) or shown: the exercise may move on.
   bool Resolt() const;
   // Nothing more to check: right, or shown.
@@ -94,6 +97,10 @@ class Practica {
   std::optional<Veredicte> Comprova(std::size_t cas, std::string_view respostaUtf8);
   // Shows a case's answer: the case is marked shown (unless it was already right).
   const Expressio& MostraSolucio(std::size_t cas);
+  // Shows the next step of a case's worked solution ("Pas següent"), null when none is
+  // left (the whole solution comes next). The case stays open to answer, but from its
+  // first step it counts as shown, not as right.
+  const Pas* PasSeguent(std::size_t cas);
   // The current exercise's hint (UTF-8): its own, or what form the answer must have.
   std::string Pista();
   // Every case of the current exercise judged or shown.

@@ -28,11 +28,13 @@ struct EstatDocument {
 };
 
 // The sheet options of the typeset outputs (PDF, printing, LaTeX) beyond the save
-// values: the header lines, the answer space and whether answers are simplified.
+// values: the header lines, the answer space, whether answers are simplified and
+// whether the key shows the worked solutions.
 struct ValorsFull {
   bool capcalera = false;  // the lines "Nom:", "Curs:", "Data:" under the title
   int espai = 0;           // lines of answer space after each statement, 0..EspaiMaxim
   bool respostesSimplificades = true;  // answers in their subtype's simplest form
+  bool resolucio = false;              // "Resolució detallada": each answer's worked solution under it
   static constexpr int EspaiMaxim = 20;
   bool operator==(const ValorsFull&) const = default;
 };

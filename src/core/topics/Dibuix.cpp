@@ -7,6 +7,7 @@
 
 #include "mathtext/Text.h"
 #include "topics/Cataleg.h"
+#include "topics/Passos.h"
 
 namespace tirelo {
 
@@ -37,6 +38,8 @@ Dibuix DibuixaTema(const EntradaTema& tema, int numeroTema, int subtipus, int ca
   e.pista = std::move(g.pista);
   e.instruccio = std::move(g.instruccio);
   e.apartats = std::move(g.apartats);
+  // The worked solutions come from the cases' own mathematics: nothing more is drawn.
+  if (numeroTema != 0) PosaResolucions(numeroTema, subtipus, e.apartats);
   e.llest = true;
   e.Limita();  // every text is cut to its field, never refused
   d.casosEscrits = g.casosEscrits;

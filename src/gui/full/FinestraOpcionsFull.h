@@ -13,6 +13,7 @@ namespace ordre_opcions_full {
 inline constexpr int Capcalera = 100;
 inline constexpr int Espai = 101;
 inline constexpr int Simplificades = 102;
+inline constexpr int Resolucio = 103;
 }  // namespace ordre_opcions_full
 
 class FinestraOpcionsFull : public FinestraSecundaria {

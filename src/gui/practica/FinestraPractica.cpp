@@ -202,6 +202,12 @@ FinestraPractica::FinestraPractica(QWidget* pare, Practica practica)
   textPista_->setAccessibleName(QStringLiteral("Pista"));
   textPista_->hide();
   disposicio->addWidget(textPista_);
+  textPassos_ = new QLabel;
+  textPassos_->setWordWrap(true);
+  textPassos_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  textPassos_->setAccessibleName(QStringLiteral("Resoluci\u00F3"));
+  textPassos_->hide();
+  disposicio->addWidget(textPassos_);
   puntuacio_ = new QLabel;
   puntuacio_->setAccessibleName(QString::fromUtf8("Puntuaci\u00F3"));
   disposicio->addWidget(puntuacio_);
@@ -209,7 +215,9 @@ FinestraPractica::FinestraPractica(QWidget* pare, Practica practica)
   auto* botons = new QHBoxLayout;
   comprova_ = new QPushButton(QStringLiteral("&Comprova"));
   pista_ = new QPushButton(QStringLiteral("&Pista"));
+  pas_ = new QPushButton(QString::fromUtf8("Pas se&g\u00FCent"));
   solucio_ = new QPushButton(QString::fromUtf8("&Soluci\u00F3"));
+  pas_->setAccessibleName(QString::fromUtf8("Mostra el pas seg\u00FCent de la resoluci\u00F3 del cas"));
   seguent_ = new QPushButton(QString::fromUtf8("S&eg\u00FCent"));
   ajuda_ = new QPushButton(QString::fromUtf8("Com s'escriuen les &respostes"));
   tanca_ = new QPushButton(QStringLiteral("&Tanca"));
@@ -220,7 +228,7 @@ FinestraPractica::FinestraPractica(QWidget* pare, Practica practica)
   seguent_->setToolTip(QStringLiteral("Ctrl+Retorn"));
   ajuda_->setAccessibleName(QString::fromUtf8("Com s'escriuen les respostes"));
   tanca_->setAccessibleName(QString::fromUtf8("Tanca la pr\u00E0ctica"));
-  for (QPushButton* b : {comprova_, pista_, solucio_, seguent_, ajuda_, tanca_}) {
+  for (QPushButton* b : {comprova_, pista_, pas_, solucio_, seguent_, ajuda_, tanca_}) {
     b->setAutoDefault(false);
     botons->addWidget(b);
   }
@@ -231,6 +239,7 @@ FinestraPractica::FinestraPractica(QWidget* pare, Practica practica)
   connect(comprova_, &QPushButton::clicked, this, &FinestraPractica::FesComprova);
   connect(pista_, &QPushButton::clicked, this, &FinestraPractica::FesPista);
   connect(solucio_, &QPushButton::clicked, this, &FinestraPractica::FesSolucio);
+  connect(pas_, &QPushButton::clicked, this, &FinestraPractica::FesPas);
   connect(seguent_, &QPushButton::clicked, this, &FinestraPractica::FesSeguent);
   connect(tanca_, &QPushButton::clicked, this, &FinestraPractica::reject);
   connect(ajuda_, &QPushButton::clicked, this, [this] {
@@ -252,6 +261,8 @@ void FinestraPractica::MostraExercici() {
   ultimCas_ = 0;
   textPista_->hide();
   textPista_->clear();
+  textPassos_->hide();
+  textPassos_->clear();
   if (practica_.Acabada()) return;
   const ExerciciPractica& ex = practica_.ExerciciActual();
   posicio_->setText(QStringLiteral("Exercici %1 de %2").arg(practica_.Actual() + 1).arg(practica_.Nombre()));
@@ -292,7 +303,7 @@ void FinestraPractica::MostraExercici() {
   std::vector<QWidget*> ordre{enunciat_};
   for (const FilaCas& f : casos_) ordre.push_back(f.camp);
   for (QToolButton* t : tecles_) ordre.push_back(t);
-  for (QWidget* b : {comprova_, pista_, solucio_, seguent_, ajuda_, tanca_}) ordre.push_back(b);
+  for (QWidget* b : {comprova_, pista_, pas_, solucio_, seguent_, ajuda_, tanca_}) ordre.push_back(b);
   for (std::size_t k = 1; k < ordre.size(); ++k) setTabOrder(ordre[k - 1], ordre[k]);
   Actualitza();
   if (!casos_.empty()) casos_.front().camp->setFocus();
@@ -362,6 +373,9 @@ void FinestraPractica::Actualitza() {
   }
   comprova_->setEnabled(algunObert);
   solucio_->setEnabled(algunObert);
+  const int actiu = obert ? CasActiu() : -1;
+  const CasPractica* c = actiu >= 0 ? &practica_.ExerciciActual().casos[static_cast<std::size_t>(actiu)] : nullptr;
+  pas_->setEnabled(c != nullptr && c->passosVistos < c->passos.size());
   pista_->setEnabled(obert);
   seguent_->setEnabled(practica_.PotPassar());
   seguent_->setText(practica_.Actual() + 1 >= practica_.Nombre() ? QStringLiteral("&Acaba")
@@ -394,10 +408,31 @@ int FinestraPractica::CasActiu() const {
   return -1;
 }
 
+// One step under the cases: its label, the step in the notation and its reason.
+void FinestraPractica::AfegeixPas(int cas, const Pas& pas) {
+  const CasPractica& c = practica_.ExerciciActual().casos[static_cast<std::size_t>(cas)];
+  QString linia = Cp(c.etiqueta);
+  if (!linia.isEmpty()) linia += QStringLiteral(" ");
+  linia += U(EscriuNotacio(pas.expressio));
+  if (!pas.justificacio.empty()) linia += QStringLiteral("   (") + Cp(pas.justificacio) + QStringLiteral(")");
+  textPassos_->setText(textPassos_->text().isEmpty() ? linia : textPassos_->text() + QStringLiteral("\n") + linia);
+  textPassos_->show();
+}
+
+void FinestraPractica::FesPas() {
+  if (practica_.Acabada()) return;
+  const int cas = CasActiu();
+  if (cas < 0) return;
+  if (const Pas* p = practica_.PasSeguent(static_cast<std::size_t>(cas))) AfegeixPas(cas, *p);
+  Actualitza();
+}
+
 void FinestraPractica::FesSolucio() {
   if (practica_.Acabada()) return;
   const int cas = CasActiu();
   if (cas < 0) return;
+  // The whole resolution: the steps not shown yet, then the answer.
+  while (const Pas* p = practica_.PasSeguent(static_cast<std::size_t>(cas))) AfegeixPas(cas, *p);
   practica_.MostraSolucio(static_cast<std::size_t>(cas));
   MostraVeredicte(cas);
   Actualitza();

@@ -66,6 +66,8 @@ class FinestraPractica : public QDialog {
   QPushButton* Comprova() const { return comprova_; }
   QPushButton* Pista() const { return pista_; }
   QPushButton* Solucio() const { return solucio_; }
+  QPushButton* PasSeguent() const { return pas_; }
+  QLabel* TextPassos() const { return textPassos_; }
   QPushButton* Seguent() const { return seguent_; }
   QLabel* TextPista() const { return textPista_; }
   QLabel* Puntuacio() const { return puntuacio_; }
@@ -75,6 +77,8 @@ class FinestraPractica : public QDialog {
   void FesComprova();
   void FesPista();
   void FesSolucio();
+  // "Pas següent": the active case's next step, under the cases; it then counts as shown.
+  void FesPas();
   void FesSeguent();
   // Esc, "Tanca" and the close box: asks first (default No) when answers would be lost.
   void reject() override;
@@ -104,9 +108,10 @@ class FinestraPractica : public QDialog {
   ZonaFormula* enunciat_ = nullptr;
   std::vector<FilaCas> casos_;
   std::vector<QToolButton*> tecles_;
-  QPushButton *comprova_ = nullptr, *pista_ = nullptr, *solucio_ = nullptr, *seguent_ = nullptr,
+  QPushButton *comprova_ = nullptr, *pista_ = nullptr, *pas_ = nullptr, *solucio_ = nullptr, *seguent_ = nullptr,
               *ajuda_ = nullptr, *tanca_ = nullptr;
-  QLabel *posicio_ = nullptr, *textPista_ = nullptr, *puntuacio_ = nullptr;
+  QLabel *posicio_ = nullptr, *textPista_ = nullptr, *textPassos_ = nullptr, *puntuacio_ = nullptr;
+  void AfegeixPas(int cas, const Pas& pas);
   int ultimCas_ = 0;
   bool acabant_ = false;
 };

@@ -1,0 +1,71 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+#include "topics/Passos.h"
+
+#include <string>
+
+#include "document/Notacio.h"
+#include "topics/PassosComu.h"
+
+namespace tirelo {
+
+namespace passos {
+
+int64_t Mcd(int64_t a, int64_t b) {
+  a = a < 0 ? -a : a;
+  b = b < 0 ? -b : b;
+  while (b != 0) {
+    const int64_t r = a % b;
+    a = b;
+    b = r;
+  }
+  return a;
+}
+
+int64_t Mcm(int64_t a, int64_t b) {
+  const int64_t g = Mcd(a, b);
+  return g == 0 ? 0 : (a < 0 ? -a : a) / g * (b < 0 ? -b : b);
+}
+
+}  // namespace passos
+
+std::vector<Pas> Resolucio(int tema, int subtipus, const Apartat& apartat) {
+  using namespace passos;
+  const std::string en = EscriuNotacio(apartat.enunciat), re = EscriuNotacio(apartat.resposta);
+  Linies l;
+  switch (tema) {
+    case 1: l = PassosDivisors(subtipus, en, re); break;
+    case 2: l = PassosIgualtats(subtipus, en, re); break;
+    case 3: l = PassosFraccions(subtipus, en, re); break;
+    case 4: l = PassosPotencies(subtipus, en, re); break;
+    case 5: l = PassosArrels(subtipus, en, re); break;
+    case 6: l = PassosOperacions(subtipus, en, re); break;
+    case 7: l = PassosPercentatges(subtipus, en, re); break;
+    case 8: l = PassosEquacions(subtipus, en, re); break;
+    case 9: l = PassosFuncions(subtipus, en, re); break;
+    default: break;
+  }
+  std::vector<Pas> r;
+  std::string anterior;
+  for (std::size_t k = 0; k < l.notacio.size(); ++k) {
+    LecturaNotacio lectura = LlegeixNotacio(l.notacio[k]);
+    if (!lectura.Llegida()) return {};  // a case not in its subtype's shape
+    std::string escrit = EscriuNotacio(lectura.expressio);
+    std::erase(escrit, ' ');
+    // A line that writes the one before again says nothing new; its reason, if the
+    // first had none, goes with it.
+    if (!r.empty() && escrit == anterior) {
+      if (r.back().justificacio.empty()) r.back().justificacio = l.perque[k];
+      continue;
+    }
+    r.push_back(Pas{std::move(lectura.expressio), l.perque[k]});
+    anterior = std::move(escrit);
+  }
+  return r;
+}
+
+void PosaResolucions(int tema, int subtipus, std::vector<Apartat>& apartats) {
+  for (Apartat& a : apartats) a.passos = Resolucio(tema, subtipus, a);
+}
+
+}  // namespace tirelo

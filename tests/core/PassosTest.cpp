@@ -1,0 +1,363 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+//
+// The proof of the worked solutions: every subtype of the catalogue, drawn with one,
+// three and the most cases over many seeds, and for every case the engine checks each
+// step. A step without a relation keeps the value of the one before (or of the
+// statement); a relation between numbers alone (a discriminant, a factorisation, a
+// factor) holds on its own; an equation, a system or a list of solutions is the
+// answer's own, or is satisfied by the answer's solutions (every equation of a system
+// by every solution, and each alternative of a list of one unknown by some solution,
+// each solution by some alternative, or it has no real solution: x² = -16); after the coefficients are found, the general
+// form stated first with their values put in is the answer. The last step is the
+// answer. A golden test shows a few worked solutions written out in full.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <regex>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "document/Exercici.h"
+#include "document/Notacio.h"
+#include "mathtext/Text.h"
+#include "motor/Motor.h"
+#include "topics/Cataleg.h"
+#include "topics/Dibuix.h"
+
+namespace tirelo {
+namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+constexpr uint64_t kLlavors = 8, kLlavorsMolts = 1;
+#else
+constexpr uint64_t kLlavors = 200, kLlavorsMolts = 2;
+#endif
+constexpr int kMoltsCasos = 255;
+
+Expressio N(const std::string& notacio) {
+  const LecturaNotacio l = LlegeixNotacio(notacio);
+  EXPECT_TRUE(l.Llegida()) << notacio << ": " << (l.error ? l.error->missatge : "");
+  return l.expressio;
+}
+bool Iguals(const std::string& a, const std::string& b) { return Equivalents(N(a), N(b)); }
+
+std::vector<std::string> Parts(const std::string& s, const std::string& sep) {
+  std::vector<std::string> r;
+  std::size_t i = 0;
+  for (std::size_t p; (p = s.find(sep, i)) != std::string::npos; i = p + sep.size()) r.push_back(s.substr(i, p - i));
+  r.push_back(s.substr(i));
+  return r;
+}
+
+// The letters a text uses, words of the notation left out.
+std::set<char> Lletres(std::string s) {
+  for (const char* paraula : {"arrel", "mcd", "MCM"}) {
+    for (std::size_t p; (p = s.find(paraula)) != std::string::npos;) s.erase(p, std::string(paraula).size());
+  }
+  std::set<char> r;
+  for (const char c : s) {
+    if (std::isalpha(static_cast<unsigned char>(c))) r.insert(c);
+  }
+  return r;
+}
+
+using Valors = std::map<char, std::string>;
+
+// Each letter of the text put by its value in brackets.
+std::string Substitueix(const std::string& s, const Valors& v) {
+  std::string r;
+  for (const char c : s) {
+    const auto it = v.find(c);
+    r += it == v.end() ? std::string(1, c) : "(" + it->second + ")";
+  }
+  return r;
+}
+
+// Whether the equation "L = R" holds with these values of all its letters.
+bool Satisfa(const std::string& eq, const Valors& v) {
+  for (const char c : Lletres(eq)) {
+    if (!v.count(c)) return false;
+  }
+  const std::size_t p = eq.find(" = ");
+  return p != std::string::npos && Iguals(Substitueix(eq.substr(0, p), v), Substitueix(eq.substr(p + 3), v));
+}
+
+// "a = 2; b = -3" -> {a: 2, b: -3}, when every item is one letter equal to a number.
+std::optional<Valors> Resolt(const std::string& s) {
+  static const std::regex kItem(R"(^([a-z]) = (-?\d+(?:/\d+)?)$)");
+  Valors v;
+  for (const std::string& item : Parts(s, "; ")) {
+    std::smatch m;
+    if (!std::regex_match(item, m, kItem) || v.count(m[1].str()[0])) return std::nullopt;
+    v[m[1].str()[0]] = m[2];
+  }
+  return v;
+}
+
+// The answer's solutions, for the topics whose answer solves something.
+std::vector<Valors> SolucionsDe(int tema, int subtipus, const std::string& re) {
+  std::vector<Valors> r;
+  static const std::regex kNombre(R"(-?\d+)");
+  std::vector<std::string> n;
+  for (auto it = std::sregex_iterator(re.begin(), re.end(), kNombre); it != std::sregex_iterator(); ++it)
+    n.push_back(it->str());
+  if (tema == 8 && subtipus == 4) {
+    if (n.size() == 2) r.push_back({{'x', n[0]}, {'y', n[1]}});
+  } else if (tema == 8) {
+    for (const std::string& x : n) r.push_back({{'x', x}});
+  } else if (tema == 9 && subtipus == 5) {
+    for (std::size_t k = 0; k + 1 < n.size(); k += 2) r.push_back({{'x', n[k]}, {'y', n[k + 1]}});
+  }
+  return r;
+}
+
+// "x^2 = -16": an alternative a square cannot take, with no real solution.
+bool NoTeSolucio(const std::string& item) {
+  if (item.rfind("x^2 = ", 0) != 0) return false;
+  return EscriuNotacio(FormaSimple(N(item.substr(6)))).rfind('-', 0) == 0;
+}
+
+// Whether one relation step follows, as the header says.
+bool RelacioProvada(const std::string& pas, const std::string& re, const std::vector<Valors>& solucions,
+                    const std::string& plantilla, const Valors& coeficients) {
+  if (Iguals(pas, re)) return true;
+  const std::vector<std::string> items = Parts(pas, "; ");
+  // Coefficients found: the general form with them.
+  if (!plantilla.empty() && !coeficients.empty() && Iguals(pas, Substitueix(plantilla, coeficients))) return true;
+  std::vector<Valors> totes = solucions;
+  if (!coeficients.empty()) totes.push_back(coeficients);
+  std::set<char> lletres;
+  for (const std::string& i : items) {
+    const std::set<char> l = Lletres(i);
+    lletres.insert(l.begin(), l.end());
+  }
+  std::vector<Valors> aplicables;
+  for (const Valors& v : totes) {
+    bool totes_hi = true;
+    for (const char c : lletres) totes_hi = totes_hi && v.count(c);
+    if (totes_hi) aplicables.push_back(v);
+  }
+  if (aplicables.empty()) return false;
+  if (lletres.size() == 1 && items.size() > 1) {
+    // Alternatives of one unknown.
+    for (const Valors& v : aplicables) {
+      bool algun = false;
+      for (const std::string& i : items) algun = algun || Satisfa(i, v);
+      if (!algun) return false;
+    }
+    for (const std::string& i : items) {
+      bool algun = NoTeSolucio(i);
+      for (const Valors& v : aplicables) algun = algun || Satisfa(i, v);
+      if (!algun) return false;
+    }
+    return true;
+  }
+  for (const Valors& v : aplicables) {
+    for (const std::string& i : items) {
+      if (!Satisfa(i, v)) return false;
+    }
+  }
+  return true;
+}
+
+void ComprovaPassos(int tema, int subtipus, const Apartat& a, bool ambPotenciaApilada) {
+  const std::string en = EscriuNotacio(a.enunciat), re = EscriuNotacio(a.resposta);
+  SCOPED_TRACE(en + "  ->  " + re);
+  ASSERT_FALSE(a.passos.empty());
+  std::vector<std::string> linies;
+  for (const Pas& p : a.passos) {
+    ASSERT_FALSE(p.expressio.Buida()) << p.justificacio;
+    EXPECT_LE(p.justificacio.size(), 80u) << p.justificacio;
+    linies.push_back(EscriuNotacio(p.expressio));
+  }
+  const bool paraules = re.find("indeterminat") != std::string::npos;
+  // The coefficients found, the general form stated.
+  Valors coeficients;
+  std::string plantilla;
+  for (const std::string& l : linies) {
+    const auto v = Resolt(l);
+    if (v && !v->count('x') && !v->count('y')) coeficients = *v;
+  }
+  const std::vector<Valors> solucions = SolucionsDe(tema, subtipus, re);
+  std::optional<std::string> valor;
+  if (en.find(" = ") == std::string::npos && !ErrorDeValor(a.enunciat) && !ambPotenciaApilada) valor = en;
+  for (const std::string& l : linies) {
+    SCOPED_TRACE(l);
+    if (l.find(" = ") == std::string::npos) {
+      if (valor) {
+        EXPECT_TRUE(Iguals(*valor, l)) << "not the value of " << *valor;
+      }
+      valor = l;
+      continue;
+    }
+    const std::set<char> lletres = Lletres(l);
+    if (lletres.empty() && Parts(l, "; ").size() == 1 && l.find("mcd") == std::string::npos) {
+      EXPECT_TRUE(Iguals(l.substr(0, l.find(" = ")), l.substr(l.find(" = ") + 3))) << "a fact that does not hold";
+      continue;
+    }
+    if (l.rfind("y = ", 0) == 0 && plantilla.empty() && !Lletres(l.substr(4)).empty() &&
+        !std::includes(std::set<char>{'x', 'y'}.begin(), std::set<char>{'x', 'y'}.end(), lletres.begin(),
+                       lletres.end())) {
+      plantilla = l;  // the general form, with its coefficients to find
+      continue;
+    }
+    if (paraules) continue;
+    EXPECT_TRUE(RelacioProvada(l, re, solucions, plantilla, coeficients)) << "does not follow";
+  }
+  if (!paraules) {
+    EXPECT_TRUE(Iguals(linies.back(), re)) << "the last step is not the answer: " << linies.back();
+  }
+}
+
+struct Subtipus {
+  int tema, subtipus;
+};
+void PrintTo(const Subtipus& s, std::ostream* os) { *os << s.tema << ":" << s.subtipus; }
+
+std::vector<Subtipus> TotsElsSubtipus() {
+  std::vector<Subtipus> r;
+  int t = 0;
+  for (const EntradaTema& e : Cataleg()) {
+    ++t;
+    for (int s = 1; s <= static_cast<int>(e.Subtipus().size()); ++s) r.push_back({t, s});
+  }
+  return r;
+}
+
+class ProvaPassosTest : public testing::TestWithParam<Subtipus> {};
+
+TEST_P(ProvaPassosTest, EveryStepFollowsAndTheLastIsTheAnswer) {
+  const auto [tema, subtipus] = GetParam();
+  const EntradaTema& entrada = Cataleg()[static_cast<std::size_t>(tema) - 1];
+  for (const int casos : {1, 3, kMoltsCasos}) {
+    if (!entrada.PrenCasos(subtipus) && casos > 1) continue;
+    const uint64_t llavors = casos == kMoltsCasos ? kLlavorsMolts : kLlavors;
+    for (uint64_t llavor = 1; llavor <= llavors; ++llavor) {
+      SCOPED_TRACE("cases " + std::to_string(casos) + ", seed " + std::to_string(llavor));
+      const auto d = Dibuixa(Recepta{tema, subtipus, casos, 3, llavor});
+      ASSERT_TRUE(d);
+      const bool apilada = tema == 6 && subtipus == 5 && d->exercici.enunciat.find("{\\super") != std::string::npos;
+      for (const Apartat& a : d->exercici.apartats) ComprovaPassos(tema, subtipus, a, apilada);
+      if (HasFatalFailure() || testing::Test::HasFailure()) return;  // one seed's failures say enough
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cataleg, ProvaPassosTest, testing::ValuesIn(TotsElsSubtipus()),
+                         [](const testing::TestParamInfo<Subtipus>& i) {
+                           return "Tema" + std::to_string(i.param.tema) + "Subtipus" + std::to_string(i.param.subtipus);
+                         });
+
+// One worked solution, a line per step: the step in the notation, then its reason.
+std::string Escrit(const Apartat& a) {
+  std::string r = EscriuNotacio(a.enunciat) + "\n";
+  for (const Pas& p : a.passos) r += "  " + EscriuNotacio(p.expressio) + "   [" + Utf8DeCp1252(p.justificacio) + "]\n";
+  return r;
+}
+
+// A few worked solutions, written out once and read: one case of a subtype of every
+// topic, seed 1, as a teacher would check them on the board.
+struct Resolta {
+  int tema, subtipus;
+  const char* escrit;
+};
+const Resolta kResoltes[] = {
+    {1, 2, R"(90 i 55
+  90 = 2·3^2·5   [Descomponem 90]
+  55 = 5·11   [Descomponem 55]
+  mcd = 5, MCM = 2·3^2·5·11   [mcd: els factors comuns, al menor exponent; MCM: tots, al major]
+  mcd = 5, MCM = 990   [Multipliquem]
+)"},
+    {2, 1, R"((2d+x)^2
+  (2d)^2+2·(2d)·x+x^2   [Quadrat d'una suma: (a + b)² = a² + 2ab + b²]
+  4d^2+4dx+x^2   [Calculem cada terme]
+)"},
+    {3, 2, R"(2/3+1/9
+  (2·3)/(3·3)+1/9   [MCM(3, 9) = 9: amplifiquem cada fracció]
+  6/9+1/9   [Mateix denominador]
+  (6+1)/9   [Sumem els numeradors]
+  7/9   []
+)"},
+    {4, 2, R"(d^2/d
+  d^(2-1)   [Mateixa base: restem els exponents]
+  d   []
+)"},
+    {5, 3, R"(2/(7+√19)
+  (2·(7-√19))/((7+√19)(7-√19))   [Multipliquem dalt i baix pel conjugat, 7 - arrel de 19]
+  2(7-√19)/(7^2-19)   [Suma per diferència: a² - b²]
+  2(7-√19)/30   []
+  (7-√19)/15   [Simplifiquem]
+)"},
+    {6, 2, R"(18b^2+48by
+  6b·(3b)+6b·(8y)   [Cada terme és 6b per alguna cosa: 6b és el factor comú]
+  6b(3b+8y)   [Traiem 6b fora del parèntesi]
+)"},
+    {7, 1, R"(Un vestit que valia 147 € està rebaixat un 14 %; Quant hauràs de pagar per ell?
+  1-14/100 = 0,86   [Factor de rebaixa: 1 - 14/100]
+  147·0,86   [Preu final = preu inicial per el factor]
+  126,42 €   []
+)"},
+    {8, 3, R"(x^4-25x^2 = 0
+  (x^2)^2-25x^2 = 0   [Biquadrada: és de segon grau en x²]
+  (-25)^2-4·1·0 = 625   [Discriminant: b² - 4ac]
+  x^2 = (25+√625)/2; x^2 = (25-√625)/2   [Fórmula de segon grau per a x²]
+  x^2 = 25; x^2 = 0   [Calculem]
+  x = 5; x = -5; x = 0   [Arrel quadrada de cada valor, amb els dos signes]
+  5, -5, 0   []
+)"},
+    {8, 4, R"(x+2y = 10; 4x+5y = 28
+  4x+8y = 40; 4x+5y = 28   [Reducció: multipliquem la 1a per 4]
+  x+2y = 10; 3y = 12   [Restem les equacions: la x desapareix]
+  x+2y = 10; y = 4   [Aïllem la y]
+  x = 10-8; y = 4   [Substituïm la y a la 1a equació]
+  x = 2; y = 4   [Aïllem la x]
+  x = 2, y = 4   []
+)"},
+    {9, 4, R"(que té com a vèrtex (-3, -19) i passa pel punt: (-2, -17)
+  y = a(x+3)^2-19   [Paràbola de vèrtex (h, k): y = a(x - h)² + k]
+  -17 = a(-2-(-3))^2-19   [Hi passa el punt: substituïm x i y]
+  2 = a   [Operem]
+  a = 2   [Aïllem la a]
+  y = 2(x+3)^2-19   [Substituïm la a]
+  y = 2x^2+12x-1   [Desenvolupem el quadrat]
+)"},
+    {9, 5, R"(y = 2x^2+12x-1 i -y-4x-25 = 0
+  -(2x^2+12x-1)-4x-25 = 0   [Substituïm la y de la paràbola a la recta]
+  -2x^2-16x-24 = 0   [Traiem el parèntesi i agrupem]
+  (-16)^2-4·(-2)·(-24) = 64   [Discriminant: b² - 4ac]
+  x = (16+√64)/(2·(-2)); x = (16-√64)/(2·(-2))   [x = (-b ± arrel(b² - 4ac))/(2a)]
+  x = -2; x = -6   [Calculem les dues x]
+  (-2, -17); (-6, -1)   [Cada y, de la paràbola: y = 2x^2+12x-1]
+)"},
+};
+
+TEST(PassosTest, AFewWorkedSolutionsReadAsWritten) {
+  for (const Resolta& r : kResoltes) {
+    const auto d = Dibuixa(Recepta{r.tema, r.subtipus, 1, 3, 1});
+    ASSERT_TRUE(d);
+    EXPECT_EQ(Escrit(d->exercici.apartats.at(0)), r.escrit) << r.tema << ":" << r.subtipus;
+  }
+}
+
+// Writes two cases of every subtype with their steps, to read (TIRELO_PASSOS=1).
+TEST(PassosTest, DumpForReading) {
+  if (!std::getenv("TIRELO_PASSOS")) GTEST_SKIP();
+  for (const Subtipus& s : TotsElsSubtipus()) {
+    for (uint64_t llavor = 1; llavor <= 2; ++llavor) {
+      const auto d = Dibuixa(Recepta{s.tema, s.subtipus, 1, 3, llavor});
+      std::printf("%d:%d seed %llu\n%s", s.tema, s.subtipus, static_cast<unsigned long long>(llavor),
+                  Escrit(d->exercici.apartats.at(0)).c_str());
+    }
+  }
+}
+
+}  // namespace
+}  // namespace tirelo
