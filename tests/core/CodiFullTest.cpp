@@ -3,6 +3,7 @@
 #include "shell/CodiFull.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <filesystem>
@@ -21,9 +22,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The bytes of the RTF document of these exercises.
+// The bytes of the RTF document of these exercises, written to a file of this process
+// (another build's suite may run at the same time).
 std::string Document(const std::vector<Exercici>& exercicis) {
-  const fs::path cami = fs::path(testing::TempDir()) / "codi_full.rtf";
+  const fs::path cami = fs::path(testing::TempDir()) / ("codi_full-" + std::to_string(getpid()) + ".rtf");
   EXPECT_FALSE(EscriuFull(exercicis, OpcionsFull{"Full", 1, false, 0, "", ""}, cami.string(), {}));
   return prova::LlegeixFitxer(cami.string());
 }
@@ -249,6 +251,21 @@ TEST(CodiFull, LevelsAndOptionsComeBack) {
       f.series[2].forma = 0;  // read back where the subtype asks the form
       EXPECT_EQ(Llegeix(*codi), f);
       EXPECT_LE(codi->size(), 24u) << *codi;
+    }
+  }
+}
+
+// The sheet's options travel with its code: opened from the code, the sheet is set as
+// it was (answers as drawn, worked solutions).
+TEST(CodiFull, TheSheetsOptionsTravelWithItsCode) {
+  const auto g = Genera(kCincSeries, 99);
+  for (const bool resolucio : {false, true}) {
+    for (const bool simplificades : {true, false}) {
+      const auto codi = CodiDelLot(g.exercicis, simplificades, resolucio);
+      ASSERT_TRUE(codi);
+      const OpcionsGenera o = OpcionsDelCodi(Llegeix(*codi));
+      EXPECT_EQ(o.resolucio, resolucio) << *codi;
+      EXPECT_EQ(o.respostesSimplificades, simplificades) << *codi;
     }
   }
 }

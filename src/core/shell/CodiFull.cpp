@@ -345,6 +345,7 @@ OpcionsGenera OpcionsDelCodi(const FullCodificat& full) {
   o.llavor = full.llavor;
   o.pista = full.pista;
   o.respostesSimplificades = full.respostesSimplificades;
+  o.resolucio = full.resolucio;
   return o;
 }
 
@@ -374,7 +375,7 @@ std::optional<std::string> CodiVerificat(const FullCodificat& candidat, const st
 }
 
 std::optional<FullCodificat> CandidatDelLot(const std::vector<Exercici>& exercicis, bool mateixaVisita,
-                                            bool respostesSimplificades) {
+                                            bool respostesSimplificades, bool resolucio) {
   if (exercicis.empty()) return std::nullopt;
   std::vector<Recepta> receptes;
   for (const Exercici& e : exercicis) {
@@ -386,6 +387,7 @@ std::optional<FullCodificat> CandidatDelLot(const std::vector<Exercici>& exercic
   FullCodificat f{static_cast<uint32_t>(llavor), exercicis.front().posicioPista,
                   SeriesDeLesReceptes(receptes, mateixaVisita)};
   f.respostesSimplificades = respostesSimplificades;
+  f.resolucio = resolucio;
   return f;
 }
 
@@ -408,9 +410,10 @@ std::vector<SerieDemanada> SeriesDeLesReceptes(const std::vector<Recepta>& recep
   return series;
 }
 
-std::optional<std::string> CodiDelLot(const std::vector<Exercici>& exercicis, bool respostesSimplificades) {
+std::optional<std::string> CodiDelLot(const std::vector<Exercici>& exercicis, bool respostesSimplificades,
+                                      bool resolucio) {
   for (const bool mateixaVisita : {true, false}) {
-    if (const auto f = CandidatDelLot(exercicis, mateixaVisita, respostesSimplificades))
+    if (const auto f = CandidatDelLot(exercicis, mateixaVisita, respostesSimplificades, resolucio))
       if (auto codi = CodiVerificat(*f, exercicis)) return codi;
   }
   return std::nullopt;
@@ -418,14 +421,15 @@ std::optional<std::string> CodiDelLot(const std::vector<Exercici>& exercicis, bo
 
 std::optional<std::string> CodiDeLesSeries(const std::vector<Exercici>& exercicis,
                                            const std::vector<SerieDemanada>& series, int forma, int pista,
-                                           uint64_t llavor, bool respostesSimplificades) {
+                                           uint64_t llavor, bool respostesSimplificades, bool resolucio) {
   if (llavor <= std::numeric_limits<uint32_t>::max() && !series.empty()) {
     FullCodificat f{static_cast<uint32_t>(llavor), pista, series};
     f.respostesSimplificades = respostesSimplificades;
+    f.resolucio = resolucio;
     for (auto& s : f.series) s.forma = s.forma.value_or(forma);
     if (auto codi = CodiVerificat(f, exercicis)) return codi;
   }
-  return CodiDelLot(exercicis, respostesSimplificades);
+  return CodiDelLot(exercicis, respostesSimplificades, resolucio);
 }
 
 }  // namespace tirelo

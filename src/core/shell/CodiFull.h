@@ -70,11 +70,14 @@ std::vector<SerieDemanada> SeriesDeLesReceptes(const std::vector<Recepta>& recep
 
 // The code of these exercises, when drawing some code gives exactly them (same
 // recipes, seeds, texts and hint placement); none otherwise: an exercise typed or
-// edited by hand, moved, deleted or drawn anew, or a seed no code can carry.
-std::optional<std::string> CodiDelLot(const std::vector<Exercici>& exercicis, bool respostesSimplificades = true);
+// edited by hand, moved, deleted or drawn anew, or a seed no code can carry. The code
+// carries the sheet's options: answers in simplest form, worked solutions.
+std::optional<std::string> CodiDelLot(const std::vector<Exercici>& exercicis, bool respostesSimplificades = true,
+                                      bool resolucio = false);
 // The same for a sheet drawn from these series and seed, as `tirelo genera` draws it.
 std::optional<std::string> CodiDeLesSeries(const std::vector<Exercici>& exercicis,
                                            const std::vector<SerieDemanada>& series, int forma, int pista,
-                                           uint64_t llavor, bool respostesSimplificades = true);
+                                           uint64_t llavor, bool respostesSimplificades = true,
+                                           bool resolucio = false);
 
 }  // namespace tirelo

@@ -20,7 +20,7 @@ OpcionsFull OpcionsDelFull(const std::vector<Exercici>& exercicis, std::string_v
   o.disposicio = disposicio == 0 ? 0 : 1;
   o.capcalera = full.capcalera;
   o.espai = std::clamp(full.espai, 0, ValorsFull::EspaiMaxim);
-  o.codi = CodiDelLot(exercicis, full.respostesSimplificades).value_or("");
+  o.codi = CodiDelLot(exercicis, full.respostesSimplificades, full.resolucio).value_or("");
   o.respostesSimplificades = full.respostesSimplificades;
   o.resolucio = full.resolucio;
   o.formaDelSubtipus = FormaDelSubtipus;

@@ -233,6 +233,7 @@ std::variant<OpcionsGenera, ErrorOpcions> LlegeixOpcionsGenera(const std::vector
     o.llavor = full.llavor;
     o.pista = full.pista;
     if (!o.respostesSimplificades) o.respostesSimplificades = full.respostesSimplificades;
+    o.resolucio = o.resolucio || full.resolucio;
   }
   // A series that gives no level of its own takes --nivell's, wherever it came.
   for (SerieDemanada& s : o.series) {
@@ -371,7 +372,7 @@ std::optional<std::string> EscriuSortidaGenera(const LotGenerat& lot, const Opci
   OpcionsFull full = OpcionsDelFull(lot);
   if (opcions.versions == 0) {
     full.codi = CodiDeLesSeries(exercicis, opcions.series, opcions.forma, opcions.pista, llavor,
-                                full.respostesSimplificades)
+                                full.respostesSimplificades, full.resolucio)
                     .value_or("");
     if (const auto error = EscriuFull(exercicis, full, opcions.sortida, pdf))
       return "no es pot escriure " + opcions.sortida + ": " + *error;
@@ -382,7 +383,7 @@ std::optional<std::string> EscriuSortidaGenera(const LotGenerat& lot, const Opci
   for (int v = 0; v < opcions.versions; ++v) {
     const auto versio = VersioDelLot(exercicis, llavors[static_cast<std::size_t>(v)]);
     full.versio = LletraVersio(v);
-    full.codi = CodiDelLot(versio, full.respostesSimplificades).value_or("");
+    full.codi = CodiDelLot(versio, full.respostesSimplificades, full.resolucio).value_or("");
     const std::string cami = CamiVersio(opcions.sortida, full.versio);
     if (const auto error = EscriuFull(versio, full, cami, pdf)) return "no es pot escriure " + cami + ": " + *error;
     if (!full.codi.empty()) codis.push_back("codi: " + full.codi + " (" + full.versio + ")");

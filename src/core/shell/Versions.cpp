@@ -128,6 +128,7 @@ bool ObreCodiDe(Programa& prg, std::string_view codi) {
   // longer sheet still has a code.
   if (g.estat) prg.aleatori->Sembra(*g.estat);
   prg.full.respostesSimplificades = full.respostesSimplificades;
+  prg.full.resolucio = full.resolucio;
   RefrescaEstat(prg);
   return true;
 }
@@ -180,7 +181,7 @@ void DesaVersions(Programa& prg, const EscriptorFull& pdf) {
   for (int v = 0; v < *n; ++v) {
     const auto versio = VersioDelLot(prg.lot.Exercicis(), llavors[static_cast<std::size_t>(v)]);
     opcions.versio = LletraVersio(v);
-    opcions.codi = CodiDelLot(versio, opcions.respostesSimplificades).value_or("");
+    opcions.codi = CodiDelLot(versio, opcions.respostesSimplificades, opcions.resolucio).value_or("");
     for (std::size_t e = 0; e < extensions.size(); ++e) {
       const std::string& cami = camins[static_cast<std::size_t>(v) * extensions.size() + e];
       if (const auto motiu = EscriuFull(versio, opcions, cami, pdf)) {
