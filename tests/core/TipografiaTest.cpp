@@ -77,17 +77,18 @@ INSTANTIATE_TEST_SUITE_P(Fraccions, TipografiaFraccioTest, testing::ValuesIn(kFr
 
 TEST(Tipografia, RootHasItsSignBarAndIndexInTheCrook) {
   const BlocTipografiat b = Composa("R_3(17)");
-  const auto signes = DelTipus(b, TipusElement::Cami);
+  const ElementFull* signe = Text(b, "\u221A");
   const auto barres = DelTipus(b, TipusElement::Linia);
   const ElementFull* index = Text(b, "3");
   const ElementFull* radicand = Text(b, "17");
-  ASSERT_EQ(signes.size(), 1u);
+  ASSERT_TRUE(signe);
+  EXPECT_EQ(signe->lletra.familia, FamiliaFull::Matematica);
   ASSERT_EQ(barres.size(), 1u);
   ASSERT_TRUE(index && radicand);
   EXPECT_LT(index->lletra.punts, radicand->lletra.punts);
   EXPECT_LT(index->y, radicand->y);                                // above
   EXPECT_LE(index->x + Amplada(*index), radicand->x);              // left
-  EXPECT_LT(barres[0].y, radicand->y - kMetriques.Ascendent(radicand->lletra));  // over it
+  EXPECT_LT(barres[0].y, radicand->y - kMetriques.Tinta(radicand->text, radicand->lletra).dalt);  // over it
   EXPECT_GE(barres[0].x2, radicand->x + Amplada(*radicand));
 }
 
@@ -130,6 +131,63 @@ TEST(Tipografia, ScriptsAreSmallerAndRaisedOrLowered) {
   EXPECT_LT(dos->lletra.punts, x->lletra.punts);
   EXPECT_LT(dos->y, x->y);
   EXPECT_GT(u->y, y->y);
+}
+
+// ---- Geometry from the face's MATH constants (fixed metrics, the default constants) ----
+
+const ConstantsMath kK;
+
+// An exponent on a letter, a digit or a bracket rises by the face's shift, its ink's
+// bottom no lower than the face's limit; its baseline is the base's raised by that much.
+class TipografiaExponentTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(TipografiaExponentTest, ExponentShiftIsTheFaces) {
+  const BlocTipografiat b = Composa(GetParam());
+  const ElementFull* exponent = nullptr;
+  for (const ElementFull& e : b.elements) {
+    if (e.tipus == TipusElement::Text && e.lletra.punts < 12) exponent = &e;
+  }
+  ASSERT_TRUE(exponent);
+  const double puja = b.bases.front() - exponent->y;
+  EXPECT_NEAR(exponent->lletra.punts, kK.escalaScript * 12, 1e-9);
+  EXPECT_GE(puja, kK.superindexPuja * 12 - 1e-9);
+  EXPECT_GE(puja - kMetriques.Tinta(exponent->text, exponent->lletra).baix, kK.superindexBaixMin * 12 - 1e-9);
+  EXPECT_LE(puja, kK.superindexPuja * 12 + 1e-9);  // a glyph's height moves it no further
+}
+INSTANTIATE_TEST_SUITE_P(Bases, TipografiaExponentTest, testing::Values("x^2", "7^3", "(a+b)^2", "(z^3)^5", "X^n"));
+
+// An exponent over a fraction rises with its top: no lower than the table's drop below it.
+TEST(Tipografia, ExponentOnACompoundBaseFollowsItsTop) {
+  const BlocTipografiat b = Composa("(#F(1/2))^3");
+  const ElementFull* tres = Text(b, "3");
+  const ElementFull* u = Text(b, "1");
+  ASSERT_TRUE(tres && u);
+  EXPECT_LT(tres->y, b.bases.front() - kK.superindexPuja * 12);
+}
+
+// A line that holds a script is as far from the next as a line without one: the
+// leading grows only when ink needs it.
+TEST(Tipografia, ScriptKeepsTheLeading) {
+  const BlocTipografiat pla = Composa("a) x+1\rb) y");
+  const BlocTipografiat amb = Composa("a) x^2+1\rb) y_1");
+  ASSERT_EQ(pla.bases.size(), 2u);
+  ASSERT_EQ(amb.bases.size(), 2u);
+  EXPECT_DOUBLE_EQ(amb.bases[0], pla.bases[0]);
+  EXPECT_DOUBLE_EQ(amb.bases[1] - amb.bases[0], pla.bases[1] - pla.bases[0]);
+}
+
+// A fraction's parts stand at the table's shifts, clear of the rule by its gaps.
+TEST(Tipografia, FractionFollowsTheTable) {
+  const BlocTipografiat b = Composa("#F(1/2)");
+  const ElementFull *u = Text(b, "1"), *dos = Text(b, "2");
+  const auto regles = DelTipus(b, TipusElement::Linia);
+  ASSERT_TRUE(u && dos);
+  ASSERT_EQ(regles.size(), 1u);
+  const double base = b.bases.front();
+  EXPECT_NEAR(base - regles[0].y, kK.eix * 12, 1e-9);
+  EXPECT_NEAR(base - u->y, kK.numeradorPuja * 12, 1e-9);
+  EXPECT_NEAR(dos->y - base, kK.denominadorBaixa * 12, 1e-9);
+  EXPECT_GE(regles[0].y - regles[0].gruix / 2 - u->y, kK.numeradorBuit * 12);
 }
 
 TEST(Tipografia, SystemAlignsItsEquationsUnderABrace) {

@@ -10,6 +10,48 @@
 namespace tirelo {
 namespace {
 
+bool EsLletra(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || u >= 0xC0;
+}
+
+// A typeset sheet's prose as a printed page has it, in the batch's Windows-1252: the
+// apostrophe between letters as "’", straight double quotes as Catalan quotes « »,
+// and the "&" of "(& solucions)" (the plain text's sign for infinitely many) as
+// "infinites". The RTF keeps the batch's own text.
+void ProsaTipografica(Model& m) {
+  std::vector<std::size_t> trossos;
+  for (std::size_t k = 0; k < m.peces.size(); ++k) {
+    if (m.peces[k].tipus == TipusPeca::Tros) trossos.push_back(k);
+  }
+  bool obertes = false;  // a quote has been opened
+  for (std::size_t n = 0; n < trossos.size(); ++n) {
+    const std::string& t = m.peces[trossos[n]].text;
+    std::string seguent;  // the prose after this run, as far as the word after a sign
+    for (std::size_t k = n + 1; k < trossos.size() && k <= n + 2; ++k) seguent += m.peces[trossos[k]].text;
+    std::string r;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+      const char c = t[i];
+      if (c == '\'' && i > 0 && i + 1 < t.size() && EsLletra(t[i - 1]) && EsLletra(t[i + 1])) {
+        r += '\x92';
+      } else if (c == '"') {
+        r += obertes ? '\xBB' : '\xAB';
+        obertes = !obertes;
+      } else if (c == '&' && (t.substr(i + 1) + seguent).starts_with(" solucions")) {
+        r += "infinites";
+      } else {
+        r += c;
+      }
+    }
+    m.peces[trossos[n]].text = std::move(r);
+  }
+}
+
+Model Tipografic(Model m) {
+  ProsaTipografica(m);
+  return m;
+}
+
 // A hint left empty shows nothing on a typeset sheet: no lone "Comentari:".
 TextFull Text(const TextIPista& t, Model matematiques, bool ambResp, int espai) {
   const bool buit = !t.comentari || t.comentari->find_first_not_of(' ', 13) == std::string::npos;
@@ -20,11 +62,11 @@ TextFull Text(const TextIPista& t, Model matematiques, bool ambResp, int espai) 
 // simplest form when the sheet asks for it and the exercise still has its drawn cases.
 Model RespostaDelFull(const Exercici& e, const OpcionsFull& opcions) {
   if (!opcions.respostesSimplificades || !opcions.formaDelSubtipus || !e.recepta || ApartatsVigents(e).empty())
-    return NombresCatalans(MatematiquesResposta(e));
+    return Tipografic(NombresCatalans(MatematiquesResposta(e)));
   Exercici simple = e;
   const FormaResposta forma = opcions.formaDelSubtipus(e.recepta->tema, e.recepta->subtipus);
   for (Apartat& a : simple.apartats) a.resposta = FormaSimple(a.resposta, forma);
-  return NombresCatalans(MatematiquesResposta(simple));
+  return Tipografic(NombresCatalans(MatematiquesResposta(simple)));
 }
 
 }  // namespace
@@ -35,7 +77,7 @@ std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const
   for (std::size_t k = 0; k < exercicis.size(); ++k) {
     GrupFull g;
     g.numero = static_cast<int>(k) + 1;
-    g.textos.push_back(Text(EnunciatIPista(exercicis[k]), NombresCatalans(MatematiquesEnunciat(exercicis[k])), false, espai));
+    g.textos.push_back(Text(EnunciatIPista(exercicis[k]), Tipografic(NombresCatalans(MatematiquesEnunciat(exercicis[k]))), false, espai));
     if (opcions.disposicio == 0)
       g.textos.push_back(Text(RespostaIPista(exercicis[k]), RespostaDelFull(exercicis[k], opcions), true, 0));
     r.push_back(std::move(g));
@@ -49,6 +91,11 @@ std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const
     r.push_back(std::move(g));
   }
   return r;
+}
+
+bool IndexVisible(const Model& m, const Peca& index) {
+  return !(index.fills.size() == 1 && m.peces[index.fills[0]].tipus == TipusPeca::Nombre &&
+           m.peces[index.fills[0]].text == "2");
 }
 
 std::string TextVersio(const OpcionsFull& opcions) {

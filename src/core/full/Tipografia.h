@@ -37,6 +37,19 @@ struct BlocTipografiat {
 BlocTipografiat Tipografia(const Model& matematiques, double amplada, const MetriquesLletra& metriques,
                            const LletraFull& lletra = {});
 
+// The line filler every text of a sheet is broken with (a text's lines, the title's,
+// the footer's code): pieces laid greedily, each line as full as `amplada` allows, a
+// piece wider than a line alone on its own; then a last line that would hold one lone
+// short piece takes the previous line's last piece along. Returns where each line
+// starts (the first is 0). A piece may start a line only when `potTallar`; the blank
+// before a piece counts only inside a line.
+struct PecaLinia {
+  double amplada = 0;
+  double espaiAbans = 0;
+  bool potTallar = true;
+};
+std::vector<std::size_t> OmpleLinies(const std::vector<PecaLinia>& peces, double amplada, double sagnat = 0);
+
 // The element moved by (dx, dy).
 void Desplaca(ElementFull& e, double dx, double dy);
 

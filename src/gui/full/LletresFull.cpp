@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QRawFont>
 
 namespace tirelo::gui {
 
@@ -49,6 +50,11 @@ MetriquesQt::MetriquesQt(const LletresFull& lletres) : lletres_(lletres), dispos
   const int puntsPerMetre = qRound(ResolucioFull / 0.0254);
   dispositiu_.setDotsPerMeterX(puntsPerMetre);
   dispositiu_.setDotsPerMeterY(puntsPerMetre);
+  const QRawFont cara = QRawFont::fromFont(lletres_.Lletra({FamiliaFull::Matematica}));
+  matematiques_ = LlegeixConstantsMath([&cara](std::string_view etiqueta) {
+    const QByteArray taula = cara.fontTable(std::string(etiqueta).c_str());
+    return taula.toStdString();
+  });
 }
 
 const QFontMetricsF& MetriquesQt::Metriques(const LletraFull& lletra) const {
@@ -65,6 +71,14 @@ double MetriquesQt::Amplada(std::string_view utf8, const LletraFull& lletra) con
 
 double MetriquesQt::Ascendent(const LletraFull& lletra) const {
   return Metriques(lletra).ascent() * PuntsPerPolzada / ResolucioFull;
+}
+
+TintaText MetriquesQt::Tinta(std::string_view utf8, const LletraFull& lletra) const {
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const QRectF r = Metriques(lletra).tightBoundingRect(text);
+  if (r.isEmpty()) return {};
+  constexpr double k = PuntsPerPolzada / ResolucioFull;
+  return {-r.top() * k, r.bottom() * k, r.right() * k};
 }
 
 double MetriquesQt::Descendent(const LletraFull& lletra) const {
