@@ -67,6 +67,10 @@ const Traduccio kTraduccions[] = {
      "Calcula: $\\displaystyle \\frac{2}{3}+\\frac{1}{9}$"},
     {"TabStopsBetweenPiecesAreOneQuad", "Simplifica la fracci\xF3: \\tab \r\\tab \\tab  12a\r\\tab \\tab ---\r\\tab \\tab  18b\r",
      "Simplifica la fracció:\\quad $\\displaystyle \\frac{12a}{18b}$"},
+    {"CasesAQuadApartTheirBlanksTied", "Troba: a) 120 i 112,  b) 96 i 24", "a)~$\\displaystyle 120$~i~$\\displaystyle 112,$\\quad b)~"},
+    {"ValueAfterEqualsTied", "El resultat: MCM= 96", "MCM=~$"},
+    {"FullStopBetweenFractionsIsAProduct", "3/4 . 5/6", "\\frac{3}{4}\\cdot \\frac{5}{6}"},
+    {"LetterAloneInACaseIsItalic", "a) d  b) y", "a)~$\\displaystyle d$"},
     {"NoteOfTheRootsGoes", "a) 3/R_2(17)   (Nota: R_n() =arrel en\xE8ssima)", "\\frac{3}{\\sqrt{17}}$ \\par\\end{minipage}"},
 };
 INSTANTIATE_TEST_SUITE_P(Textos, EscriuLatexTextTest, testing::ValuesIn(kTraduccions),

@@ -190,6 +190,36 @@ TEST(Tipografia, FractionFollowsTheTable) {
   EXPECT_GE(regles[0].y - regles[0].gruix / 2 - u->y, kK.numeradorBuit * 12);
 }
 
+// Cases stand a quad apart, wider than the blank after a comma inside a case.
+TEST(Tipografia, CasesStandFurtherApartThanTheirCommas) {
+  const BlocTipografiat b = Composa("a) 4, 9,  b) 1, 3");
+  const ElementFull *coma = nullptr, *nou = Text(b, "9"), *be = Text(b, "b)");
+  for (const ElementFull& e : b.elements) {
+    if (e.text == "," && !coma) coma = &e;
+  }
+  ASSERT_TRUE(coma && nou && be);
+  const double dinsCas = nou->x - (coma->x + Amplada(*coma));
+  const double entreCasos = be->x - (nou->x + 2 * Amplada(*coma));
+  EXPECT_GE(entreCasos, dinsCas + 0.3 * 12);
+}
+
+// A case's words and solutions, and a value after "=", never start a line of their own.
+class TipografiaLligatTest : public testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(TipografiaLligatTest, StaysOnTheLineBefore) {
+  const auto [marcat, text] = GetParam();
+  for (double amplada = 160; amplada < 400; amplada += 7) {
+    const BlocTipografiat b = Composa(marcat, amplada);
+    const ElementFull* e = Text(b, text);
+    ASSERT_TRUE(e) << amplada;
+    EXPECT_GT(e->x, 0) << text << " starts a line at width " << amplada;
+  }
+}
+INSTANTIATE_TEST_SUITE_P(Lligats, TipografiaLligatTest,
+                         testing::Values(std::make_pair("Troba: a) 120 i 112,  b) 96 i 24", "24"),
+                                         std::make_pair("Troba: a) 120 i 112,  b) 96 i 24", "i"),
+                                         std::make_pair("El resultat: MCM= 96", "96")));
+
 TEST(Tipografia, SystemAlignsItsEquationsUnderABrace) {
   const BlocTipografiat b = Composa("a) \r#8 5x+2y = -5\r#8 x+9y = 21\r #0 ");
   std::vector<ElementFull> iguals;

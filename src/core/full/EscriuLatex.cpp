@@ -103,16 +103,26 @@ class Escriptor {
             r += "\\\\\n";
           }
           break;
-        case TipusPeca::Tros: r += TextLatex(p.text); break;
+        case TipusPeca::Tros:
+          despresDeCas_ = false;
+          r += Lligat(TextLatex(p.text));
+          if (r.ends_with("= ")) r.back() = '~';  // "MCM= 96" keeps its value on its line
+          break;
         case TipusPeca::Tabulador:
           if (DinsLinia(r)) r += kQuadrat;
           break;
         case TipusPeca::Sagnat: break;
         case TipusPeca::Cas:
-          if (!r.empty() && r.back() != ' ' && r.back() != '\n') r += ' ';
+          // a quad before a label, wider than the blanks inside a case; the case's own
+          // blanks do not break
+          while (!r.empty() && r.back() == ' ') r.pop_back();
+          if (DinsLinia(r)) r += despresDeCas_ ? std::string(kQuadrat) : std::string(" ");
           r += TextLatex(p.text) + "~";
+          ++dinsCas_;
           Linia(p.fills, r);
+          --dinsCas_;
           r += ' ';
+          despresDeCas_ = true;
           break;
         case TipusPeca::Negreta:
         case TipusPeca::Cursiva:
@@ -123,11 +133,20 @@ class Escriptor {
           break;
         default:  // an expression breaks only where a line cannot hold it
           // mathematics set right after prose keeps a blank from it
-          if (k > 0 && m_.peces[fills[k - 1]].tipus == TipusPeca::Tros && DinsLinia(r)) r += ' ';
+          if (k > 0 && m_.peces[fills[k - 1]].tipus == TipusPeca::Tros && DinsLinia(r)) r += dinsCas_ ? '~' : ' ';
           r += "$\\displaystyle " + (p.tipus == TipusPeca::Expressio ? Expressio(p.fills, 1) : Node(f, 0)) + "$";
           break;
       }
     }
+  }
+
+  // Prose inside a case: its blanks tie it together.
+  std::string Lligat(std::string text) const {
+    if (dinsCas_ == 0) return text;
+    for (char& c : text) {
+      if (c == ' ') c = '~';
+    }
+    return text;
   }
 
   static std::string Operador(const std::string& op) {
@@ -250,6 +269,8 @@ class Escriptor {
   }
 
   const Model& m_;
+  int dinsCas_ = 0;            // how deep in cases the text being written is
+  bool despresDeCas_ = false;  // the last thing written ended a case
 };
 
 std::string TextDeMarcat(const std::string& marcat) {

@@ -150,6 +150,8 @@ class Tipografa {
       if (paraula.empty()) return;
       AfegeixItem(Text(Utf8DeCp1252(paraula), Cara(l, FamiliaFull::Text, false)));
       prosa_ = true;
+      enganxat_ = paraula.back() == '=';  // "MCM=" keeps its value on its line
+      despresDeCas_ = false;
       paraula.clear();
     };
     for (const char c : text) {
@@ -184,7 +186,7 @@ class Tipografa {
             break;
           }
           paragrafs_.emplace_back();
-          blancPendent_ = quadratPendent_ = enganxat_ = false;
+          blancPendent_ = quadratPendent_ = enganxat_ = despresDeCas_ = false;
           break;
         case TipusPeca::Tros: Prosa(p.text, l); break;
         case TipusPeca::Sagnat:
@@ -194,11 +196,17 @@ class Tipografa {
           blancPendent_ = quadratPendent_ = true;
           break;
         case TipusPeca::Cas: {
+          // a quad before a label, wider than the blanks inside a case, so that the
+          // cases stand apart from their own commas
           blancPendent_ = !Actual().items.empty();
+          quadratPendent_ = blancPendent_ && despresDeCas_;
+          const std::size_t etiqueta = Actual().items.size();
           AfegeixItem(Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Text, false)));
           blancPendent_ = true;
           enganxat_ = true;  // never a break right after a label
           Peces(p.fills, l);
+          Lliga(etiqueta);
+          despresDeCas_ = true;
           break;
         }
         case TipusPeca::Negreta:
@@ -215,6 +223,16 @@ class Tipografa {
         }
       }
     }
+  }
+
+  // A case from its label on stays on one line (its solutions, "20 i 14"), unless it
+  // is wider than a line.
+  void Lliga(std::size_t etiqueta) {
+    std::vector<Item>& items = Actual().items;
+    double w = 0;
+    for (std::size_t k = etiqueta; k < items.size(); ++k) w += items[k].caixa.amplada + (items[k].espaiAbans ? Em(base_) : 0);
+    if (w > amplada_ - Actual().sagnat) return;
+    for (std::size_t k = etiqueta + 1; k < items.size(); ++k) items[k].potTallar = false;
   }
 
   // An expression wider than a line, in pieces that end after an operator or a
@@ -239,7 +257,8 @@ class Tipografa {
     for (const std::size_t f : fills) {
       tros.push_back(f);
       const Peca& p = m_.peces[f];
-      if (p.tipus == TipusPeca::Operador || (p.tipus == TipusPeca::Tros && p.text == " ")) Tanca();
+      // never right after a relation: "=" keeps what it equates on its line
+      if ((p.tipus == TipusPeca::Operador && !EsRelacio(p.text)) || (p.tipus == TipusPeca::Tros && p.text == " ")) Tanca();
     }
     Tanca();
   }
@@ -561,6 +580,7 @@ class Tipografa {
   bool blancPendent_ = false;  // a blank waits before the next piece
   bool quadratPendent_ = false;  // and it is a quad
   bool prosa_ = false;           // the last piece was a word of prose
+  bool despresDeCas_ = false;  // the last piece ended a case
   bool enganxat_ = false;      // the next piece stays on the line of the one before (after a label)
 };
 
