@@ -190,6 +190,44 @@ TEST(Tipografia, FractionFollowsTheTable) {
   EXPECT_GE(regles[0].y - regles[0].gruix / 2 - u->y, kK.numeradorBuit * 12);
 }
 
+// Atoms spaced by class as TeX does: a thick space around a relation, a medium one
+// around a binary operator, none after a sign, a thin one after punctuation, none in a
+// script.
+struct EspaiAtom {
+  const char* nom;
+  const char* marcat;
+  const char* abans;
+  const char* despres;
+  double ems;
+};
+void PrintTo(const EspaiAtom& e, std::ostream* os) { *os << e.nom; }
+
+class TipografiaEspaiTest : public testing::TestWithParam<EspaiAtom> {};
+
+TEST_P(TipografiaEspaiTest, SpacesAtomsByClass) {
+  const BlocTipografiat b = Composa(GetParam().marcat);
+  const ElementFull* a = nullptr;
+  const ElementFull* d = nullptr;
+  for (const ElementFull& e : b.elements) {
+    if (e.text == GetParam().abans && !a) a = &e;
+    if (e.text == GetParam().despres && a && &e != a && !d) d = &e;
+  }
+  ASSERT_TRUE(a && d);
+  EXPECT_NEAR(d->x - (a->x + Amplada(*a)), GetParam().ems * a->lletra.punts, 1e-9);
+}
+
+const EspaiAtom kEspais[] = {
+    {"BeforeARelation", "x=3", "x", "=", 5.0 / 18},
+    {"AfterARelation", "x=3", "=", "3", 5.0 / 18},
+    {"AroundABinaryOperator", "a+b", "+", "b", 4.0 / 18},
+    {"NoneAfterASign", "x=-3", "\u2212", "3", 0},
+    {"ThinAfterPunctuation", "3;4", ";", "4", 3.0 / 18},
+    {"NoneBeforePunctuation", "3;4", "3", ";", 0},
+    {"NoneInAScript", "2^(n+1)", "n", "+", 0},
+};
+INSTANTIATE_TEST_SUITE_P(Atoms, TipografiaEspaiTest, testing::ValuesIn(kEspais),
+                         [](const testing::TestParamInfo<EspaiAtom>& i) { return std::string(i.param.nom); });
+
 // Cases stand a quad apart, wider than the blank after a comma inside a case.
 TEST(Tipografia, CasesStandFurtherApartThanTheirCommas) {
   const BlocTipografiat b = Composa("a) 4, 9,  b) 1, 3");

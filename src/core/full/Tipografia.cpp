@@ -65,6 +65,25 @@ ElementFull Cami(std::vector<PuntFull> punts, double gruix) {
   return e;
 }
 
+// The classes of mathematical atoms, as TeX spaces them (The TeXbook, chapter 18):
+// ordinary (a number, a letter, a fraction, a root, a bracketed group), binary
+// operator, relation, opening and closing bracket, punctuation.
+enum class ClasseAtom : unsigned char { Ord, Bin, Rel, Obre, Tanca, Punt, Cap };
+
+// The room between two atoms in display and text style, by the left atom's class (row)
+// and the right one's (column): 0 none, 1 a thin space (3/18 em), 2 a medium one
+// (4/18 em), 3 a thick one (5/18 em). Scripts set none.
+constexpr int kEspaisAtom[6][6] = {
+    //           Ord Bin Rel Obre Tanca Punt
+    /* Ord   */ {0, 2, 3, 0, 0, 0},
+    /* Bin   */ {2, 0, 0, 2, 0, 0},
+    /* Rel   */ {3, 0, 0, 3, 0, 0},
+    /* Obre  */ {0, 0, 0, 0, 0, 0},
+    /* Tanca */ {0, 2, 3, 0, 0, 0},
+    /* Punt  */ {1, 1, 1, 1, 1, 1},
+};
+constexpr double kEmsEspai[4] = {0, 3.0 / 18, 4.0 / 18, 5.0 / 18};
+
 // How a piece of a line may meet the one before it.
 struct Item {
   Caixa caixa;
@@ -240,9 +259,10 @@ class Tipografa {
   void Trossos(const std::vector<std::size_t>& fills, const LletraFull& l) {
     std::vector<std::size_t> tros;
     bool primer = true;
+    ClasseAtom anterior = ClasseAtom::Cap;
     auto Tanca = [&] {
       if (tros.empty()) return;
-      Caixa c = Expressio(tros, l, 1);
+      Caixa c = Expressio(tros, l, 1, anterior, true, &anterior);
       tros.clear();
       if (primer) {
         AfegeixItem(std::move(c));
@@ -355,51 +375,63 @@ class Tipografa {
     return Utf8DeCp1252(op);
   }
 
-  // An operator with the room around it: relations and binary operators are spaced,
-  // a sign in front of an operand is not, a separator has room after it only.
-  Caixa Operador(const std::string& op, bool signe, const LletraFull& l) const {
-    const Caixa signeC = Text(SigneOperador(op), Cara(l, FamiliaFull::Matematica, false));
-    double abans = 0, despres = 0;
-    if (EsRelacio(op)) {
-      abans = despres = 0.28 * Em(l);
-    } else if (op == "," || op == ";") {
-      despres = 0.17 * Em(l);
-    } else if (op != "/" && op != "|" && !signe) {
-      abans = despres = 0.22 * Em(l);
-    }
-    Caixa c = Espai(abans);
-    Segueix(c, signeC);
-    Segueix(c, Espai(despres));
-    return c;
+  // An operator's class: a binary operator with nothing to its left to operate on (a
+  // sign, "−3", "= −2") is ordinary, as in TeX.
+  static ClasseAtom ClasseOperador(const std::string& op, ClasseAtom anterior) {
+    if (EsRelacio(op)) return ClasseAtom::Rel;
+    if (op == "," || op == ";") return ClasseAtom::Punt;
+    if (op == "/" || op == "|") return ClasseAtom::Ord;
+    const bool sensePrimer = anterior == ClasseAtom::Cap || anterior == ClasseAtom::Bin || anterior == ClasseAtom::Rel ||
+                             anterior == ClasseAtom::Obre || anterior == ClasseAtom::Punt;
+    return sensePrimer ? ClasseAtom::Ord : ClasseAtom::Bin;
   }
 
-  Caixa Expressio(const std::vector<std::size_t>& fills, const LletraFull& l, int prof) {
+  double EspaiAtoms(ClasseAtom a, ClasseAtom b, const LletraFull& l) const {
+    if (a == ClasseAtom::Cap || b == ClasseAtom::Cap || l.punts < base_.punts * 0.95) return 0;  // scripts: none
+    return kEmsEspai[kEspaisAtom[static_cast<int>(a)][static_cast<int>(b)]] * Em(l);
+  }
+
+  // The atoms of an expression, spaced by their classes from one table. `inici` is the
+  // class of what stands before the expression on its line (an aligned system's
+  // right-hand side follows its left one); `obert`, that more follows it (a piece of
+  // an expression broken across lines), so that a last operator keeps its room.
+  // `final`, when given, receives the class of the last atom, and a piece that follows
+  // another one (`obert` before it) adds no room of its own before its first atom.
+  Caixa Expressio(const std::vector<std::size_t>& fills, const LletraFull& l, int prof,
+                  ClasseAtom inici = ClasseAtom::Cap, bool obert = false, ClasseAtom* final = nullptr) {
     Caixa c;
     Caixa darrera;  // the piece a script attaches to
-    TipusPeca abans = TipusPeca::Contingut;
+    ClasseAtom anterior = inici;
+    bool primer = final != nullptr && inici != ClasseAtom::Cap;  // room already after the piece before
     for (std::size_t k = 0; k < fills.size(); ++k) {
       const Peca& p = m_.peces[fills[k]];
       if (p.tipus == TipusPeca::Potencia || p.tipus == TipusPeca::Subindex) {
         Segueix(c, Script(p, darrera, l, prof));
-        abans = p.tipus;
         continue;
       }
       Caixa peca;
+      ClasseAtom classe = ClasseAtom::Ord;
       if (p.tipus == TipusPeca::Operador) {
-        const bool signe = abans == TipusPeca::Contingut || abans == TipusPeca::Operador;
-        peca = Operador(p.text, signe && (p.text == "-" || p.text == "+"), l);
+        classe = ClasseOperador(p.text, anterior);
+        peca = Text(SigneOperador(p.text), Cara(l, FamiliaFull::Matematica, false));
       } else if (p.tipus == TipusPeca::Tros && p.text == " ") {
         if (!BlancVisible(m_, fills, k)) continue;
-        peca = Espai(0.3 * Em(l));
-      } else if (p.tipus == TipusPeca::Tabulador && k > 0 && m_.peces[fills[k - 1]].tipus == TipusPeca::Tabulador) {
+        Segueix(c, Espai(0.3 * Em(l)));  // a blank kept from the text: room, not an atom
+        continue;
+      } else if (p.tipus == TipusPeca::Tabulador) {
+        if (k == 0 || m_.peces[fills[k - 1]].tipus != TipusPeca::Tabulador) Segueix(c, Node(fills[k], l, prof));
         continue;  // a run of tab stops is one quad
       } else {
         peca = Node(fills[k], l, prof);
       }
+      if (!primer) Segueix(c, Espai(EspaiAtoms(anterior, classe, l)));
+      primer = false;
       Segueix(c, peca);
       darrera = std::move(peca);
-      abans = p.tipus;
+      anterior = classe;
     }
+    if (obert) Segueix(c, Espai(EspaiAtoms(anterior, ClasseAtom::Ord, l)));
+    if (final) *final = anterior;
     return c;
   }
 
@@ -546,7 +578,7 @@ class Tipografa {
       const std::size_t k = PrimeraRelacio(m_, linia);
       const std::vector<std::size_t> a(linia.fills.begin(), linia.fills.begin() + static_cast<std::ptrdiff_t>(k));
       const std::vector<std::size_t> b(linia.fills.begin() + static_cast<std::ptrdiff_t>(k), linia.fills.end());
-      files.emplace_back(Expressio(a, l, prof + 1), Expressio(b, l, prof + 1));
+      files.emplace_back(Expressio(a, l, prof + 1), Expressio(b, l, prof + 1, ClasseAtom::Ord));
       esquerra = std::max(esquerra, files.back().first.amplada);
     }
     const double em = Em(l), clau = 0.45 * em, entre = 0.2 * em;
