@@ -126,6 +126,14 @@ const Opcio kOpcions[] = {
 INSTANTIATE_TEST_SUITE_P(Opcions, EscriuLatexOpcioTest, testing::ValuesIn(kOpcions),
                          [](const testing::TestParamInfo<Opcio>& i) { return std::string(i.param.nom); });
 
+// Prose on a typeset sheet: Catalan quotes and apostrophe, and the plain text's sign
+// for infinitely many solutions in words.
+TEST(EscriuLatex, ProseAsAPrintedPageHasIt) {
+  const std::string t = EscriuLatex({Fet("Escriu \"en negre\" d'impostos", " sistema indeterminat (& solucions)")}, Amb(0));
+  EXPECT_NE(t.find("Escriu \xC2\xAB" "en negre\xC2\xBB d'{}impostos"), std::string::npos) << t;
+  EXPECT_NE(t.find("(infinites solucions)"), std::string::npos) << t;
+}
+
 // ---- Compiled by pdflatex, where it is installed ----
 
 bool Hi(const char* programa) { return std::system((std::string("command -v ") + programa + " >/dev/null 2>&1").c_str()) == 0; }

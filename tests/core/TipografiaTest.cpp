@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "document/Matematiques.h"
+#include "full/Parts.h"
 #include "support/MetriquesFixes.h"
 
 namespace tirelo {
@@ -227,6 +228,16 @@ const EspaiAtom kEspais[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Atoms, TipografiaEspaiTest, testing::ValuesIn(kEspais),
                          [](const testing::TestParamInfo<EspaiAtom>& i) { return std::string(i.param.nom); });
+
+// A hint's rule written on one line sets its products over the bar: "N1·N2/D1·D2"
+// does not read (N1·N2/D1)·D2.
+TEST(Tipografia, HintSetsItsProductsOverTheBar) {
+  const BlocTipografiat b = Tipografia(PistaDelFull("(Nota: a.d/c.b, N1\xB7N2/D1\xB7D2)"), 400, kMetriques);
+  const auto regles = DelTipus(b, TipusElement::Linia);
+  ASSERT_EQ(regles.size(), 2u);
+  for (const char* dalt : {"a", "d", "N"}) EXPECT_LT(Text(b, dalt)->y, regles[0].y) << dalt;
+  for (const char* baix : {"c", "b", "D"}) EXPECT_GT(Text(b, baix)->y, regles[0].y) << baix;
+}
 
 // Cases stand a quad apart, wider than the blank after a comma inside a case.
 TEST(Tipografia, CasesStandFurtherApartThanTheirCommas) {

@@ -184,7 +184,7 @@ class Compositor {
       const double base = Bloc(g, t.matematiques, x, y, text);
       if (t.ambResp) g.elements.insert(g.elements.begin() + abans, TextEn(sagnat, base, "Resp:", text));
       if (primer) g.elements.insert(g.elements.begin(), TextEn(Esquerra(), base, std::to_string(parts.numero) + ")", negreta));
-      if (t.comentari) Bloc(g, LlegeixMatematiques(*t.comentari), sagnat, g.alcada, text);
+      if (t.comentari) Bloc(g, PistaDelFull(*t.comentari), sagnat, g.alcada, text);
       if (t.espai > 0) {
         g.alcada += t.espai * kLiniaEspai;
         g.talls.push_back(g.alcada);

@@ -273,10 +273,6 @@ class Escriptor {
   bool despresDeCas_ = false;  // the last thing written ended a case
 };
 
-std::string TextDeMarcat(const std::string& marcat) {
-  const Model m = LlegeixMatematiques(marcat);
-  return Escriptor(m).Text();
-}
 std::string TextDeMatematiques(const Model& m) { return Escriptor(m).Text(); }
 
 // A number of the sheet's measures to two decimals, as LaTeX reads it ("56.69", "20").
@@ -359,7 +355,7 @@ std::string Grup(const GrupFull& g) {
     if (!primer) r += "\\\\\n";
     if (t.ambResp) r += "Resp: ";
     r += TextDeMatematiques(t.matematiques);
-    if (t.comentari) r += "\\\\\n" + TextDeMarcat(*t.comentari);
+    if (t.comentari) r += "\\\\\n" + TextDeMatematiques(PistaDelFull(*t.comentari));
     if (t.espai > 0) r += "\\\\[" + Punts(t.espai * kMesuresFull.liniaEspai) + "]\\null";
     primer = false;
   }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "document/Matematiques.h"
 #include "document/NombresCatalans.h"
 
 namespace tirelo {
@@ -44,6 +45,48 @@ void ProsaTipografica(Model& m) {
       }
     }
     m.peces[trossos[n]].text = std::move(r);
+  }
+}
+
+bool EsOperand(TipusPeca t) {
+  return t == TipusPeca::Nombre || t == TipusPeca::Variable || t == TipusPeca::Grup || t == TipusPeca::Arrel ||
+         t == TipusPeca::Potencia || t == TipusPeca::Subindex;
+}
+
+// A hint's rule written on one line, "N1·N2/D1·D2", means the products over each
+// other: the fraction takes the products written against its bar, "·" by "·", into
+// its numerator and denominator, so that it does not read (N1·N2/D1)·D2.
+void ProductesSobreLaBarra(Model& m) {
+  for (std::size_t n = 0; n < m.peces.size(); ++n) {
+    if (m.peces[n].tipus != TipusPeca::Expressio) continue;
+    std::vector<std::size_t> fills = m.peces[n].fills;
+    for (std::size_t k = 0; k < fills.size(); ++k) {
+      const Peca& f = m.peces[fills[k]];
+      if (f.tipus != TipusPeca::Fraccio || f.fills.size() != 2) continue;
+      auto Producte = [&](std::size_t op) {
+        return op < fills.size() && m.peces[fills[op]].tipus == TipusPeca::Operador && m.peces[fills[op]].text == "\xB7";
+      };
+      std::size_t a = k, b = k + 1;  // the products [a, k) and (k, b) join the fraction
+      while (a >= 2 && Producte(a - 1) && EsOperand(m.peces[fills[a - 2]].tipus)) {
+        a -= 2;
+        while (a > 0 && EsOperand(m.peces[fills[a - 1]].tipus)) --a;  // "N1": operands written together
+      }
+      while (b + 1 < fills.size() && Producte(b) && EsOperand(m.peces[fills[b + 1]].tipus)) {
+        b += 2;
+        while (b < fills.size() && EsOperand(m.peces[fills[b]].tipus)) ++b;
+      }
+      if (a == k && b == k + 1) continue;
+      const std::size_t num = m.peces[fills[k]].fills[0], den = m.peces[fills[k]].fills[1];
+      std::vector<std::size_t>& nf = m.peces[num].fills;
+      nf.insert(nf.begin(), fills.begin() + static_cast<std::ptrdiff_t>(a), fills.begin() + static_cast<std::ptrdiff_t>(k));
+      std::vector<std::size_t>& df = m.peces[den].fills;
+      df.insert(df.end(), fills.begin() + static_cast<std::ptrdiff_t>(k + 1), fills.begin() + static_cast<std::ptrdiff_t>(b));
+      const std::size_t fraccio = fills[k];
+      fills.erase(fills.begin() + static_cast<std::ptrdiff_t>(a), fills.begin() + static_cast<std::ptrdiff_t>(b));
+      fills.insert(fills.begin() + static_cast<std::ptrdiff_t>(a), fraccio);
+      k = a;
+    }
+    m.peces[n].fills = std::move(fills);
   }
 }
 
@@ -96,6 +139,12 @@ std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const
 bool IndexVisible(const Model& m, const Peca& index) {
   return !(index.fills.size() == 1 && m.peces[index.fills[0]].tipus == TipusPeca::Nombre &&
            m.peces[index.fills[0]].text == "2");
+}
+
+Model PistaDelFull(const std::string& comentari) {
+  Model m = LlegeixMatematiques(comentari);
+  ProductesSobreLaBarra(m);
+  return Tipografic(std::move(m));
 }
 
 std::string TextVersio(const OpcionsFull& opcions) {

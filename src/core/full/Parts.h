@@ -56,6 +56,10 @@ struct GrupFull {
 
 std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const OpcionsFull& opcions);
 
+// A hint's paragraph (markup) as both outputs set it: mathematics, its rule's products
+// over the fraction bar ("N1·N2/D1·D2" as one fraction), its prose typographic.
+Model PistaDelFull(const std::string& comentari);
+
 // The title line's texts (Windows-1252): the title, and "Versió A" when the sheet has
 // a version letter; the header lines, when asked.
 inline constexpr const char* kLiniesCapcalera[] = {"Nom:", "Curs:", "Data:"};
