@@ -232,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(Atoms, TipografiaEspaiTest, testing::ValuesIn(kEspais),
 // A hint's rule written on one line sets its products over the bar: "N1·N2/D1·D2"
 // does not read (N1·N2/D1)·D2.
 TEST(Tipografia, HintSetsItsProductsOverTheBar) {
-  const BlocTipografiat b = Tipografia(PistaDelFull("(Nota: a.d/c.b, N1\xB7N2/D1\xB7D2)"), 400, kMetriques);
+  const BlocTipografiat b = Tipografia(PistaDelFull("(Nota: a.d / c.b, N1.N2 / D1.D2)"), 400, kMetriques);
   const auto regles = DelTipus(b, TipusElement::Linia);
   ASSERT_EQ(regles.size(), 2u);
   for (const char* dalt : {"a", "d", "N"}) EXPECT_LT(Text(b, dalt)->y, regles[0].y) << dalt;

@@ -60,12 +60,47 @@ void ProductesSobreLaBarra(Model& m) {
   for (std::size_t n = 0; n < m.peces.size(); ++n) {
     if (m.peces[n].tipus != TipusPeca::Expressio) continue;
     std::vector<std::size_t> fills = m.peces[n].fills;
+    auto Producte = [&](std::size_t op) {
+      return op < fills.size() && m.peces[fills[op]].tipus == TipusPeca::Operador && m.peces[fills[op]].text == "\xB7";
+    };
+    // a bar left as a sign between products ("N1.N2 / D1.D2"): a fraction of the
+    // products, the blanks around the bar gone
+    auto Blanc = [&](std::size_t i) { return m.peces[fills[i]].tipus == TipusPeca::Tros && m.peces[fills[i]].text == " "; };
+    auto Barra = [&](std::size_t i) {
+      return i < fills.size() && m.peces[fills[i]].tipus == TipusPeca::Operador && m.peces[fills[i]].text == "/";
+    };
+    for (std::size_t k = 0; k < fills.size();) {
+      if (Blanc(k) && ((k > 0 && Barra(k - 1)) || Barra(k + 1))) {
+        fills.erase(fills.begin() + static_cast<std::ptrdiff_t>(k));
+      } else {
+        ++k;
+      }
+    }
+    for (std::size_t k = 1; k + 1 < fills.size(); ++k) {
+      const Peca& barra = m.peces[fills[k]];
+      if (barra.tipus != TipusPeca::Operador || barra.text != "/") continue;
+      std::size_t a = k, b = k + 1;
+      while (a > 0 && EsOperand(m.peces[fills[a - 1]].tipus)) --a;
+      while (a < k && a >= 2 && Producte(a - 1) && EsOperand(m.peces[fills[a - 2]].tipus)) {
+        a -= 2;
+        while (a > 0 && EsOperand(m.peces[fills[a - 1]].tipus)) --a;
+      }
+      while (b < fills.size() && EsOperand(m.peces[fills[b]].tipus)) ++b;
+      while (b > k + 1 && b + 1 < fills.size() && Producte(b) && EsOperand(m.peces[fills[b + 1]].tipus)) {
+        b += 2;
+        while (b < fills.size() && EsOperand(m.peces[fills[b]].tipus)) ++b;
+      }
+      if (a == k || b == k + 1) continue;
+      const std::size_t num = m.Nou(TipusPeca::Expressio, {}, {fills.begin() + static_cast<std::ptrdiff_t>(a), fills.begin() + static_cast<std::ptrdiff_t>(k)});
+      const std::size_t den = m.Nou(TipusPeca::Expressio, {}, {fills.begin() + static_cast<std::ptrdiff_t>(k + 1), fills.begin() + static_cast<std::ptrdiff_t>(b)});
+      const std::size_t fraccio = m.Nou(TipusPeca::Fraccio, {}, {num, den});
+      fills.erase(fills.begin() + static_cast<std::ptrdiff_t>(a), fills.begin() + static_cast<std::ptrdiff_t>(b));
+      fills.insert(fills.begin() + static_cast<std::ptrdiff_t>(a), fraccio);
+      k = a;
+    }
     for (std::size_t k = 0; k < fills.size(); ++k) {
       const Peca& f = m.peces[fills[k]];
       if (f.tipus != TipusPeca::Fraccio || f.fills.size() != 2) continue;
-      auto Producte = [&](std::size_t op) {
-        return op < fills.size() && m.peces[fills[op]].tipus == TipusPeca::Operador && m.peces[fills[op]].text == "\xB7";
-      };
       std::size_t a = k, b = k + 1;  // the products [a, k) and (k, b) join the fraction
       while (a >= 2 && Producte(a - 1) && EsOperand(m.peces[fills[a - 2]].tipus)) {
         a -= 2;
