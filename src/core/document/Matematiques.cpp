@@ -384,12 +384,13 @@ class Lector {
   static bool LletraMatematica(const Atomes& l, const std::vector<Paraula>& ps, std::size_t k) {
     bool lletra = false;
     for (std::size_t i = ps[k].a; i < ps[k].b; ++i) lletra |= EsLlatina(l[i].c);
-    // A letter that is all of a case ("a) d  b) y"): an answer, a variable.
-    const bool sola = ps[k].b - ps[k].a == 1 && lletra;
-    if (sola && k > 0 && ps[k - 1].classe == ClassePeca::Etiqueta &&
-        (k + 1 == ps.size() || ps[k + 1].classe == ClassePeca::Etiqueta || ps[k + 1].classe == ClassePeca::Separador)) {
-      return true;
-    }
+    // A letter that is all of a case ("a) d,  b) y"), or all of a text: an answer, a
+    // variable.
+    const std::size_t n = ps[k].b - ps[k].a;
+    const bool sola = lletra && (n == 1 || (n == 2 && (EsCaracter(l[ps[k].b - 1], ',') || EsCaracter(l[ps[k].b - 1], ';'))));
+    const bool totCas = k > 0 && ps[k - 1].classe == ClassePeca::Etiqueta &&
+                        (k + 1 == ps.size() || ps[k + 1].classe == ClassePeca::Etiqueta || ps[k + 1].classe == ClassePeca::Separador);
+    if (sola && (totCas || ps.size() == 1)) return true;
     // Before it, any operator or separator; after it, not a sign ("i -y" is prose).
     if (k > 0 && ps[k - 1].classe == ClassePeca::Matematica) {
       const Atom& a = l[ps[k - 1].b - 1];
