@@ -2,17 +2,21 @@
 // Copyright (C) 2026 Equip de Tirelo
 #pragma once
 // The typesetter: lays out the mathematics of one exercise text (document/Matematiques.h)
-// at a given width, measuring through `MetriquesLletra`. Prose in the text face,
-// variables in its italic; numbers and operators in the mathematical face, with a true
-// minus sign (U+2212) and "·" for products; fractions stacked on the maths axis with a
-// rule as wide as the wider part, both parts centred; roots with a radical sign (a
-// `Cami`), a bar over the radicand and the index small in the crook; scripts raised
-// or lowered at a smaller size; a system as lines aligned on their "=" under a left
-// brace. Lines break only between cases or between words of prose, never inside an
-// expression nor right after a case label. The typesetter lays the lines out itself,
-// not the markup's tab stops: a line of mathematics after an instruction ("Calcula:")
-// follows it inline where it fits and starts the next line where it does not; a run
-// of tab stops between two pieces is one quad, and none at the start of a line.
+// at a given width, measuring through `MetriquesLletra`, with the mathematics face's
+// MATH constants (full/ConstantsMath.h). Prose in the text face, variables in its
+// italic; numbers and operators in the mathematical face, with a true minus sign
+// (U+2212) and "·" for products; atoms spaced by class from TeX's table; fractions in
+// display style on the maths axis with a rule as wide as the wider part, both parts
+// centred; roots with the face's radical sign "√" (scaled up for a tall radicand), a
+// bar over the radicand and the index small in the crook; scripts shifted as the table
+// says, measured on ink; a system as lines aligned on their "=" under a left brace.
+// Lines break only between cases or between words of prose, never inside an
+// expression or a case, nor right after a case label or "="; cases stand a quad apart.
+// Baselines keep the text's leading unless ink needs more. The typesetter lays the
+// lines out itself, not the markup's tab stops: a line of mathematics after an
+// instruction ("Calcula:") follows it inline where it fits and starts the next line
+// where it does not; a run of tab stops between two pieces is one quad, and none at
+// the start of a line.
 //
 //   BlocTipografiat b = Tipografia(LlegeixMatematiques("Calcula: a) 3/4"), 400, metriques);
 //   // b.elements: "Calcula:", "a)", "3", the rule, "4", relative to the block's top-left

@@ -74,11 +74,16 @@ double MetriquesQt::Ascendent(const LletraFull& lletra) const {
 }
 
 TintaText MetriquesQt::Tinta(std::string_view utf8, const LletraFull& lletra) const {
+  std::string clau(utf8);
+  clau += '\x1F' + std::to_string(static_cast<int>(lletra.familia)) + ' ' + std::to_string(lletra.punts) + ' ' +
+          std::to_string(lletra.negreta) + std::to_string(lletra.cursiva) + std::to_string(lletra.subratllat);
+  if (const auto t = tintes_.find(clau); t != tintes_.end()) return t->second;
   const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
   const QRectF r = Metriques(lletra).tightBoundingRect(text);
-  if (r.isEmpty()) return {};
   constexpr double k = PuntsPerPolzada / ResolucioFull;
-  return {-r.top() * k, r.bottom() * k, r.right() * k};
+  const TintaText t = r.isEmpty() ? TintaText{} : TintaText{-r.top() * k, r.bottom() * k, r.right() * k};
+  tintes_.emplace(std::move(clau), t);
+  return t;
 }
 
 double MetriquesQt::Descendent(const LletraFull& lletra) const {

@@ -9,6 +9,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QString>
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -49,6 +51,7 @@ class MetriquesQt final : public MetriquesLletra {
   const LletresFull& lletres_;
   QImage dispositiu_;  // a paint device at the measuring resolution
   ConstantsMath matematiques_;  // the mathematics face's MATH table, read once
+  mutable std::unordered_map<std::string, TintaText> tintes_;  // each text's ink, by text and face, measured once
   mutable std::vector<std::pair<LletraFull, QFontMetricsF>> fetes_;
 };
 
