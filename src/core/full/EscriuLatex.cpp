@@ -296,8 +296,9 @@ std::string Preambul() {
          "\\usepackage{amsmath}\n"
          "\\usepackage[a4paper,margin=" + Punts(k.marge) + ",footskip=" + Punts(k.marge - k.peu) + "]{geometry}\n"
          "\\raggedbottom\n"
-         "\\relpenalty=9999\n"
-         "\\binoppenalty=9999\n"
+         // no line breaks inside an expression: lines break between cases and words
+         "\\relpenalty=10000\n"
+         "\\binoppenalty=10000\n"
          "\\emergencystretch=3em\n"
          "\\setlength{\\parindent}{0pt}\n"
          // lines whose ink would come closer than 1 pt (stacked fractions on consecutive
@@ -347,7 +348,7 @@ std::string Capcalera(const OpcionsFull& o) {
 // between a statement and its answer space.
 std::string Grup(const GrupFull& g) {
   const std::string sagnat = Xifra(kMesuresFull.sagnatNumero) + "em";
-  std::string r = "\\noindent\\begin{minipage}[t]{\\linewidth}\\hangindent=" + sagnat + "\\hangafter=1\\makebox[" + sagnat +
+  std::string r = "\\noindent\\begin{minipage}[t]{\\linewidth}\\rightskip=0pt plus 1fil\\hangindent=" + sagnat + "\\hangafter=1\\makebox[" + sagnat +
                   "][l]{\\textbf{" +
                   std::to_string(g.numero) + ")}}";
   bool primer = true;

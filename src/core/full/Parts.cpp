@@ -58,7 +58,7 @@ bool EsOperand(TipusPeca t) {
 // its numerator and denominator, so that it does not read (N1·N2/D1)·D2.
 void ProductesSobreLaBarra(Model& m) {
   for (std::size_t n = 0; n < m.peces.size(); ++n) {
-    if (m.peces[n].tipus != TipusPeca::Expressio) continue;
+    if (m.peces[n].tipus != TipusPeca::Expressio && m.peces[n].tipus != TipusPeca::Grup) continue;
     std::vector<std::size_t> fills = m.peces[n].fills;
     auto Producte = [&](std::size_t op) {
       return op < fills.size() && m.peces[fills[op]].tipus == TipusPeca::Operador && m.peces[fills[op]].text == "\xB7";
