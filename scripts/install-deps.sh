@@ -25,6 +25,9 @@ packages=(
   # the faces of the typeset sheet (PDF, printing): DejaVu Serif with its italic and
   # bold, and DejaVu Math TeX Gyre for mathematics; TrueType, so the PDF embeds them
   fonts-dejavu-extra
+  # HarfBuzz, which reads the mathematics face's MATH table (script shifts, fraction
+  # and radical gaps, the axis) for the typesetter
+  libharfbuzz-dev
   # installation checks: desktop entry, metainfo, the Debian package (lintian), the
   # manual page (man, groff), the bash completion, and gzip for the page and changelog
   desktop-file-utils appstream lintian man-db groff-base bash-completion gzip

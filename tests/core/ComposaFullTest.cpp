@@ -167,7 +167,7 @@ TEST_P(ComposaFullDisposicioTest, EveryFractionStandsOnItsRule) {
   for (const PaginaFull& p : f.pagines) {
     for (std::size_t i = 0; i < p.elements.size(); ++i) {
       const ElementFull& r = p.elements[i];
-      const bool barraArrel = i > 0 && p.elements[i - 1].tipus == TipusElement::Cami;
+      const bool barraArrel = i > 0 && p.elements[i - 1].text == "\u221A";
       if (r.tipus != TipusElement::Linia || barraArrel || r.y != r.y2 || r.x2 - r.x > 300) continue;
       ++fraccions;
       double dalt[2] = {1e9, -1e9}, baix[2] = {1e9, -1e9};
@@ -200,7 +200,7 @@ TEST_P(ComposaFullDisposicioTest, EveryRootIndexSitsInTheCrook) {
   for (const PaginaFull& p : f.pagines) {
     for (std::size_t i = 1; i + 2 < p.elements.size(); ++i) {
       const ElementFull& index = p.elements[i - 1];
-      if (p.elements[i].tipus != TipusElement::Cami || index.tipus != TipusElement::Text || index.lletra.punts >= 11) {
+      if (p.elements[i].text != "\u221A" || index.tipus != TipusElement::Text || index.lletra.punts >= 11) {
         continue;
       }
       const ElementFull& barra = p.elements[i + 1];

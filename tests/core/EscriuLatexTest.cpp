@@ -7,8 +7,10 @@
 #include <filesystem>
 #include <fstream>
 #include <ostream>
+#include <regex>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "document/Matematiques.h"
@@ -65,7 +67,11 @@ const Traduccio kTraduccions[] = {
      "Calcula: $\\displaystyle \\frac{2}{3}+\\frac{1}{9}$"},
     {"TabStopsBetweenPiecesAreOneQuad", "Simplifica la fracci\xF3: \\tab \r\\tab \\tab  12a\r\\tab \\tab ---\r\\tab \\tab  18b\r",
      "Simplifica la fracció:\\quad $\\displaystyle \\frac{12a}{18b}$"},
-    {"NoteOfTheRootsGoes", "a) 3/R_2(17)   (Nota: R_n() =arrel en\xE8ssima)", "\\frac{3}{\\sqrt{17}}$ \\par}"},
+    {"CasesAQuadApartTheirBlanksTied", "Troba: a) 120 i 112,  b) 96 i 24", "a)~$\\displaystyle 120$~i~$\\displaystyle 112,$\\quad b)~"},
+    {"ValueAfterEqualsTied", "El resultat: MCM= 96", "MCM=~$"},
+    {"FullStopBetweenFractionsIsAProduct", "3/4 . 5/6", "\\frac{3}{4}\\cdot \\frac{5}{6}"},
+    {"LetterAloneInACaseIsItalic", "a) d  b) y", "a)~$\\displaystyle d$"},
+    {"NoteOfTheRootsGoes", "a) 3/R_2(17)   (Nota: R_n() =arrel en\xE8ssima)", "\\frac{3}{\\sqrt{17}}$ \\par\\end{minipage}"},
 };
 INSTANTIATE_TEST_SUITE_P(Textos, EscriuLatexTextTest, testing::ValuesIn(kTraduccions),
                          [](const testing::TestParamInfo<Traduccio>& i) { return std::string(i.param.nom); });
@@ -109,16 +115,24 @@ TEST_P(EscriuLatexOpcioTest, SheetFollowsTheOptions) {
 }
 
 const Opcio kOpcions[] = {
-    {"KeyOnANewPage", Amb(1), "\\newpage\n{\\Large\\bfseries Respostes\\par}", "Resp: "},
+    {"KeyOnANewPage", Amb(1), "\\newpage\n{\\fontsize{14pt}{16.80pt}\\selectfont\\bfseries Respostes\\par}", "Resp: "},
     {"AnswerAfterItsStatement", Amb(0), "enunciat\\\\\nResp: resposta", "Respostes"},
     {"HeaderLines", Amb(1, true), "Nom: \\hrulefill\\par\\medskip\nCurs: \\hrulefill\\par\\medskip\nData: \\hrulefill", ""},
     {"NoHeaderLines", Amb(1), "\\begin{document}", "Nom:"},
     {"AnswerSpace", Amb(1, false, 3), "enunciat\\\\[60pt]", ""},
-    {"VersionLetter", Amb(1, false, 0, "C"), "\\llap{\\bfseries Versi\xC3\xB3 C}", ""},
+    {"VersionLetter", Amb(1, false, 0, "C"), "\\makebox[\\linewidth][r]{\\bfseries Versi\xC3\xB3 C}", ""},
     {"PageNumbers", Amb(1), "\\thepage/\\pageref{tirelo-darrera}", ""},
 };
 INSTANTIATE_TEST_SUITE_P(Opcions, EscriuLatexOpcioTest, testing::ValuesIn(kOpcions),
                          [](const testing::TestParamInfo<Opcio>& i) { return std::string(i.param.nom); });
+
+// Prose on a typeset sheet: Catalan quotes and apostrophe, and the plain text's sign
+// for infinitely many solutions in words.
+TEST(EscriuLatex, ProseAsAPrintedPageHasIt) {
+  const std::string t = EscriuLatex({Fet("Escriu \"en negre\" d'impostos", " sistema indeterminat (& solucions)")}, Amb(0));
+  EXPECT_NE(t.find("Escriu \xC2\xAB" "en negre\xC2\xBB d'{}impostos"), std::string::npos) << t;
+  EXPECT_NE(t.find("(infinites solucions)"), std::string::npos) << t;
+}
 
 // ---- Compiled by pdflatex, where it is installed ----
 
@@ -157,8 +171,97 @@ class Paraules : public Visitant {
   std::vector<std::string> paraules;
 };
 
+// pdflatex and pdftotext come with scripts/install-deps.sh; a test run without them fails.
+void Compila(const fs::path& dir, const std::string& sortida) {
+  ASSERT_TRUE(Hi("pdflatex") && Hi("pdftotext")) << "pdflatex or pdftotext is missing: run scripts/install-deps.sh";
+  const std::string ordre = "cd '" + dir.string() +
+                            "' && pdflatex -interaction=nonstopmode -halt-on-error full.tex >/dev/null 2>&1 && "
+                            "pdflatex -interaction=nonstopmode -halt-on-error full.tex >/dev/null 2>&1 && "
+                            "pdftotext " + sortida;
+  const int codi = std::system(ordre.c_str());
+  const std::string registre = Llegeix(dir / "full.log");
+  ASSERT_EQ(codi, 0) << registre.substr(std::min(registre.find("\n!"), registre.size()), 600);
+}
+
+// A word of a compiled sheet, as pdftotext -bbox places it (points, y downwards).
+struct Mot {
+  int pagina = 0;
+  double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+  std::string text;
+};
+
+std::vector<Mot> Mots(const std::string& html, double& amplada) {
+  std::vector<Mot> r;
+  int pagina = -1;
+  const std::regex re(R"re(<page width="([0-9.]+)"|<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+  for (std::sregex_iterator i(html.begin(), html.end(), re), fi; i != fi; ++i) {
+    const std::smatch& m = *i;
+    if (m[1].matched) {
+      ++pagina;
+      amplada = std::stod(m[1]);
+      continue;
+    }
+    r.push_back({pagina, std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), std::stod(m[5]), m[6]});
+  }
+  return r;
+}
+
+// A sheet of every subtype with answer space, compiled: no exercise starts on one page
+// and goes on to the next, the title is centred on the page, and the footer (a code of
+// three lines, "k/n") stays below every line of text.
+TEST(EscriuLatex, CompiledSheetKeepsExercisesWholeTitleCentredFooterBelow) {
+  const fs::path dir = fs::temp_directory_path() / ("tirelo-latex-pagines-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  const auto exercicis = prova::ExercicisDeCadaSubtipus(1);
+  OpcionsFull o;
+  o.titol = "Full de prova";
+  o.versio = "B";
+  o.disposicio = 0;
+  o.espai = 6;
+  for (int k = 0; k < 40; ++k) o.codi += "QZXW";
+  std::ofstream(dir / "full.tex", std::ios::binary) << EscriuLatex(exercicis, o);
+  Compila(dir, "-bbox full.pdf full.html");
+  if (HasFatalFailure()) return;
+  double amplada = 0;
+  const std::vector<Mot> mots = Mots(Llegeix(dir / "full.html"), amplada);
+  auto Peu = [](const Mot& m) { return m.text == "QZXW" || (m.text.find('/') != std::string::npos && m.y0 > 790); };
+  // the title's words, centred between the page's edges
+  double x0 = 1e9, x1 = -1e9;
+  for (const Mot& m : mots) {
+    if (m.pagina == 0 && (m.text == "Full" || m.text == "prova")) x0 = std::min(x0, m.x0), x1 = std::max(x1, m.x1);
+  }
+  EXPECT_NEAR((x0 + x1) / 2, amplada / 2, 1.5);
+  // each exercise's number at the left margin on the page of its "Resp:", which comes
+  // after its statement and its answer space
+  std::vector<Mot> numeros, resp;
+  for (std::size_t k = 1; k <= exercicis.size(); ++k) {
+    for (const Mot& m : mots) {
+      if (m.text.rfind(std::to_string(k) + ")", 0) == 0 && std::abs(m.x0 - Marge2cm) < 1) {
+        numeros.push_back(m);
+        break;
+      }
+    }
+  }
+  for (const Mot& m : mots) {
+    if (m.text == "Resp:") resp.push_back(m);
+  }
+  std::sort(resp.begin(), resp.end(), [](const Mot& a, const Mot& b) { return std::tie(a.pagina, a.y0) < std::tie(b.pagina, b.y0); });
+  ASSERT_EQ(numeros.size(), exercicis.size());
+  ASSERT_EQ(resp.size(), exercicis.size());
+  for (std::size_t k = 0; k < numeros.size(); ++k) EXPECT_EQ(numeros[k].pagina, resp[k].pagina) << numeros[k].text;
+  // the footer's top below every word of the text on its page
+  for (const Mot& f : mots) {
+    if (!Peu(f)) continue;
+    for (const Mot& m : mots) {
+      if (m.pagina == f.pagina && !Peu(m)) {
+        EXPECT_GT(f.y0, m.y1) << m.text << " on page " << m.pagina + 1;
+      }
+    }
+  }
+  if (!HasFailure()) fs::remove_all(dir);
+}
+
 TEST(EscriuLatex, SheetOfEveryTopicCompilesAndHoldsItsText) {
-  if (!Hi("pdflatex") || !Hi("pdftotext")) GTEST_SKIP() << "pdflatex or pdftotext is not installed";
   const fs::path dir = fs::temp_directory_path() / ("tirelo-latex-" + std::to_string(::getpid()));
   fs::create_directories(dir);
   auto exercicis = prova::ExercicisDeCadaSubtipus(1);
@@ -172,12 +275,8 @@ TEST(EscriuLatex, SheetOfEveryTopicCompilesAndHoldsItsText) {
   o.versio = "A";
   o.codi = "T-1_2";
   std::ofstream(dir / "full.tex", std::ios::binary) << EscriuLatex(exercicis, o);
-  const std::string ordre = "cd '" + dir.string() +
-                            "' && pdflatex -interaction=nonstopmode -halt-on-error full.tex >/dev/null 2>&1 && "
-                            "pdflatex -interaction=nonstopmode -halt-on-error full.tex >/dev/null 2>&1 && "
-                            "pdftotext -enc UTF-8 full.pdf full.txt";
-  const std::string registre = Llegeix(dir / "full.log");
-  ASSERT_EQ(std::system(ordre.c_str()), 0) << registre.substr(std::min(registre.find("\n!"), registre.size()), 600);
+  Compila(dir, "-enc UTF-8 full.pdf full.txt");
+  if (HasFatalFailure()) return;
   const std::string text = SenseBlancs(Llegeix(dir / "full.txt"));
   EXPECT_NE(text.find("Full&100%€"), std::string::npos);
   EXPECT_NE(text.find("Respostes"), std::string::npos);

@@ -120,6 +120,9 @@ const Cas kCasos[] = {
     {"WordsInsideMathematicsStayUpright", "mcd= 6", "'mcd= '$6$"},
     {"EmptyLinesGo", "x+1\r\r\r2", "$x+1$|$2$"},
     {"ArrowBetweenExpressions", "3x -> 15x", "$3x' '->' '15x$"},
+    {"LetterAloneInACaseIsAVariable", "a) d  b) y", "a)<$d$>b)<$y$>"},
+    {"FullStopBetweenOperandsIsAProduct", "3/4 . 5/6", "$[3/4]' '\xB7' '[5/6]$"},
+    {"FullStopEndingASentenceStays", "Calcula 3/4.", "'Calcula '$[3/4]'.'$"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Textos, MatematiquesCasTest, testing::ValuesIn(kCasos),

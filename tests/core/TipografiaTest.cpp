@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "document/Matematiques.h"
+#include "full/Parts.h"
 #include "support/MetriquesFixes.h"
 
 namespace tirelo {
@@ -77,17 +78,18 @@ INSTANTIATE_TEST_SUITE_P(Fraccions, TipografiaFraccioTest, testing::ValuesIn(kFr
 
 TEST(Tipografia, RootHasItsSignBarAndIndexInTheCrook) {
   const BlocTipografiat b = Composa("R_3(17)");
-  const auto signes = DelTipus(b, TipusElement::Cami);
+  const ElementFull* signe = Text(b, "\u221A");
   const auto barres = DelTipus(b, TipusElement::Linia);
   const ElementFull* index = Text(b, "3");
   const ElementFull* radicand = Text(b, "17");
-  ASSERT_EQ(signes.size(), 1u);
+  ASSERT_TRUE(signe);
+  EXPECT_EQ(signe->lletra.familia, FamiliaFull::Matematica);
   ASSERT_EQ(barres.size(), 1u);
   ASSERT_TRUE(index && radicand);
   EXPECT_LT(index->lletra.punts, radicand->lletra.punts);
   EXPECT_LT(index->y, radicand->y);                                // above
   EXPECT_LE(index->x + Amplada(*index), radicand->x);              // left
-  EXPECT_LT(barres[0].y, radicand->y - kMetriques.Ascendent(radicand->lletra));  // over it
+  EXPECT_LT(barres[0].y, radicand->y - kMetriques.Tinta(radicand->text, radicand->lletra).dalt);  // over it
   EXPECT_GE(barres[0].x2, radicand->x + Amplada(*radicand));
 }
 
@@ -131,6 +133,141 @@ TEST(Tipografia, ScriptsAreSmallerAndRaisedOrLowered) {
   EXPECT_LT(dos->y, x->y);
   EXPECT_GT(u->y, y->y);
 }
+
+// ---- Geometry from the face's MATH constants (fixed metrics, the default constants) ----
+
+const ConstantsMath kK;
+
+// An exponent on a letter, a digit or a bracket rises by the face's shift, its ink's
+// bottom no lower than the face's limit; its baseline is the base's raised by that much.
+class TipografiaExponentTest : public testing::TestWithParam<const char*> {};
+
+TEST_P(TipografiaExponentTest, ExponentShiftIsTheFaces) {
+  const BlocTipografiat b = Composa(GetParam());
+  const ElementFull* exponent = nullptr;
+  for (const ElementFull& e : b.elements) {
+    if (e.tipus == TipusElement::Text && e.lletra.punts < 12) exponent = &e;
+  }
+  ASSERT_TRUE(exponent);
+  const double puja = b.bases.front() - exponent->y;
+  EXPECT_NEAR(exponent->lletra.punts, kK.escalaScript * 12, 1e-9);
+  EXPECT_GE(puja, kK.superindexPuja * 12 - 1e-9);
+  EXPECT_GE(puja - kMetriques.Tinta(exponent->text, exponent->lletra).baix, kK.superindexBaixMin * 12 - 1e-9);
+  EXPECT_LE(puja, kK.superindexPuja * 12 + 1e-9);  // a glyph's height moves it no further
+}
+INSTANTIATE_TEST_SUITE_P(Bases, TipografiaExponentTest, testing::Values("x^2", "7^3", "(a+b)^2", "(z^3)^5", "X^n"));
+
+// An exponent over a fraction rises with its top: no lower than the table's drop below it.
+TEST(Tipografia, ExponentOnACompoundBaseFollowsItsTop) {
+  const BlocTipografiat b = Composa("(#F(1/2))^3");
+  const ElementFull* tres = Text(b, "3");
+  const ElementFull* u = Text(b, "1");
+  ASSERT_TRUE(tres && u);
+  EXPECT_LT(tres->y, b.bases.front() - kK.superindexPuja * 12);
+}
+
+// A line that holds a script is as far from the next as a line without one: the
+// leading grows only when ink needs it.
+TEST(Tipografia, ScriptKeepsTheLeading) {
+  const BlocTipografiat pla = Composa("a) x+1\rb) y");
+  const BlocTipografiat amb = Composa("a) x^2+1\rb) y_1");
+  ASSERT_EQ(pla.bases.size(), 2u);
+  ASSERT_EQ(amb.bases.size(), 2u);
+  EXPECT_DOUBLE_EQ(amb.bases[0], pla.bases[0]);
+  EXPECT_DOUBLE_EQ(amb.bases[1] - amb.bases[0], pla.bases[1] - pla.bases[0]);
+}
+
+// A fraction's parts stand at the table's shifts, clear of the rule by its gaps.
+TEST(Tipografia, FractionFollowsTheTable) {
+  const BlocTipografiat b = Composa("#F(1/2)");
+  const ElementFull *u = Text(b, "1"), *dos = Text(b, "2");
+  const auto regles = DelTipus(b, TipusElement::Linia);
+  ASSERT_TRUE(u && dos);
+  ASSERT_EQ(regles.size(), 1u);
+  const double base = b.bases.front();
+  EXPECT_NEAR(base - regles[0].y, kK.eix * 12, 1e-9);
+  EXPECT_NEAR(base - u->y, kK.numeradorPuja * 12, 1e-9);
+  EXPECT_NEAR(dos->y - base, kK.denominadorBaixa * 12, 1e-9);
+  EXPECT_GE(regles[0].y - regles[0].gruix / 2 - u->y, kK.numeradorBuit * 12);
+}
+
+// Atoms spaced by class as TeX does: a thick space around a relation, a medium one
+// around a binary operator, none after a sign, a thin one after punctuation, none in a
+// script.
+struct EspaiAtom {
+  const char* nom;
+  const char* marcat;
+  const char* abans;
+  const char* despres;
+  double ems;
+};
+void PrintTo(const EspaiAtom& e, std::ostream* os) { *os << e.nom; }
+
+class TipografiaEspaiTest : public testing::TestWithParam<EspaiAtom> {};
+
+TEST_P(TipografiaEspaiTest, SpacesAtomsByClass) {
+  const BlocTipografiat b = Composa(GetParam().marcat);
+  const ElementFull* a = nullptr;
+  const ElementFull* d = nullptr;
+  for (const ElementFull& e : b.elements) {
+    if (e.text == GetParam().abans && !a) a = &e;
+    if (e.text == GetParam().despres && a && &e != a && !d) d = &e;
+  }
+  ASSERT_TRUE(a && d);
+  EXPECT_NEAR(d->x - (a->x + Amplada(*a)), GetParam().ems * a->lletra.punts, 1e-9);
+}
+
+const EspaiAtom kEspais[] = {
+    {"BeforeARelation", "x=3", "x", "=", 5.0 / 18},
+    {"AfterARelation", "x=3", "=", "3", 5.0 / 18},
+    {"AroundABinaryOperator", "a+b", "+", "b", 4.0 / 18},
+    {"NoneAfterASign", "x=-3", "\u2212", "3", 0},
+    {"ThinAfterPunctuation", "3;4", ";", "4", 3.0 / 18},
+    {"NoneBeforePunctuation", "3;4", "3", ";", 0},
+    {"NoneInAScript", "2^(n+1)", "n", "+", 0},
+};
+INSTANTIATE_TEST_SUITE_P(Atoms, TipografiaEspaiTest, testing::ValuesIn(kEspais),
+                         [](const testing::TestParamInfo<EspaiAtom>& i) { return std::string(i.param.nom); });
+
+// A hint's rule written on one line sets its products over the bar: "N1·N2/D1·D2"
+// does not read (N1·N2/D1)·D2.
+TEST(Tipografia, HintSetsItsProductsOverTheBar) {
+  const BlocTipografiat b = Tipografia(PistaDelFull("(Nota: a.d / c.b, N1.N2 / D1.D2)"), 400, kMetriques);
+  const auto regles = DelTipus(b, TipusElement::Linia);
+  ASSERT_EQ(regles.size(), 2u);
+  for (const char* dalt : {"a", "d", "N"}) EXPECT_LT(Text(b, dalt)->y, regles[0].y) << dalt;
+  for (const char* baix : {"c", "b", "D"}) EXPECT_GT(Text(b, baix)->y, regles[0].y) << baix;
+}
+
+// Cases stand a quad apart, wider than the blank after a comma inside a case.
+TEST(Tipografia, CasesStandFurtherApartThanTheirCommas) {
+  const BlocTipografiat b = Composa("a) 4, 9,  b) 1, 3");
+  const ElementFull *coma = nullptr, *nou = Text(b, "9"), *be = Text(b, "b)");
+  for (const ElementFull& e : b.elements) {
+    if (e.text == "," && !coma) coma = &e;
+  }
+  ASSERT_TRUE(coma && nou && be);
+  const double dinsCas = nou->x - (coma->x + Amplada(*coma));
+  const double entreCasos = be->x - (nou->x + 2 * Amplada(*coma));
+  EXPECT_GE(entreCasos, dinsCas + 0.3 * 12);
+}
+
+// A case's words and solutions, and a value after "=", never start a line of their own.
+class TipografiaLligatTest : public testing::TestWithParam<std::pair<const char*, const char*>> {};
+
+TEST_P(TipografiaLligatTest, StaysOnTheLineBefore) {
+  const auto [marcat, text] = GetParam();
+  for (double amplada = 160; amplada < 400; amplada += 7) {
+    const BlocTipografiat b = Composa(marcat, amplada);
+    const ElementFull* e = Text(b, text);
+    ASSERT_TRUE(e) << amplada;
+    EXPECT_GT(e->x, 0) << text << " starts a line at width " << amplada;
+  }
+}
+INSTANTIATE_TEST_SUITE_P(Lligats, TipografiaLligatTest,
+                         testing::Values(std::make_pair("Troba: a) 120 i 112,  b) 96 i 24", "24"),
+                                         std::make_pair("Troba: a) 120 i 112,  b) 96 i 24", "i"),
+                                         std::make_pair("El resultat: MCM= 96", "96")));
 
 TEST(Tipografia, SystemAlignsItsEquationsUnderABrace) {
   const BlocTipografiat b = Composa("a) \r#8 5x+2y = -5\r#8 x+9y = 21\r #0 ");

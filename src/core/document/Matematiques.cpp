@@ -379,10 +379,18 @@ class Lector {
   }
 
   // A letter or a bracket standing alone is mathematics beside mathematics: a letter
-  // when an operator faces it ("y = 2x", not "2x+2 i y-1"), a bracket always.
+  // when an operator faces it ("y = 2x", not "2x+2 i y-1"), a bracket always; and a
+  // letter alone after a case label.
   static bool LletraMatematica(const Atomes& l, const std::vector<Paraula>& ps, std::size_t k) {
     bool lletra = false;
     for (std::size_t i = ps[k].a; i < ps[k].b; ++i) lletra |= EsLlatina(l[i].c);
+    // A letter that is all of a case ("a) d,  b) y"), or all of a text: an answer, a
+    // variable.
+    const std::size_t n = ps[k].b - ps[k].a;
+    const bool sola = lletra && (n == 1 || (n == 2 && (EsCaracter(l[ps[k].b - 1], ',') || EsCaracter(l[ps[k].b - 1], ';'))));
+    const bool totCas = k > 0 && ps[k - 1].classe == ClassePeca::Etiqueta &&
+                        (k + 1 == ps.size() || ps[k + 1].classe == ClassePeca::Etiqueta || ps[k + 1].classe == ClassePeca::Separador);
+    if (sola && (totCas || ps.size() == 1)) return true;
     // Before it, any operator or separator; after it, not a sign ("i -y" is prose).
     if (k > 0 && ps[k - 1].classe == ClassePeca::Matematica) {
       const Atom& a = l[ps[k - 1].b - 1];
@@ -649,8 +657,11 @@ class Lector {
         Posa(Nou(TipusPeca::Operador, "->"));
         ++i;
       } else if (c == '.' || c == '*') {
+        // a full stop ends a sentence, unless it stands alone between two operands
+        // ("3/4 . 5/6"): a product
         const bool final = i + 1 == a.size() || EsBlanc(a[i + 1]);
-        if (c == '.' && final) {
+        const bool sol = i > 0 && EsBlanc(a[i - 1]) && i + 2 < a.size() && EsBlanc(a[i + 1]);
+        if (c == '.' && final && !sol) {
           Text(c);
         } else {
           Posa(Nou(TipusPeca::Operador, "\xB7"));

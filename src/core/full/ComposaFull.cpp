@@ -20,12 +20,13 @@
 namespace tirelo {
 namespace {
 
-constexpr double kPuntsText = 11;
-constexpr double kPuntsTitol = 16;
-constexpr double kPuntsPeu = 9;
-constexpr double kLiniaEspai = 20;     // a line of answer space
-constexpr double kEntreGrups = 10;     // room between exercises
-constexpr double kEntreTextos = 4;     // room between a statement, its hint and its answer
+constexpr MesuresFull kM = kMesuresFull;
+constexpr double kPuntsText = kM.puntsText;
+constexpr double kPuntsTitol = kM.puntsTitol;
+constexpr double kPuntsPeu = kM.puntsPeu;
+constexpr double kLiniaEspai = kM.liniaEspai;
+constexpr double kEntreGrups = kM.entreGrups;
+constexpr double kEntreTextos = kM.entreTextos;
 
 // Elements relative to a group's top, and where the group may be cut.
 struct Grup {
@@ -69,9 +70,9 @@ class Compositor {
   }
 
  private:
-  double Esquerra() const { return Marge2cm; }
-  double Amplada() const { return full_.amplada - 2 * Marge2cm; }
-  double Baix() const { return full_.alcada - Marge2cm; }
+  double Esquerra() const { return kM.marge; }
+  double Amplada() const { return full_.amplada - 2 * kM.marge; }
+  double Baix() const { return full_.alcada - kM.marge; }
 
   static LletraFull Lletra(double punts, bool negreta = false) {
     LletraFull l;
@@ -82,7 +83,7 @@ class Compositor {
 
   void NovaPagina() {
     full_.pagines.emplace_back();
-    y_ = Marge2cm;
+    y_ = kM.marge;
   }
   std::vector<ElementFull>& Elements() { return full_.pagines.back().elements; }
 
@@ -130,38 +131,29 @@ class Compositor {
     }
   }
 
-  // A text broken into lines at its blanks, each line as wide as `amplada` at most
-  // (a word wider than that alone on its line).
+  // A text broken into lines at its blanks by the sheet's line filler.
   std::vector<std::string> Linies(const std::string& text, double amplada, const LletraFull& l) const {
+    std::vector<std::string> paraules;
+    std::istringstream s(text);
+    for (std::string p; s >> p;) paraules.push_back(p);
+    std::vector<PecaLinia> peces;
+    const double espai = met_.Amplada(" ", l);
+    for (const std::string& p : paraules) peces.push_back({met_.Amplada(p, l), espai, true});
+    std::vector<std::size_t> inicis = OmpleLinies(peces, amplada);
+    inicis.push_back(paraules.size());
     std::vector<std::string> r;
-    std::string linia, paraula;
-    auto Tanca = [&] {
-      if (paraula.empty()) return;
-      const std::string amb = linia.empty() ? paraula : linia + " " + paraula;
-      if (!linia.empty() && met_.Amplada(amb, l) > amplada) {
-        r.push_back(linia);
-        linia = paraula;
-      } else {
-        linia = amb;
-      }
-      paraula.clear();
-    };
-    for (const char c : text) {
-      if (c == ' ') {
-        Tanca();
-      } else {
-        paraula += c;
-      }
+    for (std::size_t k = 0; k + 1 < inicis.size(); ++k) {
+      std::string linia;
+      for (std::size_t i = inicis[k]; i < inicis[k + 1]; ++i) linia += (i > inicis[k] ? " " : "") + paraules[i];
+      if (!linia.empty()) r.push_back(linia);
     }
-    Tanca();
-    if (!linia.empty()) r.push_back(linia);
     return r;
   }
 
   // "Respostes" at the top of a new page.
   void Respostes() {
     NovaPagina();
-    LiniaDeText("Respostes", Lletra(kPuntsTitol - 2, true), Esquerra());
+    LiniaDeText(kTitolRespostes, Lletra(kPuntsTitol - 2, true), Esquerra());
     y_ += kEntreGrups;
   }
 
@@ -181,7 +173,7 @@ class Compositor {
   // and its answer space after it.
   Grup GrupDe(const GrupFull& parts) {
     const LletraFull text = Lletra(kPuntsText), negreta = Lletra(kPuntsText, true);
-    const double sagnat = Esquerra() + met_.Amplada("00) ", negreta);
+    const double sagnat = Esquerra() + kM.sagnatNumero * kPuntsText;
     Grup g;
     bool primer = true;
     for (const TextFull& t : parts.textos) {
@@ -192,7 +184,7 @@ class Compositor {
       const double base = Bloc(g, t.matematiques, x, y, text);
       if (t.ambResp) g.elements.insert(g.elements.begin() + abans, TextEn(sagnat, base, "Resp:", text));
       if (primer) g.elements.insert(g.elements.begin(), TextEn(Esquerra(), base, std::to_string(parts.numero) + ")", negreta));
-      if (t.comentari) Bloc(g, LlegeixMatematiques(*t.comentari), sagnat, g.alcada, text);
+      if (t.comentari) Bloc(g, PistaDelFull(*t.comentari), sagnat, g.alcada, text);
       if (t.espai > 0) {
         g.alcada += t.espai * kLiniaEspai;
         g.talls.push_back(g.alcada);
@@ -205,8 +197,8 @@ class Compositor {
   // The group at the cursor; on the next page when it does not fit here but fits a
   // page; cut between its lines when it is taller than a page.
   void Posa(const Grup& g) {
-    const double pagina = Baix() - Marge2cm;
-    if (y_ + g.alcada > Baix() && y_ > Marge2cm && g.alcada <= pagina) NovaPagina();
+    const double pagina = Baix() - kM.marge;
+    if (y_ + g.alcada > Baix() && y_ > kM.marge && g.alcada <= pagina) NovaPagina();
     if (y_ + g.alcada <= Baix() || g.alcada <= pagina) {
       PosaTros(g, 0, g.alcada, y_);
       y_ += g.alcada + kEntreGrups;
@@ -215,7 +207,7 @@ class Compositor {
     double des_de = 0;
     for (std::size_t k = 0; k < g.talls.size(); ++k) {
       const double fins = g.talls[k];
-      if (y_ + fins - des_de > Baix() && y_ > Marge2cm) NovaPagina();
+      if (y_ + fins - des_de > Baix() && y_ > kM.marge) NovaPagina();
       PosaTros(g, des_de, fins, y_);
       y_ += fins - des_de;
       des_de = fins;
@@ -238,16 +230,17 @@ class Compositor {
   }
 
   // "k/n" at the right of every footer, the sheet code at its left in groups of four,
-  // on as many lines as it takes, the last on the footer's baseline.
+  // its first line on the footer's baseline and as many more below it as it takes,
+  // so that the footer never climbs into the text.
   void Peus() {
     const LletraFull l = Lletra(kPuntsPeu);
-    const double base = full_.alcada - Marge2cm / 2;
+    const double base = full_.alcada - kM.peu;
     const std::size_t n = full_.pagines.size();
     const std::vector<std::string> codi = LiniesCodi(l, Amplada() - met_.Amplada(" 00/00", l) - kPuntsPeu);
     const double interlinia = met_.Ascendent(l) + met_.Descendent(l);
     for (std::size_t k = 0; k < n; ++k) {
       auto& e = full_.pagines[k].elements;
-      double y = base - interlinia * static_cast<double>(codi.empty() ? 0 : codi.size() - 1);
+      double y = base;
       for (const std::string& linia : codi) {
         e.push_back(TextEn(Esquerra(), y, linia, l));
         y += interlinia;
@@ -258,15 +251,7 @@ class Compositor {
   }
 
   std::vector<std::string> LiniesCodi(const LletraFull& l, double amplada) const {
-    std::vector<std::string> linies;
-    std::istringstream grups(Utf8DeCp1252(CodiEnGrups(opcions_.codi)));
-    for (std::string grup; grups >> grup;) {
-      if (!linies.empty() && met_.Amplada(linies.back() + " " + grup, l) <= amplada)
-        linies.back() += " " + grup;
-      else
-        linies.push_back(grup);
-    }
-    return linies;
+    return Linies(Utf8DeCp1252(CodiEnGrups(opcions_.codi)), amplada, l);
   }
 
   const OpcionsFull& opcions_;

@@ -6,6 +6,7 @@
 // scripts, systems as an aligned block under \left\{ ... \right.; prose and every
 // text of the sheet is escaped, so that any character typed in the editor prints as
 // itself. docs/latex.md describes the document.
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,7 @@ namespace tirelo {
 namespace {
 
 // Nesting deeper than this is not written, as the typesetter draws none of it.
-constexpr int kProfunditatMaxima = 48;
+constexpr int kProfunditatMaxima = kMesuresFull.profunditatMaxima;
 // A run of tab stops between two pieces of a line: a quad, as the typesetter sets it.
 constexpr std::string_view kQuadrat = "\\quad ";
 
@@ -102,16 +103,26 @@ class Escriptor {
             r += "\\\\\n";
           }
           break;
-        case TipusPeca::Tros: r += TextLatex(p.text); break;
+        case TipusPeca::Tros:
+          despresDeCas_ = false;
+          r += Lligat(TextLatex(p.text));
+          if (r.ends_with("= ")) r.back() = '~';  // "MCM= 96" keeps its value on its line
+          break;
         case TipusPeca::Tabulador:
           if (DinsLinia(r)) r += kQuadrat;
           break;
         case TipusPeca::Sagnat: break;
         case TipusPeca::Cas:
-          if (!r.empty() && r.back() != ' ' && r.back() != '\n') r += ' ';
+          // a quad before a label, wider than the blanks inside a case; the case's own
+          // blanks do not break
+          while (!r.empty() && r.back() == ' ') r.pop_back();
+          if (DinsLinia(r)) r += despresDeCas_ ? std::string(kQuadrat) : std::string(" ");
           r += TextLatex(p.text) + "~";
+          ++dinsCas_;
           Linia(p.fills, r);
+          --dinsCas_;
           r += ' ';
+          despresDeCas_ = true;
           break;
         case TipusPeca::Negreta:
         case TipusPeca::Cursiva:
@@ -122,11 +133,20 @@ class Escriptor {
           break;
         default:  // an expression breaks only where a line cannot hold it
           // mathematics set right after prose keeps a blank from it
-          if (k > 0 && m_.peces[fills[k - 1]].tipus == TipusPeca::Tros && DinsLinia(r)) r += ' ';
+          if (k > 0 && m_.peces[fills[k - 1]].tipus == TipusPeca::Tros && DinsLinia(r)) r += dinsCas_ ? '~' : ' ';
           r += "$\\displaystyle " + (p.tipus == TipusPeca::Expressio ? Expressio(p.fills, 1) : Node(f, 0)) + "$";
           break;
       }
     }
+  }
+
+  // Prose inside a case: its blanks tie it together.
+  std::string Lligat(std::string text) const {
+    if (dinsCas_ == 0) return text;
+    for (char& c : text) {
+      if (c == ' ') c = '~';
+    }
+    return text;
   }
 
   static std::string Operador(const std::string& op) {
@@ -206,12 +226,12 @@ class Escriptor {
     std::vector<std::size_t> radicand = p.fills;
     std::string index;
     if (!radicand.empty() && m_.peces[radicand.front()].tipus == TipusPeca::IndexArrel) {
-      index = Expressio(m_.peces[radicand.front()].fills, prof + 1);
+      if (IndexVisible(m_, m_.peces[radicand.front()])) index = Expressio(m_.peces[radicand.front()].fills, prof + 1);
       radicand.erase(radicand.begin());
     }
     // an index that holds a "]" goes in braces, so that it cannot end the optional argument
     if (index.find(']') != std::string::npos) index = "{" + index + "}";
-    return (index.empty() || index == "2" ? "\\sqrt{" : "\\sqrt[" + index + "]{") + Expressio(radicand, prof + 1) + "}";
+    return (index.empty() ? "\\sqrt{" : "\\sqrt[" + index + "]{") + Expressio(radicand, prof + 1) + "}";
   }
 
   static std::string Signe(char c) {
@@ -249,80 +269,111 @@ class Escriptor {
   }
 
   const Model& m_;
+  int dinsCas_ = 0;            // how deep in cases the text being written is
+  bool despresDeCas_ = false;  // the last thing written ended a case
 };
 
-std::string TextDeMarcat(const std::string& marcat) {
-  const Model m = LlegeixMatematiques(marcat);
-  return Escriptor(m).Text();
-}
 std::string TextDeMatematiques(const Model& m) { return Escriptor(m).Text(); }
 
-constexpr const char* kPreambul =
-    "\\documentclass[11pt,a4paper]{article}\n"
-    "\\usepackage[utf8]{inputenc}\n"
-    "\\usepackage[T1]{fontenc}\n"
-    "\\usepackage{lmodern}\n"
-    "\\usepackage{amsmath}\n"
-    "\\usepackage[a4paper,margin=2cm,footskip=1cm]{geometry}\n"
-    "\\raggedbottom\n"
-    "\\relpenalty=9999\n"
-    "\\binoppenalty=9999\n"
-    "\\emergencystretch=3em\n"
-    "\\setlength{\\parindent}{0pt}\n";
+// A number of the sheet's measures to two decimals, as LaTeX reads it ("56.69", "20").
+std::string Xifra(double x) {
+  const long centesimes = std::lround(x * 100);
+  std::string r = std::to_string(centesimes / 100);
+  if (centesimes % 100 != 0) r += "." + std::to_string(centesimes % 100 / 10) + std::to_string(centesimes % 10);
+  return r;
+}
+std::string Punts(double p) { return Xifra(p) + "pt"; }
+
+// A size of the sheet's measures, its lines 1.2 times as far apart.
+std::string Mida(double punts) { return "\\fontsize{" + Punts(punts) + "}{" + Punts(1.2 * punts) + "}\\selectfont"; }
+
+std::string Preambul() {
+  const MesuresFull& k = kMesuresFull;
+  return "\\documentclass[11pt,a4paper]{article}\n"
+         "\\usepackage[utf8]{inputenc}\n"
+         "\\usepackage[T1]{fontenc}\n"
+         "\\usepackage{lmodern}\n"
+         "\\usepackage{amsmath}\n"
+         "\\usepackage[a4paper,margin=" + Punts(k.marge) + ",footskip=" + Punts(k.marge - k.peu) + "]{geometry}\n"
+         "\\raggedbottom\n"
+         // no line breaks inside an expression: lines break between cases and words
+         "\\relpenalty=10000\n"
+         "\\binoppenalty=10000\n"
+         "\\emergencystretch=3em\n"
+         "\\setlength{\\parindent}{0pt}\n"
+         // lines whose ink would come closer than 1 pt (stacked fractions on consecutive
+         // lines) keep apart as far as the typeset sheet keeps a tall line
+         "\\lineskiplimit=1pt\n"
+         "\\lineskip=" + Punts(k.interliniaAlta * k.puntsText) + "\n";
+}
 
 // The footer: the sheet code at the left in groups of four, on as many lines as it
 // takes, "k/n" at the right.
 std::string Peu(const OpcionsFull& o) {
+  // the code's first line on the footer's baseline, more lines below it into the
+  // margin: the footer never climbs into the text
   return "\\makeatletter\n"
          "\\def\\ps@tirelo{\\let\\@oddhead\\@empty\\let\\@evenhead\\@empty\n"
-         "  \\def\\@oddfoot{\\parbox[b]{0.8\\textwidth}{\\raggedright\\small " +
+         "  \\def\\@oddfoot{\\parbox[t]{0.8\\textwidth}{\\raggedright" + Mida(kMesuresFull.puntsPeu) + " " +
          TextLatex(CodiEnGrups(o.codi)) +
-         "}\\hfill{\\small\\thepage/\\pageref{tirelo-darrera}}}\\let\\@evenfoot\\@oddfoot}\n"
+         "}\\hfill{" + Mida(kMesuresFull.puntsPeu) + "\\thepage/\\pageref{tirelo-darrera}}}\\let\\@evenfoot\\@oddfoot}\n"
          "\\makeatother\n"
          "\\pagestyle{tirelo}\n";
 }
+
+// The room between exercises, and after the header.
+std::string Entre() { return "\\vspace{" + Punts(kMesuresFull.entreGrups) + "}"; }
 
 std::string Capcalera(const OpcionsFull& o) {
   std::string r;
   const std::string versio = TextVersio(o);
   if (!o.titol.empty() || !versio.empty()) {
-    r += "\\noindent\\null\\hfill{\\Large\\bfseries " + TextLatex(o.titol) + "}\\hfill";
-    if (!versio.empty()) r += "\\llap{\\bfseries " + TextLatex(versio) + "}";
-    r += "\\par\\bigskip\n";
+    // the title centred on the text's width, its lines kept clear of the version at
+    // the right margin (and as far from the left one, so that they stay centred)
+    const std::string lliure = versio.empty() ? "0pt" : "2.5cm";
+    r += "\\noindent";
+    if (!versio.empty()) r += "\\rlap{\\makebox[\\linewidth][r]{\\bfseries " + TextLatex(versio) + "}}";
+    r += "\\parbox[t]{\\linewidth}{" + Mida(kMesuresFull.puntsTitol) + "\\bfseries\\leftskip=" + lliure + " plus 1fil\\rightskip=" + lliure +
+         " plus 1fil\\parfillskip=0pt\\strut " + TextLatex(o.titol) + "\\strut}\\par" + Entre() + "\n";
   }
   if (o.capcalera) {
     for (const char* linia : kLiniesCapcalera) r += TextLatex(linia) + " \\hrulefill\\par\\medskip\n";
-    r += "\\bigskip\n";
+    r += Entre() + "\n";
   }
   return r;
 }
 
 // An exercise (or its answer in the key): one paragraph with the number hanging
-// before it; breaking a page inside it costs almost as much as TeX allows.
+// before it, in a box as wide as the text, so that a page never breaks inside it nor
+// between a statement and its answer space.
 std::string Grup(const GrupFull& g) {
-  std::string r = "{\\interlinepenalty=9999\\hangindent=2.2em\\hangafter=1\\makebox[2.2em][l]{\\textbf{" +
+  const std::string sagnat = Xifra(kMesuresFull.sagnatNumero) + "em";
+  std::string r = "\\noindent\\begin{minipage}[t]{\\linewidth}\\rightskip=0pt plus 1fil\\hangindent=" + sagnat + "\\hangafter=1\\makebox[" + sagnat +
+                  "][l]{\\textbf{" +
                   std::to_string(g.numero) + ")}}";
   bool primer = true;
   for (const TextFull& t : g.textos) {
     if (!primer) r += "\\\\\n";
     if (t.ambResp) r += "Resp: ";
     r += TextDeMatematiques(t.matematiques);
-    if (t.comentari) r += "\\\\\n" + TextDeMarcat(*t.comentari);
-    if (t.espai > 0) r += "\\\\[" + std::to_string(t.espai * 20) + "pt]\\null";
+    if (t.comentari) r += "\\\\\n" + TextDeMatematiques(PistaDelFull(*t.comentari));
+    if (t.espai > 0) r += "\\\\[" + Punts(t.espai * kMesuresFull.liniaEspai) + "]\\null";
     primer = false;
   }
-  return r + "\\par}\\bigskip\n";
+  return r + "\\par\\end{minipage}\\par" + Entre() + "\n";
 }
 
 }  // namespace
 
 std::string EscriuLatex(const std::vector<Exercici>& exercicis, const OpcionsFull& opcions) {
-  std::string r = kPreambul;
+  std::string r = Preambul();
   r += Peu(opcions);
   r += "\\begin{document}\n";
   r += Capcalera(opcions);
   for (const GrupFull& g : PartsDelFull(exercicis, opcions)) {
-    if (g.respostesAbans) r += "\\newpage\n{\\Large\\bfseries Respostes\\par}\\bigskip\n";
+    if (g.respostesAbans) {
+      r += "\\newpage\n{" + Mida(kMesuresFull.puntsTitol - 2) + "\\bfseries " + kTitolRespostes + "\\par}" + Entre() + "\n";
+    }
     r += Grup(g);
   }
   r += "\\label{tirelo-darrera}\n\\end{document}\n";

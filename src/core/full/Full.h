@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "document/Exercici.h"
+#include "full/ConstantsMath.h"
 #include "motor/Motor.h"
 
 namespace tirelo {
@@ -31,12 +32,30 @@ struct LletraFull {
   bool operator==(const LletraFull&) const = default;
 };
 
+// Where a text's glyphs put ink, from the left end of its baseline: the bounds of
+// their outlines, not the face's ascent and descent.
+struct TintaText {
+  double dalt = 0;   // the highest ink above the baseline
+  double baix = 0;   // the lowest ink below the baseline (negative when all ink is above)
+  double dreta = 0;  // the rightmost ink
+};
+
 class MetriquesLletra {
  public:
   virtual ~MetriquesLletra() = default;
   virtual double Amplada(std::string_view utf8, const LletraFull& lletra) const = 0;
   virtual double Ascendent(const LletraFull& lletra) const = 0;   // above the baseline, > 0
   virtual double Descendent(const LletraFull& lletra) const = 0;  // below the baseline, > 0
+  // The ink of a text. Without outlines to measure, the face's ascent and descent.
+  virtual TintaText Tinta(std::string_view utf8, const LletraFull& lletra) const {
+    return {Ascendent(lletra), Descendent(lletra), Amplada(utf8, lletra)};
+  }
+  // The constants of the mathematics face, read once per face; Latin Modern Math's
+  // when the face has none.
+  virtual const ConstantsMath& Matematiques() const {
+    static const ConstantsMath kPerDefecte;
+    return kPerDefecte;
+  }
 };
 
 enum class TipusElement : unsigned char {

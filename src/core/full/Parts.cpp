@@ -11,6 +11,125 @@
 namespace tirelo {
 namespace {
 
+bool EsLletra(char c) {
+  const auto u = static_cast<unsigned char>(c);
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || u >= 0xC0;
+}
+
+// A typeset sheet's prose as a printed page has it, in the batch's Windows-1252: the
+// apostrophe between letters as "’", straight double quotes as Catalan quotes « »,
+// and the "&" of "(& solucions)" (the plain text's sign for infinitely many) as
+// "infinites". The RTF keeps the batch's own text.
+void ProsaTipografica(Model& m) {
+  std::vector<std::size_t> trossos;
+  for (std::size_t k = 0; k < m.peces.size(); ++k) {
+    if (m.peces[k].tipus == TipusPeca::Tros) trossos.push_back(k);
+  }
+  bool obertes = false;  // a quote has been opened
+  for (std::size_t n = 0; n < trossos.size(); ++n) {
+    const std::string& t = m.peces[trossos[n]].text;
+    std::string seguent;  // the prose after this run, as far as the word after a sign
+    for (std::size_t k = n + 1; k < trossos.size() && k <= n + 2; ++k) seguent += m.peces[trossos[k]].text;
+    std::string r;
+    for (std::size_t i = 0; i < t.size(); ++i) {
+      const char c = t[i];
+      if (c == '\'' && i > 0 && i + 1 < t.size() && EsLletra(t[i - 1]) && EsLletra(t[i + 1])) {
+        r += '\x92';
+      } else if (c == '"') {
+        r += obertes ? '\xBB' : '\xAB';
+        obertes = !obertes;
+      } else if (c == '&' && (t.substr(i + 1) + seguent).starts_with(" solucions")) {
+        r += "infinites";
+      } else {
+        r += c;
+      }
+    }
+    m.peces[trossos[n]].text = std::move(r);
+  }
+}
+
+bool EsOperand(TipusPeca t) {
+  return t == TipusPeca::Nombre || t == TipusPeca::Variable || t == TipusPeca::Grup || t == TipusPeca::Arrel ||
+         t == TipusPeca::Potencia || t == TipusPeca::Subindex;
+}
+
+// A hint's rule written on one line, "N1·N2/D1·D2", means the products over each
+// other: the fraction takes the products written against its bar, "·" by "·", into
+// its numerator and denominator, so that it does not read (N1·N2/D1)·D2.
+void ProductesSobreLaBarra(Model& m) {
+  for (std::size_t n = 0; n < m.peces.size(); ++n) {
+    if (m.peces[n].tipus != TipusPeca::Expressio && m.peces[n].tipus != TipusPeca::Grup) continue;
+    std::vector<std::size_t> fills = m.peces[n].fills;
+    auto Producte = [&](std::size_t op) {
+      return op < fills.size() && m.peces[fills[op]].tipus == TipusPeca::Operador && m.peces[fills[op]].text == "\xB7";
+    };
+    // a bar left as a sign between products ("N1.N2 / D1.D2"): a fraction of the
+    // products, the blanks around the bar gone
+    auto Blanc = [&](std::size_t i) { return m.peces[fills[i]].tipus == TipusPeca::Tros && m.peces[fills[i]].text == " "; };
+    auto Barra = [&](std::size_t i) {
+      return i < fills.size() && m.peces[fills[i]].tipus == TipusPeca::Operador && m.peces[fills[i]].text == "/";
+    };
+    for (std::size_t k = 0; k < fills.size();) {
+      if (Blanc(k) && ((k > 0 && Barra(k - 1)) || Barra(k + 1))) {
+        fills.erase(fills.begin() + static_cast<std::ptrdiff_t>(k));
+      } else {
+        ++k;
+      }
+    }
+    for (std::size_t k = 1; k + 1 < fills.size(); ++k) {
+      const Peca& barra = m.peces[fills[k]];
+      if (barra.tipus != TipusPeca::Operador || barra.text != "/") continue;
+      std::size_t a = k, b = k + 1;
+      while (a > 0 && EsOperand(m.peces[fills[a - 1]].tipus)) --a;
+      while (a < k && a >= 2 && Producte(a - 1) && EsOperand(m.peces[fills[a - 2]].tipus)) {
+        a -= 2;
+        while (a > 0 && EsOperand(m.peces[fills[a - 1]].tipus)) --a;
+      }
+      while (b < fills.size() && EsOperand(m.peces[fills[b]].tipus)) ++b;
+      while (b > k + 1 && b + 1 < fills.size() && Producte(b) && EsOperand(m.peces[fills[b + 1]].tipus)) {
+        b += 2;
+        while (b < fills.size() && EsOperand(m.peces[fills[b]].tipus)) ++b;
+      }
+      if (a == k || b == k + 1) continue;
+      const std::size_t num = m.Nou(TipusPeca::Expressio, {}, {fills.begin() + static_cast<std::ptrdiff_t>(a), fills.begin() + static_cast<std::ptrdiff_t>(k)});
+      const std::size_t den = m.Nou(TipusPeca::Expressio, {}, {fills.begin() + static_cast<std::ptrdiff_t>(k + 1), fills.begin() + static_cast<std::ptrdiff_t>(b)});
+      const std::size_t fraccio = m.Nou(TipusPeca::Fraccio, {}, {num, den});
+      fills.erase(fills.begin() + static_cast<std::ptrdiff_t>(a), fills.begin() + static_cast<std::ptrdiff_t>(b));
+      fills.insert(fills.begin() + static_cast<std::ptrdiff_t>(a), fraccio);
+      k = a;
+    }
+    for (std::size_t k = 0; k < fills.size(); ++k) {
+      const Peca& f = m.peces[fills[k]];
+      if (f.tipus != TipusPeca::Fraccio || f.fills.size() != 2) continue;
+      std::size_t a = k, b = k + 1;  // the products [a, k) and (k, b) join the fraction
+      while (a >= 2 && Producte(a - 1) && EsOperand(m.peces[fills[a - 2]].tipus)) {
+        a -= 2;
+        while (a > 0 && EsOperand(m.peces[fills[a - 1]].tipus)) --a;  // "N1": operands written together
+      }
+      while (b + 1 < fills.size() && Producte(b) && EsOperand(m.peces[fills[b + 1]].tipus)) {
+        b += 2;
+        while (b < fills.size() && EsOperand(m.peces[fills[b]].tipus)) ++b;
+      }
+      if (a == k && b == k + 1) continue;
+      const std::size_t num = m.peces[fills[k]].fills[0], den = m.peces[fills[k]].fills[1];
+      std::vector<std::size_t>& nf = m.peces[num].fills;
+      nf.insert(nf.begin(), fills.begin() + static_cast<std::ptrdiff_t>(a), fills.begin() + static_cast<std::ptrdiff_t>(k));
+      std::vector<std::size_t>& df = m.peces[den].fills;
+      df.insert(df.end(), fills.begin() + static_cast<std::ptrdiff_t>(k + 1), fills.begin() + static_cast<std::ptrdiff_t>(b));
+      const std::size_t fraccio = fills[k];
+      fills.erase(fills.begin() + static_cast<std::ptrdiff_t>(a), fills.begin() + static_cast<std::ptrdiff_t>(b));
+      fills.insert(fills.begin() + static_cast<std::ptrdiff_t>(a), fraccio);
+      k = a;
+    }
+    m.peces[n].fills = std::move(fills);
+  }
+}
+
+Model Tipografic(Model m) {
+  ProsaTipografica(m);
+  return m;
+}
+
 // A hint left empty shows nothing on a typeset sheet: no lone "Comentari:".
 TextFull Text(const TextIPista& t, Model matematiques, bool ambResp, int espai) {
   const bool buit = !t.comentari || t.comentari->find_first_not_of(' ', 13) == std::string::npos;
@@ -86,13 +205,14 @@ Model RespostaAmbPassos(const Exercici& e) {
 // solution under it when the sheet asks for that.
 Model RespostaDelFull(const Exercici& e, const OpcionsFull& opcions) {
   const bool simplifica = opcions.respostesSimplificades && opcions.formaDelSubtipus && e.recepta;
-  if ((!simplifica && !opcions.resolucio) || ApartatsVigents(e).empty()) return NombresCatalans(MatematiquesResposta(e));
+  if ((!simplifica && !opcions.resolucio) || ApartatsVigents(e).empty())
+    return Tipografic(NombresCatalans(MatematiquesResposta(e)));
   Exercici simple = e;
   if (simplifica) {
     const FormaResposta forma = opcions.formaDelSubtipus(e.recepta->tema, e.recepta->subtipus);
     for (Apartat& a : simple.apartats) a.resposta = FormaSimple(a.resposta, forma);
   }
-  return NombresCatalans(opcions.resolucio ? RespostaAmbPassos(simple) : MatematiquesResposta(simple));
+  return Tipografic(NombresCatalans(opcions.resolucio ? RespostaAmbPassos(simple) : MatematiquesResposta(simple)));
 }
 
 }  // namespace
@@ -103,7 +223,7 @@ std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const
   for (std::size_t k = 0; k < exercicis.size(); ++k) {
     GrupFull g;
     g.numero = static_cast<int>(k) + 1;
-    g.textos.push_back(Text(EnunciatIPista(exercicis[k]), NombresCatalans(MatematiquesEnunciat(exercicis[k])), false, espai));
+    g.textos.push_back(Text(EnunciatIPista(exercicis[k]), Tipografic(NombresCatalans(MatematiquesEnunciat(exercicis[k]))), false, espai));
     if (opcions.disposicio == 0)
       g.textos.push_back(Text(RespostaIPista(exercicis[k]), RespostaDelFull(exercicis[k], opcions), true, 0));
     r.push_back(std::move(g));
@@ -117,6 +237,17 @@ std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const
     r.push_back(std::move(g));
   }
   return r;
+}
+
+bool IndexVisible(const Model& m, const Peca& index) {
+  return !(index.fills.size() == 1 && m.peces[index.fills[0]].tipus == TipusPeca::Nombre &&
+           m.peces[index.fills[0]].text == "2");
+}
+
+Model PistaDelFull(const std::string& comentari) {
+  Model m = LlegeixMatematiques(comentari);
+  ProductesSobreLaBarra(m);
+  return Tipografic(std::move(m));
 }
 
 std::string TextVersio(const OpcionsFull& opcions) {

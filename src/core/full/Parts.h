@@ -15,6 +15,31 @@
 
 namespace tirelo {
 
+// The sheet's measures, in points unless said, which the composer sets and the LaTeX
+// writer writes into its preamble and parts: A4 portrait, every margin 2 cm, the
+// footer's baseline 1 cm above the page's bottom edge, the code's further lines below it.
+struct MesuresFull {
+  double marge = Marge2cm;
+  double peu = Marge2cm / 2;    // the footer's baseline above the page's bottom edge
+  double puntsText = 11;
+  double puntsTitol = 16;       // the title; "Respostes" two points smaller
+  double puntsPeu = 9;
+  double liniaEspai = 20;       // a line of answer space
+  double entreGrups = 10;       // between exercises, and after the header
+  double entreTextos = 4;       // between a statement, its hint and its answer
+  double sagnatNumero = 2.2;    // ems of the text: the exercise's number hangs in it
+  double quadrat = 1;           // ems: a run of tab stops between two pieces of a line
+  double interliniaAlta = 0.4;  // ems below a line taller than the text's; 0.2 below others
+  int profunditatMaxima = 48;   // nesting deeper than this (a fraction of a fraction of ...) is not set
+};
+inline constexpr MesuresFull kMesuresFull{};
+
+// The answer key's heading, on a new page.
+inline constexpr const char* kTitolRespostes = "Respostes";
+
+// Whether a root's index is shown: any but a lone 2.
+bool IndexVisible(const Model& m, const Peca& index);
+
 struct TextFull {
   bool ambResp = false;                  // "Resp:" before it: an answer in layout 0
   std::string text;                      // markup
@@ -30,6 +55,10 @@ struct GrupFull {
 };
 
 std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const OpcionsFull& opcions);
+
+// A hint's paragraph (markup) as both outputs set it: mathematics, its rule's products
+// over the fraction bar ("N1·N2/D1·D2" as one fraction), its prose typographic.
+Model PistaDelFull(const std::string& comentari);
 
 // The title line's texts (Windows-1252): the title, and "Versió A" when the sheet has
 // a version letter; the header lines, when asked.

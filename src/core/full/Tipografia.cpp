@@ -8,20 +8,23 @@
 #include <utility>
 
 #include "document/Matematiques.h"
+#include "full/Parts.h"
 #include "mathtext/Text.h"
 
 namespace tirelo {
 namespace {
 
-// Nesting deeper than this (a fraction of a fraction of ...) is not drawn: no
-// exercise comes near it, and the typesetter's own depth stays bounded.
-constexpr int kProfunditatMaxima = 48;
+// Nesting deeper than this is not drawn: no exercise comes near it, and the
+// typesetter's own depth stays bounded.
+constexpr int kProfunditatMaxima = kMesuresFull.profunditatMaxima;
 constexpr double kPuntsPerCm = 72.0 / 2.54;
 
-// What is drawn of a piece, relative to the left end of its baseline.
+// What is drawn of a piece, relative to the left end of its baseline; its height and
+// depth are those of its ink, as the MATH table's gaps and limits are measured.
 struct Caixa {
   double amplada = 0, ascendent = 0, descendent = 0;
   std::vector<ElementFull> elements;
+  bool caracter = false;  // a run of glyphs (a number, a letter, a bracket): scripts ignore its height
 };
 
 // Puts b into a with b's origin at (dx, dy) of a's.
@@ -36,7 +39,10 @@ void Posa(Caixa& a, const Caixa& b, double dx, double dy) {
 }
 
 // b after a on the same baseline.
-void Segueix(Caixa& a, const Caixa& b) { Posa(a, b, a.amplada, 0); }
+void Segueix(Caixa& a, const Caixa& b) {
+  Posa(a, b, a.amplada, 0);
+  a.caracter = b.caracter;
+}
 
 ElementFull Ratlla(double x, double y, double x2, double y2, double gruix) {
   ElementFull e;
@@ -58,6 +64,25 @@ ElementFull Cami(std::vector<PuntFull> punts, double gruix) {
   e.gruix = gruix;
   return e;
 }
+
+// The classes of mathematical atoms, as TeX spaces them (The TeXbook, chapter 18):
+// ordinary (a number, a letter, a fraction, a root, a bracketed group), binary
+// operator, relation, opening and closing bracket, punctuation.
+enum class ClasseAtom : unsigned char { Ord, Bin, Rel, Obre, Tanca, Punt, Cap };
+
+// The room between two atoms in display and text style, by the left atom's class (row)
+// and the right one's (column): 0 none, 1 a thin space (3/18 em), 2 a medium one
+// (4/18 em), 3 a thick one (5/18 em). Scripts set none.
+constexpr int kEspaisAtom[6][6] = {
+    //           Ord Bin Rel Obre Tanca Punt
+    /* Ord   */ {0, 2, 3, 0, 0, 0},
+    /* Bin   */ {2, 0, 0, 2, 0, 0},
+    /* Rel   */ {3, 0, 0, 3, 0, 0},
+    /* Obre  */ {0, 0, 0, 0, 0, 0},
+    /* Tanca */ {0, 2, 3, 0, 0, 0},
+    /* Punt  */ {1, 1, 1, 1, 1, 1},
+};
+constexpr double kEmsEspai[4] = {0, 3.0 / 18, 4.0 / 18, 5.0 / 18};
 
 // How a piece of a line may meet the one before it.
 struct Item {
@@ -87,8 +112,9 @@ class Tipografa {
 
  private:
   double Em(const LletraFull& l) const { return l.punts; }
-  double Gruix(const LletraFull& l) const { return std::max(0.4, 0.05 * l.punts); }
-  double Eix(const LletraFull& l) const { return 0.25 * l.punts; }  // the maths axis above the baseline
+  const ConstantsMath& K() const { return met_.Matematiques(); }
+  double Gruix(const LletraFull& l) const { return std::max(0.4, K().reglaFraccio * l.punts); }
+  double Eix(const LletraFull& l) const { return K().eix * l.punts; }  // the maths axis above the baseline
 
   static LletraFull Cara(LletraFull l, FamiliaFull f, bool cursiva) {
     l.familia = f;
@@ -102,9 +128,11 @@ class Tipografa {
 
   Caixa Text(const std::string& utf8, const LletraFull& l) const {
     Caixa c;
+    const TintaText t = met_.Tinta(utf8, l);
     c.amplada = met_.Amplada(utf8, l);
-    c.ascendent = met_.Ascendent(l);
-    c.descendent = met_.Descendent(l);
+    c.ascendent = t.dalt;
+    c.descendent = t.baix;
+    c.caracter = true;
     ElementFull e;
     e.text = utf8;
     e.lletra = l;
@@ -141,6 +169,8 @@ class Tipografa {
       if (paraula.empty()) return;
       AfegeixItem(Text(Utf8DeCp1252(paraula), Cara(l, FamiliaFull::Text, false)));
       prosa_ = true;
+      enganxat_ = paraula.back() == '=';  // "MCM=" keeps its value on its line
+      despresDeCas_ = false;
       paraula.clear();
     };
     for (const char c : text) {
@@ -175,7 +205,7 @@ class Tipografa {
             break;
           }
           paragrafs_.emplace_back();
-          blancPendent_ = quadratPendent_ = enganxat_ = false;
+          blancPendent_ = quadratPendent_ = enganxat_ = despresDeCas_ = false;
           break;
         case TipusPeca::Tros: Prosa(p.text, l); break;
         case TipusPeca::Sagnat:
@@ -185,11 +215,17 @@ class Tipografa {
           blancPendent_ = quadratPendent_ = true;
           break;
         case TipusPeca::Cas: {
+          // a quad before a label, wider than the blanks inside a case, so that the
+          // cases stand apart from their own commas
           blancPendent_ = !Actual().items.empty();
+          quadratPendent_ = blancPendent_ && despresDeCas_;
+          const std::size_t etiqueta = Actual().items.size();
           AfegeixItem(Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Text, false)));
           blancPendent_ = true;
           enganxat_ = true;  // never a break right after a label
           Peces(p.fills, l);
+          Lliga(etiqueta);
+          despresDeCas_ = true;
           break;
         }
         case TipusPeca::Negreta:
@@ -208,14 +244,25 @@ class Tipografa {
     }
   }
 
+  // A case from its label on stays on one line (its solutions, "20 i 14"), unless it
+  // is wider than a line.
+  void Lliga(std::size_t etiqueta) {
+    std::vector<Item>& items = Actual().items;
+    double w = 0;
+    for (std::size_t k = etiqueta; k < items.size(); ++k) w += items[k].caixa.amplada + (items[k].espaiAbans ? Em(base_) : 0);
+    if (w > amplada_ - Actual().sagnat) return;
+    for (std::size_t k = etiqueta + 1; k < items.size(); ++k) items[k].potTallar = false;
+  }
+
   // An expression wider than a line, in pieces that end after an operator or a
   // blank, so that it may break there rather than run off the page.
   void Trossos(const std::vector<std::size_t>& fills, const LletraFull& l) {
     std::vector<std::size_t> tros;
     bool primer = true;
+    ClasseAtom anterior = ClasseAtom::Cap;
     auto Tanca = [&] {
       if (tros.empty()) return;
-      Caixa c = Expressio(tros, l, 1);
+      Caixa c = Expressio(tros, l, 1, anterior, true, &anterior);
       tros.clear();
       if (primer) {
         AfegeixItem(std::move(c));
@@ -230,7 +277,8 @@ class Tipografa {
     for (const std::size_t f : fills) {
       tros.push_back(f);
       const Peca& p = m_.peces[f];
-      if (p.tipus == TipusPeca::Operador || (p.tipus == TipusPeca::Tros && p.text == " ")) Tanca();
+      // never right after a relation: "=" keeps what it equates on its line
+      if ((p.tipus == TipusPeca::Operador && !EsRelacio(p.text)) || (p.tipus == TipusPeca::Tros && p.text == " ")) Tanca();
     }
     Tanca();
   }
@@ -246,48 +294,51 @@ class Tipografa {
     return l;
   }
 
-  // The width from item i up to the next place the line may break: a label and the
-  // piece glued to it move to the next line together.
-  static double FinsAlTall(const std::vector<Item>& items, std::size_t i, double espai) {
-    double w = items[i].caixa.amplada;
-    for (std::size_t k = i + 1; k < items.size() && !items[k].potTallar; ++k) {
-      w += (items[k].espaiAbans ? espai : 0) + items[k].caixa.amplada;
-    }
-    return w;
-  }
-
-  // Lines of the paragraph filled greedily; each line's elements go into the block
-  // on its baseline.
-  void Trenca(const Paragraf& p, BlocTipografiat& b) const {
+  // Lines of the paragraph filled by the sheet's line filler; each line's elements go
+  // into the block on its baseline. Baselines stand the text's leading apart (its face's
+  // ascent and descent and 0.2 em), as TeX's \baselineskip: a line moves further only
+  // when its ink would come within 1 pt of the ink of the line above (a fraction, a
+  // system), and then stands 0.4 em clear of it. The first line's leading is counted
+  // from a line of text above the block.
+  void Trenca(const Paragraf& p, BlocTipografiat& b) {
     const LletraFull text = Cara(base_, FamiliaFull::Text, false);
     const double espai = met_.Amplada(" ", text);
-    std::size_t i = 0;
-    do {
+    std::vector<PecaLinia> peces;
+    for (const Item& it : p.items) {
+      peces.push_back({it.caixa.amplada, it.espaiAbans ? (it.quadrat ? kMesuresFull.quadrat * Em(text) : espai) : 0,
+                       it.potTallar});
+    }
+    std::vector<std::size_t> inicis = OmpleLinies(peces, amplada_, p.sagnat);
+    inicis.push_back(p.items.size());
+    const double a = met_.Ascendent(text), d = met_.Descendent(text);
+    const double buit = kMesuresFull.interliniaAlta / 2 * base_.punts, alt = kMesuresFull.interliniaAlta * base_.punts;
+    for (std::size_t l = 0; l + 1 < inicis.size(); ++l) {
       Caixa linia;
-      linia.ascendent = met_.Ascendent(text);
-      linia.descendent = met_.Descendent(text);
       double x = p.sagnat;
-      bool buida = true;
-      for (; i < p.items.size(); ++i) {
-        const Item& it = p.items[i];
-        const double abans = it.espaiAbans && !buida ? (it.quadrat ? Em(text) : espai) : 0;
-        if (!buida && it.potTallar && x + abans + FinsAlTall(p.items, i, espai) > amplada_) break;
-        Posa(linia, it.caixa, x + abans, 0);
-        x += abans + it.caixa.amplada;
-        buida = false;
+      for (std::size_t i = inicis[l]; i < inicis[l + 1]; ++i) {
+        const double abans = i > inicis[l] ? peces[i].espaiAbans : 0;
+        Posa(linia, p.items[i].caixa, x + abans, 0);
+        x += abans + p.items[i].caixa.amplada;
       }
-      const double dalt = b.alcada;
+      if (b.bases.empty()) {
+        baseAnterior_ = -(d + buit);
+        tintaAnterior_ = d;
+      }
+      const double interlinia = a + d + buit;
+      const double pas =
+          tintaAnterior_ + linia.ascendent + 1 > interlinia ? tintaAnterior_ + linia.ascendent + alt : interlinia;
+      const double base = baseAnterior_ + pas;
       for (ElementFull e : linia.elements) {
-        Desplaca(e, 0, dalt + linia.ascendent);
+        Desplaca(e, 0, base);
         b.elements.push_back(std::move(e));
       }
       b.amplada = std::max(b.amplada, linia.amplada);
-      b.bases.push_back(dalt + linia.ascendent);
-      // a line taller than the text's (a fraction, a system) gets more room below it
-      const bool alta = linia.ascendent + linia.descendent > 1.2 * (met_.Ascendent(text) + met_.Descendent(text));
-      b.alcada = dalt + linia.ascendent + linia.descendent + (alta ? 0.4 : 0.2) * base_.punts;
+      b.bases.push_back(base);
+      b.alcada = base + std::max(d, linia.descendent) + (linia.descendent > d ? alt : buit);
       b.finals.push_back(b.alcada);
-    } while (i < p.items.size());
+      baseAnterior_ = base;
+      tintaAnterior_ = linia.descendent;
+    }
   }
 
   // ---- Mathematics ----
@@ -306,7 +357,7 @@ class Tipografa {
       case TipusPeca::Variable: return Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Text, true));
       case TipusPeca::Infinit: return Text("\u221E", Cara(l, FamiliaFull::Matematica, false));
       case TipusPeca::Tros: return Text(Utf8DeCp1252(p.text), Cara(l, FamiliaFull::Text, false));
-      case TipusPeca::Tabulador: return Espai(Em(l));  // a run of them is collapsed by Expressio
+      case TipusPeca::Tabulador: return Espai(kMesuresFull.quadrat * Em(l));  // a run of them is collapsed by Expressio
       case TipusPeca::Negreta:
       case TipusPeca::Cursiva:
       case TipusPeca::Subratllat: return Expressio(p.fills, Estil(l, p.tipus), prof + 1);
@@ -324,112 +375,145 @@ class Tipografa {
     return Utf8DeCp1252(op);
   }
 
-  // An operator with the room around it: relations and binary operators are spaced,
-  // a sign in front of an operand is not, a separator has room after it only.
-  Caixa Operador(const std::string& op, bool signe, const LletraFull& l) const {
-    const Caixa signeC = Text(SigneOperador(op), Cara(l, FamiliaFull::Matematica, false));
-    double abans = 0, despres = 0;
-    if (EsRelacio(op)) {
-      abans = despres = 0.28 * Em(l);
-    } else if (op == "," || op == ";") {
-      despres = 0.17 * Em(l);
-    } else if (op != "/" && op != "|" && !signe) {
-      abans = despres = 0.22 * Em(l);
-    }
-    Caixa c = Espai(abans);
-    Segueix(c, signeC);
-    Segueix(c, Espai(despres));
-    return c;
+  // An operator's class: a binary operator with nothing to its left to operate on (a
+  // sign, "−3", "= −2") is ordinary, as in TeX.
+  static ClasseAtom ClasseOperador(const std::string& op, ClasseAtom anterior) {
+    if (EsRelacio(op)) return ClasseAtom::Rel;
+    if (op == "," || op == ";") return ClasseAtom::Punt;
+    if (op == "/" || op == "|") return ClasseAtom::Ord;
+    const bool sensePrimer = anterior == ClasseAtom::Cap || anterior == ClasseAtom::Bin || anterior == ClasseAtom::Rel ||
+                             anterior == ClasseAtom::Obre || anterior == ClasseAtom::Punt;
+    return sensePrimer ? ClasseAtom::Ord : ClasseAtom::Bin;
   }
 
-  Caixa Expressio(const std::vector<std::size_t>& fills, const LletraFull& l, int prof) {
+  double EspaiAtoms(ClasseAtom a, ClasseAtom b, const LletraFull& l) const {
+    if (a == ClasseAtom::Cap || b == ClasseAtom::Cap || l.punts < base_.punts * 0.95) return 0;  // scripts: none
+    return kEmsEspai[kEspaisAtom[static_cast<int>(a)][static_cast<int>(b)]] * Em(l);
+  }
+
+  // The atoms of an expression, spaced by their classes from one table. `inici` is the
+  // class of what stands before the expression on its line (an aligned system's
+  // right-hand side follows its left one); `obert`, that more follows it (a piece of
+  // an expression broken across lines), so that a last operator keeps its room.
+  // `final`, when given, receives the class of the last atom, and a piece that follows
+  // another one (`obert` before it) adds no room of its own before its first atom.
+  Caixa Expressio(const std::vector<std::size_t>& fills, const LletraFull& l, int prof,
+                  ClasseAtom inici = ClasseAtom::Cap, bool obert = false, ClasseAtom* final = nullptr) {
     Caixa c;
     Caixa darrera;  // the piece a script attaches to
-    TipusPeca abans = TipusPeca::Contingut;
+    ClasseAtom anterior = inici;
+    bool primer = final != nullptr && inici != ClasseAtom::Cap;  // room already after the piece before
     for (std::size_t k = 0; k < fills.size(); ++k) {
       const Peca& p = m_.peces[fills[k]];
       if (p.tipus == TipusPeca::Potencia || p.tipus == TipusPeca::Subindex) {
         Segueix(c, Script(p, darrera, l, prof));
-        abans = p.tipus;
         continue;
       }
       Caixa peca;
+      ClasseAtom classe = ClasseAtom::Ord;
       if (p.tipus == TipusPeca::Operador) {
-        const bool signe = abans == TipusPeca::Contingut || abans == TipusPeca::Operador;
-        peca = Operador(p.text, signe && (p.text == "-" || p.text == "+"), l);
+        classe = ClasseOperador(p.text, anterior);
+        peca = Text(SigneOperador(p.text), Cara(l, FamiliaFull::Matematica, false));
       } else if (p.tipus == TipusPeca::Tros && p.text == " ") {
         if (!BlancVisible(m_, fills, k)) continue;
-        peca = Espai(0.3 * Em(l));
-      } else if (p.tipus == TipusPeca::Tabulador && k > 0 && m_.peces[fills[k - 1]].tipus == TipusPeca::Tabulador) {
+        Segueix(c, Espai(0.3 * Em(l)));  // a blank kept from the text: room, not an atom
+        continue;
+      } else if (p.tipus == TipusPeca::Tabulador) {
+        if (k == 0 || m_.peces[fills[k - 1]].tipus != TipusPeca::Tabulador) Segueix(c, Node(fills[k], l, prof));
         continue;  // a run of tab stops is one quad
       } else {
         peca = Node(fills[k], l, prof);
       }
+      if (!primer) Segueix(c, Espai(EspaiAtoms(anterior, classe, l)));
+      primer = false;
       Segueix(c, peca);
       darrera = std::move(peca);
-      abans = p.tipus;
+      anterior = classe;
     }
+    if (obert) Segueix(c, Espai(EspaiAtoms(anterior, ClasseAtom::Ord, l)));
+    if (final) *final = anterior;
     return c;
   }
 
+  // An exponent or a subscript, moved as the MATH table says: by its shift, and no
+  // less than its limit for the script's own ink; after a compound base (a fraction, a
+  // root, tall brackets) also no further from the base's top or bottom than the
+  // table's drop, while a glyph's height is ignored, as TeX does.
   Caixa Script(const Peca& p, const Caixa& base, const LletraFull& l, int prof) {
-    const LletraFull petita = Petita(l, 0.7);
-    Caixa s = Expressio(p.fills, petita, prof + 1);
+    const ConstantsMath& k = K();
+    const double em = Em(l);
+    const Caixa s = Expressio(p.fills, Petita(l, k.escalaScript), prof + 1);
     Caixa c;
     if (p.tipus == TipusPeca::Potencia) {
-      const double puja = std::max(0.38 * Em(l), base.ascendent - 0.55 * s.ascendent);
-      Posa(c, s, 0.05 * Em(l), -puja);
+      double puja = std::max(k.superindexPuja * em, k.superindexBaixMin * em + s.descendent);
+      if (!base.caracter) puja = std::max(puja, base.ascendent - k.superindexCaigudaMax * em);
+      Posa(c, s, 0, -puja);
     } else {
-      const double baixa = std::max(0.2 * Em(l), base.descendent - 0.2 * s.ascendent);
-      Posa(c, s, 0.03 * Em(l), baixa);
+      double baixa = std::max(k.subindexBaixa * em, s.ascendent - k.subindexDaltMax * em);
+      if (!base.caracter) baixa = std::max(baixa, base.descendent + k.subindexCaigudaMin * em);
+      Posa(c, s, 0, baixa);
     }
-    c.amplada += 0.05 * Em(l);
+    c.amplada += k.espaiScript * em;
     return c;
   }
 
   Caixa Fraccio(const Peca& p, const LletraFull& l, int prof) {
     const Caixa num = p.fills.size() > 0 ? Node(p.fills[0], l, prof) : Caixa{};
     const Caixa den = p.fills.size() > 1 ? Node(p.fills[1], l, prof) : Caixa{};
-    const double marge = 0.12 * Em(l), gruix = Gruix(l), eix = Eix(l), buit = 0.15 * Em(l);
+    // display style, as the LaTeX sheet sets them: the parts' baselines at the table's
+    // shifts, or further when their ink would come nearer the rule than its gaps
+    const ConstantsMath& k = K();
+    const double em = Em(l), marge = 0.12 * em, gruix = Gruix(l), eix = Eix(l);
     const double regla = std::max(num.amplada, den.amplada) + 2 * marge;
+    const double puja = std::max(k.numeradorPuja * em, eix + gruix / 2 + k.numeradorBuit * em + num.descendent);
+    const double baixa = std::max(k.denominadorBaixa * em, den.ascendent + k.denominadorBuit * em + gruix / 2 - eix);
     Caixa c;
     c.elements.push_back(Ratlla(0, -eix, regla, -eix, gruix));
-    Posa(c, num, (regla - num.amplada) / 2, -eix - gruix / 2 - buit - num.descendent);
-    Posa(c, den, (regla - den.amplada) / 2, -eix + gruix / 2 + buit + den.ascendent);
+    Posa(c, num, (regla - num.amplada) / 2, -puja);
+    Posa(c, den, (regla - den.amplada) / 2, baixa);
     c.amplada = regla + 0.08 * Em(l);
     return c;
   }
 
+  // A root: the face's radical sign "√" (so that the sheet's text reads as a root),
+  // scaled up when its ink is shorter than the radicand with the table's gap and rule
+  // above it; the rule over the radicand continues the sign's top; an index, at the
+  // script's script size, sits in the crook raised as the table says.
   Caixa Arrel(const Peca& p, const LletraFull& l, int prof) {
+    const ConstantsMath& k = K();
     std::vector<std::size_t> radicand = p.fills;
     Caixa index;
     if (!radicand.empty() && m_.peces[radicand.front()].tipus == TipusPeca::IndexArrel) {
       const Peca& i = m_.peces[radicand.front()];
-      const bool quadrada = i.fills.size() == 1 && m_.peces[i.fills[0]].tipus == TipusPeca::Nombre &&
-                            m_.peces[i.fills[0]].text == "2";
-      if (!quadrada) index = Expressio(i.fills, Petita(l, 0.6), prof + 1);
+      if (IndexVisible(m_, i)) index = Expressio(i.fills, Petita(l, k.escalaScriptScript), prof + 1);
       radicand.erase(radicand.begin());
     }
     const Caixa r = Expressio(radicand, l, prof + 1);
-    const double em = Em(l), gruix = Gruix(l);
-    const double dalt = -(std::max(r.ascendent, met_.Ascendent(l) * 0.8) + 0.12 * em);
-    const double baix = std::max(r.descendent, 0.1 * em);
-    const double h = baix - dalt, signe = 0.55 * em;
-    const double osca = dalt + 0.55 * h;  // the crook
-    const double x0 = std::max(0.0, index.amplada - 0.5 * signe);
+    const double em = Em(l), gruix = std::max(0.4, k.reglaArrel * em);
+    const LletraFull m = Cara(l, FamiliaFull::Matematica, false);
+    const double dalt = std::max(r.ascendent, 0.5 * em) + k.arrelBuit * em + gruix;  // the rule's top
+    const double cal = dalt + std::max(r.descendent, 0.0);
+    Caixa signe = Text("\u221A", m);
+    const double alcada = signe.ascendent + signe.descendent;
+    if (alcada > 0 && alcada < cal) signe = Text("\u221A", Petita(m, cal / alcada));
+    const TintaText tinta = met_.Tinta("\u221A", signe.elements.front().lletra);
+    const double y = signe.ascendent - dalt;  // the sign's baseline: its top on the rule's top
+    double x = 0;
     Caixa c;
-    if (!index.elements.empty()) Posa(c, index, x0 + 0.5 * signe - index.amplada, osca - 0.1 * em - index.descendent);
-    c.elements.push_back(Cami({{x0, osca + 0.05 * h},
-                               {x0 + 0.15 * signe, osca - 0.02 * h},
-                               {x0 + 0.45 * signe, baix},
-                               {x0 + signe, dalt}},
-                              gruix));
-    const double xr = x0 + signe + 0.06 * em;
-    c.elements.push_back(Ratlla(x0 + signe, dalt, xr + r.amplada + 0.06 * em, dalt, gruix));
+    if (!index.elements.empty()) {
+      const double peu = y + signe.descendent - k.arrelIndexPuja * (signe.ascendent + signe.descendent);
+      Posa(c, index, k.arrelAbansIndex * em, peu - index.descendent);
+      x = std::max(0.0, k.arrelAbansIndex * em + index.amplada + k.arrelDespresIndex * em);
+      // the index stays over the crook, left of the bar, however wide it is
+      x = std::max(x, k.arrelAbansIndex * em + index.amplada + gruix / 2 - std::min(tinta.dreta, signe.amplada));
+    }
+    Posa(c, signe, x, y);
+    const double xr = x + std::min(tinta.dreta, signe.amplada);
+    c.elements.push_back(Ratlla(xr - gruix / 2, -dalt + gruix / 2, xr + r.amplada + 0.06 * em, -dalt + gruix / 2, gruix));
     Posa(c, r, xr, 0);
-    c.ascendent = std::max(c.ascendent, -dalt + gruix);
-    c.descendent = std::max(c.descendent, baix);
+    c.ascendent = std::max(c.ascendent, dalt + k.arrelSobre * em);
     c.amplada = xr + r.amplada + 0.12 * em;
+    c.caracter = false;
     return c;
   }
 
@@ -494,7 +578,7 @@ class Tipografa {
       const std::size_t k = PrimeraRelacio(m_, linia);
       const std::vector<std::size_t> a(linia.fills.begin(), linia.fills.begin() + static_cast<std::ptrdiff_t>(k));
       const std::vector<std::size_t> b(linia.fills.begin() + static_cast<std::ptrdiff_t>(k), linia.fills.end());
-      files.emplace_back(Expressio(a, l, prof + 1), Expressio(b, l, prof + 1));
+      files.emplace_back(Expressio(a, l, prof + 1), Expressio(b, l, prof + 1, ClasseAtom::Ord));
       esquerra = std::max(esquerra, files.back().first.amplada);
     }
     const double em = Em(l), clau = 0.45 * em, entre = 0.2 * em;
@@ -523,9 +607,12 @@ class Tipografa {
   const MetriquesLletra& met_;
   LletraFull base_;
   std::vector<Paragraf> paragrafs_;
+  double baseAnterior_ = 0;   // the baseline of the block's last line
+  double tintaAnterior_ = 0;  // how far its ink goes below it
   bool blancPendent_ = false;  // a blank waits before the next piece
   bool quadratPendent_ = false;  // and it is a quad
   bool prosa_ = false;           // the last piece was a word of prose
+  bool despresDeCas_ = false;  // the last piece ended a case
   bool enganxat_ = false;      // the next piece stays on the line of the one before (after a label)
 };
 
@@ -542,6 +629,51 @@ void Desplaca(ElementFull& e, double dx, double dy) {
     p.x += dx;
     p.y += dy;
   }
+}
+
+namespace {
+
+// The width from piece i up to the next place a line may break: pieces glued together
+// (a label and what follows it) move to the next line together.
+double FinsAlTall(const std::vector<PecaLinia>& p, std::size_t i) {
+  double w = p[i].amplada;
+  for (std::size_t k = i + 1; k < p.size() && !p[k].potTallar; ++k) w += p[k].espaiAbans + p[k].amplada;
+  return w;
+}
+
+// Whether pieces [a, b) fit a line.
+bool Cap(const std::vector<PecaLinia>& p, std::size_t a, std::size_t b, double amplada) {
+  double x = 0;
+  for (std::size_t k = a; k < b; ++k) x += (k > a ? p[k].espaiAbans : 0) + p[k].amplada;
+  return x <= amplada;
+}
+
+}  // namespace
+
+std::vector<std::size_t> OmpleLinies(const std::vector<PecaLinia>& peces, double amplada, double sagnat) {
+  std::vector<std::size_t> inicis{0};
+  double x = sagnat;
+  for (std::size_t i = 0; i < peces.size(); ++i) {
+    const bool primera = i == inicis.back();
+    const double abans = primera ? 0 : peces[i].espaiAbans;
+    if (!primera && peces[i].potTallar && x + abans + FinsAlTall(peces, i) > amplada) {
+      inicis.push_back(i);
+      x = sagnat + peces[i].amplada;
+      continue;
+    }
+    x += abans + peces[i].amplada;
+  }
+  // A lone short piece on the last line (less than a fifth of it) takes company from the
+  // line before, when that line keeps two pieces and the last line still fits.
+  const std::size_t n = inicis.size();
+  if (n >= 2) {
+    const std::size_t d = inicis[n - 1], a = inicis[n - 2];
+    if (peces.size() - d == 1 && peces[d].amplada < amplada / 5 && d - a >= 3 && peces[d - 1].potTallar &&
+        peces[d].espaiAbans > 0 && Cap(peces, d - 1, peces.size(), amplada - sagnat)) {
+      inicis[n - 1] = d - 1;
+    }
+  }
+  return inicis;
 }
 
 BlocTipografiat Tipografia(const Model& matematiques, double amplada, const MetriquesLletra& metriques,

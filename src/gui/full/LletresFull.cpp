@@ -4,6 +4,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QRawFont>
 
 namespace tirelo::gui {
 
@@ -49,6 +50,11 @@ MetriquesQt::MetriquesQt(const LletresFull& lletres) : lletres_(lletres), dispos
   const int puntsPerMetre = qRound(ResolucioFull / 0.0254);
   dispositiu_.setDotsPerMeterX(puntsPerMetre);
   dispositiu_.setDotsPerMeterY(puntsPerMetre);
+  const QRawFont cara = QRawFont::fromFont(lletres_.Lletra({FamiliaFull::Matematica}));
+  matematiques_ = LlegeixConstantsMath([&cara](std::string_view etiqueta) {
+    const QByteArray taula = cara.fontTable(std::string(etiqueta).c_str());
+    return taula.toStdString();
+  });
 }
 
 const QFontMetricsF& MetriquesQt::Metriques(const LletraFull& lletra) const {
@@ -65,6 +71,19 @@ double MetriquesQt::Amplada(std::string_view utf8, const LletraFull& lletra) con
 
 double MetriquesQt::Ascendent(const LletraFull& lletra) const {
   return Metriques(lletra).ascent() * PuntsPerPolzada / ResolucioFull;
+}
+
+TintaText MetriquesQt::Tinta(std::string_view utf8, const LletraFull& lletra) const {
+  std::string clau(utf8);
+  clau += '\x1F' + std::to_string(static_cast<int>(lletra.familia)) + ' ' + std::to_string(lletra.punts) + ' ' +
+          std::to_string(lletra.negreta) + std::to_string(lletra.cursiva) + std::to_string(lletra.subratllat);
+  if (const auto t = tintes_.find(clau); t != tintes_.end()) return t->second;
+  const QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+  const QRectF r = Metriques(lletra).tightBoundingRect(text);
+  constexpr double k = PuntsPerPolzada / ResolucioFull;
+  const TintaText t = r.isEmpty() ? TintaText{} : TintaText{-r.top() * k, r.bottom() * k, r.right() * k};
+  tintes_.emplace(std::move(clau), t);
+  return t;
 }
 
 double MetriquesQt::Descendent(const LletraFull& lletra) const {

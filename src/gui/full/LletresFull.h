@@ -9,6 +9,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QString>
+#include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -40,12 +42,16 @@ class MetriquesQt final : public MetriquesLletra {
   double Amplada(std::string_view utf8, const LletraFull& lletra) const override;
   double Ascendent(const LletraFull& lletra) const override;
   double Descendent(const LletraFull& lletra) const override;
+  TintaText Tinta(std::string_view utf8, const LletraFull& lletra) const override;
+  const ConstantsMath& Matematiques() const override { return matematiques_; }
 
  private:
   const QFontMetricsF& Metriques(const LletraFull& lletra) const;
 
   const LletresFull& lletres_;
   QImage dispositiu_;  // a paint device at the measuring resolution
+  ConstantsMath matematiques_;  // the mathematics face's MATH table, read once
+  mutable std::unordered_map<std::string, TintaText> tintes_;  // each text's ink, by text and face, measured once
   mutable std::vector<std::pair<LletraFull, QFontMetricsF>> fetes_;
 };
 

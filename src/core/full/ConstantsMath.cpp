@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Copyright (C) 2026 Equip de Tirelo
+#include "full/ConstantsMath.h"
+
+#include <hb-ot.h>
+#include <hb.h>
+
+#include <memory>
+
+namespace tirelo {
+namespace {
+
+using Taula = std::function<std::string(std::string_view)>;
+
+// HarfBuzz asks for a face's tables one by one; each is copied into its blob.
+hb_blob_t* TaulaDeLaCara(hb_face_t*, hb_tag_t etiqueta, void* dades) {
+  const char nom[4] = {static_cast<char>(etiqueta >> 24), static_cast<char>(etiqueta >> 16),
+                       static_cast<char>(etiqueta >> 8), static_cast<char>(etiqueta)};
+  const std::string bytes = (*static_cast<const Taula*>(dades))(std::string_view(nom, 4));
+  if (bytes.empty()) return nullptr;
+  return hb_blob_create(bytes.data(), static_cast<unsigned>(bytes.size()), HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
+}
+
+}  // namespace
+
+ConstantsMath LlegeixConstantsMath(const Taula& taula) {
+  ConstantsMath c;
+  const std::unique_ptr<hb_face_t, decltype(&hb_face_destroy)> cara(
+      hb_face_create_for_tables(TaulaDeLaCara, const_cast<Taula*>(&taula), nullptr), hb_face_destroy);
+  if (!hb_ot_math_has_data(cara.get())) return c;
+  const double em = hb_face_get_upem(cara.get());
+  const std::unique_ptr<hb_font_t, decltype(&hb_font_destroy)> lletra(hb_font_create(cara.get()), hb_font_destroy);
+  hb_font_set_scale(lletra.get(), static_cast<int>(em), static_cast<int>(em));
+  auto Em = [&](hb_ot_math_constant_t k) { return hb_ot_math_get_constant(lletra.get(), k) / em; };
+  auto Percent = [&](hb_ot_math_constant_t k) { return hb_ot_math_get_constant(lletra.get(), k) / 100.0; };
+  c.eix = Em(HB_OT_MATH_CONSTANT_AXIS_HEIGHT);
+  c.escalaScript = Percent(HB_OT_MATH_CONSTANT_SCRIPT_PERCENT_SCALE_DOWN);
+  c.escalaScriptScript = Percent(HB_OT_MATH_CONSTANT_SCRIPT_SCRIPT_PERCENT_SCALE_DOWN);
+  c.superindexPuja = Em(HB_OT_MATH_CONSTANT_SUPERSCRIPT_SHIFT_UP);
+  c.superindexBaixMin = Em(HB_OT_MATH_CONSTANT_SUPERSCRIPT_BOTTOM_MIN);
+  c.superindexCaigudaMax = Em(HB_OT_MATH_CONSTANT_SUPERSCRIPT_BASELINE_DROP_MAX);
+  c.subindexBaixa = Em(HB_OT_MATH_CONSTANT_SUBSCRIPT_SHIFT_DOWN);
+  c.subindexDaltMax = Em(HB_OT_MATH_CONSTANT_SUBSCRIPT_TOP_MAX);
+  c.subindexCaigudaMin = Em(HB_OT_MATH_CONSTANT_SUBSCRIPT_BASELINE_DROP_MIN);
+  c.espaiScript = Em(HB_OT_MATH_CONSTANT_SPACE_AFTER_SCRIPT);
+  c.numeradorPuja = Em(HB_OT_MATH_CONSTANT_FRACTION_NUMERATOR_DISPLAY_STYLE_SHIFT_UP);
+  c.denominadorBaixa = Em(HB_OT_MATH_CONSTANT_FRACTION_DENOMINATOR_DISPLAY_STYLE_SHIFT_DOWN);
+  c.numeradorBuit = Em(HB_OT_MATH_CONSTANT_FRACTION_NUM_DISPLAY_STYLE_GAP_MIN);
+  c.denominadorBuit = Em(HB_OT_MATH_CONSTANT_FRACTION_DENOM_DISPLAY_STYLE_GAP_MIN);
+  c.reglaFraccio = Em(HB_OT_MATH_CONSTANT_FRACTION_RULE_THICKNESS);
+  c.arrelBuit = Em(HB_OT_MATH_CONSTANT_RADICAL_DISPLAY_STYLE_VERTICAL_GAP);
+  c.reglaArrel = Em(HB_OT_MATH_CONSTANT_RADICAL_RULE_THICKNESS);
+  c.arrelSobre = Em(HB_OT_MATH_CONSTANT_RADICAL_EXTRA_ASCENDER);
+  c.arrelAbansIndex = Em(HB_OT_MATH_CONSTANT_RADICAL_KERN_BEFORE_DEGREE);
+  c.arrelDespresIndex = Em(HB_OT_MATH_CONSTANT_RADICAL_KERN_AFTER_DEGREE);
+  c.arrelIndexPuja = Percent(HB_OT_MATH_CONSTANT_RADICAL_DEGREE_BOTTOM_RAISE_PERCENT);
+  // a face that states no script sizes keeps the usual ones
+  if (c.escalaScript <= 0 || c.escalaScript > 1) c.escalaScript = ConstantsMath{}.escalaScript;
+  if (c.escalaScriptScript <= 0 || c.escalaScriptScript > 1) c.escalaScriptScript = ConstantsMath{}.escalaScriptScript;
+  return c;
+}
+
+}  // namespace tirelo
