@@ -22,6 +22,7 @@
 #include "shell/Versions.h"
 #include "topics/Cataleg.h"
 #include "topics/Dibuix.h"
+#include "topics/Nivells.h"
 
 namespace tirelo {
 
@@ -540,6 +541,9 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
     for (std::size_t s = 1; s <= t.subtipus.size(); ++s) {
       o << "      " << s << (t.PrenCasos(static_cast<int>(s)) ? "* " : "  ") << Utf8DeCp1252(t.subtipus[s - 1])
         << "\n";
+      // What the easier and the harder level draw; level 2 is the usual draw.
+      const auto nivells = DescripcioNivells(t.numero, static_cast<int>(s));
+      if (!nivells[0].empty()) o << "           nivell 1: " << nivells[0] << "; nivell 3: " << nivells[2] << "\n";
     }
   }
   o << "\n"
