@@ -19,7 +19,8 @@ function(text_roff text out)
 endfunction()
 
 # The lines between "Temes i subtipus:" and the next empty line: "  N nom" starts a
-# topic, "      S[*] nom" is one of its subtypes.
+# topic, "      S[*] nom" is one of its subtypes, "           nivell 1: …" the words of its
+# levels.
 string(REGEX MATCH "Temes i subtipus:\n(([^\n]+\n)+)" bloc "${ajuda}")
 if(NOT CMAKE_MATCH_1)
   message(FATAL_ERROR "tirelo genera --help lists no topics")
@@ -38,6 +39,10 @@ foreach(linia IN LISTS linies)
     endif()
     text_roff("${CMAKE_MATCH_3}" nom)
     string(APPEND temes ".br\n\\fI${CMAKE_MATCH_1}${marca}\\fP\\ \\ ${nom}\n")
+  elseif(linia MATCHES "^           (nivell .+)$")
+    # The easier and the harder level of the subtype above, in words.
+    text_roff("${CMAKE_MATCH_1}" nivells)
+    string(APPEND temes ".br\n\\ \\ \\ \\ ${nivells}\n")
   elseif(NOT linia STREQUAL "")
     message(FATAL_ERROR "unexpected line in the topic list: ${linia}")
   endif()

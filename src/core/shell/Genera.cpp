@@ -543,7 +543,7 @@ std::string AjudaGenera(const std::vector<DescripcioTema>& temes) {
         << "\n";
       // What the easier and the harder level draw; level 2 is the usual draw.
       const auto nivells = DescripcioNivells(t.numero, static_cast<int>(s));
-      if (!nivells[0].empty()) o << "           nivell 1: " << nivells[0] << "; nivell 3: " << nivells[2] << "\n";
+      if (!nivells[0].empty()) o << "           nivell 1: " << nivells[0] << " \xC2\xB7 nivell 3: " << nivells[2] << "\n";
     }
   }
   o << "\n"
