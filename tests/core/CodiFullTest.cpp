@@ -255,6 +255,12 @@ TEST(CodiFull, LevelsAndOptionsComeBack) {
   }
 }
 
+// A shared level written series by series is not how any code is written: such a text is
+// no code, so that each sheet has exactly one.
+TEST(CodiFull, ASharedLevelWrittenTheLongWayIsNoCode) {
+  EXPECT_TRUE(std::holds_alternative<ErrorCodi>(LlegeixCodi("2TJBRW")));
+}
+
 // The sheet's options travel with its code: opened from the code, the sheet is set as
 // it was (answers as drawn, worked solutions).
 TEST(CodiFull, TheSheetsOptionsTravelWithItsCode) {

@@ -223,6 +223,9 @@ bool Recorre(V& v, FullCodificat& f, int versio, bool& mesNou) {
     if (!v.Camp(mes, 2)) return false;
     if (mes == 0) break;
   }
+  // A level given series by series that every series shares is the shared level written
+  // the long way: no code is written so, and each sheet has one code.
+  if (V::Llegeix && versio == 2 && nivellComu == 0 && NivellComu(f.series) != 0) return false;
   int baix = static_cast<int>(f.llavor & 0xFFFF), alt = static_cast<int>(f.llavor >> 16);
   if (!v.Camp(baix, 0x10000) || !v.Camp(alt, 0x10000)) return false;
   f.llavor = static_cast<uint32_t>(alt) << 16 | static_cast<uint32_t>(baix);
