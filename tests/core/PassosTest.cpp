@@ -29,11 +29,14 @@
 #include "document/Notacio.h"
 #include "mathtext/Text.h"
 #include "motor/Motor.h"
+#include "support/Notacio.h"
 #include "topics/Cataleg.h"
 #include "topics/Dibuix.h"
 
 namespace tirelo {
 namespace {
+
+using prova::Parts;
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr uint64_t kLlavors = 8, kLlavorsMolts = 1;
@@ -42,20 +45,8 @@ constexpr uint64_t kLlavors = 200, kLlavorsMolts = 2;
 #endif
 constexpr int kMoltsCasos = 255;
 
-Expressio N(const std::string& notacio) {
-  const LecturaNotacio l = LlegeixNotacio(notacio);
-  EXPECT_TRUE(l.Llegida()) << notacio << ": " << (l.error ? l.error->missatge : "");
-  return l.expressio;
-}
-bool Iguals(const std::string& a, const std::string& b) { return Equivalents(N(a), N(b)); }
-
-std::vector<std::string> Parts(const std::string& s, const std::string& sep) {
-  std::vector<std::string> r;
-  std::size_t i = 0;
-  for (std::size_t p; (p = s.find(sep, i)) != std::string::npos; i = p + sep.size()) r.push_back(s.substr(i, p - i));
-  r.push_back(s.substr(i));
-  return r;
-}
+using prova::Iguals;
+using prova::N;
 
 // The letters a text uses, words of the notation left out.
 std::set<char> Lletres(std::string s) {

@@ -28,11 +28,14 @@
 #include "document/Exercici.h"
 #include "document/Notacio.h"
 #include "motor/Motor.h"
+#include "support/Notacio.h"
 #include "topics/Cataleg.h"
 #include "topics/Dibuix.h"
 
 namespace tirelo {
 namespace {
+
+using prova::Parts;
 
 // Under the sanitizers every engine call is many times slower: fewer seeds keep the
 // instrumented suite within minutes.
@@ -67,12 +70,8 @@ bool FormaLliure(int tema, int subtipus) {
   return false;
 }
 
-Expressio N(const std::string& notacio) {
-  const LecturaNotacio l = LlegeixNotacio(notacio);
-  EXPECT_TRUE(l.Llegida()) << notacio << ": " << (l.error ? l.error->missatge : "");
-  return l.expressio;
-}
-bool Iguals(const std::string& a, const std::string& b) { return Equivalents(N(a), N(b)); }
+using prova::Iguals;
+using prova::N;
 
 // The numbers of a text in the notation, decimal comma read.
 std::vector<double> Nombres(const std::string& s) {
@@ -122,14 +121,6 @@ std::pair<std::string, std::string> Costats(const std::string& eq) {
 bool Satisfa(const std::string& eq, const std::vector<std::pair<char, std::string>>& valors) {
   const auto [a, b] = Costats(eq);
   return Iguals(Substitueix(a, valors), Substitueix(b, valors));
-}
-
-std::vector<std::string> Parts(const std::string& s, const std::string& sep) {
-  std::vector<std::string> r;
-  std::size_t i = 0;
-  for (std::size_t p; (p = s.find(sep, i)) != std::string::npos; i = p + sep.size()) r.push_back(s.substr(i, p - i));
-  r.push_back(s.substr(i));
-  return r;
 }
 
 // The points "(a, b)" of a text, as text pairs.
