@@ -57,6 +57,17 @@ QColor ColorDe(TipusVeredicte t) {
 
 double Escala(const QWidget* w) { return w->logicalDpiX() / 72.0; }
 
+// A text shown on request (the hint, the worked solution): wrapped, selectable, hidden
+// until asked for, named for a screen reader.
+QLabel* TextAmagat(const QString& nom) {
+  auto* l = new QLabel;
+  l->setWordWrap(true);
+  l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  l->setAccessibleName(nom);
+  l->hide();
+  return l;
+}
+
 // A field's verdict or reading message as its accessible description, announced when it
 // changes.
 void Descriu(QWidget* camp, const QString& text) {
@@ -196,17 +207,9 @@ FinestraPractica::FinestraPractica(QWidget* pare, Practica practica)
   fila->addStretch();
   disposicio->addLayout(fila);
 
-  textPista_ = new QLabel;
-  textPista_->setWordWrap(true);
-  textPista_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  textPista_->setAccessibleName(QStringLiteral("Pista"));
-  textPista_->hide();
+  textPista_ = TextAmagat(QStringLiteral("Pista"));
   disposicio->addWidget(textPista_);
-  textPassos_ = new QLabel;
-  textPassos_->setWordWrap(true);
-  textPassos_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  textPassos_->setAccessibleName(QStringLiteral("Resoluci\u00F3"));
-  textPassos_->hide();
+  textPassos_ = TextAmagat(QStringLiteral("Resoluci\u00F3"));
   disposicio->addWidget(textPassos_);
   puntuacio_ = new QLabel;
   puntuacio_->setAccessibleName(QString::fromUtf8("Puntuaci\u00F3"));
