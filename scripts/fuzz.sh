@@ -3,7 +3,7 @@
 # Copyright (C) 2026 Equip de Tirelo
 # Builds the libFuzzer targets with clang into build-fuzz/ and runs every one of them
 # (fuzz/<name>.cpp, seeded from fuzz/corpus/<name>/) for a fixed time.
-# Each target runs 10 s, the markup translator (the richest grammar) 30 s: a short run
+# Each target runs 6 s, the markup translator (the richest grammar) 20 s: a short run
 # on every change, which finds regressions against the seeds; give longer runs by hand
 # when a reader changes. TIRELO_FUZZ_SECONDS sets one time for every target.
 # Exits non-zero when a target crashes or breaks one of its checks; the input is kept
@@ -17,9 +17,9 @@ seconds_for() {
   if [ -n "${TIRELO_FUZZ_SECONDS:-}" ]; then
     echo "$TIRELO_FUZZ_SECONDS"
   elif [ "$1" = marcat ]; then
-    echo 30
+    echo 20
   else
-    echo 10
+    echo 6
   fi
 }
 dir=build-fuzz
