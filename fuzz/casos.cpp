@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "Propietat.h"
 #include "batch/Serie.h"
 
 namespace {
@@ -18,13 +19,6 @@ namespace {
 using tirelo::CampCasos;
 using tirelo::LecturaCasos;
 using tirelo::LlegeixCampCasos;
-
-void Comprova(bool condicio, const char* que) {
-  if (!condicio) {
-    std::fprintf(stderr, "property broken: %s\n", que);
-    std::abort();
-  }
-}
 
 bool Blanc(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 

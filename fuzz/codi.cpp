@@ -12,17 +12,11 @@
 #include <string_view>
 #include <variant>
 
+#include "Propietat.h"
 #include "batch/Lot.h"
 #include "shell/CodiFull.h"
 
 namespace {
-
-void Comprova(bool condicio, const char* que) {
-  if (!condicio) {
-    std::fprintf(stderr, "property broken: %s\n", que);
-    std::abort();
-  }
-}
 
 std::string Normalitzat(std::string_view text) {
   std::string r;

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "Propietat.h"
 #include "batch/Desar.h"
 #include "document/Document.h"
 #include "mathtext/Text.h"
@@ -20,13 +21,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-void Comprova(bool condicio, const char* que) {
-  if (!condicio) {
-    std::fprintf(stderr, "property broken: %s\n", que);
-    std::abort();
-  }
-}
 
 void ComprovaNom(std::string_view nom) {
   const auto motiu = tirelo::ValidaNomFitxer(nom);

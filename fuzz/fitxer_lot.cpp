@@ -9,20 +9,10 @@
 #include <string_view>
 #include <variant>
 
+#include "Propietat.h"
 #include "batch/Lot.h"
 #include "mathtext/Text.h"
 #include "shell/FitxerLot.h"
-
-namespace {
-
-void Comprova(bool condicio, const char* que) {
-  if (!condicio) {
-    std::fprintf(stderr, "property broken: %s\n", que);
-    std::abort();
-  }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   static const auto temes = tirelo::DescriuTemes();

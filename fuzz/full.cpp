@@ -14,19 +14,13 @@
 #include <string_view>
 #include <vector>
 
+#include "Propietat.h"
 #include "document/Matematiques.h"
 #include "full/Full.h"
 #include "full/Tipografia.h"
 #include "support/MetriquesFixes.h"
 
 namespace {
-
-void Comprova(bool condicio, const char* que) {
-  if (!condicio) {
-    std::fprintf(stderr, "property broken: %s\n", que);
-    std::abort();
-  }
-}
 
 bool Raonable(double v) { return std::isfinite(v) && std::fabs(v) < 1e6; }
 

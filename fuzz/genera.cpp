@@ -15,6 +15,7 @@
 #include <variant>
 #include <vector>
 
+#include "Propietat.h"
 #include "batch/Lot.h"
 #include "mathtext/Text.h"
 #include "shell/Genera.h"
@@ -22,13 +23,6 @@
 namespace {
 
 using namespace tirelo;
-
-void Comprova(bool condicio, const char* que) {
-  if (!condicio) {
-    std::fprintf(stderr, "property broken: %s\n", que);
-    std::abort();
-  }
-}
 
 const std::vector<DescripcioTema>& Temes() {
   static const std::vector<DescripcioTema> temes = DescriuTemes();

@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "Propietat.h"
 #include "document/Document.h"
 #include "document/Marcat.h"
 
@@ -20,13 +21,6 @@ namespace {
 using tirelo::Argument;
 using tirelo::LlargadaArgument;
 using tirelo::TradueixMarcat;
-
-void Comprova(bool condicio, const char* que) {
-  if (!condicio) {
-    std::fprintf(stderr, "property broken: %s\n", que);
-    std::abort();
-  }
-}
 
 // How many `obre` stay open at the end of s, or -1 as soon as a `tanca` closes one
 // more than were open.

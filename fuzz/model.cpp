@@ -13,19 +13,13 @@
 #include <string>
 #include <string_view>
 
+#include "Propietat.h"
 #include "document/Marcat.h"
 #include "document/Matematiques.h"
 #include "document/Model.h"
 #include "document/TextLinia.h"
 
 namespace {
-
-void Comprova(bool condicio, const char* que) {
-  if (!condicio) {
-    std::fprintf(stderr, "property broken: %s\n", que);
-    std::abort();
-  }
-}
 
 bool MateixArbre(const tirelo::Model& a, const tirelo::Model& b) {
   if (a.peces.size() != b.peces.size()) return false;

@@ -15,6 +15,7 @@
 #include <system_error>
 #include <vector>
 
+#include "Propietat.h"
 #include "batch/Desar.h"
 #include "mathtext/Text.h"
 #include "shell/DesarDocument.h"
@@ -24,13 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace tirelo;
-
-void Comprova(bool condicio, const char* que) {
-  if (!condicio) {
-    std::fprintf(stderr, "property broken: %s\n", que);
-    std::abort();
-  }
-}
 
 // The save window answers with the fuzzed name; every other question has its default.
 class InterficieDesar final : public Interficie {

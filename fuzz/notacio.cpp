@@ -4,6 +4,7 @@
 // Besides crashes, leaks and undefined behaviour, it checks that an error points inside
 // the text (or just past its end) with a message, that a text read is written in the
 // notation, and that the written notation reads back and writes the same again.
+#include "Propietat.h"
 #include "document/Notacio.h"
 
 #include <cstdint>
@@ -11,17 +12,6 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-namespace {
-
-void Comprova(bool condicio, const char* que) {
-  if (!condicio) {
-    std::fprintf(stderr, "property broken: %s\n", que);
-    std::abort();
-  }
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -12,16 +12,10 @@
 #include <string>
 #include <string_view>
 
+#include "Propietat.h"
 #include "document/TextLlegible.h"
 
 namespace {
-
-void Comprova(bool condicio, const char* que) {
-  if (!condicio) {
-    std::fprintf(stderr, "property broken: %s\n", que);
-    std::abort();
-  }
-}
 
 void ComprovaForma(std::string_view llegible) {
   Comprova(llegible.empty() || (llegible.front() != '\n' && llegible.back() != '\n'),
