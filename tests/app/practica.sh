@@ -33,24 +33,7 @@ fi
 codi=$(sed -n 's/^codi: //p' codi.txt)
 [ -n "$codi" ] || falla "the sheet has no code"
 if [ -n "$codi" ] && command -v xvfb-run >/dev/null 2>&1 && command -v xwininfo >/dev/null 2>&1; then
-  cat >prova.sh <<'SH'
-"$1" practica --codi "$2" &
-programa=$!
-trobat=1
-i=0
-while [ $i -lt 100 ]; do
-  if xwininfo -root -tree | grep -q "codi $2\""; then
-    trobat=0
-    break
-  fi
-  sleep 0.1
-  i=$((i + 1))
-done
-kill "$programa"
-wait "$programa" 2>/dev/null
-exit $trobat
-SH
-  env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY xvfb-run --auto-servernum sh prova.sh "$tirelo" "$codi" ||
+  te_finestra "codi $codi\"" practica --codi "$codi" ||
     falla "no practice window captioned with the code $codi"
 fi
 
