@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "mathtext/Text.h"
 #include "shell/DescPrg.h"
 #include "shell/Genera.h"
 #include "shell/MenuTemes.h"
@@ -220,6 +221,33 @@ TEST(Cataleg, ANewTopicIsItsFilePairAndOneRow) {
   }
   for (const std::string& tema : parells)
     EXPECT_EQ(quiInclou[tema], (std::set<std::string>{tema + ".cpp", "Cataleg.cpp"})) << tema;
+}
+
+// The help's table of topics is the catalogue's: each topic's row lists its subtypes by
+// position and name, with "*" on those that take cases, in the HTML the help is read in.
+TEST(Cataleg, HelpTableListsTheRows) {
+  const std::string ajuda = prova::LlegeixFitxer(std::string(TIRELO_FONTS) + "/resources/help/ajuda.html");
+  auto Html = [](std::string_view cp1252) {
+    std::string r;
+    for (const char c : Utf8DeCp1252(cp1252)) {
+      if (c == '<') r += "&lt;";
+      else if (c == '>') r += "&gt;";
+      else if (c == '&') r += "&amp;";
+      else r += c;
+    }
+    return r;
+  };
+  int tema = 0;
+  for (const EntradaTema& e : Cataleg()) {
+    ++tema;
+    std::string fila = "<tr><td>" + std::to_string(tema) + " " + Html(e.nom) + "</td><td>";
+    for (int s = 1; s <= e.NombreSubtipus(); ++s) {
+      if (s > 1) fila += "; ";
+      fila += std::to_string(s) + " " + Html(e.Subtipus()[static_cast<std::size_t>(s - 1)]) + (e.PrenCasos(s) ? "*" : "");
+    }
+    fila += "</td></tr>";
+    EXPECT_NE(ajuda.find(fila), std::string::npos) << "the help lacks the row " << fila;
+  }
 }
 
 TEST(Cataleg, MenuListsTheRowsInOrder) {
