@@ -338,14 +338,20 @@ TEST(PassosTest, AFewWorkedSolutionsReadAsWritten) {
   }
 }
 
-// Writes two cases of every subtype with their steps, to read (TIRELO_PASSOS=1).
+// Writes every case of every subtype, drawn with one and three cases, with its steps, to
+// read: TIRELO_PASSOS=N for N seeds (at least 2).
 TEST(PassosTest, DumpForReading) {
   if (!std::getenv("TIRELO_PASSOS")) GTEST_SKIP();
+  const uint64_t llavors = std::max<uint64_t>(2, std::strtoull(std::getenv("TIRELO_PASSOS"), nullptr, 10));
   for (const Subtipus& s : TotsElsSubtipus()) {
-    for (uint64_t llavor = 1; llavor <= 2; ++llavor) {
-      const auto d = Dibuixa(Recepta{s.tema, s.subtipus, 1, 3, llavor});
-      std::printf("%d:%d seed %llu\n%s", s.tema, s.subtipus, static_cast<unsigned long long>(llavor),
-                  Escrit(d->exercici.apartats.at(0)).c_str());
+    for (const int casos : {1, 3}) {
+      for (uint64_t llavor = 1; llavor <= llavors; ++llavor) {
+        const auto d = Dibuixa(Recepta{s.tema, s.subtipus, casos, 3, llavor});
+        for (const Apartat& a : d->exercici.apartats) {
+          std::printf("%d:%d seed %llu\n%s", s.tema, s.subtipus, static_cast<unsigned long long>(llavor),
+                      Escrit(a).c_str());
+        }
+      }
     }
   }
 }

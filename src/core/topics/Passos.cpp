@@ -31,18 +31,18 @@ int64_t Mcm(int64_t a, int64_t b) {
 
 std::vector<Pas> Resolucio(int tema, int subtipus, const Apartat& apartat) {
   using namespace passos;
-  const std::string en = EscriuNotacio(apartat.enunciat), re = EscriuNotacio(apartat.resposta);
+  const Dades c{apartat.enunciat, apartat.resposta, EscriuNotacio(apartat.resposta)};
   Linies l;
   switch (tema) {
-    case 1: l = PassosDivisors(subtipus, en, re); break;
-    case 2: l = PassosIgualtats(subtipus, en, re); break;
-    case 3: l = PassosFraccions(subtipus, en, re); break;
-    case 4: l = PassosPotencies(subtipus, en, re); break;
-    case 5: l = PassosArrels(subtipus, en, re); break;
-    case 6: l = PassosOperacions(subtipus, en, re); break;
-    case 7: l = PassosPercentatges(subtipus, en, re); break;
-    case 8: l = PassosEquacions(subtipus, en, re); break;
-    case 9: l = PassosFuncions(subtipus, en, re); break;
+    case 1: l = PassosDivisors(subtipus, c); break;
+    case 2: l = PassosIgualtats(subtipus, c); break;
+    case 3: l = PassosFraccions(subtipus, c); break;
+    case 4: l = PassosPotencies(subtipus, c); break;
+    case 5: l = PassosArrels(subtipus, c); break;
+    case 6: l = PassosOperacions(subtipus, c); break;
+    case 7: l = PassosPercentatges(subtipus, c); break;
+    case 8: l = PassosEquacions(subtipus, c); break;
+    case 9: l = PassosFuncions(subtipus, c); break;
     default: break;
   }
   std::vector<Pas> r;
