@@ -5,12 +5,12 @@
 // three and the most cases over many seeds, and for every case the engine checks each
 // step. A step without a relation keeps the value of the one before (or of the
 // statement); a relation between numbers alone (a discriminant, a factorisation, a
-// factor) holds on its own; an equation, a system or a list of solutions is the
-// answer's own, or is satisfied by the answer's solutions (every equation of a system
-// by every solution, and each alternative of a list of one unknown by some solution,
-// each solution by some alternative, or it has no real solution: x² = -16); after the coefficients are found, the general
-// form stated first with their values put in is the answer. The last step is the
-// answer. A golden test shows a few worked solutions written out in full.
+// factor) holds on its own; an equation, a system or a list of alternatives has exactly
+// the solutions of what the case solves (the answer's, the coefficients found, or the
+// statement's when the answer is a dependent system): none lost, none added; otherwise
+// it is the answer's own, or, after the coefficients are found, the general form stated
+// first with their values put in. The last step is the answer. A golden test shows a
+// few worked solutions written out in full.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -72,15 +72,6 @@ std::string Substitueix(const std::string& s, const Valors& v) {
   return r;
 }
 
-// Whether the equation "L = R" holds with these values of all its letters.
-bool Satisfa(const std::string& eq, const Valors& v) {
-  for (const char c : Lletres(eq)) {
-    if (!v.count(c)) return false;
-  }
-  const std::size_t p = eq.find(" = ");
-  return p != std::string::npos && Iguals(Substitueix(eq.substr(0, p), v), Substitueix(eq.substr(p + 3), v));
-}
-
 // "a = 2; b = -3" -> {a: 2, b: -3}, when every item is one letter equal to a number.
 std::optional<Valors> Resolt(const std::string& s) {
   static const std::regex kItem(R"(^([a-z]) = (-?\d+(?:/\d+)?)$)");
@@ -93,70 +84,18 @@ std::optional<Valors> Resolt(const std::string& s) {
   return v;
 }
 
-// The answer's solutions, for the topics whose answer solves something.
-std::vector<Valors> SolucionsDe(int tema, int subtipus, const std::string& re) {
-  std::vector<Valors> r;
-  static const std::regex kNombre(R"(-?\d+)");
-  std::vector<std::string> n;
-  for (auto it = std::sregex_iterator(re.begin(), re.end(), kNombre); it != std::sregex_iterator(); ++it)
-    n.push_back(it->str());
-  if (tema == 8 && subtipus == 4) {
-    if (n.size() == 2) r.push_back({{'x', n[0]}, {'y', n[1]}});
-  } else if (tema == 8) {
-    for (const std::string& x : n) r.push_back({{'x', x}});
-  } else if (tema == 9 && subtipus == 5) {
-    for (std::size_t k = 0; k + 1 < n.size(); k += 2) r.push_back({{'x', n[k]}, {'y', n[k + 1]}});
-  }
-  return r;
-}
+// Whether the answer of the subtype gives the solutions of what its steps solve.
+bool ResolAlgo(int tema, int subtipus) { return tema == 8 || (tema == 9 && subtipus == 5); }
 
-// "x^2 = -16": an alternative a square cannot take, with no real solution.
-bool NoTeSolucio(const std::string& item) {
-  if (item.rfind("x^2 = ", 0) != 0) return false;
-  return EscriuNotacio(FormaSimple(N(item.substr(6)))).rfind('-', 0) == 0;
-}
-
-// Whether one relation step follows, as the header says.
-bool RelacioProvada(const std::string& pas, const std::string& re, const std::vector<Valors>& solucions,
+// Whether one relation step follows, as the header says: the answer itself, the general
+// form with the coefficients found, or exactly the solutions of what it solves (the
+// answer's, or the coefficients').
+bool RelacioProvada(const std::string& pas, const std::string& re, const std::optional<Expressio>& solucions,
                     const std::string& plantilla, const Valors& coeficients) {
-  if (Iguals(pas, re)) return true;
-  const std::vector<std::string> items = Parts(pas, "; ");
+  if (solucions && MateixesSolucions(N(pas), *solucions)) return true;
+  if (!re.empty() && Iguals(pas, re)) return true;
   // Coefficients found: the general form with them.
-  if (!plantilla.empty() && !coeficients.empty() && Iguals(pas, Substitueix(plantilla, coeficients))) return true;
-  std::vector<Valors> totes = solucions;
-  if (!coeficients.empty()) totes.push_back(coeficients);
-  std::set<char> lletres;
-  for (const std::string& i : items) {
-    const std::set<char> l = Lletres(i);
-    lletres.insert(l.begin(), l.end());
-  }
-  std::vector<Valors> aplicables;
-  for (const Valors& v : totes) {
-    bool totes_hi = true;
-    for (const char c : lletres) totes_hi = totes_hi && v.count(c);
-    if (totes_hi) aplicables.push_back(v);
-  }
-  if (aplicables.empty()) return false;
-  if (lletres.size() == 1 && items.size() > 1) {
-    // Alternatives of one unknown.
-    for (const Valors& v : aplicables) {
-      bool algun = false;
-      for (const std::string& i : items) algun = algun || Satisfa(i, v);
-      if (!algun) return false;
-    }
-    for (const std::string& i : items) {
-      bool algun = NoTeSolucio(i);
-      for (const Valors& v : aplicables) algun = algun || Satisfa(i, v);
-      if (!algun) return false;
-    }
-    return true;
-  }
-  for (const Valors& v : aplicables) {
-    for (const std::string& i : items) {
-      if (!Satisfa(i, v)) return false;
-    }
-  }
-  return true;
+  return !plantilla.empty() && !coeficients.empty() && Iguals(pas, Substitueix(plantilla, coeficients));
 }
 
 void ComprovaPassos(int tema, int subtipus, const Apartat& a, bool ambPotenciaApilada) {
@@ -170,14 +109,21 @@ void ComprovaPassos(int tema, int subtipus, const Apartat& a, bool ambPotenciaAp
     linies.push_back(EscriuNotacio(p.expressio));
   }
   const bool paraules = re.find("indeterminat") != std::string::npos;
-  // The coefficients found, the general form stated.
+  // The coefficients found and the general form stated; what the relations solve: the
+  // answer's solutions, or the coefficients found.
   Valors coeficients;
   std::string plantilla;
+  std::string solucions = ResolAlgo(tema, subtipus) ? re : std::string();
   for (const std::string& l : linies) {
     const auto v = Resolt(l);
-    if (v && !v->count('x') && !v->count('y')) coeficients = *v;
+    if (v && !v->count('x') && !v->count('y')) {
+      coeficients = *v;
+      solucions = l;
+    }
   }
-  const std::vector<Valors> solucions = SolucionsDe(tema, subtipus, re);
+  // An answer in words (a dependent system) has the statement's solutions.
+  if (paraules) solucions = en;
+  const std::optional<Expressio> resol = solucions.empty() ? std::nullopt : std::optional<Expressio>(N(solucions));
   std::optional<std::string> valor;
   if (en.find(" = ") == std::string::npos && !ErrorDeValor(a.enunciat) && !ambPotenciaApilada) valor = en;
   for (const std::string& l : linies) {
@@ -200,8 +146,7 @@ void ComprovaPassos(int tema, int subtipus, const Apartat& a, bool ambPotenciaAp
       plantilla = l;  // the general form, with its coefficients to find
       continue;
     }
-    if (paraules) continue;
-    EXPECT_TRUE(RelacioProvada(l, re, solucions, plantilla, coeficients)) << "does not follow";
+    EXPECT_TRUE(RelacioProvada(l, paraules ? std::string() : re, resol, plantilla, coeficients)) << "does not follow";
   }
   if (!paraules) {
     EXPECT_TRUE(Iguals(linies.back(), re)) << "the last step is not the answer: " << linies.back();
