@@ -217,7 +217,7 @@ const Resolta kResoltes[] = {
   4d^2+4dx+x^2   [Calculem cada terme]
 )"},
     {3, 2, R"(2/3+1/9
-  (2·3)/(3·3)+1/9   [MCM(3, 9) = 9: amplifiquem cada fracció]
+  (2·3)/(3·3)+1/9   [MCM(3, 9) = 9: amplifiquem la primera fracció]
   6/9+1/9   [Mateix denominador]
   (6+1)/9   [Sumem els numeradors]
   7/9   []
@@ -245,6 +245,7 @@ const Resolta kResoltes[] = {
   (x^2)^2-25x^2 = 0   [Biquadrada: és de segon grau en x²]
   (-25)^2-4·1·0 = 625   [Discriminant: b² - 4ac]
   x^2 = (25+√625)/2; x^2 = (25-√625)/2   [Fórmula de segon grau per a x²]
+  x^2 = (25+25)/2; x^2 = (25-25)/2   [L'arrel de 625 és 25]
   x^2 = 25; x^2 = 0   [Calculem]
   x = 5; x = -5; x = 0   [Arrel quadrada de cada valor, amb els dos signes]
   5, -5, 0   []
@@ -269,7 +270,8 @@ const Resolta kResoltes[] = {
   -(2x^2+12x-1)-4x-25 = 0   [Substituïm la y de la paràbola a la recta]
   -2x^2-16x-24 = 0   [Traiem el parèntesi i agrupem]
   (-16)^2-4·(-2)·(-24) = 64   [Discriminant: b² - 4ac]
-  x = (16+√64)/(2·(-2)); x = (16-√64)/(2·(-2))   [x = (-b ± arrel(b² - 4ac))/(2a)]
+  x = (16+√64)/(2·(-2)); x = (16-√64)/(2·(-2))   [Fórmula de segon grau]
+  x = (16+8)/(2·(-2)); x = (16-8)/(2·(-2))   [L'arrel de 64 és 8]
   x = -2; x = -6   [Calculem les dues x]
   (-2, -17); (-6, -1)   [Cada y, de la paràbola: y = 2x^2+12x-1]
 )"},

@@ -96,7 +96,7 @@ std::string Discriminant(int64_t a, int64_t b, int64_t c) {
   return Pe(b) + "^2-4" + Per() + Pe(a) + Per() + Pe(c) + " = " + E(b * b - 4 * a * c);
 }
 constexpr const char* kDiscriminant = "Discriminant: b\xB2 - 4ac";
-constexpr const char* kFormula = "x = (-b \xB1 arrel(b\xB2 - 4ac))/(2a)";
+constexpr const char* kFormula = "F\xF3rmula de segon grau";
 
 // x = (-b ± √D)/(2a) for a quadratic in `v` with a perfect-square discriminant, then its
 // roots, largest first.
@@ -113,6 +113,8 @@ std::vector<int64_t> Formula(Linies& l, const std::string& v, int64_t a, int64_t
   l.Afegeix(v + " = (" + E(-b) + "+" + Arrel() + E(d) + ")/" + den + "; " + v + " = (" + E(-b) + "-" + Arrel() + E(d) +
                 ")/" + den,
             perque);
+  l.Afegeix(v + " = (" + E(-b) + "+" + E(r) + ")/" + den + "; " + v + " = (" + E(-b) + "-" + E(r) + ")/" + den,
+            "L'arrel de " + E(d) + " \xE9s " + E(r));
   std::vector<int64_t> s = {(-b + r) / (2 * a), (-b - r) / (2 * a)};
   if (s[0] < s[1]) std::swap(s[0], s[1]);
   return s;
@@ -193,7 +195,7 @@ Linies PassosEquacions(int subtipus, const Dades& cas) {
       } else if (b == 0 && Quadrat(-k, r)) {
         l.Afegeix("x^2 = " + E(-k), "Passem el nombre a la dreta");
         l.Afegeix("x = " + Arrel() + E(-k) + "; x = -" + Arrel() + E(-k), "Arrel quadrada: dues solucions");
-        l.Afegeix(Solucions("x", {r, -r}));
+        l.Afegeix(Solucions("x", {r, -r}), "L'arrel de " + E(-k) + " \xE9s " + E(r));
       } else {
         const std::vector<int64_t> s = Formula(l, "x", 1, b, k, kFormula);
         if (s.empty()) return {};

@@ -146,12 +146,19 @@ Linies PassosFraccions(int subtipus, const Dades& c) {
       return k == 1 ? Fr(a, b) : "(" + E(a) + Per() + E(k) + ")/(" + E(b) + Per() + E(k) + ")";
     };
     const auto segona = [&](const std::string& f, int64_t a) { return a < 0 ? "(" + f + ")" : f; };
-    l.Afegeix(amplia(a1, b1, k1) + " " + signe + " " + segona(amplia(a2, b2, k2), a2),
-              "MCM(" + E(b1) + ", " + E(b2) + ") = " + E(d) + ": amplifiquem cada fracci\xF3");
-    l.Afegeix(Fr(n1, d) + " " + signe + " " + segona(Fr(n2, d), n2), "Mateix denominador");
+    const std::string numeradors = subtipus == 2 ? "umem els numeradors" : "estem els numeradors";
+    if (b1 == b2) {
+      // One denominator already: the numerators go together at once.
+      l.Afegeix("(" + E(n1) + signe + Pe(n2) + ")/" + E(d),
+                std::string("Mateix denominador: ") + (subtipus == 2 ? "s" : "r") + numeradors);
+    } else {
+      const std::string quines = k1 == 1 ? "la segona" : k2 == 1 ? "la primera" : "cada";
+      l.Afegeix(amplia(a1, b1, k1) + " " + signe + " " + segona(amplia(a2, b2, k2), a2),
+                "MCM(" + E(b1) + ", " + E(b2) + ") = " + E(d) + ": amplifiquem " + quines + " fracci\xF3");
+      l.Afegeix(Fr(n1, d) + " " + signe + " " + segona(Fr(n2, d), n2), "Mateix denominador");
+      l.Afegeix("(" + E(n1) + signe + Pe(n2) + ")/" + E(d), (subtipus == 2 ? "S" : "R") + numeradors);
+    }
     n = subtipus == 2 ? n1 + n2 : n1 - n2;
-    l.Afegeix("(" + E(n1) + signe + Pe(n2) + ")/" + E(d),
-              subtipus == 2 ? "Sumem els numeradors" : "Restem els numeradors");
   } else if (subtipus == 4) {
     n = a1 * a2;
     d = b1 * b2;
