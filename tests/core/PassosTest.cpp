@@ -285,6 +285,23 @@ TEST(PassosTest, AFewWorkedSolutionsReadAsWritten) {
   }
 }
 
+// A step that lists equations in two unknowns is a system (set braced and aligned on its
+// "="); alternatives of one unknown stay a list.
+TEST(PassosTest, EquationsInTwoUnknownsAreASystem) {
+  const auto EsSistema = [](const Pas& p) {
+    const Model& m = p.expressio.Arbre();
+    return m.Arrel().fills.size() == 1 && m.peces[m.Arrel().fills[0]].tipus == TipusPeca::Equacions;
+  };
+  const auto sistema = Dibuixa(Recepta{8, 4, 1, 3, 1});
+  const auto biquadrada = Dibuixa(Recepta{8, 3, 1, 3, 1});
+  ASSERT_TRUE(sistema && biquadrada);
+  const std::vector<Pas>& s = sistema->exercici.apartats.at(0).passos;
+  const std::vector<Pas>& b = biquadrada->exercici.apartats.at(0).passos;
+  EXPECT_TRUE(std::all_of(s.begin(), s.end() - 1, EsSistema)) << "x+2y = 10; 4x+5y = 28, up to x = 2; y = 4";
+  EXPECT_FALSE(EsSistema(s.back())) << "the answer, x = 2, y = 4";
+  EXPECT_TRUE(std::none_of(b.begin(), b.end(), EsSistema)) << "x = 5; x = -5; x = 0";
+}
+
 // Writes every case of every subtype, drawn with one and three cases, with its steps, to
 // read: TIRELO_PASSOS=N for N seeds (at least 2).
 TEST(PassosTest, DumpForReading) {
