@@ -237,7 +237,7 @@ const Resolta kResoltes[] = {
   6b(3b+8y)   [Traiem 6b fora del parèntesi]
 )"},
     {7, 1, R"(Un vestit que valia 147 € està rebaixat un 14 %; Quant hauràs de pagar per ell?
-  1-14/100 = 0,86   [Factor de rebaixa: 1 - 14/100]
+  1-14/100 = 0,86   [Factor de rebaixa]
   147·0,86   [Preu final = preu inicial per el factor]
   126,42 €   []
 )"},

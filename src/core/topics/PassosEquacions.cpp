@@ -153,7 +153,7 @@ Linies PassosPercentatges(int subtipus, const Dades& c) {
   const int64_t d = e.back();
   const int64_t q = rebaixa ? 100 - d : 100 + d;
   l.Afegeix(std::string(rebaixa ? "1-" : "1+") + n[1] + "/100 = " + Centesimes(q),
-            "Factor " + nom + ": 1 " + (rebaixa ? "-" : "+") + " " + n[1] + "/100");
+            "Factor " + nom);
   if (subtipus == 1 || subtipus == 4) {
     l.Afegeix(n[0] + Per() + Centesimes(q), "Preu final = preu inicial per el factor");
   } else {

@@ -259,7 +259,7 @@ Linies PassosArrels(int subtipus, const Dades& c) {
     l.Afegeix("(" + a + Per() + complementaria + ")/(arrel(" + b + "; " + n + ")" + Per() + complementaria + ")",
               "Multipliquem dalt i baix per l'arrel que completa l'exponent " + n);
     l.Afegeix("(" + a + Per() + complementaria + ")/arrel(" + b + "^" + n + "; " + n + ")", "Multipliquem les arrels");
-    l.Afegeix("(" + a + Per() + complementaria + ")/" + b, "L'arrel " + n + "-\xE8sima de " + b + "^" + n + " \xE9s " + b);
+    l.Afegeix("(" + a + Per() + complementaria + ")/" + b, "L'\xEDndex i l'exponent s\xF3n " + n + ": l'arrel \xE9s " + b);
   } else if (subtipus == 3) {
     const auto enter = Enter(den.Tros(0, 1));
     const auto r = radical(2);
