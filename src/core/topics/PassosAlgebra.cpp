@@ -71,7 +71,7 @@ Linies PassosIgualtats(int subtipus, const Dades& c) {
     if (!en.Es(k, TipusPeca::Grup)) return std::nullopt;
     const Tram g = Fills(*en.m, en.nodes[k]);
     if (g.size() != 3 || !g.Es(0, TipusPeca::Variable, "x") || !g.Es(1, TipusPeca::Operador, op)) return std::nullopt;
-    const auto n = Enter(g.Tros(2, 3));
+    const auto n = Enter(g.Subtram(2, 3));
     if (!n || *n < 0) return std::nullopt;
     return n;
   };
@@ -88,7 +88,7 @@ Linies PassosIgualtats(int subtipus, const Dades& c) {
     if (!x2 || x2->ambNombre || x2->coeficient != 1 || x2->lletres != std::vector<std::pair<char, int64_t>>{{'x', 2}} ||
         !t[1].Es(0, TipusPeca::Operador, "-"))
       return {};
-    const auto n = Enter(t[1].Tros(1, t[1].size()));
+    const auto n = Enter(t[1].Subtram(1, t[1].size()));
     if (!n || *n < 0) return {};
     const auto q = static_cast<int64_t>(std::llround(std::sqrt(static_cast<double>(*n))));
     l.Afegeix("x^2 - " + E(q) + "^2", E(*n) + " \xE9s el quadrat de " + E(q));
@@ -151,7 +151,7 @@ Linies PassosOperacions(int subtipus, const Dades& c) {
       // The factored form "kL(inner)": in the answer for subtype 2, in the statement for 3.
       const Tram f = Linia(subtipus == 2 ? c.re : c.en);
       if (f.size() < 2 || !f.Es(f.size() - 1, TipusPeca::Grup)) return {};
-      const Tram fora = f.Tros(0, f.size() - 1);
+      const Tram fora = f.Subtram(0, f.size() - 1);
       for (std::size_t k = 0; k < fora.size(); ++k) {
         if (fora.Es(k, TipusPeca::Grup)) return {};
       }

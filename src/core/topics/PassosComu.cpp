@@ -51,7 +51,7 @@ bool Tram::Es(std::size_t k, TipusPeca t, std::string_view text) const {
   return k < nodes.size() && (*this)[k].tipus == t && (text.empty() || (*this)[k].text == text);
 }
 
-Tram Tram::Tros(std::size_t des_de, std::size_t fins) const {
+Tram Tram::Subtram(std::size_t des_de, std::size_t fins) const {
   Tram r{m, {}};
   for (std::size_t k = des_de; k < fins && k < nodes.size(); ++k) r.nodes.push_back(nodes[k]);
   return r;
@@ -209,7 +209,7 @@ std::optional<Monomi> LlegeixMonomi(const Tram& t) {
     ++k;
   }
   if (t.Es(k, TipusPeca::Nombre)) {
-    const std::optional<int64_t> n = Enter(t.Tros(k, k + 1));
+    const std::optional<int64_t> n = Enter(t.Subtram(k, k + 1));
     if (!n) return std::nullopt;
     r.coeficient *= *n;
     r.ambNombre = true;

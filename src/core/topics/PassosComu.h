@@ -39,7 +39,8 @@ struct Tram {
   const Peca& operator[](std::size_t k) const { return m->peces[nodes[k]]; }
   // Whether node k is of this kind (and, when given, has this text).
   bool Es(std::size_t k, TipusPeca t, std::string_view text = {}) const;
-  Tram Tros(std::size_t des_de, std::size_t fins) const;
+  // Nodes des_de to fins - 1.
+  Tram Subtram(std::size_t des_de, std::size_t fins) const;
 };
 
 // The children of node `i`, blanks left out.

@@ -240,7 +240,7 @@ Linies PassosArrels(int subtipus, const Dades& c) {
     const Tram dins = Fills(*den.m, den.nodes[k]);
     if (!dins.Es(0, TipusPeca::IndexArrel)) return std::nullopt;
     const auto index = Enter(Fills(*den.m, dins.nodes[0]));
-    const auto radicand = Enter(dins.Tros(1, dins.size()));
+    const auto radicand = Enter(dins.Subtram(1, dins.size()));
     if (!index || !radicand || *radicand < 0) return std::nullopt;
     return std::pair{*radicand, *index};
   };
@@ -261,7 +261,7 @@ Linies PassosArrels(int subtipus, const Dades& c) {
     l.Afegeix("(" + a + Per() + complementaria + ")/arrel(" + b + "^" + n + "; " + n + ")", "Multipliquem les arrels");
     l.Afegeix("(" + a + Per() + complementaria + ")/" + b, "L'\xEDndex i l'exponent s\xF3n " + n + ": l'arrel \xE9s " + b);
   } else if (subtipus == 3) {
-    const auto enter = Enter(den.Tros(0, 1));
+    const auto enter = Enter(den.Subtram(0, 1));
     const auto r = radical(2);
     if (!enter || *enter < 0 || !den.Es(1, TipusPeca::Operador, "+") || !r || r->second != 2) return {};
     const std::string w = E(*enter), b = E(r->first);
