@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <vector>
@@ -122,6 +123,42 @@ TEST(ComposaFull, KeyWithStepsKeepsEachExerciseOnOnePage) {
   EXPECT_EQ(pagines, 3u);
   EXPECT_GE(f.pagines.size(), 3u);  // the answers take more than one page
   EXPECT_GT(textos, 3u * 12u * 2u);  // each case's answer and at least one step
+}
+
+// Steps that are one equation each line up on their "=": a linear equation's key has
+// three or more "=" at one x (its steps "-4x = -8", "x = 8/4", "x = 2").
+TEST(ComposaFull, EquationStepsLineUpOnTheirEquals) {
+  const auto d = Dibuixa(Recepta{8, 1, 1, 3, 1});
+  ASSERT_TRUE(d);
+  OpcionsFull o = Opcions(1);
+  o.resolucio = true;
+  const Full f = ComposaFull({d->exercici}, o, kMetriques);
+  std::vector<double> x;
+  bool respostes = false;
+  for (const PaginaFull& p : f.pagines) {
+    for (const ElementFull& e : p.elements) {
+      respostes = respostes || (e.tipus == TipusElement::Text && e.text == "Respostes");
+      if (respostes && e.tipus == TipusElement::Text && e.text == "=") x.push_back(e.x);
+    }
+  }
+  std::size_t mateixa = 0;
+  for (const double a : x) {
+    mateixa = std::max<std::size_t>(mateixa, std::count_if(x.begin(), x.end(), [&](double b) { return std::abs(a - b) < 1e-6; }));
+  }
+  EXPECT_GE(mateixa, 3u);
+}
+
+// With worked solutions too, nothing of the key leaves the page.
+TEST_P(ComposaFullDisposicioTest, KeyWithStepsStaysInsideThePage) {
+  OpcionsFull o = Opcions(GetParam(), 1);
+  o.resolucio = true;
+  const Full f = ComposaFull(prova::ExercicisDeCadaSubtipus(), o, kMetriques);
+  for (const PaginaFull& p : f.pagines) {
+    for (const ElementFull& e : p.elements) {
+      EXPECT_GE(e.x, Marge2cm - 1e-9) << e.text;
+      EXPECT_LE(e.x + kMetriques.Amplada(e.text, e.lletra), f.amplada - Marge2cm + 1e-9) << e.text;
+    }
+  }
 }
 
 TEST_P(ComposaFullDisposicioTest, EverythingStaysInsideThePage) {

@@ -73,6 +73,43 @@ const Parell kParells[] = {
 INSTANTIATE_TEST_SUITE_P(Parells, MotorEquivalentsTest, testing::ValuesIn(kParells),
                          [](const testing::TestParamInfo<Parell>& i) { return std::string(i.param.nom); });
 
+// ---- Solution sets ----
+
+class MotorSolucionsTest : public testing::TestWithParam<Parell> {};
+
+TEST_P(MotorSolucionsTest, ComparesSolutionSets) {
+  EXPECT_EQ(MateixesSolucions(N(GetParam().a), N(GetParam().b)), GetParam().equivalents);
+  EXPECT_EQ(MateixesSolucions(N(GetParam().b), N(GetParam().a)), GetParam().equivalents);
+}
+
+const Parell kSolucions[] = {
+    {"LinearEquation", "4x+4 = 8x-4", "x = 2", true},
+    {"WrongRoot", "4x+4 = 8x-4", "x = 3", false},
+    {"QuadraticAndItsRoots", "x^2-5x = 0", "5, 0", true},
+    {"LostSolution", "x^2-5x = 0", "5", false},
+    {"ExtraRoot", "x^3-5x^2 = 0", "5", false},
+    {"ExtraRootOfAFactor", "x(x-5)(x+1) = 0", "5, 0", false},
+    {"DoubleRootCountsOnce", "x^4-25x^2 = 0", "5, -5, 0", true},
+    {"ByTheFormula", "x = (7+\u221A9)/2; x = (7-\u221A9)/2", "5, 2", true},
+    {"AlternativeWithoutRealRoots", "x^2 = 9; x^2 = -16", "3, -3", true},
+    {"NoRealSolution", "x^2+16 = 0", "x^2+1 = 0", true},
+    {"EveryNumber", "2x+2 = 2(x+1)", "(x+1)^2 = x^2+2x+1", true},
+    {"EveryNumberIsNotOne", "2x+2 = 2(x+1)", "x = 1", false},
+    {"SystemAndItsSolution", "x+2y = 10; 4x+5y = 28", "x = 2, y = 4", true},
+    {"ReducedSystem", "x+2y = 10; 3y = 12", "x = 2, y = 4", true},
+    {"DependentSystem", "x+2y = 10; 2x+4y = 20", "x = 2, y = 4", false},
+    {"DependentSystems", "x+2y = 10; 2x+4y = 20", "x+2y = 10", true},
+    {"DifferentLines", "x+2y = 10; 2x+4y = 20", "x+2y = 12", false},
+    {"IncompatibleSystem", "x+2y = 10; x+2y = 12", "x+y = 1; x+y = 2", true},
+    {"IncompatibleIsNotASolution", "x+2y = 10; x+2y = 12", "x = 2, y = 4", false},
+    {"ThreeUnknowns", "4a-2b+c = -17; a+b+c = 13; c = -1", "a = 2; b = 12; c = -1", true},
+    {"OneCoordinateOfThePoints", "x = -2; x = -6", "(-2, -17); (-6, -1)", true},
+    {"LostPoint", "x = -2", "(-2, -17); (-6, -1)", false},
+};
+
+INSTANTIATE_TEST_SUITE_P(Conjunts, MotorSolucionsTest, testing::ValuesIn(kSolucions),
+                         [](const testing::TestParamInfo<Parell>& i) { return std::string(i.param.nom); });
+
 TEST(Motor, ValuesThatCannotBeHad) {
   for (const char* t : {"1/0", "2:(3-3)", "\u221A(-4)", "x/(x-x)", "0^(-1)", "(2^1000)^1000",
                         "(a+b+c+d+e)^64", "(3x:23m-2)^2^2^22"}) {

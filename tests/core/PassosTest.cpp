@@ -5,12 +5,12 @@
 // three and the most cases over many seeds, and for every case the engine checks each
 // step. A step without a relation keeps the value of the one before (or of the
 // statement); a relation between numbers alone (a discriminant, a factorisation, a
-// factor) holds on its own; an equation, a system or a list of solutions is the
-// answer's own, or is satisfied by the answer's solutions (every equation of a system
-// by every solution, and each alternative of a list of one unknown by some solution,
-// each solution by some alternative, or it has no real solution: x² = -16); after the coefficients are found, the general
-// form stated first with their values put in is the answer. The last step is the
-// answer. A golden test shows a few worked solutions written out in full.
+// factor) holds on its own; an equation, a system or a list of alternatives has exactly
+// the solutions of what the case solves (the answer's, the coefficients found, or the
+// statement's when the answer is a dependent system): none lost, none added; otherwise
+// it is the answer's own, or, after the coefficients are found, the general form stated
+// first with their values put in. The last step is the answer. A golden test shows a
+// few worked solutions written out in full.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -72,15 +72,6 @@ std::string Substitueix(const std::string& s, const Valors& v) {
   return r;
 }
 
-// Whether the equation "L = R" holds with these values of all its letters.
-bool Satisfa(const std::string& eq, const Valors& v) {
-  for (const char c : Lletres(eq)) {
-    if (!v.count(c)) return false;
-  }
-  const std::size_t p = eq.find(" = ");
-  return p != std::string::npos && Iguals(Substitueix(eq.substr(0, p), v), Substitueix(eq.substr(p + 3), v));
-}
-
 // "a = 2; b = -3" -> {a: 2, b: -3}, when every item is one letter equal to a number.
 std::optional<Valors> Resolt(const std::string& s) {
   static const std::regex kItem(R"(^([a-z]) = (-?\d+(?:/\d+)?)$)");
@@ -93,70 +84,18 @@ std::optional<Valors> Resolt(const std::string& s) {
   return v;
 }
 
-// The answer's solutions, for the topics whose answer solves something.
-std::vector<Valors> SolucionsDe(int tema, int subtipus, const std::string& re) {
-  std::vector<Valors> r;
-  static const std::regex kNombre(R"(-?\d+)");
-  std::vector<std::string> n;
-  for (auto it = std::sregex_iterator(re.begin(), re.end(), kNombre); it != std::sregex_iterator(); ++it)
-    n.push_back(it->str());
-  if (tema == 8 && subtipus == 4) {
-    if (n.size() == 2) r.push_back({{'x', n[0]}, {'y', n[1]}});
-  } else if (tema == 8) {
-    for (const std::string& x : n) r.push_back({{'x', x}});
-  } else if (tema == 9 && subtipus == 5) {
-    for (std::size_t k = 0; k + 1 < n.size(); k += 2) r.push_back({{'x', n[k]}, {'y', n[k + 1]}});
-  }
-  return r;
-}
+// Whether the answer of the subtype gives the solutions of what its steps solve.
+bool ResolAlgo(int tema, int subtipus) { return tema == 8 || (tema == 9 && subtipus == 5); }
 
-// "x^2 = -16": an alternative a square cannot take, with no real solution.
-bool NoTeSolucio(const std::string& item) {
-  if (item.rfind("x^2 = ", 0) != 0) return false;
-  return EscriuNotacio(FormaSimple(N(item.substr(6)))).rfind('-', 0) == 0;
-}
-
-// Whether one relation step follows, as the header says.
-bool RelacioProvada(const std::string& pas, const std::string& re, const std::vector<Valors>& solucions,
+// Whether one relation step follows, as the header says: the answer itself, the general
+// form with the coefficients found, or exactly the solutions of what it solves (the
+// answer's, or the coefficients').
+bool RelacioProvada(const std::string& pas, const std::string& re, const std::optional<Expressio>& solucions,
                     const std::string& plantilla, const Valors& coeficients) {
-  if (Iguals(pas, re)) return true;
-  const std::vector<std::string> items = Parts(pas, "; ");
+  if (solucions && MateixesSolucions(N(pas), *solucions)) return true;
+  if (!re.empty() && Iguals(pas, re)) return true;
   // Coefficients found: the general form with them.
-  if (!plantilla.empty() && !coeficients.empty() && Iguals(pas, Substitueix(plantilla, coeficients))) return true;
-  std::vector<Valors> totes = solucions;
-  if (!coeficients.empty()) totes.push_back(coeficients);
-  std::set<char> lletres;
-  for (const std::string& i : items) {
-    const std::set<char> l = Lletres(i);
-    lletres.insert(l.begin(), l.end());
-  }
-  std::vector<Valors> aplicables;
-  for (const Valors& v : totes) {
-    bool totes_hi = true;
-    for (const char c : lletres) totes_hi = totes_hi && v.count(c);
-    if (totes_hi) aplicables.push_back(v);
-  }
-  if (aplicables.empty()) return false;
-  if (lletres.size() == 1 && items.size() > 1) {
-    // Alternatives of one unknown.
-    for (const Valors& v : aplicables) {
-      bool algun = false;
-      for (const std::string& i : items) algun = algun || Satisfa(i, v);
-      if (!algun) return false;
-    }
-    for (const std::string& i : items) {
-      bool algun = NoTeSolucio(i);
-      for (const Valors& v : aplicables) algun = algun || Satisfa(i, v);
-      if (!algun) return false;
-    }
-    return true;
-  }
-  for (const Valors& v : aplicables) {
-    for (const std::string& i : items) {
-      if (!Satisfa(i, v)) return false;
-    }
-  }
-  return true;
+  return !plantilla.empty() && !coeficients.empty() && Iguals(pas, Substitueix(plantilla, coeficients));
 }
 
 void ComprovaPassos(int tema, int subtipus, const Apartat& a, bool ambPotenciaApilada) {
@@ -170,14 +109,21 @@ void ComprovaPassos(int tema, int subtipus, const Apartat& a, bool ambPotenciaAp
     linies.push_back(EscriuNotacio(p.expressio));
   }
   const bool paraules = re.find("indeterminat") != std::string::npos;
-  // The coefficients found, the general form stated.
+  // The coefficients found and the general form stated; what the relations solve: the
+  // answer's solutions, or the coefficients found.
   Valors coeficients;
   std::string plantilla;
+  std::string solucions = ResolAlgo(tema, subtipus) ? re : std::string();
   for (const std::string& l : linies) {
     const auto v = Resolt(l);
-    if (v && !v->count('x') && !v->count('y')) coeficients = *v;
+    if (v && !v->count('x') && !v->count('y')) {
+      coeficients = *v;
+      solucions = l;
+    }
   }
-  const std::vector<Valors> solucions = SolucionsDe(tema, subtipus, re);
+  // An answer in words (a dependent system) has the statement's solutions.
+  if (paraules) solucions = en;
+  const std::optional<Expressio> resol = solucions.empty() ? std::nullopt : std::optional<Expressio>(N(solucions));
   std::optional<std::string> valor;
   if (en.find(" = ") == std::string::npos && !ErrorDeValor(a.enunciat) && !ambPotenciaApilada) valor = en;
   for (const std::string& l : linies) {
@@ -200,8 +146,7 @@ void ComprovaPassos(int tema, int subtipus, const Apartat& a, bool ambPotenciaAp
       plantilla = l;  // the general form, with its coefficients to find
       continue;
     }
-    if (paraules) continue;
-    EXPECT_TRUE(RelacioProvada(l, re, solucions, plantilla, coeficients)) << "does not follow";
+    EXPECT_TRUE(RelacioProvada(l, paraules ? std::string() : re, resol, plantilla, coeficients)) << "does not follow";
   }
   if (!paraules) {
     EXPECT_TRUE(Iguals(linies.back(), re)) << "the last step is not the answer: " << linies.back();
@@ -272,7 +217,7 @@ const Resolta kResoltes[] = {
   4d^2+4dx+x^2   [Calculem cada terme]
 )"},
     {3, 2, R"(2/3+1/9
-  (2·3)/(3·3)+1/9   [MCM(3, 9) = 9: amplifiquem cada fracció]
+  (2·3)/(3·3)+1/9   [MCM(3, 9) = 9: amplifiquem la primera fracció]
   6/9+1/9   [Mateix denominador]
   (6+1)/9   [Sumem els numeradors]
   7/9   []
@@ -292,7 +237,7 @@ const Resolta kResoltes[] = {
   6b(3b+8y)   [Traiem 6b fora del parèntesi]
 )"},
     {7, 1, R"(Un vestit que valia 147 € està rebaixat un 14 %; Quant hauràs de pagar per ell?
-  1-14/100 = 0,86   [Factor de rebaixa: 1 - 14/100]
+  1-14/100 = 0,86   [Factor de rebaixa]
   147·0,86   [Preu final = preu inicial per el factor]
   126,42 €   []
 )"},
@@ -300,6 +245,7 @@ const Resolta kResoltes[] = {
   (x^2)^2-25x^2 = 0   [Biquadrada: és de segon grau en x²]
   (-25)^2-4·1·0 = 625   [Discriminant: b² - 4ac]
   x^2 = (25+√625)/2; x^2 = (25-√625)/2   [Fórmula de segon grau per a x²]
+  x^2 = (25+25)/2; x^2 = (25-25)/2   [L'arrel de 625 és 25]
   x^2 = 25; x^2 = 0   [Calculem]
   x = 5; x = -5; x = 0   [Arrel quadrada de cada valor, amb els dos signes]
   5, -5, 0   []
@@ -324,7 +270,8 @@ const Resolta kResoltes[] = {
   -(2x^2+12x-1)-4x-25 = 0   [Substituïm la y de la paràbola a la recta]
   -2x^2-16x-24 = 0   [Traiem el parèntesi i agrupem]
   (-16)^2-4·(-2)·(-24) = 64   [Discriminant: b² - 4ac]
-  x = (16+√64)/(2·(-2)); x = (16-√64)/(2·(-2))   [x = (-b ± arrel(b² - 4ac))/(2a)]
+  x = (16+√64)/(2·(-2)); x = (16-√64)/(2·(-2))   [Fórmula de segon grau]
+  x = (16+8)/(2·(-2)); x = (16-8)/(2·(-2))   [L'arrel de 64 és 8]
   x = -2; x = -6   [Calculem les dues x]
   (-2, -17); (-6, -1)   [Cada y, de la paràbola: y = 2x^2+12x-1]
 )"},
@@ -338,14 +285,37 @@ TEST(PassosTest, AFewWorkedSolutionsReadAsWritten) {
   }
 }
 
-// Writes two cases of every subtype with their steps, to read (TIRELO_PASSOS=1).
+// A step that lists equations in two unknowns is a system (set braced and aligned on its
+// "="); alternatives of one unknown stay a list.
+TEST(PassosTest, EquationsInTwoUnknownsAreASystem) {
+  const auto EsSistema = [](const Pas& p) {
+    const Model& m = p.expressio.Arbre();
+    return m.Arrel().fills.size() == 1 && m.peces[m.Arrel().fills[0]].tipus == TipusPeca::Equacions;
+  };
+  const auto sistema = Dibuixa(Recepta{8, 4, 1, 3, 1});
+  const auto biquadrada = Dibuixa(Recepta{8, 3, 1, 3, 1});
+  ASSERT_TRUE(sistema && biquadrada);
+  const std::vector<Pas>& s = sistema->exercici.apartats.at(0).passos;
+  const std::vector<Pas>& b = biquadrada->exercici.apartats.at(0).passos;
+  EXPECT_TRUE(std::all_of(s.begin(), s.end() - 1, EsSistema)) << "x+2y = 10; 4x+5y = 28, up to x = 2; y = 4";
+  EXPECT_FALSE(EsSistema(s.back())) << "the answer, x = 2, y = 4";
+  EXPECT_TRUE(std::none_of(b.begin(), b.end(), EsSistema)) << "x = 5; x = -5; x = 0";
+}
+
+// Writes every case of every subtype, drawn with one and three cases, with its steps, to
+// read: TIRELO_PASSOS=N for N seeds (at least 2).
 TEST(PassosTest, DumpForReading) {
   if (!std::getenv("TIRELO_PASSOS")) GTEST_SKIP();
+  const uint64_t llavors = std::max<uint64_t>(2, std::strtoull(std::getenv("TIRELO_PASSOS"), nullptr, 10));
   for (const Subtipus& s : TotsElsSubtipus()) {
-    for (uint64_t llavor = 1; llavor <= 2; ++llavor) {
-      const auto d = Dibuixa(Recepta{s.tema, s.subtipus, 1, 3, llavor});
-      std::printf("%d:%d seed %llu\n%s", s.tema, s.subtipus, static_cast<unsigned long long>(llavor),
-                  Escrit(d->exercici.apartats.at(0)).c_str());
+    for (const int casos : {1, 3}) {
+      for (uint64_t llavor = 1; llavor <= llavors; ++llavor) {
+        const auto d = Dibuixa(Recepta{s.tema, s.subtipus, casos, 3, llavor});
+        for (const Apartat& a : d->exercici.apartats) {
+          std::printf("%d:%d seed %llu\n%s", s.tema, s.subtipus, static_cast<unsigned long long>(llavor),
+                      Escrit(a).c_str());
+        }
+      }
     }
   }
 }

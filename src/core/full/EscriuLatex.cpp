@@ -255,7 +255,9 @@ class Escriptor {
 
   // Lines aligned on their first relation.
   std::string Sistema(const Peca& p, int prof) {
-    std::string r = "\\left\\{\\begin{aligned}";
+    // Text "=": equations only aligned (a worked solution's steps), without a brace.
+    const bool clau = p.text != "=";
+    std::string r = clau ? "\\left\\{\\begin{aligned}" : "\\begin{aligned}[t]";
     bool primera = true;
     for (const std::size_t f : p.fills) {
       const Peca& linia = m_.peces[f];
@@ -265,7 +267,7 @@ class Escriptor {
            Expressio({linia.fills.begin() + static_cast<std::ptrdiff_t>(k), linia.fills.end()}, prof + 1);
       primera = false;
     }
-    return r + "\\end{aligned}\\right.";
+    return r + (clau ? "\\end{aligned}\\right." : "\\end{aligned}");
   }
 
   const Model& m_;

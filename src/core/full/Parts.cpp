@@ -7,6 +7,7 @@
 
 #include "document/Matematiques.h"
 #include "document/NombresCatalans.h"
+#include "document/Notacio.h"
 
 namespace tirelo {
 namespace {
@@ -156,10 +157,29 @@ void Copia(Model& desti, std::size_t pare, const Model& font, std::size_t node) 
 // A new node of `m` as the last child of its root.
 void AlFinal(Model& m, std::size_t node) { m.peces[0].fills.push_back(node); }
 
+// Whether a step is one equation ("4x-8x = -4-4"): one stretch with one "=" and no list.
+bool UnaEquacio(const Model& pas) {
+  const auto& arrel = pas.Arrel().fills;
+  if (arrel.size() != 1 || pas.peces[arrel[0]].tipus != TipusPeca::Expressio) return false;
+  int iguals = 0;
+  for (const std::size_t f : pas.peces[arrel[0]].fills) {
+    const Peca& q = pas.peces[f];
+    if (q.tipus != TipusPeca::Operador) continue;
+    if (q.text == "," || q.text == ";" || (EsRelacio(q.text) && q.text != "=")) return false;
+    if (q.text == "=") ++iguals;
+  }
+  return iguals == 1;
+}
+
+// Characters of a step and its reason beyond which a line of aligned equations could be
+// wider than a column: such a run is set a step a line, unaligned.
+constexpr std::size_t kAmpladaAlineada = 60;
+
 // The key with worked solutions: each case's answer on its line (after its label), then
 // its steps, a line each and indented. A step that is a value follows an "=", so that a
-// chain of values lines up on its signs; a relation or a list stands as it is; the
-// reason follows in brackets.
+// chain of values lines up on its signs; a run of steps that are one equation each is set
+// as a block aligned on their "=" (an Equacions node without a brace, text "="); a system
+// is braced and aligned on its own; the reason follows in brackets.
 Model RespostaAmbPassos(const Exercici& e) {
   Model m;
   m.peces.emplace_back();
@@ -173,11 +193,35 @@ Model RespostaAmbPassos(const Exercici& e) {
       m.peces[0].fills.push_back(pare);
     }
     for (const std::size_t f : a.resposta.Arbre().Arrel().fills) Copia(m, pare, a.resposta.Arbre(), f);
-    for (const Pas& p : a.passos) {
+    const auto Rao = [](const Pas& p) { return p.justificacio.empty() ? std::string() : "   (" + p.justificacio + ")"; };
+    const auto Alineable = [&](const Pas& p) {
+      return UnaEquacio(p.expressio.Arbre()) &&
+             EscriuNotacio(p.expressio).size() + Rao(p).size() <= kAmpladaAlineada;
+    };
+    for (std::size_t k = 0; k < a.passos.size();) {
       AlFinal(m, m.Nou(TipusPeca::Paragraf));
       const std::size_t sagnat = m.Nou(TipusPeca::Sagnat);
       m.peces[sagnat].xifra = 1;
       m.peces[0].fills.push_back(sagnat);
+      std::size_t fi = k;
+      while (fi < a.passos.size() && Alineable(a.passos[fi])) ++fi;
+      if (fi - k >= 2) {
+        const std::size_t bloc = m.Nou(TipusPeca::Equacions, "=");
+        AlFinal(m, bloc);
+        for (; k < fi; ++k) {
+          const Model& pas = a.passos[k].expressio.Arbre();
+          const std::size_t linia = m.Nou(TipusPeca::Expressio);
+          m.peces[bloc].fills.push_back(linia);
+          for (const std::size_t f : pas.peces[pas.Arrel().fills[0]].fills) Copia(m, linia, pas, f);
+          const std::string r = Rao(a.passos[k]);
+          if (!r.empty()) {
+            const std::size_t t = m.Nou(TipusPeca::Tros, r);
+            m.peces[linia].fills.push_back(t);
+          }
+        }
+        continue;
+      }
+      const Pas& p = a.passos[k++];
       const Model& pas = p.expressio.Arbre();
       bool relacio = false;
       // A relation, or a list (of solutions), stands without the "=".
@@ -194,7 +238,7 @@ Model RespostaAmbPassos(const Exercici& e) {
           relacio = true;
         }
       }
-      if (!p.justificacio.empty()) AlFinal(m, m.Nou(TipusPeca::Tros, "   (" + p.justificacio + ")"));
+      if (!p.justificacio.empty()) AlFinal(m, m.Nou(TipusPeca::Tros, Rao(p)));
     }
   }
   return m;

@@ -593,6 +593,17 @@ class Tipografa {
     }
     const double alcada = std::max(y - entre, 0.0), dalt = -Eix(l) - alcada / 2, baix = dalt + alcada;
     const double mig = (dalt + baix) / 2, d = 0.15 * alcada;
+    if (p.text == "=") {
+      // Equations only aligned (a worked solution's steps), without a brace; the
+      // block's first line on the baseline.
+      const double primera = files.empty() ? 0 : std::max({files[0].first.ascendent, files[0].second.ascendent,
+                                                           met_.Ascendent(l)});
+      Caixa c;
+      c.ascendent = primera;
+      c.descendent = std::max(alcada - primera, 0.0);
+      Posa(c, cos, 0, -primera);
+      return c;
+    }
     Caixa c;
     c.elements.push_back(Cami(Clau(clau, dalt, mig, baix, d), Gruix(l) * 1.4));
     c.ascendent = -dalt;

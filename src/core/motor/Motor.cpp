@@ -662,6 +662,239 @@ bool ValorsEquivalents(const Valor& a, const Valor& b) {
   return false;
 }
 
+// ---- Solution sets ----
+
+// The real solutions of an equation, a system, a list of alternatives or a list of
+// solutions, over its unknowns (in order of name): a finite set of tuples, or every
+// value of a set of equations that has infinitely many (`general` then holds the
+// equations, to be compared with another infinite set).
+struct Solucions {
+  std::vector<ex> incognites;
+  bool infinites = false;
+  std::vector<std::vector<ex>> tuples;
+  std::vector<ex> general;  // infinites: equations lhs - rhs = 0 that define the set
+};
+
+std::vector<ex> SimbolsOrdenats(const std::vector<ex>& exprs) {
+  std::vector<ex> s;
+  for (const ex& e : exprs) Simbols(e, s);
+  std::sort(s.begin(), s.end(), [](const ex& a, const ex& b) {
+    return ex_to<GiNaC::symbol>(a).get_name() < ex_to<GiNaC::symbol>(b).get_name();
+  });
+  return s;
+}
+
+void AfegeixTupla(Solucions& s, std::vector<ex> t) {
+  for (const std::vector<ex>& u : s.tuples) {
+    bool igual = true;
+    for (std::size_t k = 0; k < t.size() && igual; ++k) igual = Iguals(t[k], u[k]);
+    if (igual) return;
+  }
+  s.tuples.push_back(std::move(t));
+}
+
+// The real roots of a polynomial in v whose factors over the rationals have degree 2 at
+// most; nullopt when it is not such a polynomial. A zero polynomial: every value.
+std::optional<std::vector<ex>> Arrels(const ex& d, const GiNaC::symbol& v, bool& totes) {
+  const ex nd = GiNaC::normal(Radicals(d)).numer_denom();
+  if (nd.op(1).has(v)) return std::nullopt;
+  const ex p = nd.op(0).expand();
+  totes = p.is_zero();
+  if (totes) return std::vector<ex>{};
+  if (!p.is_polynomial(v)) return std::nullopt;
+  std::vector<ex> s;
+  Simbols(p, s);
+  if (s.size() > 1) return std::nullopt;
+  const ex f = p.degree(v) > 2 ? GiNaC::factor(p) : p;
+  std::vector<ex> factors;
+  if (is_a<GiNaC::mul>(f)) {
+    for (std::size_t k = 0; k < f.nops(); ++k) factors.push_back(f.op(k));
+  } else {
+    factors.push_back(f);
+  }
+  std::vector<ex> r;
+  for (ex g : factors) {
+    if (is_a<GiNaC::power>(g) && is_a<numeric>(g.op(1))) g = g.op(0);
+    g = g.expand();
+    const int grau = g.degree(v);
+    if (grau == 0) continue;
+    if (grau > 2) return std::nullopt;
+    const ex a = g.coeff(v, grau), b = g.coeff(v, grau - 1), c = grau == 2 ? g.coeff(v, 0) : ex(0);
+    if (grau == 1) {
+      r.push_back(GiNaC::normal(-b / a));
+      continue;
+    }
+    const ex disc = GiNaC::normal(b * b - 4 * a * c);
+    const std::optional<numeric> valor = Aproxima(disc);
+    if (!valor) return std::nullopt;
+    if (valor->is_negative()) continue;
+    r.push_back(GiNaC::normal((-b + GiNaC::sqrt(disc)) / (2 * a)));
+    r.push_back(GiNaC::normal((-b - GiNaC::sqrt(disc)) / (2 * a)));
+  }
+  return r;
+}
+
+// The relation's two sides brought to one: lhs - rhs (an equation only).
+std::optional<ex> Diferencia(const Valor& v) {
+  if (v.tipus != Valor::Tipus::Relacio || v.rel != "=") return std::nullopt;
+  return v.v - v.dreta;
+}
+
+std::optional<Solucions> SolucionsDe(const Valor& v) {
+  std::vector<Valor> items = v.tipus == Valor::Tipus::Llista ? v.elements : std::vector<Valor>{v};
+  if (items.empty()) return std::nullopt;
+  Solucions r;
+  // Solutions written out: numbers (of one unknown not named) or points (x, y).
+  if (std::all_of(items.begin(), items.end(), [](const Valor& i) { return i.tipus == Valor::Tipus::Escalar; })) {
+    for (const Valor& i : items) {
+      if (!SimbolsOrdenats({i.v}).empty()) return std::nullopt;
+      AfegeixTupla(r, {i.v});
+    }
+    return r;
+  }
+  if (std::all_of(items.begin(), items.end(), [](const Valor& i) { return i.tipus == Valor::Tipus::Punt; })) {
+    r.incognites = {Simbol("x"), Simbol("y")};
+    for (const Valor& i : items) {
+      if (i.elements.size() != 2) return std::nullopt;
+      std::vector<ex> t;
+      for (const Valor& c : i.elements) {
+        if (c.tipus != Valor::Tipus::Escalar || !SimbolsOrdenats({c.v}).empty()) return std::nullopt;
+        t.push_back(c.v);
+      }
+      AfegeixTupla(r, std::move(t));
+    }
+    return r;
+  }
+  std::vector<ex> eqs;
+  for (const Valor& i : items) {
+    const std::optional<ex> d = Diferencia(i);
+    if (!d) return std::nullopt;
+    eqs.push_back(*d);
+  }
+  r.incognites = SimbolsOrdenats(eqs);
+  if (r.incognites.empty()) {
+    // Equations between numbers ("2x+2 = 2(x+1)" once read): every value, or none.
+    for (const ex& e : eqs) {
+      const std::optional<numeric> d = Aproxima(e);
+      if (!d) return std::nullopt;
+      if (!GiNaC::normal(Radicals(e)).is_zero()) return r;
+    }
+    r.infinites = true;
+    r.general = {ex(0)};
+    return r;
+  }
+  if (r.incognites.size() == 1 && eqs.size() > 1) {
+    // Alternatives of one unknown: the union of their roots.
+    const GiNaC::symbol& x = ex_to<GiNaC::symbol>(r.incognites[0]);
+    for (const ex& e : eqs) {
+      bool totes = false;
+      const auto a = Arrels(e, x, totes);
+      if (!a) return std::nullopt;
+      if (totes) {
+        r.infinites = true;
+        r.general = {ex(0)};
+        r.tuples.clear();
+        return r;
+      }
+      for (const ex& s : *a) AfegeixTupla(r, {s});
+    }
+    return r;
+  }
+  if (r.incognites.size() == 1) {
+    bool totes = false;
+    const auto a = Arrels(eqs[0], ex_to<GiNaC::symbol>(r.incognites[0]), totes);
+    if (!a) return std::nullopt;
+    r.infinites = totes;
+    if (totes) r.general = {ex(0)};
+    for (const ex& s : *a) AfegeixTupla(r, {s});
+    return r;
+  }
+  // A system: linear, solved exactly.
+  GiNaC::lst equacions, simbols;
+  for (const ex& e : eqs) equacions.append(GiNaC::normal(Radicals(e)) == 0);
+  for (const ex& s : r.incognites) simbols.append(s);
+  ex sol;
+  try {
+    sol = GiNaC::lsolve(equacions, simbols);
+  } catch (const std::exception&) {
+    return std::nullopt;  // not linear
+  }
+  if (sol.nops() == 0) return r;  // no solution
+  std::vector<ex> t;
+  for (std::size_t k = 0; k < sol.nops(); ++k) {
+    const ex valor = sol.op(k).rhs();
+    if (!SimbolsOrdenats({valor}).empty()) r.infinites = true;
+    t.push_back(valor);
+  }
+  if (r.infinites) {
+    r.general = eqs;
+    r.tuples = {t};  // the general solution, in terms of the free unknowns
+    return r;
+  }
+  AfegeixTupla(r, std::move(t));
+  return r;
+}
+
+// The set over a subset of its unknowns: each tuple cut to those.
+std::optional<Solucions> Projecta(const Solucions& s, const std::vector<ex>& incognites) {
+  if (s.infinites) return std::nullopt;
+  std::vector<std::size_t> on;
+  for (const ex& i : incognites) {
+    std::size_t k = 0;
+    while (k < s.incognites.size() && !s.incognites[k].is_equal(i)) ++k;
+    if (k == s.incognites.size()) return std::nullopt;
+    on.push_back(k);
+  }
+  Solucions r;
+  r.incognites = incognites;
+  for (const std::vector<ex>& t : s.tuples) {
+    std::vector<ex> u;
+    for (const std::size_t k : on) u.push_back(t[k]);
+    AfegeixTupla(r, std::move(u));
+  }
+  return r;
+}
+
+bool MateixConjunt(Solucions a, Solucions b) {
+  // Solutions written without their unknown take the other side's one.
+  if (a.incognites.empty() && (b.incognites.size() == 1 || a.infinites)) a.incognites = b.incognites;
+  if (b.incognites.empty() && (a.incognites.size() == 1 || b.infinites)) b.incognites = a.incognites;
+  if (a.infinites || b.infinites) {
+    if (!a.infinites || !b.infinites) return false;
+    // Each general solution satisfies the other's equations.
+    const auto Satisfa = [](const Solucions& s, const Solucions& o) {
+      GiNaC::exmap m;
+      for (std::size_t k = 0; k < s.incognites.size() && !s.tuples.empty(); ++k) {
+        m[s.incognites[k]] = s.tuples[0][k];
+      }
+      for (const ex& e : o.general) {
+        if (!GiNaC::normal(Radicals(e.subs(m))).is_zero()) return false;
+      }
+      return true;
+    };
+    return a.incognites.size() == b.incognites.size() && Satisfa(a, b) && Satisfa(b, a);
+  }
+  if (a.incognites.size() != b.incognites.size()) {
+    // A step in fewer unknowns than the answer: the answer's solutions cut to them.
+    Solucions& gran = a.incognites.size() > b.incognites.size() ? a : b;
+    const Solucions& petit = a.incognites.size() > b.incognites.size() ? b : a;
+    const auto p = Projecta(gran, petit.incognites);
+    if (!p) return false;
+    gran = *p;
+  }
+  for (std::size_t k = 0; k < a.incognites.size(); ++k) {
+    if (!a.incognites[k].is_equal(b.incognites[k])) return false;
+  }
+  if (a.tuples.size() != b.tuples.size()) return false;
+  for (const std::vector<ex>& t : a.tuples) {
+    const std::size_t abans = b.tuples.size();
+    Solucions c = b;
+    AfegeixTupla(c, t);
+    if (c.tuples.size() != abans) return false;
+  }
+  return true;
+}
+
 // ---- Form tests ----
 
 bool EsPrimer(const numeric& n) {
@@ -1702,6 +1935,18 @@ std::optional<std::string> ErrorDeValor(const Expressio& e) {
 bool Equivalents(const Expressio& a, const Expressio& b) {
   try {
     return motor::ValorsEquivalents(motor::ValorDe(Valorable(a)), motor::ValorDe(Valorable(b)));
+  } catch (const std::exception&) {
+    return false;
+  } catch (const motor::ErrorValor&) {
+    return false;
+  }
+}
+
+bool MateixesSolucions(const Expressio& a, const Expressio& b) {
+  try {
+    const auto sa = motor::SolucionsDe(motor::ValorDe(Valorable(a)));
+    const auto sb = motor::SolucionsDe(motor::ValorDe(Valorable(b)));
+    return sa && sb && motor::MateixConjunt(*sa, *sb);
   } catch (const std::exception&) {
     return false;
   } catch (const motor::ErrorValor&) {

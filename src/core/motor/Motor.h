@@ -70,6 +70,17 @@ std::optional<std::string> ErrorDeValor(const Expressio& e);
 // coordinate. False when either has no value.
 bool Equivalents(const Expressio& a, const Expressio& b);
 
+// Whether two equations, systems, lists of alternatives ("x^2 = 9; x^2 = -16") or lists
+// of solutions ("5, -5", "x = 2, y = 4", "(1, 2); (3, 4)") have the same real solutions:
+// every solution of the one is a solution of the other and no other. One equation in one
+// unknown is solved when its polynomial factors over the rationals into factors of degree
+// two at most; a system must be linear (a dependent one has infinitely many solutions,
+// the same set as another only when each's general solution satisfies the other). When
+// one side names fewer unknowns, the other's solutions are cut to those ("x = -2; x = -6"
+// and the points (-2, -17); (-6, -1)). False when either cannot be decided.
+//   MateixesSolucions(x^2-4x = 0, 4, 0) -> true;  (x^2-4x = 0, 4) -> false: 0 is lost
+bool MateixesSolucions(const Expressio& a, const Expressio& b);
+
 // The named form test: nullopt when the expression is written in the form, otherwise
 // the sentence that says what is left to do ("Correcte, però simplifica la fracció.").
 std::optional<std::string> TestForma(const Expressio& e, FormaResposta f);

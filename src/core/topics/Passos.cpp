@@ -2,6 +2,7 @@
 // Copyright (C) 2026 Equip de Tirelo
 #include "topics/Passos.h"
 
+#include <algorithm>
 #include <string>
 
 #include "document/Notacio.h"
@@ -29,20 +30,70 @@ int64_t Mcm(int64_t a, int64_t b) {
 
 }  // namespace passos
 
+namespace {
+
+// Node `node` of `font`, with everything under it, as the last child of `pare` in `desti`.
+void Copia(Model& desti, std::size_t pare, const Model& font, std::size_t node) {
+  Peca copia = font.peces[node];
+  copia.fills.clear();
+  const std::size_t nou = desti.Nou(copia.tipus);
+  desti.peces[nou] = std::move(copia);
+  desti.peces[pare].fills.push_back(nou);
+  for (const std::size_t f : font.peces[node].fills) Copia(desti, nou, font, f);
+}
+
+// A line that lists equations in two or more unknowns ("x+2y = 10; 3y = 12") is a
+// system, set as one (braced, each equation on its line, aligned on its "="); a list of
+// alternatives in one unknown ("x = 5; x = -5") stays a list.
+Expressio ComASistema(Expressio e) {
+  using passos::Tram;
+  const Tram linia = passos::Linia(e);
+  if (linia.empty() || e.Arbre().Arrel().fills.size() != 1) return e;
+  const std::vector<Tram> parts = passos::Parts(linia, ";");
+  if (parts.size() < 2) return e;
+  std::string lletres;
+  for (const Tram& part : parts) {
+    int iguals = 0;
+    for (std::size_t k = 0; k < part.size(); ++k) {
+      if (part.Es(k, TipusPeca::Operador, "=")) ++iguals;
+      if (part.Es(k, TipusPeca::Variable) && lletres.find(part[k].text) == std::string::npos) lletres += part[k].text;
+    }
+    if (iguals != 1) return e;
+  }
+  if (lletres.size() < 2) return e;
+  const Model& font = e.Arbre();
+  Model m;
+  m.peces.emplace_back();
+  const std::size_t sistema = m.Nou(TipusPeca::Equacions);
+  m.peces[0].fills.push_back(sistema);
+  for (const Tram& part : parts) {
+    const std::size_t eq = m.Nou(TipusPeca::Expressio);
+    m.peces[sistema].fills.push_back(eq);
+    // Each equation keeps its nodes, the blanks around "=" with them.
+    const auto& tots = font.peces[font.Arrel().fills[0]].fills;
+    const auto primer = std::find(tots.begin(), tots.end(), part.nodes.front());
+    const auto darrer = std::find(tots.begin(), tots.end(), part.nodes.back());
+    for (auto it = primer; it != tots.end() && it <= darrer; ++it) Copia(m, eq, font, *it);
+  }
+  return Expressio(std::move(m));
+}
+
+}  // namespace
+
 std::vector<Pas> Resolucio(int tema, int subtipus, const Apartat& apartat) {
   using namespace passos;
-  const std::string en = EscriuNotacio(apartat.enunciat), re = EscriuNotacio(apartat.resposta);
+  const Dades c{apartat.enunciat, apartat.resposta, EscriuNotacio(apartat.resposta)};
   Linies l;
   switch (tema) {
-    case 1: l = PassosDivisors(subtipus, en, re); break;
-    case 2: l = PassosIgualtats(subtipus, en, re); break;
-    case 3: l = PassosFraccions(subtipus, en, re); break;
-    case 4: l = PassosPotencies(subtipus, en, re); break;
-    case 5: l = PassosArrels(subtipus, en, re); break;
-    case 6: l = PassosOperacions(subtipus, en, re); break;
-    case 7: l = PassosPercentatges(subtipus, en, re); break;
-    case 8: l = PassosEquacions(subtipus, en, re); break;
-    case 9: l = PassosFuncions(subtipus, en, re); break;
+    case 1: l = PassosDivisors(subtipus, c); break;
+    case 2: l = PassosIgualtats(subtipus, c); break;
+    case 3: l = PassosFraccions(subtipus, c); break;
+    case 4: l = PassosPotencies(subtipus, c); break;
+    case 5: l = PassosArrels(subtipus, c); break;
+    case 6: l = PassosOperacions(subtipus, c); break;
+    case 7: l = PassosPercentatges(subtipus, c); break;
+    case 8: l = PassosEquacions(subtipus, c); break;
+    case 9: l = PassosFuncions(subtipus, c); break;
     default: break;
   }
   std::vector<Pas> r;
@@ -58,7 +109,7 @@ std::vector<Pas> Resolucio(int tema, int subtipus, const Apartat& apartat) {
       if (r.back().justificacio.empty()) r.back().justificacio = l.perque[k];
       continue;
     }
-    r.push_back(Pas{std::move(lectura.expressio), l.perque[k]});
+    r.push_back(Pas{ComASistema(std::move(lectura.expressio)), l.perque[k]});
     anterior = std::move(escrit);
   }
   return r;

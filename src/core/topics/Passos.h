@@ -3,9 +3,10 @@
 #pragma once
 // Worked solutions: the steps a teacher writes on the board between a drawn case and
 // its answer, each an expression with a few Catalan words that say what was done
-// (Windows-1252). They are built from the case's own mathematics, its statement and its
-// answer, after the draw: they take nothing from the random source, so the same seed
-// gives the same exercise with or without them.
+// (Windows-1252). They are built from the case's own mathematics, the trees of its
+// statement and its answer, after the draw: they take nothing from the random source,
+// so the same seed gives the same exercise with or without them. A step that lists
+// equations in two or more unknowns is a system (an Equacions node).
 //
 // Every step is either equivalent to the last step that was not a side fact (the same
 // value, or the same solution set), or a side fact that holds on its own (an equality

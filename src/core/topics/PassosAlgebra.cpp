@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
 // The steps of the algebra topics: notable identities and algebraic operations.
+#include <algorithm>
 #include <cmath>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -16,25 +16,10 @@ namespace {
 
 std::string Per() { return kPer; }
 
-// The terms of a sum, each with its sign ("2x", "-3y"): split at the signs outside
-// brackets that follow an operand (not a sign after "^" or "(").
-std::vector<std::string> Termes(const std::string& s) {
+// The terms of a stretch written one by one: "2x", "-3y".
+std::vector<std::string> TermesEscrits(const Tram& t) {
   std::vector<std::string> r;
-  std::string actual;
-  int nivell = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    const char c = s[i];
-    if (c == ' ') continue;
-    if (c == '(') ++nivell;
-    if (c == ')') --nivell;
-    if ((c == '+' || c == '-') && nivell == 0 && !actual.empty() && actual.back() != '^') {
-      r.push_back(actual);
-      actual.clear();
-      if (c == '+') continue;
-    }
-    actual += c;
-  }
-  if (!actual.empty()) r.push_back(actual);
+  for (const Tram& terme : Termes(t)) r.push_back(Escriu(terme));
   return r;
 }
 
@@ -56,22 +41,6 @@ std::string Suma(const std::vector<std::string>& termes) {
   return r;
 }
 
-// What is inside the first bracket of s, and what follows its closing bracket.
-bool DinsParentesi(const std::string& s, std::size_t desde, std::string& dins, std::size_t& final) {
-  const std::size_t obre = s.find('(', desde);
-  if (obre == std::string::npos) return false;
-  int nivell = 0;
-  for (std::size_t i = obre; i < s.size(); ++i) {
-    if (s[i] == '(') ++nivell;
-    if (s[i] == ')' && --nivell == 0) {
-      dins = s.substr(obre + 1, i - obre - 1);
-      final = i + 1;
-      return true;
-    }
-  }
-  return false;
-}
-
 std::string Sense(std::string s, char c) {
   std::erase(s, c);
   return s;
@@ -79,13 +48,14 @@ std::string Sense(std::string s, char c) {
 
 }  // namespace
 
-Linies PassosIgualtats(int subtipus, const std::string& en, const std::string& re) {
+Linies PassosIgualtats(int subtipus, const Dades& c) {
   Linies l;
+  const std::string& re = c.resposta;
+  const Tram en = Linia(c.en);
   if (subtipus == 1) {
-    std::string dins;
-    std::size_t final = 0;
-    if (!DinsParentesi(en, 0, dins, final)) return {};
-    const std::vector<std::string> t = Termes(dins);
+    const std::size_t grup = PrimerGrup(c.en);
+    if (grup == std::string::npos) return {};
+    const std::vector<std::string> t = TermesEscrits(Fills(c.en.Arbre(), grup));
     if (t.size() != 2) return {};
     const bool menys = t[1][0] == '-';
     const std::string a = t[0], b = menys ? t[1].substr(1) : t[1];
@@ -96,70 +66,80 @@ Linies PassosIgualtats(int subtipus, const std::string& en, const std::string& r
     l.Afegeix(re, "Calculem cada terme");
     return l;
   }
-  static const std::regex kProducte(R"(^\(x\+(\d+)\)\(x-(\d+)\)$)");
-  static const std::regex kDiferencia(R"(^x\^2-(\d+)$)");
-  std::smatch m;
-  const std::string en0 = Sense(en, ' ');
+  // x followed by "op n" inside a bracket: (x+n) or (x-n).
+  const auto binomi = [&](std::size_t k, std::string_view op) -> std::optional<int64_t> {
+    if (!en.Es(k, TipusPeca::Grup)) return std::nullopt;
+    const Tram g = Fills(*en.m, en.nodes[k]);
+    if (g.size() != 3 || !g.Es(0, TipusPeca::Variable, "x") || !g.Es(1, TipusPeca::Operador, op)) return std::nullopt;
+    const auto n = Enter(g.Subtram(2, 3));
+    if (!n || *n < 0) return std::nullopt;
+    return n;
+  };
   if (subtipus == 2) {
-    if (!std::regex_match(en0, m, kProducte)) return {};
-    l.Afegeix("x^2 - " + std::string(m[1]) + "^2", "Suma per difer\xE8ncia: (a + b)(a - b) = a\xB2 - b\xB2");
+    const auto p = binomi(0, "+"), q = binomi(1, "-");
+    if (en.size() != 2 || !p || !q) return {};
+    l.Afegeix("x^2 - " + E(*p) + "^2", "Suma per difer\xE8ncia: (a + b)(a - b) = a\xB2 - b\xB2");
     l.Afegeix(re);
     return l;
   }
   if (subtipus == 3) {
-    if (!std::regex_match(en0, m, kDiferencia)) return {};
-    const auto q = static_cast<int64_t>(std::llround(std::sqrt(std::stod(m[1]))));
-    l.Afegeix("x^2 - " + E(q) + "^2", m[1].str() + " \xE9s el quadrat de " + E(q));
+    const std::vector<Tram> t = Termes(en);
+    const auto x2 = t.size() == 2 ? LlegeixMonomi(t[0]) : std::nullopt;
+    if (!x2 || x2->ambNombre || x2->coeficient != 1 || x2->lletres != std::vector<std::pair<char, int64_t>>{{'x', 2}} ||
+        !t[1].Es(0, TipusPeca::Operador, "-"))
+      return {};
+    const auto n = Enter(t[1].Subtram(1, t[1].size()));
+    if (!n || *n < 0) return {};
+    const auto q = static_cast<int64_t>(std::llround(std::sqrt(static_cast<double>(*n))));
+    l.Afegeix("x^2 - " + E(q) + "^2", E(*n) + " \xE9s el quadrat de " + E(q));
     l.Afegeix(re, "Difer\xE8ncia de quadrats: a\xB2 - b\xB2 = (a + b)(a - b)");
     return l;
   }
   return {};
 }
 
-Linies PassosOperacions(int subtipus, const std::string& en, const std::string& re) {
+Linies PassosOperacions(int subtipus, const Dades& c) {
   Linies l;
+  const std::string& re = c.resposta;
   const std::string per = Per();
   switch (subtipus) {
     case 1: {
       // Numbers first, then each letter's powers side by side, in order of first appearance.
       std::vector<std::string> nombres;
-      std::vector<std::pair<char, std::vector<std::string>>> lletres;
-      std::size_t i = 0;
-      const std::string s = Sense(en, ' ');
-      while (i < s.size()) {
-        std::size_t j = s.find(per, i);
-        if (j == std::string::npos) j = s.size();
-        const std::string f = s.substr(i, j - i);
-        i = j + per.size();
-        if (f.empty()) return {};
-        if (std::isdigit(static_cast<unsigned char>(f[0]))) {
+      int64_t coef = 1;
+      // Each letter with its factors, as written and by exponent.
+      std::vector<std::pair<char, std::vector<std::pair<std::string, int64_t>>>> lletres;
+      for (const Tram& factor : Parts(Linia(c.en), "\xB7")) {
+        const auto m = LlegeixMonomi(factor);
+        if (!m || m->coeficient < 0 || m->lletres.size() > 1 || (m->ambNombre && !m->lletres.empty())) return {};
+        const std::string f = Escriu(factor);
+        if (m->ambNombre) {
           nombres.push_back(f);
+          coef *= m->coeficient;
           continue;
         }
+        const auto [v, e] = m->lletres[0];
         auto it = lletres.begin();
-        while (it != lletres.end() && it->first != f[0]) ++it;
+        while (it != lletres.end() && it->first != v) ++it;
         if (it == lletres.end()) {
-          lletres.push_back({f[0], {f}});
+          lletres.push_back({v, {{f, e}}});
         } else {
-          it->second.push_back(f);
+          it->second.emplace_back(f, e);
         }
       }
-      std::string agrupat, sumat;
-      int64_t coef = 1;
-      for (const std::string& n : nombres) {
-        agrupat += (agrupat.empty() ? "" : per) + n;
-        coef *= std::stoll(n);
-      }
+      std::string agrupat;
+      for (const std::string& n : nombres) agrupat += (agrupat.empty() ? "" : per) + n;
       bool repetida = false;
-      sumat = E(coef);
+      std::string sumat = E(coef);
       for (const auto& [v, fs] : lletres) {
         std::string exps;
-        for (const std::string& f : fs) {
+        for (const auto& [f, e] : fs) {
           agrupat += per + f;
-          exps += (exps.empty() ? "" : "+") + (f.size() > 2 ? f.substr(2) : std::string("1"));
+          exps += (exps.empty() ? "" : "+") + E(e);
         }
         repetida = repetida || fs.size() > 1;
-        sumat += per + std::string(1, v) + (fs.size() > 1 ? "^(" + exps + ")" : fs[0].substr(1));
+        const int64_t e0 = fs[0].second;
+        sumat += per + std::string(1, v) + (fs.size() > 1 ? "^(" + exps + ")" : e0 == 1 ? std::string() : "^" + E(e0));
       }
       l.Afegeix(agrupat, "Ajuntem els nombres i cada lletra amb les seves pot\xE8ncies");
       if (repetida) l.Afegeix(sumat, "Multipliquem els nombres; mateixa base: sumem els exponents");
@@ -169,13 +149,16 @@ Linies PassosOperacions(int subtipus, const std::string& en, const std::string& 
     case 2:
     case 3: {
       // The factored form "kL(inner)": in the answer for subtype 2, in the statement for 3.
-      const std::string& f = subtipus == 2 ? re : en;
-      std::string dins;
-      std::size_t final = 0;
-      if (!DinsParentesi(f, 0, dins, final) || final != f.size()) return {};
-      const std::string k = f.substr(0, f.find('('));
+      const Tram f = Linia(subtipus == 2 ? c.re : c.en);
+      if (f.size() < 2 || !f.Es(f.size() - 1, TipusPeca::Grup)) return {};
+      const Tram fora = f.Subtram(0, f.size() - 1);
+      for (std::size_t k = 0; k < fora.size(); ++k) {
+        if (fora.Es(k, TipusPeca::Grup)) return {};
+      }
+      const std::string k = Escriu(fora);
       std::vector<std::string> productes;
-      for (const std::string& t : Termes(dins)) productes.push_back((k[0] == '-' ? "(" + k + ")" : k) + per + Factor(t));
+      for (const std::string& t : TermesEscrits(Fills(*f.m, f.nodes.back())))
+        productes.push_back((k[0] == '-' ? "(" + k + ")" : k) + per + Factor(t));
       const std::string distribuida = Sense(Suma(productes), ' ');
       if (subtipus == 2) {
         l.Afegeix(distribuida, "Cada terme \xE9s " + k + " per alguna cosa: " + k + " \xE9s el factor com\xFA");
@@ -187,44 +170,45 @@ Linies PassosOperacions(int subtipus, const std::string& en, const std::string& 
       return l;
     }
     case 4: {
-      std::string b1, b2;
-      std::size_t f1 = 0, f2 = 0;
-      if (!DinsParentesi(en, 0, b1, f1) || !DinsParentesi(en, f1, b2, f2)) return {};
-      const std::vector<std::string> t1 = Termes(b1), t2 = Termes(b2);
+      std::vector<std::size_t> grups;
+      const Tram en = Linia(c.en);
+      for (std::size_t k = 0; k < en.size(); ++k) {
+        if (en.Es(k, TipusPeca::Grup)) grups.push_back(en.nodes[k]);
+      }
+      if (grups.size() < 2) return {};
+      const std::vector<std::string> t1 = TermesEscrits(Fills(*en.m, grups[0])), t2 = TermesEscrits(Fills(*en.m, grups[1]));
       std::vector<std::string> productes;
       for (const std::string& a : t1) {
         for (const std::string& b : t2) productes.push_back((a[0] == '-' ? "(" + a + ")" : a) + per + Factor(b));
       }
       l.Afegeix(Sense(Suma(productes), ' '), "Multipliquem cada terme del primer per cada terme del segon");
       l.Afegeix(re, "Calculem cada producte");
-      const LecturaNotacio r = LlegeixNotacio(re);
-      if (r.Llegida()) {
-        const std::string simple = EscriuNotacio(FormaSimple(r.expressio, FormaResposta::Expandida));
-        if (Termes(simple).size() < Termes(re).size()) l.Afegeix(simple, "Agrupem els termes semblants");
-      }
+      const Expressio simple = FormaSimple(c.re, FormaResposta::Expandida);
+      if (Termes(Linia(simple)).size() < Termes(Linia(c.re)).size())
+        l.Afegeix(EscriuNotacio(simple), "Agrupem els termes semblants");
       return l;
     }
     case 5: {
       // (k·L·P)/(k·L·Q) from the answer P/Q and the statement's denominator k·d·L·v.
-      std::string p, q, r;
-      std::size_t fp = 0;
-      if (!DinsParentesi(re, 0, p, fp) || re.compare(fp, 1, "/") != 0) return {};
-      q = re.substr(fp + 1);
-      if (!q.empty() && q[0] == '(') q = q.substr(1, q.size() - 2);
-      const std::size_t barra = en.rfind('/');
-      if (barra == std::string::npos) return {};
-      r = en.substr(barra + 1);
-      if (!r.empty() && r[0] == '(') r = r.substr(1, r.size() - 2);
-      static const std::regex kMonomi(R"(^(-?\d+)([a-z])(?:\^2|([a-z]))$)");
-      static const std::regex kDenominador(R"(^(\d+)([a-z])$)");
-      std::smatch mr, mq;
-      if (!std::regex_match(r, mr, kMonomi) || !std::regex_match(q, mq, kDenominador)) return {};
-      const int64_t k = std::stoll(mr[1]) / std::stoll(mq[1]);
+      const Tram re0 = Linia(c.re), en0 = Linia(c.en);
+      if (re0.size() != 1 || !re0.Es(0, TipusPeca::Fraccio) || en0.size() != 1 || !en0.Es(0, TipusPeca::Fraccio))
+        return {};
+      const Tram p = Fills(*re0.m, re0[0].fills[0]), q = Fills(*re0.m, re0[0].fills[1]);
+      const Tram r = Fills(*en0.m, en0[0].fills[1]);
+      const auto mr = LlegeixMonomi(r), mq = LlegeixMonomi(q);
+      // R is k·L·M (M another letter, or L squared); Q is d·L.
+      if (Termes(p).size() < 2 || !mr || !mq || !mr->ambNombre || !mq->ambNombre || mq->coeficient <= 0 ||
+          mq->lletres.size() != 1 || mq->lletres[0].second != 1)
+        return {};
+      const bool quadrat = mr->lletres.size() == 1 && mr->lletres[0].second == 2;
+      const bool dues = mr->lletres.size() == 2 && mr->lletres[0].second == 1 && mr->lletres[1].second == 1;
+      if (!quadrat && !dues) return {};
+      const int64_t k = mr->coeficient / mq->coeficient;
       // The letter of R that is not Q's (Q's own when R has it squared).
-      std::string lletra = mr[2];
-      if (mr[3].matched && mr[2] == mq[2]) lletra = mr[3];
+      char lletra = mr->lletres[0].first;
+      if (dues && mr->lletres[0].first == mq->lletres[0].first) lletra = mr->lletres[1].first;
       const std::string factor = E(k) + lletra;
-      l.Afegeix("(" + factor + "(" + p + "))/(" + factor + per + q + ")",
+      l.Afegeix("(" + factor + "(" + Escriu(p) + "))/(" + factor + per + Escriu(q) + ")",
                 "Traiem factor com\xFA " + factor + " a dalt i el separem a baix");
       l.Afegeix(re, "Simplifiquem " + factor);
       return l;

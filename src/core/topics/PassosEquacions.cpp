@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
 // The steps of percentages, equations and systems, and lines and parabolas.
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -30,37 +30,39 @@ std::string Mes(int64_t c, const std::string& v) {
 // A constant after another term: "+5", "-2"; nothing when 0.
 std::string MesN(int64_t c) { return c == 0 ? std::string() : Signat(c); }
 
-// The coefficients of the powers of v in a sum written with integer coefficients:
+// The coefficients of the powers of v in a sum with integer coefficients:
 // "x^2-7x+10" -> {10, -7, 1} (index: the power, up to 4). False when a term is not of
-// that shape.
-bool Coeficients(const std::string& s, const std::string& v, std::vector<int64_t>& c,
+// that shape; terms in another letter to the first power go to `altres` when given.
+bool Coeficients(const Tram& t, char v, std::vector<int64_t>& c,
                  std::vector<std::pair<std::string, int64_t>>* altres = nullptr) {
   c.assign(5, 0);
-  static const std::regex kTerme(R"(([+-]?)(\d*)([a-z]?)(?:\^(\d))?)");
-  std::string t;
-  for (const char ch : s) {
-    if (ch != ' ') t += ch;
-  }
-  auto it = t.cbegin();
-  while (it != t.cend()) {
-    std::smatch m;
-    if (!std::regex_search(it, t.cend(), m, kTerme, std::regex_constants::match_continuous) || m.length(0) == 0)
-      return false;
-    const int64_t signe = m[1] == "-" ? -1 : 1;
-    const int64_t k = m[2].length() > 0 ? std::stoll(m[2]) : 1;
-    if (m[3].length() == 0) {
-      if (m[2].length() == 0) return false;
-      c[0] += signe * k;
-    } else if (m[3] == v) {
-      const int e = m[4].matched ? std::stoi(m[4]) : 1;
-      c[static_cast<std::size_t>(e)] += signe * k;
-    } else if (altres != nullptr && !m[4].matched) {
-      altres->emplace_back(m[3], signe * k);
+  const std::vector<Tram> termes = Termes(t);
+  if (termes.empty()) return false;
+  for (const Tram& terme : termes) {
+    const std::optional<Monomi> m = LlegeixMonomi(terme);
+    if (!m || m->lletres.size() > 1) return false;
+    if (m->lletres.empty()) {
+      c[0] += m->coeficient;
+      continue;
+    }
+    const auto [lletra, e] = m->lletres[0];
+    if (lletra == v && e >= 1 && e <= 4) {
+      c[static_cast<std::size_t>(e)] += m->coeficient;
+    } else if (lletra != v && altres != nullptr && e == 1) {
+      altres->emplace_back(std::string(1, lletra), m->coeficient);
     } else {
       return false;
     }
-    it += m.length(0);
   }
+  return true;
+}
+
+// The two sides of an equation "L = R"; false when the stretch is not one.
+bool Costats(const Tram& t, Tram& esquerra, Tram& dreta) {
+  const std::vector<Tram> p = Parts(t, "=");
+  if (p.size() != 2 || p[0].empty() || p[1].empty()) return false;
+  esquerra = p[0];
+  dreta = p[1];
   return true;
 }
 
@@ -70,12 +72,15 @@ bool Quadrat(int64_t n, int64_t& arrel) {
   return arrel * arrel == n;
 }
 
-// The numbers of a sentence as written, decimal comma kept: "102,6", "15".
-std::vector<std::string> NombresEscrits(const std::string& s) {
-  static const std::regex kNombre(R"(\d+(?:,\d+)?)");
-  std::vector<std::string> r;
-  for (auto it = std::sregex_iterator(s.begin(), s.end(), kNombre); it != std::sregex_iterator(); ++it) r.push_back(it->str());
-  return r;
+// The numbers of a case as written, decimal comma kept: "102,6", "15".
+void NombresEscrits(const Model& m, std::size_t i, std::vector<std::string>& r) {
+  const Peca& p = m.peces[i];
+  if (p.tipus == TipusPeca::Nombre) {
+    std::string n = p.text;
+    std::replace(n.begin(), n.end(), '.', ',');
+    r.push_back(std::move(n));
+  }
+  for (const std::size_t f : p.fills) NombresEscrits(m, f, r);
 }
 
 // q/100 with a decimal comma: 85 -> "0,85", 130 -> "1,3", 100 -> "1".
@@ -91,7 +96,7 @@ std::string Discriminant(int64_t a, int64_t b, int64_t c) {
   return Pe(b) + "^2-4" + Per() + Pe(a) + Per() + Pe(c) + " = " + E(b * b - 4 * a * c);
 }
 constexpr const char* kDiscriminant = "Discriminant: b\xB2 - 4ac";
-constexpr const char* kFormula = "x = (-b \xB1 arrel(b\xB2 - 4ac))/(2a)";
+constexpr const char* kFormula = "F\xF3rmula de segon grau";
 
 // x = (-b ± √D)/(2a) for a quadratic in `v` with a perfect-square discriminant, then its
 // roots, largest first.
@@ -108,6 +113,8 @@ std::vector<int64_t> Formula(Linies& l, const std::string& v, int64_t a, int64_t
   l.Afegeix(v + " = (" + E(-b) + "+" + Arrel() + E(d) + ")/" + den + "; " + v + " = (" + E(-b) + "-" + Arrel() + E(d) +
                 ")/" + den,
             perque);
+  l.Afegeix(v + " = (" + E(-b) + "+" + E(r) + ")/" + den + "; " + v + " = (" + E(-b) + "-" + E(r) + ")/" + den,
+            "L'arrel de " + E(d) + " \xE9s " + E(r));
   std::vector<int64_t> s = {(-b + r) / (2 * a), (-b - r) / (2 * a)};
   if (s[0] < s[1]) std::swap(s[0], s[1]);
   return s;
@@ -121,16 +128,18 @@ std::string Solucions(const std::string& v, const std::vector<int64_t>& s) {
 
 }  // namespace
 
-Linies PassosPercentatges(int subtipus, const std::string& en, const std::string& re) {
+Linies PassosPercentatges(int subtipus, const Dades& c) {
   Linies l;
-  const std::vector<std::string> n = NombresEscrits(en);
+  const std::string& re = c.resposta;
+  std::vector<std::string> n;
+  NombresEscrits(c.en.Arbre(), 0, n);
   if (n.size() != 2 || subtipus < 1 || subtipus > 6) return {};
   const bool rebaixa = subtipus <= 3;
   const std::string nom = rebaixa ? "de rebaixa" : "d'augment";
   if (subtipus == 3 || subtipus == 6) {
     // From the two prices: the factor, then what it takes off or adds.
     const std::string p = n[0], f = n[1];
-    const std::vector<int64_t> d = Enters(re);
+    const std::vector<int64_t> d = Enters(c.re);
     if (d.size() != 1) return {};
     const int64_t q = rebaixa ? 100 - d[0] : 100 + d[0];
     l.Afegeix(f + ":" + p + " = " + Centesimes(q), "Factor: preu final entre preu inicial");
@@ -139,10 +148,12 @@ Linies PassosPercentatges(int subtipus, const std::string& en, const std::string
     l.Afegeix(re);
     return l;
   }
-  const int64_t d = std::stoll(n[1]);
+  const std::vector<int64_t> e = Enters(c.en);
+  if (e.size() < 2 || n[1] != E(e.back())) return {};
+  const int64_t d = e.back();
   const int64_t q = rebaixa ? 100 - d : 100 + d;
   l.Afegeix(std::string(rebaixa ? "1-" : "1+") + n[1] + "/100 = " + Centesimes(q),
-            "Factor " + nom + ": 1 " + (rebaixa ? "-" : "+") + " " + n[1] + "/100");
+            "Factor " + nom);
   if (subtipus == 1 || subtipus == 4) {
     l.Afegeix(n[0] + Per() + Centesimes(q), "Preu final = preu inicial per el factor");
   } else {
@@ -152,14 +163,15 @@ Linies PassosPercentatges(int subtipus, const std::string& en, const std::string
   return l;
 }
 
-Linies PassosEquacions(int subtipus, const std::string& en, const std::string& re) {
+Linies PassosEquacions(int subtipus, const Dades& cas) {
   Linies l;
+  const std::string& re = cas.resposta;
   const std::string per = Per();
   if (subtipus == 1) {
-    const std::size_t igual = en.find(" = ");
+    Tram esquerra, dreta;
     std::vector<int64_t> e, d;
-    if (igual == std::string::npos || !Coeficients(en.substr(0, igual), "x", e) ||
-        !Coeficients(en.substr(igual + 3), "x", d) || e[1] == d[1])
+    if (!Costats(Linia(cas.en), esquerra, dreta) || !Coeficients(esquerra, 'x', e) || !Coeficients(dreta, 'x', d) ||
+        e[1] == d[1])
       return {};
     l.Afegeix(Tx(e[1], "x") + Mes(-d[1], "x") + " = " + E(d[0]) + MesN(-e[0]),
               "Passem les x a l'esquerra i els nombres a la dreta");
@@ -170,9 +182,9 @@ Linies PassosEquacions(int subtipus, const std::string& en, const std::string& r
     return l;
   }
   if (subtipus == 2 || subtipus == 3) {
-    const std::size_t igual = en.find(" = 0");
+    Tram esquerra, dreta;
     std::vector<int64_t> c;
-    if (igual == std::string::npos || !Coeficients(en.substr(0, igual), "x", c)) return {};
+    if (!Costats(Linia(cas.en), esquerra, dreta) || Enter(dreta) != 0 || !Coeficients(esquerra, 'x', c)) return {};
     if (subtipus == 2) {
       if (c[2] != 1 || c[3] != 0 || c[4] != 0) return {};
       const int64_t b = c[1], k = c[0];
@@ -183,7 +195,7 @@ Linies PassosEquacions(int subtipus, const std::string& en, const std::string& r
       } else if (b == 0 && Quadrat(-k, r)) {
         l.Afegeix("x^2 = " + E(-k), "Passem el nombre a la dreta");
         l.Afegeix("x = " + Arrel() + E(-k) + "; x = -" + Arrel() + E(-k), "Arrel quadrada: dues solucions");
-        l.Afegeix(Solucions("x", {r, -r}));
+        l.Afegeix(Solucions("x", {r, -r}), "L'arrel de " + E(-k) + " \xE9s " + E(r));
       } else {
         const std::vector<int64_t> s = Formula(l, "x", 1, b, k, kFormula);
         if (s.empty()) return {};
@@ -218,18 +230,18 @@ Linies PassosEquacions(int subtipus, const std::string& en, const std::string& r
     return l;
   }
   if (subtipus == 4) {
-    const std::size_t punt = en.find("; ");
-    if (punt == std::string::npos) return {};
-    const std::string e1 = en.substr(0, punt), e2 = en.substr(punt + 2);
-    const std::size_t i1 = e1.find(" = "), i2 = e2.find(" = ");
-    if (i1 == std::string::npos || i2 == std::string::npos) return {};
+    const std::vector<Tram> equacions = Trams(cas.en);
+    if (equacions.size() != 2) return {};
+    Tram e1, d1, e2, d2;
     std::vector<int64_t> x1, x2;
     std::vector<std::pair<std::string, int64_t>> y1, y2;
-    if (!Coeficients(e1.substr(0, i1), "x", x1, &y1) || !Coeficients(e2.substr(0, i2), "x", x2, &y2) ||
-        y1.size() != 1 || y2.size() != 1 || y1[0].first != "y" || y2[0].first != "y")
+    if (!Costats(equacions[0], e1, d1) || !Costats(equacions[1], e2, d2) || !Coeficients(e1, 'x', x1, &y1) ||
+        !Coeficients(e2, 'x', x2, &y2) || y1.size() != 1 || y2.size() != 1 || y1[0].first != "y" || y2[0].first != "y")
       return {};
+    const std::optional<int64_t> s1 = Enter(d1), s2 = Enter(d2);
+    if (!s1 || !s2) return {};
     const int64_t a = x1[1], b = y1[0].second, c = x2[1], d = y2[0].second;
-    const int64_t r1 = std::stoll(e1.substr(i1 + 3)), r2 = std::stoll(e2.substr(i2 + 3));
+    const int64_t r1 = *s1, r2 = *s2;
     if (a == 0 || c == 0 || x1[0] != 0 || x2[0] != 0) return {};
     const auto eq = [](int64_t p, int64_t q, int64_t r) { return Tx(p, "x") + Mes(q, "y") + " = " + E(r); };
     if (a != c) {
@@ -256,10 +268,10 @@ Linies PassosEquacions(int subtipus, const std::string& en, const std::string& r
   return {};
 }
 
-Linies PassosFuncions(int subtipus, const std::string& en, const std::string& re) {
+Linies PassosFuncions(int subtipus, const Dades& cas) {
   Linies l;
-  const std::string per = Per();
-  const std::vector<int64_t> n = Enters(en);
+  const std::string& re = cas.resposta;
+  const std::vector<int64_t> n = Enters(cas.en);
   // y - b = m(x - a) through (a, b), then solved for y.
   const auto puntPendent = [&](int64_t m, int64_t a, int64_t b) {
     l.Afegeix("y" + MesN(-b) + " = " + (m == 1 ? "" : m == -1 ? "-" : E(m)) + "(x" + MesN(-a) + ")",
@@ -331,18 +343,16 @@ Linies PassosFuncions(int subtipus, const std::string& en, const std::string& re
     }
     case 5: {
       // y = Ax²+Bx+C and py + qx + r = 0: y put in the line gives a quadratic in x.
-      const std::size_t i = en.find(" i ");
-      if (i == std::string::npos) return {};
-      const std::string par = en.substr(0, i), recta = en.substr(i + 3);
-      if (par.rfind("y = ", 0) != 0) return {};
-      const std::size_t igual = recta.find(" = 0");
+      const std::vector<Tram> t = Trams(cas.en);
+      Tram y0, par, recta, zero;
       std::vector<int64_t> c, d;
       std::vector<std::pair<std::string, int64_t>> y;
-      if (igual == std::string::npos || !Coeficients(par.substr(4), "x", c) ||
-          !Coeficients(recta.substr(0, igual), "x", d, &y) || y.size() != 1 || y[0].first != "y")
+      if (t.size() != 2 || !Costats(t[0], y0, par) || y0.size() != 1 || !y0.Es(0, TipusPeca::Variable, "y") ||
+          !Costats(t[1], recta, zero) || Enter(zero) != 0 || !Coeficients(par, 'x', c) ||
+          !Coeficients(recta, 'x', d, &y) || y.size() != 1 || y[0].first != "y")
         return {};
       const int64_t p = y[0].second;
-      const std::string parabola = par.substr(4);
+      const std::string parabola = Escriu(par);
       l.Afegeix((p == 1 ? "" : p == -1 ? "-" : E(p)) + "(" + parabola + ")" + Mes(d[1], "x") + MesN(d[0]) + " = 0",
                 "Substitu\xEFm la y de la par\xE0" "bola a la recta");
       const int64_t A = p * c[2], B = p * c[1] + d[1], C = p * c[0] + d[0];
@@ -351,7 +361,7 @@ Linies PassosFuncions(int subtipus, const std::string& en, const std::string& re
       const std::vector<int64_t> s = Formula(l, "x", A, B, C, kFormula);
       if (s.empty()) return {};
       l.Afegeix(Solucions("x", s), "Calculem les dues x");
-      l.Afegeix(re, "Cada y, de la par\xE0" "bola: y = " + par.substr(4));
+      l.Afegeix(re, "Cada y, de la par\xE0" "bola: y = " + parabola);
       return l;
     }
     default: return {};

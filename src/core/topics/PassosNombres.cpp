@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Copyright (C) 2026 Equip de Tirelo
 // The steps of the number topics: divisors, fractions, powers and roots.
+#include <algorithm>
 #include <cstdlib>
-#include <regex>
+#include <optional>
 #include <string>
 
 #include "topics/PassosComu.h"
@@ -33,11 +34,42 @@ void Simplifica(Linies& l, int64_t n, int64_t d) {
   l.Afegeix(Fr(n / g, d / g));
 }
 
+// A fraction of integers at node k of the stretch, a "-" before it taken as its sign:
+// "3/4", "-3/4", "(-3)/4"; where the stretch goes on after it.
+struct FraccioLlegida {
+  int64_t n = 0, d = 1;
+  std::size_t seguent = 0;
+};
+std::optional<FraccioLlegida> FraccioEntera(const Tram& t, std::size_t k) {
+  const bool menys = t.Es(k, TipusPeca::Operador, "-");
+  if (menys) ++k;
+  if (!t.Es(k, TipusPeca::Fraccio) || t[k].fills.size() != 2) return std::nullopt;
+  const auto n = Enter(Fills(*t.m, t[k].fills[0])), d = Enter(Fills(*t.m, t[k].fills[1]));
+  if (!n || !d || *d <= 0) return std::nullopt;
+  return FraccioLlegida{menys ? -*n : *n, *d, k + 1};
+}
+
+// Every letter under node i in document order, with the exponent of the power written
+// right after it (1 when none).
+void LletresAmbExponent(const Model& m, std::size_t i, std::vector<std::pair<std::string, int64_t>>& r) {
+  const Tram t = Fills(m, i);
+  for (std::size_t k = 0; k < t.size(); ++k) {
+    if (t.Es(k, TipusPeca::Variable)) {
+      std::optional<int64_t> e = 1;
+      if (t.Es(k + 1, TipusPeca::Potencia)) e = Enter(Fills(m, t.nodes[k + 1]));
+      if (e) r.emplace_back(t[k].text, *e);
+    } else {
+      LletresAmbExponent(m, t.nodes[k], r);
+    }
+  }
+}
+
 }  // namespace
 
-Linies PassosDivisors(int subtipus, const std::string& en, const std::string& re) {
+Linies PassosDivisors(int subtipus, const Dades& c) {
   Linies l;
-  const std::vector<int64_t> n = Enters(en);
+  const std::string& re = c.resposta;
+  const std::vector<int64_t> n = Enters(c.en);
   if (subtipus == 1) {
     if (n.size() != 1 || n[0] < 2) return {};
     // Division by the smallest prime, again and again, as the column on the board.
@@ -88,20 +120,23 @@ Linies PassosDivisors(int subtipus, const std::string& en, const std::string& re
   return {};
 }
 
-Linies PassosFraccions(int subtipus, const std::string& en, const std::string& re) {
+Linies PassosFraccions(int subtipus, const Dades& c) {
   Linies l;
-  static const std::regex kFraccio(R"(^\(?(-?\d+)\)?/(\d+)$)");
-  static const std::regex kOperacio(
-      R"(^\(?(-?\d+)\)?/(\d+) *(\+|-|\xC2\xB7|\.|:|\xC3\xB7) *\(?(-?\d+)\)?/(\d+)$)");
-  std::smatch m;
+  const std::string& re = c.resposta;
+  const Tram t = Linia(c.en);
   if (subtipus == 1) {
-    if (!std::regex_match(en, m, kFraccio)) return {};
-    Simplifica(l, std::stoll(m[1]), std::stoll(m[2]));
+    const auto f = FraccioEntera(t, 0);
+    if (!f || f->seguent != t.size()) return {};
+    Simplifica(l, f->n, f->d);
     l.Afegeix(re);
     return l;
   }
-  if (subtipus < 2 || subtipus > 5 || !std::regex_match(en, m, kOperacio)) return {};
-  const int64_t a1 = std::stoll(m[1]), b1 = std::stoll(m[2]), a2 = std::stoll(m[4]), b2 = std::stoll(m[5]);
+  const auto f1 = FraccioEntera(t, 0);
+  if (subtipus < 2 || subtipus > 5 || !f1 || f1->seguent >= t.size()) return {};
+  const Peca& op = t[f1->seguent];
+  const auto f2 = FraccioEntera(t, f1->seguent + 1);
+  if (op.tipus != TipusPeca::Operador || !f2 || f2->seguent != t.size()) return {};
+  const int64_t a1 = f1->n, b1 = f1->d, a2 = f2->n, b2 = f2->d;
   const std::string signe = subtipus == 2 ? "+" : subtipus == 3 ? "-" : "";
   int64_t n = 0, d = 0;
   if (subtipus <= 3) {
@@ -111,12 +146,19 @@ Linies PassosFraccions(int subtipus, const std::string& en, const std::string& r
       return k == 1 ? Fr(a, b) : "(" + E(a) + Per() + E(k) + ")/(" + E(b) + Per() + E(k) + ")";
     };
     const auto segona = [&](const std::string& f, int64_t a) { return a < 0 ? "(" + f + ")" : f; };
-    l.Afegeix(amplia(a1, b1, k1) + " " + signe + " " + segona(amplia(a2, b2, k2), a2),
-              "MCM(" + E(b1) + ", " + E(b2) + ") = " + E(d) + ": amplifiquem cada fracci\xF3");
-    l.Afegeix(Fr(n1, d) + " " + signe + " " + segona(Fr(n2, d), n2), "Mateix denominador");
+    const std::string numeradors = subtipus == 2 ? "umem els numeradors" : "estem els numeradors";
+    if (b1 == b2) {
+      // One denominator already: the numerators go together at once.
+      l.Afegeix("(" + E(n1) + signe + Pe(n2) + ")/" + E(d),
+                std::string("Mateix denominador: ") + (subtipus == 2 ? "s" : "r") + numeradors);
+    } else {
+      const std::string quines = k1 == 1 ? "la segona" : k2 == 1 ? "la primera" : "cada";
+      l.Afegeix(amplia(a1, b1, k1) + " " + signe + " " + segona(amplia(a2, b2, k2), a2),
+                "MCM(" + E(b1) + ", " + E(b2) + ") = " + E(d) + ": amplifiquem " + quines + " fracci\xF3");
+      l.Afegeix(Fr(n1, d) + " " + signe + " " + segona(Fr(n2, d), n2), "Mateix denominador");
+      l.Afegeix("(" + E(n1) + signe + Pe(n2) + ")/" + E(d), (subtipus == 2 ? "S" : "R") + numeradors);
+    }
     n = subtipus == 2 ? n1 + n2 : n1 - n2;
-    l.Afegeix("(" + E(n1) + signe + Pe(n2) + ")/" + E(d),
-              subtipus == 2 ? "Sumem els numeradors" : "Restem els numeradors");
   } else if (subtipus == 4) {
     n = a1 * a2;
     d = b1 * b2;
@@ -134,25 +176,21 @@ Linies PassosFraccions(int subtipus, const std::string& en, const std::string& r
   }
   l.Afegeix(Fr(n, d));
   Simplifica(l, n, d);
-  // The answer writes a negative numerator in brackets: the same line.
-  std::string sense = re;
-  std::erase(sense, '(');
-  std::erase(sense, ')');
-  if (sense == l.notacio.back()) l.notacio.back() = re;
+  // The answer may write a negative numerator in brackets: the same line.
+  const Tram r = Linia(c.re);
+  const auto fr = FraccioEntera(r, 0);
+  const int64_t g = Mcd(n, d);
+  if (fr && fr->seguent == r.size() && g > 0 && fr->n == n / g && fr->d == d / g) l.notacio.back() = re;
   l.Afegeix(re);
   return l;
 }
 
-Linies PassosPotencies(int subtipus, const std::string& en, const std::string& re) {
+Linies PassosPotencies(int subtipus, const Dades& c) {
   Linies l;
-  // A letter and its exponent, 1 when it has none written: "x", "x^3", "x^(-2)".
-  static const std::regex kPot(R"(([a-z])(?:\^(?:(\d+)|\((-?\d+)\)))?)");
+  const std::string& re = c.resposta;
+  // Each letter of the statement and its exponent, 1 when it has none written.
   std::vector<std::pair<std::string, int64_t>> p;
-  for (auto it = std::sregex_iterator(en.begin(), en.end(), kPot); it != std::sregex_iterator(); ++it) {
-    const std::smatch& m = *it;
-    const int64_t e = m[2].matched ? std::stoll(m[2]) : m[3].matched ? std::stoll(m[3]) : 1;
-    p.emplace_back(m[1], e);
-  }
+  LletresAmbExponent(c.en.Arbre(), 0, p);
   const auto exponent = [](int64_t e) { return e < 0 ? "(" + E(e) + ")" : E(e); };
   switch (subtipus) {
     case 1:
@@ -174,7 +212,7 @@ Linies PassosPotencies(int subtipus, const std::string& en, const std::string& r
       break;
     }
     case 5: {
-      const std::vector<int64_t> n = Enters(en);
+      const std::vector<int64_t> n = Enters(c.en);
       if (p.size() != 1 || n.size() != 2) return {};
       l.Afegeix(p[0].first + "^(" + E(n[0]) + Per() + E(n[1]) + ")", "Pot\xE8ncia d'una pot\xE8ncia: multipliquem els exponents");
       break;
@@ -185,36 +223,54 @@ Linies PassosPotencies(int subtipus, const std::string& en, const std::string& r
   return l;
 }
 
-Linies PassosArrels(int subtipus, const std::string& en, const std::string& re) {
+Linies PassosArrels(int subtipus, const Dades& c) {
   Linies l;
-  std::smatch m;
+  const std::string& re = c.resposta;
   const std::string arrel = Arrel();
+  // The statement begins with a/D: a an integer, D the denominator's stretch.
+  const Tram t = Linia(c.en);
+  if (!t.Es(0, TipusPeca::Fraccio) || t[0].fills.size() != 2) return {};
+  const auto numerador = Enter(Fills(*t.m, t[0].fills[0]));
+  const Tram den = Fills(*t.m, t[0].fills[1]);
+  if (!numerador || *numerador < 0) return {};
+  const std::string a = E(*numerador);
+  // The root at node k of the denominator: its radicand and index, when both are integers.
+  const auto radical = [&](std::size_t k) -> std::optional<std::pair<int64_t, int64_t>> {
+    if (!den.Es(k, TipusPeca::Arrel)) return std::nullopt;
+    const Tram dins = Fills(*den.m, den.nodes[k]);
+    if (!dins.Es(0, TipusPeca::IndexArrel)) return std::nullopt;
+    const auto index = Enter(Fills(*den.m, dins.nodes[0]));
+    const auto radicand = Enter(dins.Subtram(1, dins.size()));
+    if (!index || !radicand || *radicand < 0) return std::nullopt;
+    return std::pair{*radicand, *index};
+  };
   if (subtipus == 1) {
-    static const std::regex k(R"(^(\d+)/\xE2\x88\x9A(\d+))");
-    if (!std::regex_search(en, m, k)) return {};
-    const std::string a = m[1], b = m[2];
+    const auto r = radical(0);
+    if (!r || r->second != 2) return {};
+    const std::string b = E(r->first);
     l.Afegeix("(" + a + Per() + arrel + b + ")/(" + arrel + b + Per() + arrel + b + ")",
               "Multipliquem dalt i baix per l'arrel de " + b);
     l.Afegeix("(" + a + arrel + b + ")/" + b, "L'arrel per ella mateixa \xE9s el radicand");
   } else if (subtipus == 2) {
-    static const std::regex k(R"(^(\d+)/arrel\((\d+); (\d+)\))");
-    if (!std::regex_search(en, m, k)) return {};
-    const std::string a = m[1], b = m[2], n = m[3];
-    const std::string complementaria = "arrel(" + b + "^" + E(std::stoll(n) - 1) + "; " + n + ")";
+    const auto r = radical(0);
+    if (!r || r->second == 2) return {};
+    const std::string b = E(r->first), n = E(r->second);
+    const std::string complementaria = "arrel(" + b + "^" + E(r->second - 1) + "; " + n + ")";
     l.Afegeix("(" + a + Per() + complementaria + ")/(arrel(" + b + "; " + n + ")" + Per() + complementaria + ")",
               "Multipliquem dalt i baix per l'arrel que completa l'exponent " + n);
     l.Afegeix("(" + a + Per() + complementaria + ")/arrel(" + b + "^" + n + "; " + n + ")", "Multipliquem les arrels");
-    l.Afegeix("(" + a + Per() + complementaria + ")/" + b, "L'arrel " + n + "-\xE8sima de " + b + "^" + n + " \xE9s " + b);
+    l.Afegeix("(" + a + Per() + complementaria + ")/" + b, "L'\xEDndex i l'exponent s\xF3n " + n + ": l'arrel \xE9s " + b);
   } else if (subtipus == 3) {
-    static const std::regex k(R"(^(\d+)/\((\d+)\+\xE2\x88\x9A(\d+)\))");
-    if (!std::regex_search(en, m, k)) return {};
-    const std::string a = m[1], w = m[2], b = m[3];
+    const auto enter = Enter(den.Subtram(0, 1));
+    const auto r = radical(2);
+    if (!enter || *enter < 0 || !den.Es(1, TipusPeca::Operador, "+") || !r || r->second != 2) return {};
+    const std::string w = E(*enter), b = E(r->first);
     const std::string conjugat = "(" + w + "-" + arrel + b + ")";
     l.Afegeix("(" + a + Per() + conjugat + ")/((" + w + "+" + arrel + b + ")" + conjugat + ")",
               "Multipliquem dalt i baix pel conjugat, " + w + " - arrel de " + b);
     l.Afegeix("(" + a + conjugat + ")/(" + w + "^2-" + b + ")", "Suma per difer\xE8ncia: a\xB2 - b\xB2");
-    const int64_t den = std::stoll(w) * std::stoll(w) - std::stoll(b);
-    l.Afegeix("(" + a + conjugat + ")/" + E(den));
+    const int64_t den2 = *enter * *enter - r->first;
+    l.Afegeix("(" + a + conjugat + ")/" + E(den2));
   } else {
     return {};
   }
