@@ -134,6 +134,43 @@ TEST(EscriuLatex, ProseAsAPrintedPageHasIt) {
   EXPECT_NE(t.find("(infinites solucions)"), std::string::npos) << t;
 }
 
+// A case's solutions on a typeset sheet, decided from the drawn case: named after the
+// equation's unknown, numbered when there are more than one; a system's joined by
+// commas; any other answer as drawn.
+struct Solucions {
+  const char* nom;
+  const char* enunciat;
+  const char* resposta;
+  std::string latex;
+};
+void PrintTo(const Solucions& s, std::ostream* os) { *os << s.nom; }
+
+class EscriuLatexSolucionsTest : public testing::TestWithParam<Solucions> {};
+
+TEST_P(EscriuLatexSolucionsTest, WritesACaseSolutionsSoTheyCannotBeMisread) {
+  Exercici e = Fet("Resol", "");
+  for (const char* etiqueta : {"a)", "b)"}) {
+    e.apartats.push_back({etiqueta, Expressio::Llegeix(GetParam().enunciat), Expressio::Llegeix(GetParam().resposta)});
+  }
+  const std::string t = EscriuLatex({e}, Amb(1));
+  const std::string cas = "a)~$\\displaystyle " + GetParam().latex + ",$\\quad b)~";
+  EXPECT_NE(t.find(cas), std::string::npos) << t;
+}
+
+const Solucions kSolucions[] = {
+    {"TwoRoots", "x^2+4x-21 = 0", "-7, 3", "x_{1}=-7,\\ x_{2}=3"},
+    {"SortedRoots", "x^2-9x = 0", "0; 9", "x_{1}=0,\\ x_{2}=9"},
+    {"DoubleRoot", "x^2-8x+16 = 0", "4", "x=4"},
+    {"FourRoots", "z^4-13z^2+36 = 0", "2, -2, 3, -3", "z_{1}=2,\\ z_{2}=-2,\\ z_{3}=3,\\ z_{4}=-3"},
+    {"FirstDegree", "4x+4 = 8x-4", "x = 2", "x=2"},
+    {"System", "x+2y = 10; 4x+5y = 28", "x = 2; y = -1", "x=2,\\ y=-1"},
+    {"Points", "y = x^2+2x-1 i -y+5x-3 = 0", "(2, 7); (1, 2)", "(2,\\ 7);\\ (1,\\ 2)"},
+    {"NotAnEquation", "2/6", "1/3", "\\frac{1}{3}"},
+    {"ValuesOfNoUnknown", "24 = 2^3.3", "1, 2, 3", "1,\\ 2,\\ 3"},
+};
+INSTANTIATE_TEST_SUITE_P(Casos, EscriuLatexSolucionsTest, testing::ValuesIn(kSolucions),
+                         [](const testing::TestParamInfo<Solucions>& i) { return std::string(i.param.nom); });
+
 // ---- Compiled by pdflatex, where it is installed ----
 
 bool Hi(const char* programa) { return std::system((std::string("command -v ") + programa + " >/dev/null 2>&1").c_str()) == 0; }
