@@ -475,8 +475,77 @@ class Tipografa {
     return c;
   }
 
-  // A root: the face's radical sign "√" (so that the sheet's text reads as a root),
-  // scaled up when its ink is shorter than the radicand with the table's gap and rule
+  // A glyph of the mathematics face by its number, standing for `text`.
+  static Caixa Glif(const GlifMath& g, const std::string& text, const LletraFull& m, double y) {
+    Caixa c;
+    ElementFull e;
+    e.y = y;
+    e.text = text;
+    e.lletra = m;
+    e.glif = g.id;
+    c.elements.push_back(std::move(e));
+    c.amplada = g.avanc * m.punts;
+    c.ascendent = g.dalt * m.punts - y;
+    c.descendent = -g.baix * m.punts + y;
+    return c;
+  }
+
+  // The radical sign from its top down `cal` at least, and the right end of its top
+  // stroke's ink in `dreta`: "√" itself where it is tall enough, so that the sheet's
+  // text reads as a root; else the face's shortest size variant that is; else built
+  // from the face's parts, the extender repeated as often as it takes and the overlaps
+  // shared out so that it reaches just that height. A face without variants scales "√".
+  Caixa SigneArrel(double cal, const LletraFull& m, double& dreta) const {
+    Caixa signe = Text("\u221A", m);
+    dreta = met_.Tinta("\u221A", m).dreta;
+    const double alcada = signe.ascendent + signe.descendent;
+    if (alcada >= cal || alcada <= 0) return signe;
+    const ConstantsMath& k = K();
+    const double em = Em(m);
+    for (const GlifMath& g : k.arrelVariants) {
+      if ((g.dalt - g.baix) * em >= cal) {
+        dreta = g.dreta * em;
+        return Glif(g, "\u221A", m, 0);
+      }
+    }
+    const std::vector<PecaMuntatge>& peces = k.arrelMuntatge;
+    if (peces.empty()) {
+      signe = Text("\u221A", Petita(m, cal / alcada));
+      dreta = met_.Tinta("\u221A", signe.elements.front().lletra).dreta;
+      return signe;
+    }
+    // the parts bottom to top with the extenders repeated `r` times
+    auto Parts = [&](int r) {
+      std::vector<const PecaMuntatge*> v;
+      for (const PecaMuntatge& p : peces) {
+        for (int n = 0; n < (p.extensor ? r : 1); ++n) v.push_back(&p);
+      }
+      return v;
+    };
+    auto Suma = [](const std::vector<const PecaMuntatge*>& v) {
+      double h = 0;
+      for (const PecaMuntatge* p : v) h += p->alcada;
+      return h;
+    };
+    const double minim = k.solapamentMin * em;
+    std::vector<const PecaMuntatge*> v = Parts(1);
+    for (int r = 1; r < 64 && Suma(v) * em - (static_cast<double>(v.size()) - 1) * minim < cal; ++r) v = Parts(r + 1);
+    double maxim = 1e9;  // the overlap no join may exceed
+    for (std::size_t i = 1; i < v.size(); ++i) maxim = std::min({maxim, v[i - 1]->final * em, v[i]->inici * em});
+    const double juntes = static_cast<double>(v.size()) - 1;
+    const double solapa = juntes > 0 ? std::clamp((Suma(v) * em - cal) / juntes, minim, std::max(minim, maxim)) : 0;
+    Caixa c;
+    double base = 0;  // the bottom of the next part, above the sign's bottom
+    for (std::size_t i = 0; i < v.size(); ++i) {
+      Posa(c, Glif(v[i]->glif, i == 0 ? "\u221A" : "", m, -base), 0, 0);
+      base += v[i]->alcada * em - solapa;
+    }
+    dreta = v.back()->glif.dreta * em;
+    c.caracter = false;
+    return c;
+  }
+
+  // A root: the radical sign as tall as the radicand with the table's gap and rule
   // above it; the rule over the radicand continues the sign's top; an index, at the
   // script's script size, sits in the crook raised as the table says.
   Caixa Arrel(const Peca& p, const LletraFull& l, int prof) {
@@ -493,10 +562,8 @@ class Tipografa {
     const LletraFull m = Cara(l, FamiliaFull::Matematica, false);
     const double dalt = std::max(r.ascendent, 0.5 * em) + k.arrelBuit * em + gruix;  // the rule's top
     const double cal = dalt + std::max(r.descendent, 0.0);
-    Caixa signe = Text("\u221A", m);
-    const double alcada = signe.ascendent + signe.descendent;
-    if (alcada > 0 && alcada < cal) signe = Text("\u221A", Petita(m, cal / alcada));
-    const TintaText tinta = met_.Tinta("\u221A", signe.elements.front().lletra);
+    double dreta = 0;
+    const Caixa signe = SigneArrel(cal, m, dreta);
     const double y = signe.ascendent - dalt;  // the sign's baseline: its top on the rule's top
     double x = 0;
     Caixa c;
@@ -505,10 +572,10 @@ class Tipografa {
       Posa(c, index, k.arrelAbansIndex * em, peu - index.descendent);
       x = std::max(0.0, k.arrelAbansIndex * em + index.amplada + k.arrelDespresIndex * em);
       // the index stays over the crook, left of the bar, however wide it is
-      x = std::max(x, k.arrelAbansIndex * em + index.amplada + gruix / 2 - std::min(tinta.dreta, signe.amplada));
+      x = std::max(x, k.arrelAbansIndex * em + index.amplada + gruix / 2 - std::min(dreta, signe.amplada));
     }
     Posa(c, signe, x, y);
-    const double xr = x + std::min(tinta.dreta, signe.amplada);
+    const double xr = x + std::min(dreta, signe.amplada);
     c.elements.push_back(Ratlla(xr - gruix / 2, -dalt + gruix / 2, xr + r.amplada + 0.06 * em, -dalt + gruix / 2, gruix));
     Posa(c, r, xr, 0);
     c.ascendent = std::max(c.ascendent, dalt + k.arrelSobre * em);
