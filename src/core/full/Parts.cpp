@@ -16,6 +16,16 @@ bool EsLletra(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || u >= 0xC0;
 }
 
+// The character at t[i] as a printed page has it: an apostrophe between letters as "’",
+// a straight double quote as « or », by whether a quote is open.
+std::string SigneTipografic(std::string_view t, std::size_t i, bool& obertes) {
+  const char c = t[i];
+  if (c == '\'' && i > 0 && i + 1 < t.size() && EsLletra(t[i - 1]) && EsLletra(t[i + 1])) return "\x92";
+  if (c != '"') return std::string(1, c);
+  obertes = !obertes;
+  return obertes ? "\xAB" : "\xBB";
+}
+
 // A typeset sheet's prose as a printed page has it, in the batch's Windows-1252: the
 // apostrophe between letters as "’", straight double quotes as Catalan quotes « »,
 // and the "&" of "(& solucions)" (the plain text's sign for infinitely many) as
@@ -32,16 +42,10 @@ void ProsaTipografica(Model& m) {
     for (std::size_t k = n + 1; k < trossos.size() && k <= n + 2; ++k) seguent += m.peces[trossos[k]].text;
     std::string r;
     for (std::size_t i = 0; i < t.size(); ++i) {
-      const char c = t[i];
-      if (c == '\'' && i > 0 && i + 1 < t.size() && EsLletra(t[i - 1]) && EsLletra(t[i + 1])) {
-        r += '\x92';
-      } else if (c == '"') {
-        r += obertes ? '\xBB' : '\xAB';
-        obertes = !obertes;
-      } else if (c == '&' && (t.substr(i + 1) + seguent).starts_with(" solucions")) {
+      if (t[i] == '&' && (t.substr(i + 1) + seguent).starts_with(" solucions")) {
         r += "infinites";
       } else {
-        r += c;
+        r += SigneTipografic(t, i, obertes);
       }
     }
     m.peces[trossos[n]].text = std::move(r);
@@ -333,6 +337,13 @@ Model PistaDelFull(const std::string& comentari) {
   Model m = LlegeixMatematiques(comentari);
   ProductesSobreLaBarra(m);
   return Tipografic(std::move(m));
+}
+
+std::string TitolTipografic(std::string_view titol) {
+  std::string r;
+  bool obertes = false;
+  for (std::size_t i = 0; i < titol.size(); ++i) r += SigneTipografic(titol, i, obertes);
+  return r;
 }
 
 std::string TextVersio(const OpcionsFull& opcions) {

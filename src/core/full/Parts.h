@@ -73,6 +73,9 @@ Model PistaDelFull(const std::string& comentari);
 // a version letter; the header lines, when asked.
 inline constexpr const char* kLiniesCapcalera[] = {"Nom:", "Curs:", "Data:"};
 std::string TextVersio(const OpcionsFull& opcions);
+// The title as the typeset sheet prints it: "’" for an apostrophe between letters and
+// Catalan quotes « » for straight double quotes, as its prose.
+std::string TitolTipografic(std::string_view titol);
 // The sheet code in groups of four characters, "7Z83 AJDA WNZ9", easier to copy by
 // hand; the code reader skips the blanks.
 std::string CodiEnGrups(std::string_view codi);
