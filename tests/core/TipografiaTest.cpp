@@ -98,10 +98,12 @@ TEST(Tipografia, RootHasItsSignBarAndIndexInTheCrook) {
 class MetriquesAmbVariants final : public MetriquesLletra {
  public:
   MetriquesAmbVariants() {
-    k_.arrelVariants = {{11, 0.9, -0.3, 0.6, 0.55}, {12, 1.6, -0.9, 0.7, 0.65}};
-    k_.arrelMuntatge = {{{21, 1.5, 0, 0.5, 0.7}, 1.5, 0, 0.5, false},
+    k_.arrel.variants = {{11, 0.9, -0.3, 0.6, 0.55}, {12, 1.6, -0.9, 0.7, 0.65}};
+    k_.arrel.muntatge = {{{21, 1.5, 0, 0.5, 0.7}, 1.5, 0, 0.5, false},
                         {{22, 1.0, 0, 0.6, 0.7}, 1.0, 1.0, 1.0, true},
                         {{23, 0.3, 0, 0.8, 0.7}, 0.3, 0.3, 0, false}};
+    k_.obre.variants = {{31, 1.0, -0.4, 0.4, 0.45}, {32, 1.6, -1.0, 0.4, 0.45}};
+    k_.tanca.variants = {{41, 1.0, -0.4, 0.4, 0.45}, {42, 1.6, -1.0, 0.4, 0.45}};
     k_.solapamentMin = 0.05;
   }
   double Amplada(std::string_view t, const LletraFull& l) const override { return kMetriques.Amplada(t, l); }
@@ -137,8 +139,8 @@ TEST_P(TipografiaRadicalTest, SignFromTheFaceAsTallAsTheRadicand) {
     EXPECT_EQ(e.text, glifs.empty() ? "\u221A" : "");
     glifs.push_back(e.glif);
     GlifMath g{0, 0.8, -0.2};
-    for (const GlifMath& v : met.Matematiques().arrelVariants) g = v.id == e.glif ? v : g;
-    for (const PecaMuntatge& p : met.Matematiques().arrelMuntatge) g = p.glif.id == e.glif ? p.glif : g;
+    for (const GlifMath& v : met.Matematiques().arrel.variants) g = v.id == e.glif ? v : g;
+    for (const PecaMuntatge& p : met.Matematiques().arrel.muntatge) g = p.glif.id == e.glif ? p.glif : g;
     dalt = std::min(dalt, e.y - g.dalt * e.lletra.punts);
     baix = std::max(baix, e.y - g.baix * e.lletra.punts);
   }
@@ -163,6 +165,30 @@ const Radical kRadicals[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Radicals, TipografiaRadicalTest, testing::ValuesIn(kRadicals),
                          [](const testing::TestParamInfo<Radical>& i) { return std::string(i.param.nom); });
+
+// Brackets around a fraction are the face's taller forms of "(" and ")", standing for
+// those characters, and their ink reaches past what they hold above and below.
+TEST(Tipografia, TallBracketsAreTheFacesOwnAroundWhatTheyHold) {
+  const MetriquesAmbVariants met;
+  const BlocTipografiat b = Tipografia(LlegeixMatematiques("(#F(1/2))^5"), 400, met);
+  const ElementFull* obre = nullptr;
+  const ElementFull* tanca = nullptr;
+  for (const ElementFull& e : b.elements) {
+    if (e.glif == 32) obre = &e;
+    if (e.glif == 42) tanca = &e;
+  }
+  ASSERT_TRUE(obre && tanca);
+  EXPECT_EQ(obre->text, "(");
+  EXPECT_EQ(tanca->text, ")");
+  const ElementFull* u = Text(b, "1");
+  const ElementFull* dos = Text(b, "2");
+  ASSERT_TRUE(u && dos);
+  EXPECT_LT(obre->y - 1.6 * obre->lletra.punts, u->y - kMetriques.Tinta("1", u->lletra).dalt);
+  EXPECT_GT(obre->y + 1.0 * obre->lletra.punts, dos->y + kMetriques.Tinta("2", dos->lletra).baix);
+  EXPECT_EQ(obre->y, tanca->y);
+  EXPECT_LT(obre->x, u->x);
+  EXPECT_GT(tanca->x, u->x);
+}
 
 TEST(Tipografia, SquareRootShowsNoIndex) { EXPECT_EQ(Text(Composa("R_2(5)"), "2"), nullptr); }
 

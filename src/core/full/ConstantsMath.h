@@ -35,6 +35,15 @@ struct PecaMuntatge {
   bool operator==(const PecaMuntatge&) const = default;
 };
 
+// A sign's taller forms, from the table's vertical variants of its glyph: sizes taller
+// than the sign itself, shortest first; then the parts it is built from beyond the
+// tallest, bottom to top.
+struct FormesAltes {
+  std::vector<GlifMath> variants;
+  std::vector<PecaMuntatge> muntatge;
+  bool operator==(const FormesAltes&) const = default;
+};
+
 struct ConstantsMath {
   double eix = 0.25;                // AxisHeight: the middle of a fraction's rule, of "−" and "·"
   double escalaScript = 0.70;       // ScriptPercentScaleDown: a script's size to its base's
@@ -57,11 +66,9 @@ struct ConstantsMath {
   double arrelAbansIndex = 0.278;   // RadicalKernBeforeDegree
   double arrelDespresIndex = -0.556;  // RadicalKernAfterDegree
   double arrelIndexPuja = 0.60;     // RadicalDegreeBottomRaisePercent
-  // The radical sign's taller forms, from the table's vertical variants of "√": sizes
-  // taller than the sign itself, shortest first; then the parts it is built from
-  // beyond the tallest, and the least overlap between two parts. None without a table.
-  std::vector<GlifMath> arrelVariants{};
-  std::vector<PecaMuntatge> arrelMuntatge{};
+  // The taller forms of the radical sign and of the round brackets (see FormesAltes);
+  // the least overlap between two parts of an assembly. None without a table.
+  FormesAltes arrel{}, obre{}, tanca{};
   double solapamentMin = 0;         // MinConnectorOverlap
   bool operator==(const ConstantsMath&) const = default;
 };
