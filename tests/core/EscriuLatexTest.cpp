@@ -116,7 +116,7 @@ TEST_P(EscriuLatexOpcioTest, SheetFollowsTheOptions) {
 
 const Opcio kOpcions[] = {
     {"KeyOnANewPage", Amb(1), "\\newpage\n{\\fontsize{14pt}{16.80pt}\\selectfont\\bfseries Respostes\\par}", "Resp: "},
-    {"AnswerAfterItsStatement", Amb(0), "enunciat\\par\\setbox0=\\hbox{Resp:\\ }\\leftskip=\\dimexpr2.20em+\\wd0\\relax\\noindent\\hskip-\\wd0\\box0 resposta", "Respostes"},
+    {"AnswerAfterItsStatement", Amb(0), "enunciat\\par\\vspace{4pt}\\par\\setbox0=\\hbox{Resp:\\ }\\leftskip=\\dimexpr2.20em+\\wd0\\relax\\noindent\\hskip-\\wd0\\box0 resposta", "Respostes"},
     {"HeaderLines", Amb(1, true), "Nom: \\hrulefill\\par\\medskip\nCurs: \\hrulefill\\par\\medskip\nData: \\hrulefill", ""},
     {"NoHeaderLines", Amb(1), "\\begin{document}", "Nom:"},
     {"AnswerSpace", Amb(1, false, 3), "enunciat\\\\[60pt]", ""},

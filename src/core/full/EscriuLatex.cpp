@@ -360,10 +360,11 @@ std::string Grup(const GrupFull& g) {
                   "\\hangafter=1\\noindent\\makebox[" + sagnat + "][l]{\\textbf{" + std::to_string(g.numero) + ")}}";
   bool primer = true;
   for (const TextFull& t : g.textos) {
+    if (!primer) r += "\\par\\vspace{" + Punts(kMesuresFull.entreTextos) + "}";  // as the PDF parts its texts
     if (t.ambResp) {
       r += "\\par\\setbox0=\\hbox{Resp:\\ }\\leftskip=\\dimexpr" + sagnat + "+\\wd0\\relax\\noindent\\hskip-\\wd0\\box0 ";
     } else if (!primer) {
-      r += "\\\\\n";
+      r += "\\leftskip=" + sagnat + "\\noindent ";
     }
     r += TextDeMatematiques(t.matematiques);
     if (t.comentari) {
