@@ -113,6 +113,16 @@ for extensio in pdf tex; do
   cmp -s "versio-A.$extensio" "versio-B.$extensio" && falla "two versions alike as .$extensio"
 done
 
+# Roots: a radicand taller than the sign gets one of the face's taller signs, drawn by
+# its glyph, and the sheet's text still holds one "√" for each root.
+cat >arrels.tirelo <<'LOT'
+{"format": "tirelo-lot", "versio": 2, "titol": "", "disposicio": 1, "exercicis": [
+ {"enunciat": "Calcula: a) R_2(5)   b) #R(#F(2/3))", "resposta": "1", "pista": "", "posicio_pista": 0, "editat": true}]}
+LOT
+"$tirelo" genera --lot arrels.tirelo --sortida arrels.pdf 2>/dev/null || falla "a sheet of roots"
+pdftotext -enc UTF-8 arrels.pdf arrels.txt || falla "pdftotext cannot read the sheet of roots"
+[ "$(grep -o '√' arrels.txt | wc -l)" -eq 2 ] || falla "two roots, not two \"√\" in the text: $(cat arrels.txt)"
+
 # Bad input: one line naming the problem, exit code 2, nothing written.
 dolenta() {
   descripcio="$1"

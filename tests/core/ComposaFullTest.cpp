@@ -340,6 +340,15 @@ TEST(ComposaFull, HeaderWithTitleVersionAndLines) {
   EXPECT_FALSE(Troba(ComposaFull(Numerats(1, 1), o, kMetriques), "Nom:"));
 }
 
+// The title's quotes and apostrophe as a printed page has them, as the sheet's prose.
+TEST(ComposaFull, TitleTakesCatalanQuotesAndApostrophe) {
+  OpcionsFull o = Opcions(1);
+  o.titol = "Full \"de prova\" d'equacions";
+  const Full f = ComposaFull(Numerats(1, 1), o, kMetriques);
+  EXPECT_TRUE(Troba(f, "Full \u00ABde prova\u00BB d\u2019equacions"));
+  EXPECT_NE(EscriuLatex(Numerats(1, 1), o).find("Full \u00ABde prova\u00BB d'{}equacions"), std::string::npos);
+}
+
 TEST(ComposaFull, LongTitleBreaksIntoCentredLinesClearOfTheVersion) {
   OpcionsFull o = Opcions(1);
   o.titol.clear();

@@ -71,7 +71,7 @@ const Traduccio kTraduccions[] = {
     {"ValueAfterEqualsTied", "El resultat: MCM= 96", "MCM=~$"},
     {"FullStopBetweenFractionsIsAProduct", "3/4 . 5/6", "\\frac{3}{4}\\cdot \\frac{5}{6}"},
     {"LetterAloneInACaseIsItalic", "a) d  b) y", "a)~$\\displaystyle d$"},
-    {"NoteOfTheRootsGoes", "a) 3/R_2(17)   (Nota: R_n() =arrel en\xE8ssima)", "\\frac{3}{\\sqrt{17}}$ \\par\\end{minipage}"},
+    {"NoteOfTheRootsGoes", "a) 3/R_2(17)   (Nota: R_n() =arrel en\xE8ssima)", "\\frac{3}{\\sqrt{17}}$ \\par}\\tirelobloc"},
 };
 INSTANTIATE_TEST_SUITE_P(Textos, EscriuLatexTextTest, testing::ValuesIn(kTraduccions),
                          [](const testing::TestParamInfo<Traduccio>& i) { return std::string(i.param.nom); });
@@ -116,7 +116,7 @@ TEST_P(EscriuLatexOpcioTest, SheetFollowsTheOptions) {
 
 const Opcio kOpcions[] = {
     {"KeyOnANewPage", Amb(1), "\\newpage\n{\\fontsize{14pt}{16.80pt}\\selectfont\\bfseries Respostes\\par}", "Resp: "},
-    {"AnswerAfterItsStatement", Amb(0), "enunciat\\\\\nResp: resposta", "Respostes"},
+    {"AnswerAfterItsStatement", Amb(0), "enunciat\\par\\vspace{4pt}\\par\\setbox0=\\hbox{Resp:\\ }\\leftskip=\\dimexpr2.20em+\\wd0\\relax\\noindent\\hskip-\\wd0\\box0 resposta", "Respostes"},
     {"HeaderLines", Amb(1, true), "Nom: \\hrulefill\\par\\medskip\nCurs: \\hrulefill\\par\\medskip\nData: \\hrulefill", ""},
     {"NoHeaderLines", Amb(1), "\\begin{document}", "Nom:"},
     {"AnswerSpace", Amb(1, false, 3), "enunciat\\\\[60pt]", ""},
@@ -133,6 +133,43 @@ TEST(EscriuLatex, ProseAsAPrintedPageHasIt) {
   EXPECT_NE(t.find("Escriu \xC2\xAB" "en negre\xC2\xBB d'{}impostos"), std::string::npos) << t;
   EXPECT_NE(t.find("(infinites solucions)"), std::string::npos) << t;
 }
+
+// A case's solutions on a typeset sheet, decided from the drawn case: named after the
+// equation's unknown, numbered when there are more than one; a system's joined by
+// commas; any other answer as drawn.
+struct Solucions {
+  const char* nom;
+  const char* enunciat;
+  const char* resposta;
+  std::string latex;
+};
+void PrintTo(const Solucions& s, std::ostream* os) { *os << s.nom; }
+
+class EscriuLatexSolucionsTest : public testing::TestWithParam<Solucions> {};
+
+TEST_P(EscriuLatexSolucionsTest, WritesACaseSolutionsSoTheyCannotBeMisread) {
+  Exercici e = Fet("Resol", "");
+  for (const char* etiqueta : {"a)", "b)"}) {
+    e.apartats.push_back({etiqueta, Expressio::Llegeix(GetParam().enunciat), Expressio::Llegeix(GetParam().resposta)});
+  }
+  const std::string t = EscriuLatex({e}, Amb(1));
+  const std::string cas = "a)~$\\displaystyle " + GetParam().latex + ",$\\quad b)~";
+  EXPECT_NE(t.find(cas), std::string::npos) << t;
+}
+
+const Solucions kSolucions[] = {
+    {"TwoRoots", "x^2+4x-21 = 0", "-7, 3", "x_{1}=-7,\\ x_{2}=3"},
+    {"SortedRoots", "x^2-9x = 0", "0; 9", "x_{1}=0,\\ x_{2}=9"},
+    {"DoubleRoot", "x^2-8x+16 = 0", "4", "x=4"},
+    {"FourRoots", "z^4-13z^2+36 = 0", "2, -2, 3, -3", "z_{1}=2,\\ z_{2}=-2,\\ z_{3}=3,\\ z_{4}=-3"},
+    {"FirstDegree", "4x+4 = 8x-4", "x = 2", "x=2"},
+    {"System", "x+2y = 10; 4x+5y = 28", "x = 2; y = -1", "x=2,\\ y=-1"},
+    {"Points", "y = x^2+2x-1 i -y+5x-3 = 0", "(2, 7); (1, 2)", "(2,\\ 7);\\ (1,\\ 2)"},
+    {"NotAnEquation", "2/6", "1/3", "\\frac{1}{3}"},
+    {"ValuesOfNoUnknown", "24 = 2^3.3", "1, 2, 3", "1,\\ 2,\\ 3"},
+};
+INSTANTIATE_TEST_SUITE_P(Casos, EscriuLatexSolucionsTest, testing::ValuesIn(kSolucions),
+                         [](const testing::TestParamInfo<Solucions>& i) { return std::string(i.param.nom); });
 
 // ---- Compiled by pdflatex, where it is installed ----
 
@@ -258,6 +295,47 @@ TEST(EscriuLatex, CompiledSheetKeepsExercisesWholeTitleCentredFooterBelow) {
       }
     }
   }
+  if (!HasFailure()) fs::remove_all(dir);
+}
+
+// Compiled, layout 0: an answer's later lines hang under its first word, clear of
+// "Resp:", as on the PDF; an exercise taller than a page breaks between its lines and
+// keeps every line inside the margins, while the one after it stays whole.
+TEST(EscriuLatex, CompiledAnswerHangsUnderItsFirstWordAndATallExerciseBreaks) {
+  const fs::path dir = fs::temp_directory_path() / ("tirelo-latex-alt-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  std::string resposta = "primera";
+  for (int k = 0; k < 40; ++k) resposta += " paraula";
+  std::string alt = "alt";
+  for (int k = 0; k < 90; ++k) alt += "\rlinia";
+  const std::vector<Exercici> exercicis{Fet("curt", resposta), Fet(alt, "fi"), Fet("darrer", "fet")};
+  std::ofstream(dir / "full.tex", std::ios::binary) << EscriuLatex(exercicis, Amb(0));
+  Compila(dir, "-bbox full.pdf full.html");
+  if (HasFatalFailure()) return;
+  double amplada = 0;
+  const std::vector<Mot> mots = Mots(Llegeix(dir / "full.html"), amplada);
+  std::vector<double> inicis;  // where each line of the first answer starts
+  double y = -1;
+  for (const Mot& m : mots) {
+    if (m.text != "primera" && m.text != "paraula") continue;
+    if (m.y0 > y + 1) inicis.push_back(m.x0);
+    y = m.y0;
+  }
+  ASSERT_GE(inicis.size(), 2u);
+  for (const double x : inicis) EXPECT_NEAR(x, inicis.front(), 0.5);
+  int pagines = 0;
+  for (const Mot& m : mots) {
+    pagines = std::max(pagines, m.pagina + 1);
+    if (m.text.find('/') != std::string::npos) continue;  // the footer's "k/n"
+    EXPECT_LE(m.y1, AlcadaA4 - Marge2cm + 1) << m.text << " on page " << m.pagina + 1;
+  }
+  EXPECT_GE(pagines, 2);
+  int darrer = -1, fet = -2;
+  for (const Mot& m : mots) {
+    if (m.text == "darrer") darrer = m.pagina;
+    if (m.text == "fet") fet = m.pagina;
+  }
+  EXPECT_EQ(darrer, fet);
   if (!HasFailure()) fs::remove_all(dir);
 }
 

@@ -93,6 +93,103 @@ TEST(Tipografia, RootHasItsSignBarAndIndexInTheCrook) {
   EXPECT_GE(barres[0].x2, radicand->x + Amplada(*radicand));
 }
 
+// Fixed metrics whose mathematics face has taller radical signs: two size variants
+// (1.2 and 2.5 em of ink) and parts to build one (a bottom, an extender, a top).
+class MetriquesAmbVariants final : public MetriquesLletra {
+ public:
+  MetriquesAmbVariants() {
+    k_.arrel.variants = {{11, 0.9, -0.3, 0.6, 0.55}, {12, 1.6, -0.9, 0.7, 0.65}};
+    k_.arrel.muntatge = {{{21, 1.5, 0, 0.5, 0.7}, 1.5, 0, 0.5, false},
+                        {{22, 1.0, 0, 0.6, 0.7}, 1.0, 1.0, 1.0, true},
+                        {{23, 0.3, 0, 0.8, 0.7}, 0.3, 0.3, 0, false}};
+    k_.obre.variants = {{31, 1.0, -0.4, 0.4, 0.45}, {32, 1.6, -1.0, 0.4, 0.45}};
+    k_.tanca.variants = {{41, 1.0, -0.4, 0.4, 0.45}, {42, 1.6, -1.0, 0.4, 0.45}};
+    k_.solapamentMin = 0.05;
+  }
+  double Amplada(std::string_view t, const LletraFull& l) const override { return kMetriques.Amplada(t, l); }
+  double Ascendent(const LletraFull& l) const override { return kMetriques.Ascendent(l); }
+  double Descendent(const LletraFull& l) const override { return kMetriques.Descendent(l); }
+  TintaText Tinta(std::string_view t, const LletraFull& l) const override { return kMetriques.Tinta(t, l); }
+  const ConstantsMath& Matematiques() const override { return k_; }
+
+ private:
+  ConstantsMath k_;
+};
+
+struct Radical {
+  const char* nom;
+  const char* marcat;
+  std::vector<unsigned> glifs;  // the sign's glyphs by number, bottom to top; 0 for "√" itself
+};
+void PrintTo(const Radical& r, std::ostream* os) { *os << r.nom; }
+
+class TipografiaRadicalTest : public testing::TestWithParam<Radical> {};
+
+// The radical sign is "√" where that is tall enough, else the shortest of the face's
+// variants that reaches from the rule down past the radicand, else built from its parts
+// as tall as that; only its lowest glyph stands for the "√" of the text.
+TEST_P(TipografiaRadicalTest, SignFromTheFaceAsTallAsTheRadicand) {
+  const MetriquesAmbVariants met;
+  const BlocTipografiat b = Tipografia(LlegeixMatematiques(GetParam().marcat), 400, met);
+  std::vector<unsigned> glifs;
+  double dalt = 1e9, baix = -1e9;  // the sign's ink, y downwards
+  for (const ElementFull& e : b.elements) {
+    if (e.tipus != TipusElement::Text || e.lletra.familia != FamiliaFull::Matematica) continue;
+    if (e.glif == 0 && e.text != "\u221A") continue;
+    EXPECT_EQ(e.text, glifs.empty() ? "\u221A" : "");
+    glifs.push_back(e.glif);
+    GlifMath g{0, 0.8, -0.2};
+    for (const GlifMath& v : met.Matematiques().arrel.variants) g = v.id == e.glif ? v : g;
+    for (const PecaMuntatge& p : met.Matematiques().arrel.muntatge) g = p.glif.id == e.glif ? p.glif : g;
+    dalt = std::min(dalt, e.y - g.dalt * e.lletra.punts);
+    baix = std::max(baix, e.y - g.baix * e.lletra.punts);
+  }
+  EXPECT_EQ(glifs, GetParam().glifs);
+  const auto regles = DelTipus(b, TipusElement::Linia);
+  ASSERT_FALSE(regles.empty());
+  const ElementFull& regla = *std::min_element(regles.begin(), regles.end(), [](const ElementFull& a, const ElementFull& b) {
+    return a.y < b.y;
+  });  // the root's, over the radicand's fractions
+  EXPECT_NEAR(dalt, regla.y - regla.gruix / 2, 1e-6);
+  double radicand = -1e9;  // the lowest ink of the radicand
+  for (const ElementFull& e : b.elements) {
+    if (e.tipus == TipusElement::Text && e.glif == 0 && e.text != "\u221A") radicand = std::max(radicand, e.y + kMetriques.Tinta(e.text, e.lletra).baix);
+  }
+  EXPECT_GE(baix, radicand - 1e-6);
+}
+
+const Radical kRadicals[] = {
+    {"Number", "R_2(5)", {0}},
+    {"Fraction", "#R(#F(2/3))", {12}},
+    {"FractionOfFractions", "#R(#F(#F(1/2)/#F(3/4)))", {21, 22, 22, 22, 23}},
+};
+INSTANTIATE_TEST_SUITE_P(Radicals, TipografiaRadicalTest, testing::ValuesIn(kRadicals),
+                         [](const testing::TestParamInfo<Radical>& i) { return std::string(i.param.nom); });
+
+// Brackets around a fraction are the face's taller forms of "(" and ")", standing for
+// those characters, and their ink reaches past what they hold above and below.
+TEST(Tipografia, TallBracketsAreTheFacesOwnAroundWhatTheyHold) {
+  const MetriquesAmbVariants met;
+  const BlocTipografiat b = Tipografia(LlegeixMatematiques("(#F(1/2))^5"), 400, met);
+  const ElementFull* obre = nullptr;
+  const ElementFull* tanca = nullptr;
+  for (const ElementFull& e : b.elements) {
+    if (e.glif == 32) obre = &e;
+    if (e.glif == 42) tanca = &e;
+  }
+  ASSERT_TRUE(obre && tanca);
+  EXPECT_EQ(obre->text, "(");
+  EXPECT_EQ(tanca->text, ")");
+  const ElementFull* u = Text(b, "1");
+  const ElementFull* dos = Text(b, "2");
+  ASSERT_TRUE(u && dos);
+  EXPECT_LT(obre->y - 1.6 * obre->lletra.punts, u->y - kMetriques.Tinta("1", u->lletra).dalt);
+  EXPECT_GT(obre->y + 1.0 * obre->lletra.punts, dos->y + kMetriques.Tinta("2", dos->lletra).baix);
+  EXPECT_EQ(obre->y, tanca->y);
+  EXPECT_LT(obre->x, u->x);
+  EXPECT_GT(tanca->x, u->x);
+}
+
 TEST(Tipografia, SquareRootShowsNoIndex) { EXPECT_EQ(Text(Composa("R_2(5)"), "2"), nullptr); }
 
 struct Signe {

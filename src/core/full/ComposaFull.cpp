@@ -98,7 +98,7 @@ class Compositor {
   // lines "Nom:", "Curs:", "Data:", each ruled to the right margin.
   void Capcalera() {
     const LletraFull titol = Lletra(kPuntsTitol, true);
-    const std::string text = Utf8DeCp1252(opcions_.titol), versio = Utf8DeCp1252(TextVersio(opcions_));
+    const std::string text = Utf8DeCp1252(TitolTipografic(opcions_.titol)), versio = Utf8DeCp1252(TextVersio(opcions_));
     if (!text.empty() || !versio.empty()) {
       const double y = y_;
       const LletraFull l = Lletra(kPuntsText, true);

@@ -21,6 +21,37 @@ hb_blob_t* TaulaDeLaCara(hb_face_t*, hb_tag_t etiqueta, void* dades) {
   return hb_blob_create(bytes.data(), static_cast<unsigned>(bytes.size()), HB_MEMORY_MODE_DUPLICATE, nullptr, nullptr);
 }
 
+GlifMath Glif(hb_font_t* lletra, hb_codepoint_t id, double em) {
+  hb_glyph_extents_t e{};
+  hb_font_get_glyph_extents(lletra, id, &e);
+  return {id, e.y_bearing / em, (e.y_bearing + e.height) / em, (e.x_bearing + e.width) / em,
+          hb_font_get_glyph_h_advance(lletra, id) / em};
+}
+
+// The vertical variants of the face's glyph for `caracter` taller than it, and its
+// assembly.
+FormesAltes Altes(hb_font_t* lletra, double em, hb_codepoint_t caracter) {
+  FormesAltes f;
+  hb_codepoint_t glif = 0;
+  if (!hb_font_get_nominal_glyph(lletra, caracter, &glif)) return f;
+  hb_ot_math_glyph_variant_t variants[32];
+  unsigned n = 32;
+  hb_ot_math_get_glyph_variants(lletra, glif, HB_DIRECTION_BTT, 0, &n, variants);
+  for (unsigned k = 0; k < n; ++k) {
+    if (variants[k].glyph != glif) f.variants.push_back(Glif(lletra, variants[k].glyph, em));
+  }
+  hb_ot_math_glyph_part_t peces[16];
+  unsigned np = 16;
+  hb_position_t correccio = 0;
+  hb_ot_math_get_glyph_assembly(lletra, glif, HB_DIRECTION_BTT, 0, &np, peces, &correccio);
+  for (unsigned k = 0; k < np; ++k) {
+    f.muntatge.push_back({Glif(lletra, peces[k].glyph, em), peces[k].full_advance / em,
+                          peces[k].start_connector_length / em, peces[k].end_connector_length / em,
+                          (peces[k].flags & HB_OT_MATH_GLYPH_PART_FLAG_EXTENDER) != 0});
+  }
+  return f;
+}
+
 }  // namespace
 
 ConstantsMath LlegeixConstantsMath(const Taula& taula) {
@@ -54,6 +85,10 @@ ConstantsMath LlegeixConstantsMath(const Taula& taula) {
   c.arrelAbansIndex = Em(HB_OT_MATH_CONSTANT_RADICAL_KERN_BEFORE_DEGREE);
   c.arrelDespresIndex = Em(HB_OT_MATH_CONSTANT_RADICAL_KERN_AFTER_DEGREE);
   c.arrelIndexPuja = Percent(HB_OT_MATH_CONSTANT_RADICAL_DEGREE_BOTTOM_RAISE_PERCENT);
+  c.arrel = Altes(lletra.get(), em, 0x221A);
+  c.obre = Altes(lletra.get(), em, '(');
+  c.tanca = Altes(lletra.get(), em, ')');
+  c.solapamentMin = hb_ot_math_get_min_connector_overlap(lletra.get(), HB_DIRECTION_BTT) / em;
   // a face that states no script sizes keeps the usual ones
   if (c.escalaScript <= 0 || c.escalaScript > 1) c.escalaScript = ConstantsMath{}.escalaScript;
   if (c.escalaScriptScript <= 0 || c.escalaScriptScript > 1) c.escalaScriptScript = ConstantsMath{}.escalaScriptScript;

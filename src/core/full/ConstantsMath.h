@@ -12,8 +12,37 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tirelo {
+
+// A glyph of the face by its number, with the bounds of its ink from its origin (ems,
+// y upwards: `dalt` the top, `baix` the bottom, negative below the baseline) and its
+// advance width.
+struct GlifMath {
+  unsigned id = 0;
+  double dalt = 0, baix = 0, dreta = 0, avanc = 0;
+  bool operator==(const GlifMath&) const = default;
+};
+
+// A part of a glyph assembled from pieces, bottom to top: its glyph (its ink starts at
+// its baseline), its height, how much of it may overlap the part below (`inici`) and
+// the part above (`final`), and whether it is the extender repeated to reach a height.
+struct PecaMuntatge {
+  GlifMath glif;
+  double alcada = 0, inici = 0, final = 0;
+  bool extensor = false;
+  bool operator==(const PecaMuntatge&) const = default;
+};
+
+// A sign's taller forms, from the table's vertical variants of its glyph: sizes taller
+// than the sign itself, shortest first; then the parts it is built from beyond the
+// tallest, bottom to top.
+struct FormesAltes {
+  std::vector<GlifMath> variants;
+  std::vector<PecaMuntatge> muntatge;
+  bool operator==(const FormesAltes&) const = default;
+};
 
 struct ConstantsMath {
   double eix = 0.25;                // AxisHeight: the middle of a fraction's rule, of "−" and "·"
@@ -37,6 +66,10 @@ struct ConstantsMath {
   double arrelAbansIndex = 0.278;   // RadicalKernBeforeDegree
   double arrelDespresIndex = -0.556;  // RadicalKernAfterDegree
   double arrelIndexPuja = 0.60;     // RadicalDegreeBottomRaisePercent
+  // The taller forms of the radical sign and of the round brackets (see FormesAltes);
+  // the least overlap between two parts of an assembly. None without a table.
+  FormesAltes arrel{}, obre{}, tanca{};
+  double solapamentMin = 0;         // MinConnectorOverlap
   bool operator==(const ConstantsMath&) const = default;
 };
 

@@ -306,7 +306,12 @@ std::string Preambul() {
          // lines whose ink would come closer than 1 pt (stacked fractions on consecutive
          // lines) keep apart as far as the typeset sheet keeps a tall line
          "\\lineskiplimit=1pt\n"
-         "\\lineskip=" + Punts(k.interliniaAlta * k.puntsText) + "\n";
+         "\\lineskip=" + Punts(k.interliniaAlta * k.puntsText) + "\n"
+         // an exercise is set in a box, and let out of it to break across pages only
+         // when it is taller than a page
+         "\\newbox\\tireloexercici\n"
+         "\\newcommand\\tirelobloc{\\ifdim\\dimexpr\\ht\\tireloexercici+\\dp\\tireloexercici\\relax>\\textheight"
+         "\\unvbox\\tireloexercici\\else\\box\\tireloexercici\\fi\\par}\n";
 }
 
 // The footer: the sheet code at the left in groups of four, on as many lines as it
@@ -336,7 +341,7 @@ std::string Capcalera(const OpcionsFull& o) {
     r += "\\noindent";
     if (!versio.empty()) r += "\\rlap{\\makebox[\\linewidth][r]{\\bfseries " + TextLatex(versio) + "}}";
     r += "\\parbox[t]{\\linewidth}{" + Mida(kMesuresFull.puntsTitol) + "\\bfseries\\leftskip=" + lliure + " plus 1fil\\rightskip=" + lliure +
-         " plus 1fil\\parfillskip=0pt\\strut " + TextLatex(o.titol) + "\\strut}\\par" + Entre() + "\n";
+         " plus 1fil\\parfillskip=0pt\\strut " + TextLatex(TitolTipografic(o.titol)) + "\\strut}\\par" + Entre() + "\n";
   }
   if (o.capcalera) {
     for (const char* linia : kLiniesCapcalera) r += TextLatex(linia) + " \\hrulefill\\par\\medskip\n";
@@ -345,24 +350,33 @@ std::string Capcalera(const OpcionsFull& o) {
   return r;
 }
 
-// An exercise (or its answer in the key): one paragraph with the number hanging
-// before it, in a box as wide as the text, so that a page never breaks inside it nor
-// between a statement and its answer space.
+// An exercise (or its answer in the key) in a box as wide as the text, so that a page
+// never breaks inside it nor between a statement and its answer space: the number
+// hangs before its first line and the lines after it hang under the text; in layout 0
+// the answer's lines hang under its first word, clear of "Resp:", and its hint under
+// the exercise's text, as on the PDF. An exercise taller than a page is let out of its
+// box (\tirelobloc), to break between its lines rather than run off the page.
 std::string Grup(const GrupFull& g) {
   const std::string sagnat = Xifra(kMesuresFull.sagnatNumero) + "em";
-  std::string r = "\\noindent\\begin{minipage}[t]{\\linewidth}\\rightskip=0pt plus 1fil\\hangindent=" + sagnat + "\\hangafter=1\\makebox[" + sagnat +
-                  "][l]{\\textbf{" +
-                  std::to_string(g.numero) + ")}}";
+  std::string r = "\\setbox\\tireloexercici=\\vtop{\\hsize=\\linewidth\\rightskip=0pt plus 1fil\\hangindent=" + sagnat +
+                  "\\hangafter=1\\noindent\\makebox[" + sagnat + "][l]{\\textbf{" + std::to_string(g.numero) + ")}}";
   bool primer = true;
   for (const TextFull& t : g.textos) {
-    if (!primer) r += "\\\\\n";
-    if (t.ambResp) r += "Resp: ";
+    if (!primer) r += "\\par\\vspace{" + Punts(kMesuresFull.entreTextos) + "}";  // as the PDF parts its texts
+    if (t.ambResp) {
+      r += "\\par\\setbox0=\\hbox{Resp:\\ }\\leftskip=\\dimexpr" + sagnat + "+\\wd0\\relax\\noindent\\hskip-\\wd0\\box0 ";
+    } else if (!primer) {
+      r += "\\leftskip=" + sagnat + "\\noindent ";
+    }
     r += TextDeMatematiques(t.matematiques);
-    if (t.comentari) r += "\\\\\n" + TextDeMatematiques(PistaDelFull(*t.comentari));
+    if (t.comentari) {
+      r += t.ambResp ? "\\par\\leftskip=" + sagnat + "\\noindent " : std::string("\\\\\n");
+      r += TextDeMatematiques(PistaDelFull(*t.comentari));
+    }
     if (t.espai > 0) r += "\\\\[" + Punts(t.espai * kMesuresFull.liniaEspai) + "]\\null";
     primer = false;
   }
-  return r + "\\par\\end{minipage}\\par" + Entre() + "\n";
+  return r + "\\par}\\tirelobloc" + Entre() + "\n";
 }
 
 }  // namespace

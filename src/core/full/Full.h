@@ -59,7 +59,8 @@ class MetriquesLletra {
 };
 
 enum class TipusElement : unsigned char {
-  Text,   // `text` (UTF-8) in `lletra`, baseline starting at (x, y)
+  Text,   // `text` (UTF-8) in `lletra`, baseline starting at (x, y); or, when `glif` is
+          // set, that glyph of the face, which has no character of its own, standing for `text`
   Linia,  // a straight line from (x, y) to (x2, y2), `gruix` thick
   Cami,   // an open polyline through `punts` (the radical sign, a brace), `gruix` thick
 };
@@ -74,6 +75,7 @@ struct ElementFull {
   double x = 0, y = 0;
   std::string text;
   LletraFull lletra{};
+  unsigned glif = 0;  // Text: a glyph of the face by its number (a taller radical sign)
   double x2 = 0, y2 = 0;
   double gruix = 0.5;
   std::vector<PuntFull> punts;

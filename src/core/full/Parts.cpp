@@ -17,6 +17,16 @@ bool EsLletra(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || u >= 0xC0;
 }
 
+// The character at t[i] as a printed page has it: an apostrophe between letters as "’",
+// a straight double quote as « or », by whether a quote is open.
+std::string SigneTipografic(std::string_view t, std::size_t i, bool& obertes) {
+  const char c = t[i];
+  if (c == '\'' && i > 0 && i + 1 < t.size() && EsLletra(t[i - 1]) && EsLletra(t[i + 1])) return "\x92";
+  if (c != '"') return std::string(1, c);
+  obertes = !obertes;
+  return obertes ? "\xAB" : "\xBB";
+}
+
 // A typeset sheet's prose as a printed page has it, in the batch's Windows-1252: the
 // apostrophe between letters as "’", straight double quotes as Catalan quotes « »,
 // and the "&" of "(& solucions)" (the plain text's sign for infinitely many) as
@@ -33,16 +43,10 @@ void ProsaTipografica(Model& m) {
     for (std::size_t k = n + 1; k < trossos.size() && k <= n + 2; ++k) seguent += m.peces[trossos[k]].text;
     std::string r;
     for (std::size_t i = 0; i < t.size(); ++i) {
-      const char c = t[i];
-      if (c == '\'' && i > 0 && i + 1 < t.size() && EsLletra(t[i - 1]) && EsLletra(t[i + 1])) {
-        r += '\x92';
-      } else if (c == '"') {
-        r += obertes ? '\xBB' : '\xAB';
-        obertes = !obertes;
-      } else if (c == '&' && (t.substr(i + 1) + seguent).starts_with(" solucions")) {
+      if (t[i] == '&' && (t.substr(i + 1) + seguent).starts_with(" solucions")) {
         r += "infinites";
       } else {
-        r += c;
+        r += SigneTipografic(t, i, obertes);
       }
     }
     m.peces[trossos[n]].text = std::move(r);
@@ -244,17 +248,102 @@ Model RespostaAmbPassos(const Exercici& e) {
   return m;
 }
 
-// The answer's mathematics as the sheet sets it, numbers in Catalan notation: each case's answer in its subtype's
-// simplest form when the sheet asks for it and the exercise still has its drawn cases, and its worked
-// solution under it when the sheet asks for that.
+// The names of the variables under node `arrel` of `m`, each once, gathered into
+// `variables`; `relacio` set when an "=" stands there.
+void Recull(const Model& m, std::size_t arrel, std::vector<std::string>& variables, bool& relacio) {
+  std::vector<std::size_t> pila{arrel};
+  while (!pila.empty()) {
+    const Peca& p = m.peces[pila.back()];
+    pila.pop_back();
+    if (p.tipus == TipusPeca::Variable &&
+        std::find(variables.begin(), variables.end(), p.text) == variables.end())
+      variables.push_back(p.text);
+    if (p.tipus == TipusPeca::Operador && p.text == "=") relacio = true;
+    pila.insert(pila.end(), p.fills.begin(), p.fills.end());
+  }
+}
+
+bool EsSeparador(const Peca& p) { return p.tipus == TipusPeca::Operador && (p.text == "," || p.text == ";"); }
+
+}  // namespace
+
+Expressio SolucionsEscrites(const Apartat& a) {
+  const Model& r = a.resposta.Arbre();
+  if (r.Arrel().fills.size() != 1 || r.peces[r.Arrel().fills[0]].tipus != TipusPeca::Expressio) return a.resposta;
+  // the answer's items, between its separators, blanks left out
+  std::vector<std::vector<std::size_t>> items(1);
+  for (const std::size_t f : r.peces[r.Arrel().fills[0]].fills) {
+    const Peca& p = r.peces[f];
+    if (EsSeparador(p)) {
+      items.emplace_back();
+    } else if (!(p.tipus == TipusPeca::Tros && p.text == " ")) {
+      items.back().push_back(f);
+    }
+  }
+  std::vector<bool> relacions;
+  std::size_t ambRelacio = 0;
+  for (const auto& item : items) {
+    if (item.empty()) return a.resposta;
+    std::vector<std::string> vars;
+    bool rel = false;
+    for (const std::size_t f : item) Recull(r, f, vars, rel);
+    if (rel != (item.size() >= 3 && r.peces[item[0]].tipus == TipusPeca::Variable &&
+                r.peces[item[1]].tipus == TipusPeca::Operador && r.peces[item[1]].text == "="))
+      return a.resposta;  // a relation, but not "x = value": left as written
+    if (!rel && !vars.empty()) return a.resposta;  // an expression, not a value
+    ambRelacio += rel ? 1 : 0;
+  }
+  std::string incognita;
+  if (ambRelacio == 0) {  // bare values: the solutions of the statement's one unknown
+    std::vector<std::string> vars;
+    bool equacio = false;
+    for (const std::size_t f : a.enunciat.Arbre().Arrel().fills) Recull(a.enunciat.Arbre(), f, vars, equacio);
+    if (!equacio || vars.size() != 1) return a.resposta;
+    incognita = vars.front();
+  } else if (ambRelacio != items.size()) {
+    return a.resposta;
+  }
+  Model m;
+  m.peces.emplace_back();
+  const std::size_t e = m.Nou(TipusPeca::Expressio);
+  m.peces[0].fills.push_back(e);
+  for (std::size_t k = 0; k < items.size(); ++k) {
+    if (k > 0) {
+      const std::size_t coma = m.Nou(TipusPeca::Operador, ",");
+      const std::size_t blanc = m.Nou(TipusPeca::Tros, " ");
+      m.peces[e].fills.push_back(coma);
+      m.peces[e].fills.push_back(blanc);
+    }
+    if (!incognita.empty()) {
+      const std::size_t x = m.Nou(TipusPeca::Variable, incognita);
+      m.peces[e].fills.push_back(x);
+      if (items.size() > 1) {
+        const std::size_t xifra = m.Nou(TipusPeca::Nombre, std::to_string(k + 1));
+        const std::size_t sub = m.Nou(TipusPeca::Subindex, {}, {xifra});
+        m.peces[e].fills.push_back(sub);
+      }
+      const std::size_t igual = m.Nou(TipusPeca::Operador, "=");
+      m.peces[e].fills.push_back(igual);
+    }
+    for (const std::size_t f : items[k]) Copia(m, e, r, f);
+  }
+  return Expressio(std::move(m));
+}
+
+namespace {
+
+// The answer's mathematics as the sheet sets it, numbers in Catalan notation: when the exercise still has
+// its drawn cases, each case's answer in its subtype's simplest form when the sheet asks for it, its
+// solutions named after their unknown, and its worked solution under it when the sheet asks for that.
 Model RespostaDelFull(const Exercici& e, const OpcionsFull& opcions) {
   const bool simplifica = opcions.respostesSimplificades && opcions.formaDelSubtipus && e.recepta;
-  if ((!simplifica && !opcions.resolucio) || ApartatsVigents(e).empty())
-    return Tipografic(NombresCatalans(MatematiquesResposta(e)));
+  if (ApartatsVigents(e).empty()) return Tipografic(NombresCatalans(MatematiquesResposta(e)));
   Exercici simple = e;
-  if (simplifica) {
-    const FormaResposta forma = opcions.formaDelSubtipus(e.recepta->tema, e.recepta->subtipus);
-    for (Apartat& a : simple.apartats) a.resposta = FormaSimple(a.resposta, forma);
+  const FormaResposta forma =
+      simplifica ? opcions.formaDelSubtipus(e.recepta->tema, e.recepta->subtipus) : FormaResposta::Qualsevol;
+  for (Apartat& a : simple.apartats) {
+    if (simplifica) a.resposta = FormaSimple(a.resposta, forma);
+    a.resposta = SolucionsEscrites(a);
   }
   return Tipografic(NombresCatalans(opcions.resolucio ? RespostaAmbPassos(simple) : MatematiquesResposta(simple)));
 }
@@ -292,6 +381,13 @@ Model PistaDelFull(const std::string& comentari) {
   Model m = LlegeixMatematiques(comentari);
   ProductesSobreLaBarra(m);
   return Tipografic(std::move(m));
+}
+
+std::string TitolTipografic(std::string_view titol) {
+  std::string r;
+  bool obertes = false;
+  for (std::size_t i = 0; i < titol.size(); ++i) r += SigneTipografic(titol, i, obertes);
+  return r;
 }
 
 std::string TextVersio(const OpcionsFull& opcions) {

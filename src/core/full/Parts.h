@@ -56,6 +56,15 @@ struct GrupFull {
 
 std::vector<GrupFull> PartsDelFull(const std::vector<Exercici>& exercicis, const OpcionsFull& opcions);
 
+// A case's answer as the typeset sheet writes it, so that its list cannot be misread
+// beside the next case's: the values of an equation's one unknown named after it,
+// "x = 3", or numbered when there are more, "x₁ = −7, x₂ = 3" (a subscript); the values
+// of a system's unknowns, "x = 2; y = −1", joined by commas. Any other answer, and an
+// answer whose statement is not an equation in one unknown, stays as it is.
+//   SolucionsEscrites({"a)", Expressio::Llegeix("x^2+4x-21 = 0"), Expressio::Llegeix("-7, 3")})
+//     -> x_1 = -7, x_2 = 3
+Expressio SolucionsEscrites(const Apartat& a);
+
 // A hint's paragraph (markup) as both outputs set it: mathematics, its rule's products
 // over the fraction bar ("N1·N2/D1·D2" as one fraction), its prose typographic.
 Model PistaDelFull(const std::string& comentari);
@@ -64,6 +73,9 @@ Model PistaDelFull(const std::string& comentari);
 // a version letter; the header lines, when asked.
 inline constexpr const char* kLiniesCapcalera[] = {"Nom:", "Curs:", "Data:"};
 std::string TextVersio(const OpcionsFull& opcions);
+// The title as the typeset sheet prints it: "’" for an apostrophe between letters and
+// Catalan quotes « » for straight double quotes, as its prose.
+std::string TitolTipografic(std::string_view titol);
 // The sheet code in groups of four characters, "7Z83 AJDA WNZ9", easier to copy by
 // hand; the code reader skips the blanks.
 std::string CodiEnGrups(std::string_view codi);

@@ -475,8 +475,86 @@ class Tipografa {
     return c;
   }
 
-  // A root: the face's radical sign "√" (so that the sheet's text reads as a root),
-  // scaled up when its ink is shorter than the radicand with the table's gap and rule
+  // A glyph of the mathematics face by its number, standing for `text`.
+  static Caixa Glif(const GlifMath& g, const std::string& text, const LletraFull& m, double y) {
+    Caixa c;
+    ElementFull e;
+    e.y = y;
+    e.text = text;
+    e.lletra = m;
+    e.glif = g.id;
+    c.elements.push_back(std::move(e));
+    c.amplada = g.avanc * m.punts;
+    c.ascendent = g.dalt * m.punts - y;
+    c.descendent = -g.baix * m.punts + y;
+    return c;
+  }
+
+  // A sign of the mathematics face as tall as `cal` at least, and the right end of its
+  // ink in `dreta`: the character itself where it is tall enough, so that the sheet's
+  // text reads it; else the face's shortest size variant that is; else built from the
+  // face's parts, the extender repeated as often as it takes and the overlaps shared out
+  // so that it reaches just that height. Its box is its ink; an empty box when the face
+  // has no taller forms of it.
+  Caixa SigneAlt(const std::string& text, const FormesAltes& formes, double cal, const LletraFull& m,
+                 double& dreta) const {
+    Caixa signe = Text(text, m);
+    dreta = met_.Tinta(text, m).dreta;
+    if (signe.ascendent + signe.descendent >= cal) return signe;
+    const double em = Em(m);
+    for (const GlifMath& g : formes.variants) {
+      if ((g.dalt - g.baix) * em >= cal) {
+        dreta = g.dreta * em;
+        return Glif(g, text, m, 0);
+      }
+    }
+    const std::vector<PecaMuntatge>& peces = formes.muntatge;
+    if (peces.empty()) return {};
+    // the parts bottom to top with the extenders repeated `r` times
+    auto Parts = [&](int r) {
+      std::vector<const PecaMuntatge*> v;
+      for (const PecaMuntatge& p : peces) {
+        for (int n = 0; n < (p.extensor ? r : 1); ++n) v.push_back(&p);
+      }
+      return v;
+    };
+    auto Suma = [](const std::vector<const PecaMuntatge*>& v) {
+      double h = 0;
+      for (const PecaMuntatge* p : v) h += p->alcada;
+      return h;
+    };
+    const double minim = K().solapamentMin * em;
+    std::vector<const PecaMuntatge*> v = Parts(1);
+    for (int r = 1; r < 64 && Suma(v) * em - (static_cast<double>(v.size()) - 1) * minim < cal; ++r) v = Parts(r + 1);
+    double maxim = 1e9;  // the overlap no join may exceed
+    for (std::size_t i = 1; i < v.size(); ++i) maxim = std::min({maxim, v[i - 1]->final * em, v[i]->inici * em});
+    const double juntes = static_cast<double>(v.size()) - 1;
+    const double solapa = juntes > 0 ? std::clamp((Suma(v) * em - cal) / juntes, minim, std::max(minim, maxim)) : 0;
+    Caixa c;
+    double base = 0;  // the bottom of the next part, above the sign's bottom
+    dreta = 0;
+    for (std::size_t i = 0; i < v.size(); ++i) {
+      Posa(c, Glif(v[i]->glif, i == 0 ? text : "", m, -base), 0, 0);
+      base += v[i]->alcada * em - solapa;
+    }
+    dreta = v.back()->glif.dreta * em;
+    c.caracter = false;
+    return c;
+  }
+
+  // The radical sign from its top down `cal` at least (SigneAlt); a face without its
+  // taller forms scales "√" up.
+  Caixa SigneArrel(double cal, const LletraFull& m, double& dreta) const {
+    Caixa signe = SigneAlt("\u221A", K().arrel, cal, m, dreta);
+    if (!signe.elements.empty()) return signe;
+    signe = Text("\u221A", m);
+    const double alcada = signe.ascendent + signe.descendent;
+    if (alcada > 0) signe = Text("\u221A", Petita(m, cal / alcada));
+    dreta = met_.Tinta("\u221A", signe.elements.front().lletra).dreta;
+    return signe;
+  }
+
+  // A root: the radical sign as tall as the radicand with the table's gap and rule
   // above it; the rule over the radicand continues the sign's top; an index, at the
   // script's script size, sits in the crook raised as the table says.
   Caixa Arrel(const Peca& p, const LletraFull& l, int prof) {
@@ -493,10 +571,8 @@ class Tipografa {
     const LletraFull m = Cara(l, FamiliaFull::Matematica, false);
     const double dalt = std::max(r.ascendent, 0.5 * em) + k.arrelBuit * em + gruix;  // the rule's top
     const double cal = dalt + std::max(r.descendent, 0.0);
-    Caixa signe = Text("\u221A", m);
-    const double alcada = signe.ascendent + signe.descendent;
-    if (alcada > 0 && alcada < cal) signe = Text("\u221A", Petita(m, cal / alcada));
-    const TintaText tinta = met_.Tinta("\u221A", signe.elements.front().lletra);
+    double dreta = 0;
+    const Caixa signe = SigneArrel(cal, m, dreta);
     const double y = signe.ascendent - dalt;  // the sign's baseline: its top on the rule's top
     double x = 0;
     Caixa c;
@@ -505,10 +581,10 @@ class Tipografa {
       Posa(c, index, k.arrelAbansIndex * em, peu - index.descendent);
       x = std::max(0.0, k.arrelAbansIndex * em + index.amplada + k.arrelDespresIndex * em);
       // the index stays over the crook, left of the bar, however wide it is
-      x = std::max(x, k.arrelAbansIndex * em + index.amplada + gruix / 2 - std::min(tinta.dreta, signe.amplada));
+      x = std::max(x, k.arrelAbansIndex * em + index.amplada + gruix / 2 - std::min(dreta, signe.amplada));
     }
     Posa(c, signe, x, y);
-    const double xr = x + std::min(tinta.dreta, signe.amplada);
+    const double xr = x + std::min(dreta, signe.amplada);
     c.elements.push_back(Ratlla(xr - gruix / 2, -dalt + gruix / 2, xr + r.amplada + 0.06 * em, -dalt + gruix / 2, gruix));
     Posa(c, r, xr, 0);
     c.ascendent = std::max(c.ascendent, dalt + k.arrelSobre * em);
@@ -517,12 +593,23 @@ class Tipografa {
     return c;
   }
 
-  // "(" or ")" as tall as what it holds: a character for a line's height, a drawn
-  // curve beyond it.
+  // "(" or ")" as tall as what it holds: a character for a line's height; beyond it,
+  // the face's taller form of it (SigneAlt) centred on what it holds, or a drawn curve
+  // when the face has none.
   Caixa Parentesi(bool obre, double ascendent, double descendent, const LletraFull& l) const {
     const LletraFull m = Cara(l, FamiliaFull::Matematica, false);
     if (ascendent + descendent <= 1.5 * (met_.Ascendent(m) + met_.Descendent(m))) {  // a power inside fits
       return Text(obre ? "(" : ")", m);
+    }
+    double dreta = 0;
+    const Caixa signe =
+        SigneAlt(obre ? "(" : ")", obre ? K().obre : K().tanca, ascendent + descendent + 0.1 * Em(l), m, dreta);
+    if (!signe.elements.empty()) {
+      Caixa c;
+      Posa(c, signe, 0, (descendent - ascendent) / 2 - (signe.descendent - signe.ascendent) / 2);
+      c.amplada = signe.amplada;
+      c.caracter = false;
+      return c;
     }
     const double em = Em(l), dalt = -ascendent - 0.05 * em, baix = descendent + 0.05 * em;
     const double w = 0.3 * em, mig = (dalt + baix) / 2, mitja = (baix - dalt) / 2;

@@ -7,7 +7,9 @@
 // italic; numbers and operators in the mathematical face, with a true minus sign
 // (U+2212) and "·" for products; atoms spaced by class from TeX's table; fractions in
 // display style on the maths axis with a rule as wide as the wider part, both parts
-// centred; roots with the face's radical sign "√" (scaled up for a tall radicand), a
+// centred; roots with the face's radical sign "√" (for a tall radicand, the face's taller
+// variant or a sign built from its parts, glyphs by number: ElementFull::glif, as tall
+// brackets are), a
 // bar over the radicand and the index small in the crook; scripts shifted as the table
 // says, measured on ink; a system as lines aligned on their "=" under a left brace.
 // Lines break only between cases or between words of prose, never inside an
