@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "document/TextLinia.h"
 #include "full/Full.h"
+#include "full/Parts.h"
+#include "topics/Cataleg.h"
 #include "topics/Dibuix.h"
 #include "support/Exercicis.h"
 #include "support/MetriquesFixes.h"
@@ -146,6 +149,35 @@ TEST(ComposaFull, EquationStepsLineUpOnTheirEquals) {
     mateixa = std::max<std::size_t>(mateixa, std::count_if(x.begin(), x.end(), [&](double b) { return std::abs(a - b) < 1e-6; }));
   }
   EXPECT_GE(mateixa, 3u);
+}
+
+// A worked solution ends at the answer the key writes above it, in the key's own form
+// (simplest form, solutions named after their unknown): every case of every subtype
+// shows that answer twice, as its heading and as its last step.
+TEST(ComposaFull, StepsEndAtTheAnswerAsTheKeyWritesIt) {
+  OpcionsFull o = Opcions(1);
+  o.respostesSimplificades = true;
+  o.formaDelSubtipus = FormaDelSubtipus;
+  for (const Exercici& e : prova::ExercicisDeCadaSubtipus()) {
+    if (e.apartats.size() != 1 || e.apartats[0].passos.empty()) continue;
+    const auto sense = PartsDelFull({e}, o);
+    o.resolucio = true;
+    const auto amb = PartsDelFull({e}, o);
+    o.resolucio = false;
+    ASSERT_EQ(sense.size(), amb.size());
+    for (std::size_t g = 0; g < sense.size(); ++g) {
+      ASSERT_EQ(sense[g].textos.size(), amb[g].textos.size());
+      for (std::size_t t = 0; t < sense[g].textos.size(); ++t) {
+        const std::string resposta = TextLinia(sense[g].textos[t].matematiques);
+        const std::string clau = TextLinia(amb[g].textos[t].matematiques);
+        if (resposta == clau) continue;  // not the answer: the same with or without steps
+        const std::size_t primera = clau.find(resposta);
+        EXPECT_EQ(primera, 0u) << clau;
+        EXPECT_NE(clau.find(resposta, primera + resposta.size()), std::string::npos)
+            << "the steps do not end at " << resposta << ": " << clau;
+      }
+    }
+  }
 }
 
 // With worked solutions too, nothing of the key leaves the page.

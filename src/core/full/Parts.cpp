@@ -175,6 +175,10 @@ bool UnaEquacio(const Model& pas) {
   return iguals == 1;
 }
 
+bool TeVariables(const Model& m) {
+  return std::any_of(m.peces.begin(), m.peces.end(), [](const Peca& p) { return p.tipus == TipusPeca::Variable; });
+}
+
 // Characters of a step and its reason beyond which a line of aligned equations could be
 // wider than a column: such a run is set a step a line, unaligned.
 constexpr std::size_t kAmpladaAlineada = 60;
@@ -208,7 +212,11 @@ Model RespostaAmbPassos(const Exercici& e) {
       m.peces[sagnat].xifra = 1;
       m.peces[0].fills.push_back(sagnat);
       std::size_t fi = k;
-      while (fi < a.passos.size() && Alineable(a.passos[fi])) ++fi;
+      // A run holds equations of one kind: facts about numbers (a discriminant, a
+      // factorisation) or equations in the unknowns, never both.
+      while (fi < a.passos.size() && Alineable(a.passos[fi]) &&
+             TeVariables(a.passos[fi].expressio.Arbre()) == TeVariables(a.passos[k].expressio.Arbre()))
+        ++fi;
       if (fi - k >= 2) {
         const std::size_t bloc = m.Nou(TipusPeca::Equacions, "=");
         AlFinal(m, bloc);
@@ -332,6 +340,17 @@ Expressio SolucionsEscrites(const Apartat& a) {
 
 namespace {
 
+// A worked solution ends at its answer: on the sheet, its last step is the answer as the
+// sheet writes it above the steps (in its simplest form, its solutions named), not as it
+// was drawn; a last step that then only repeats the one before is left out.
+void AcabaEnLaResposta(Apartat& a) {
+  if (a.passos.empty()) return;
+  a.passos.back().expressio = a.resposta;
+  if (a.passos.size() >= 2 &&
+      EscriuNotacio(a.passos.back().expressio) == EscriuNotacio(a.passos[a.passos.size() - 2].expressio))
+    a.passos.pop_back();
+}
+
 // The answer's mathematics as the sheet sets it, numbers in Catalan notation: when the exercise still has
 // its drawn cases, each case's answer in its subtype's simplest form when the sheet asks for it, its
 // solutions named after their unknown, and its worked solution under it when the sheet asks for that.
@@ -344,6 +363,7 @@ Model RespostaDelFull(const Exercici& e, const OpcionsFull& opcions) {
   for (Apartat& a : simple.apartats) {
     if (simplifica) a.resposta = FormaSimple(a.resposta, forma);
     a.resposta = SolucionsEscrites(a);
+    if (opcions.resolucio) AcabaEnLaResposta(a);
   }
   return Tipografic(NombresCatalans(opcions.resolucio ? RespostaAmbPassos(simple) : MatematiquesResposta(simple)));
 }
