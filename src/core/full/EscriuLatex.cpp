@@ -111,7 +111,9 @@ class Escriptor {
         case TipusPeca::Tabulador:
           if (DinsLinia(r)) r += kQuadrat;
           break;
-        case TipusPeca::Sagnat: break;
+        case TipusPeca::Sagnat:  // an indent of whole centimetres, as the PDF sets it
+          if (p.xifra > 0 && !DinsLinia(r)) r += "\\hspace*{" + std::to_string(p.xifra) + "cm}";
+          break;
         case TipusPeca::Cas:
           // a quad before a label, wider than the blanks inside a case; the case's own
           // blanks do not break
