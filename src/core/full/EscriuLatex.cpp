@@ -91,9 +91,18 @@ class Escriptor {
   }
 
   void Linia(const std::vector<std::size_t>& fills, std::string& r) {
+    // An indented line is a box of the rest of the line's width (the paragraph's hanging
+    // indent taken off), so that its own wrapped lines keep the indent; it closes where
+    // the line ends.
+    bool sagnada = false;
+    const auto TancaSagnat = [&] {
+      if (sagnada) r += "}";
+      sagnada = false;
+    };
     for (std::size_t k = 0; k < fills.size(); ++k) {
       const std::size_t f = fills[k];
       const Peca& p = m_.peces[f];
+      if (p.tipus == TipusPeca::Paragraf) TancaSagnat();
       switch (p.tipus) {
         case TipusPeca::Paragraf:
           // mathematics after its instruction follows it inline, where TeX finds room
@@ -112,7 +121,11 @@ class Escriptor {
           if (DinsLinia(r)) r += kQuadrat;
           break;
         case TipusPeca::Sagnat:  // an indent of whole centimetres, as the PDF sets it
-          if (p.xifra > 0 && !DinsLinia(r)) r += "\\hspace*{" + std::to_string(p.xifra) + "cm}";
+          if (p.xifra > 0 && !DinsLinia(r) && !sagnada) {
+            const std::string cm = std::to_string(p.xifra) + "cm";
+            r += "\\hspace*{" + cm + "}\\parbox[t]{\\dimexpr\\hsize-\\hangindent-\\leftskip-" + cm + "\\relax}{";
+            sagnada = true;
+          }
           break;
         case TipusPeca::Cas:
           // a quad before a label, wider than the blanks inside a case; the case's own
@@ -140,6 +153,7 @@ class Escriptor {
           break;
       }
     }
+    TancaSagnat();
   }
 
   // Prose inside a case: its blanks tie it together.
