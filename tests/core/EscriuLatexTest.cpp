@@ -352,6 +352,7 @@ TEST(EscriuLatex, SheetOfEveryTopicCompilesAndHoldsItsText) {
   o.espai = 2;
   o.versio = "A";
   o.codi = "T-1_2";
+  o.resolucio = true;  // the worked steps too, indented under each answer
   std::ofstream(dir / "full.tex", std::ios::binary) << EscriuLatex(exercicis, o);
   Compila(dir, "-enc UTF-8 full.pdf full.txt");
   if (HasFatalFailure()) return;
