@@ -783,8 +783,8 @@ std::optional<Solucions> SolucionsDe(const Valor& v) {
     r.general = {ex(0)};
     return r;
   }
-  if (r.incognites.size() == 1 && eqs.size() > 1) {
-    // Alternatives of one unknown: the union of their roots.
+  if (r.incognites.size() == 1) {
+    // One equation, or alternatives of one unknown: the union of their roots.
     const GiNaC::symbol& x = ex_to<GiNaC::symbol>(r.incognites[0]);
     for (const ex& e : eqs) {
       bool totes = false;
@@ -798,15 +798,6 @@ std::optional<Solucions> SolucionsDe(const Valor& v) {
       }
       for (const ex& s : *a) AfegeixTupla(r, {s});
     }
-    return r;
-  }
-  if (r.incognites.size() == 1) {
-    bool totes = false;
-    const auto a = Arrels(eqs[0], ex_to<GiNaC::symbol>(r.incognites[0]), totes);
-    if (!a) return std::nullopt;
-    r.infinites = totes;
-    if (totes) r.general = {ex(0)};
-    for (const ex& s : *a) AfegeixTupla(r, {s});
     return r;
   }
   // A system: linear, solved exactly.
