@@ -29,22 +29,6 @@ const std::vector<Apartat>& ApartatsVigents(const Exercici& e) {
 
 namespace {
 
-// Copies node `node` of `font` with everything under it into `desti`, under `pare`.
-void Empelta(Model& desti, std::size_t pare, const Model& font, std::size_t node) {
-  std::vector<std::pair<std::size_t, std::size_t>> pila{{node, pare}};  // (node of font, parent in desti)
-  while (!pila.empty()) {
-    const auto [n, p] = pila.back();
-    pila.pop_back();
-    Peca copia = font.peces[n];
-    copia.fills.clear();
-    desti.peces.push_back(std::move(copia));
-    const std::size_t nou = desti.peces.size() - 1;
-    desti.peces[p].fills.push_back(nou);
-    const auto& fills = font.peces[n].fills;
-    for (auto f = fills.rbegin(); f != fills.rend(); ++f) pila.emplace_back(*f, nou);
-  }
-}
-
 // The comma that separates a labelled case from the next, where the reader finds it in a
 // text: last in the case's mathematics, or after its words.
 void Separa(Model& m, std::size_t cas) {
@@ -66,7 +50,7 @@ Model DelsApartats(const Exercici& e, Expressio Apartat::*part, bool ambInstrucc
   m.peces.emplace_back();
   if (ambInstruccio && !e.instruccio.empty()) {
     const Model prosa = LlegeixMatematiques(e.instruccio);
-    for (const std::size_t f : prosa.Arrel().fills) Empelta(m, 0, prosa, f);
+    for (const std::size_t f : prosa.Arrel().fills) m.Empelta(0, prosa, f);
   }
   for (std::size_t k = 0; k < e.apartats.size(); ++k) {
     const Apartat& a = e.apartats[k];
@@ -76,7 +60,7 @@ Model DelsApartats(const Exercici& e, Expressio Apartat::*part, bool ambInstrucc
       pare = m.Nou(TipusPeca::Cas, a.etiqueta);
       m.peces[0].fills.push_back(pare);
     }
-    for (const std::size_t f : cas.Arrel().fills) Empelta(m, pare, cas, f);
+    for (const std::size_t f : cas.Arrel().fills) m.Empelta(pare, cas, f);
     if (pare != 0 && k + 1 < e.apartats.size()) Separa(m, pare);
   }
   return m;

@@ -16,6 +16,21 @@ std::size_t Model::Nou(TipusPeca t, std::string text, std::vector<std::size_t> f
   peces.push_back(std::move(p));
   return peces.size() - 1;
 }
+
+void Model::Empelta(std::size_t pare, const Model& font, std::size_t node) {
+  std::vector<std::pair<std::size_t, std::size_t>> pila{{node, pare}};  // (node of font, parent here)
+  while (!pila.empty()) {
+    const auto [n, p] = pila.back();
+    pila.pop_back();
+    Peca copia = font.peces[n];
+    copia.fills.clear();
+    peces.push_back(std::move(copia));
+    const std::size_t nou = peces.size() - 1;
+    peces[p].fills.push_back(nou);
+    const auto& fills = font.peces[n].fills;
+    for (auto f = fills.rbegin(); f != fills.rend(); ++f) pila.emplace_back(*f, nou);
+  }
+}
 namespace {
 
 constexpr std::size_t kSenseTancar = std::string_view::npos;

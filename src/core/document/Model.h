@@ -72,6 +72,9 @@ struct Model {
   const Peca& Arrel() const { return peces.front(); }
   // A new node, not yet anyone's child; its index.
   std::size_t Nou(TipusPeca t, std::string text = {}, std::vector<std::size_t> fills = {});
+  // Node `node` of `font`, with everything under it, copied in as the last child of
+  // `pare` (without recursion, so that any depth of tree can be copied).
+  void Empelta(std::size_t pare, const Model& font, std::size_t node);
 };
 
 // How the reader takes a script ("^", "_") whose "(" is never closed. The document

@@ -141,22 +141,6 @@ TextFull Text(const TextIPista& t, Model matematiques, bool ambResp, int espai) 
   return {ambResp, t.text, std::move(matematiques), buit ? std::nullopt : t.comentari, espai};
 }
 
-// Copies node `node` of `font` with everything under it into `desti`, as a new child
-// of `pare`.
-void Copia(Model& desti, std::size_t pare, const Model& font, std::size_t node) {
-  std::vector<std::pair<std::size_t, std::size_t>> pila{{node, pare}};
-  while (!pila.empty()) {
-    const auto [n, p] = pila.back();
-    pila.pop_back();
-    Peca copia = font.peces[n];
-    copia.fills.clear();
-    const std::size_t nou = desti.Nou(copia.tipus);
-    desti.peces[nou] = std::move(copia);
-    desti.peces[p].fills.push_back(nou);
-    const auto& fills = font.peces[n].fills;
-    for (auto f = fills.rbegin(); f != fills.rend(); ++f) pila.emplace_back(*f, nou);
-  }
-}
 
 // A new node of `m` as the last child of its root.
 void AlFinal(Model& m, std::size_t node) { m.peces[0].fills.push_back(node); }
@@ -200,7 +184,7 @@ Model RespostaAmbPassos(const Exercici& e) {
       pare = m.Nou(TipusPeca::Cas, a.etiqueta);
       m.peces[0].fills.push_back(pare);
     }
-    for (const std::size_t f : a.resposta.Arbre().Arrel().fills) Copia(m, pare, a.resposta.Arbre(), f);
+    for (const std::size_t f : a.resposta.Arbre().Arrel().fills) m.Empelta(pare, a.resposta.Arbre(), f);
     const auto Rao = [](const Pas& p) { return p.justificacio.empty() ? std::string() : "   (" + p.justificacio + ")"; };
     const auto Alineable = [&](const Pas& p) {
       return UnaEquacio(p.expressio.Arbre()) &&
@@ -224,7 +208,7 @@ Model RespostaAmbPassos(const Exercici& e) {
           const Model& pas = a.passos[k].expressio.Arbre();
           const std::size_t linia = m.Nou(TipusPeca::Expressio);
           m.peces[bloc].fills.push_back(linia);
-          for (const std::size_t f : pas.peces[pas.Arrel().fills[0]].fills) Copia(m, linia, pas, f);
+          for (const std::size_t f : pas.peces[pas.Arrel().fills[0]].fills) m.Empelta(linia, pas, f);
           const std::string r = Rao(a.passos[k]);
           if (!r.empty()) {
             const std::size_t t = m.Nou(TipusPeca::Tros, r);
@@ -242,7 +226,7 @@ Model RespostaAmbPassos(const Exercici& e) {
       }
       for (const std::size_t f : pas.Arrel().fills) {
         const std::size_t abans = m.peces.size();
-        Copia(m, 0, pas, f);
+        m.Empelta(0, pas, f);
         if (!relacio && m.peces[abans].tipus == TipusPeca::Expressio) {
           const std::size_t igual = m.Nou(TipusPeca::Operador, "=");
           auto& fills = m.peces[abans].fills;
@@ -333,7 +317,7 @@ Expressio SolucionsEscrites(const Apartat& a) {
       const std::size_t igual = m.Nou(TipusPeca::Operador, "=");
       m.peces[e].fills.push_back(igual);
     }
-    for (const std::size_t f : items[k]) Copia(m, e, r, f);
+    for (const std::size_t f : items[k]) m.Empelta(e, r, f);
   }
   return Expressio(std::move(m));
 }

@@ -32,15 +32,6 @@ int64_t Mcm(int64_t a, int64_t b) {
 
 namespace {
 
-// Node `node` of `font`, with everything under it, as the last child of `pare` in `desti`.
-void Copia(Model& desti, std::size_t pare, const Model& font, std::size_t node) {
-  Peca copia = font.peces[node];
-  copia.fills.clear();
-  const std::size_t nou = desti.Nou(copia.tipus);
-  desti.peces[nou] = std::move(copia);
-  desti.peces[pare].fills.push_back(nou);
-  for (const std::size_t f : font.peces[node].fills) Copia(desti, nou, font, f);
-}
 
 // A line that lists equations in two or more unknowns ("x+2y = 10; 3y = 12") is a
 // system, set as one (braced, each equation on its line, aligned on its "="); a list of
@@ -73,7 +64,7 @@ Expressio ComASistema(Expressio e) {
     const auto& tots = font.peces[font.Arrel().fills[0]].fills;
     const auto primer = std::find(tots.begin(), tots.end(), part.nodes.front());
     const auto darrer = std::find(tots.begin(), tots.end(), part.nodes.back());
-    for (auto it = primer; it != tots.end() && it <= darrer; ++it) Copia(m, eq, font, *it);
+    for (auto it = primer; it != tots.end() && it <= darrer; ++it) m.Empelta(eq, font, *it);
   }
   return Expressio(std::move(m));
 }
