@@ -43,7 +43,8 @@ enum class TipusPeca : unsigned char {
   Operador,    // an operator, relation or separator: `text` ("+", "-", "=", "\xB7", "/", ",", "->")
   Grup,        // a bracketed group, its children inside: `text` the signs ("()"); one never closed is text
   Cas,         // a labelled case: `text` the label ("a)"), its children the case
-  Equacions,   // a system: one Expressio child per equation, in order
+  Equacions,   // a system: one Expressio child per equation, in order (text "=": set
+               // aligned on its "=" without a brace, as a worked solution's steps)
   IndexArrel,  // the index of a root: the first child of an Arrel that has one
 };
 
